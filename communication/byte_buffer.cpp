@@ -1,0 +1,5 @@
+#include "byte_buffer.h"
+
+void registerByteBufferType() {
+    qRegisterMetaType<QList<unsigned char>>("QList<unsigned char>");
+}

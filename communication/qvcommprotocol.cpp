@@ -1,0 +1,335 @@
+#include "qvcommprotocol.h"
+
+#include "result_codes.h"
+#include "tdummycomm.h"
+#include "tlancomm.h"
+#include "trs232comm.h"
+
+namespace {
+QString hex2(int value) { return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0')); }
+
+QString chars(const QList<unsigned char>& digits) {
+    QString text;
+    for (unsigned char c : digits)
+        text += QLatin1Char(char(c));
+    return text;
+}
+} // namespace
+
+QVCommProtocol::QVCommProtocol(QObject* parent) : QObject(parent), transport(new TDummyComm) {
+    registerByteBufferType();
+}
+
+QVCommProtocol::~QVCommProtocol() { delete transport; }
+
+int QVCommProtocol::open_interface(QString address, int interface_type) {
+    delete transport;
+    transport = nullptr;
+    switch (interface_type) {
+    case 1:
+        emit comment_text(QStringLiteral("Connecting to TCP/IP address: %1, Port: 7142").arg(address),
+                          CommentConnection);
+        transport = new TLANComm;
+        break;
+    case 2:
+        emit comment_text(QStringLiteral("Opening COM Port: %1").arg(address), CommentConnection);
+        transport = new TRS232Comm;
+        break;
+    default:
+        emit comment_text(QStringLiteral("Connecting to Dummy interface"), CommentConnection);
+        transport = new TDummyComm;
+        return 0;
+    }
+    return transport->Open(address);
+}
+
+QString QVCommProtocol::interface_name() {
+    return transport ? transport->Name() : QStringLiteral("None");
+}
+
+void QVCommProtocol::set_long_timeout(bool on) { long_timeout = on; }
+
+void QVCommProtocol::set_destination(int destination) { destination_address = destination; }
+
+int QVCommProtocol::destination() { return destination_address; }
+
+bool QVCommProtocol::is_connected() { return transport && transport->IsOpen(); }
+
+int QVCommProtocol::write_timeout() const {
+    return long_timeout ? LongWriteTimeoutMs : WriteTimeoutMs;
+}
+
+QString QVCommProtocol::address_text(unsigned char address) {
+    if (address >= 0x41 && address <= 0xA4)
+        return QString::number(address - 0x40);
+    if (address == 0x2A)
+        return QStringLiteral("All");
+    if (address >= 0x31 && address <= 0x3A)
+        return QString(QLatin1Char(char(address + 0x10)));
+    if (address == 0x30)
+        return QStringLiteral("0");
+    return QStringLiteral("Unknown");
+}
+
+unsigned char QVCommProtocol::checksum() {
+    unsigned char check = 0;
+    for (int i = 1; i < send_buffer.size(); ++i)
+        check ^= send_buffer.at(i);
+    return check;
+}
+
+QList<unsigned char> QVCommProtocol::build_header(unsigned char message_type) {
+    const unsigned char dest = static_cast<unsigned char>(destination_address & 0xFF);
+    emit comment_text(
+        QStringLiteral("Header block message Destination Address=%2h (Monitor ID=%1), Message Type=%3h")
+            .arg(address_text(dest), hex2(dest), hex2(message_type)),
+        CommentField);
+    return {SOH, Controller, dest, Controller, message_type, '6', '3', STX};
+}
+
+void QVCommProtocol::begin_message(unsigned char message_type) {
+    send_buffer.clear();
+    send_buffer.append(build_header(message_type));
+}
+
+unsigned char QVCommProtocol::nibble_to_hex(int value) {
+    value &= 0x0F;
+    return static_cast<unsigned char>(value < 10 ? '0' + value : 'A' + value - 10);
+}
+
+QList<unsigned char> QVCommProtocol::byte_to_hex2(unsigned char value) {
+    return {nibble_to_hex(value >> 4), nibble_to_hex(value)};
+}
+
+unsigned char QVCommProtocol::hex_pair_to_byte(char high, char low) {
+    auto digit = [](char c) -> int {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        return 0;
+    };
+    return static_cast<unsigned char>(digit(high) * 16 + digit(low));
+}
+
+QList<unsigned char> QVCommProtocol::write_hex2(unsigned char value) {
+    const QList<unsigned char> digits = byte_to_hex2(value);
+    emit comment_text(QStringLiteral("Write value %1 ('%4h' encoded as 2 bytes -> %2h %3h)")
+                          .arg(value)
+                          .arg(hex2(digits[0]), hex2(digits[1]), chars(digits)),
+                      CommentField);
+    return digits;
+}
+
+QList<unsigned char> QVCommProtocol::write_hex4(unsigned short value) {
+    QList<unsigned char> digits = byte_to_hex2(value >> 8);
+    digits.append(byte_to_hex2(value & 0xFF));
+    emit comment_text(QStringLiteral("Write value %1 ('%6h' encoded as 4 bytes -> %2h %3h %4h %5h)")
+                          .arg(value)
+                          .arg(hex2(digits[0]), hex2(digits[1]), hex2(digits[2]), hex2(digits[3]),
+                               chars(digits)),
+                      CommentField);
+    return digits;
+}
+
+// Past the end of the body a reader sees '0' digits, so it yields 0 and never reads beyond.
+unsigned char QVCommProtocol::take_reply_char() {
+    return reply_body.isEmpty() ? '0' : reply_body.takeFirst();
+}
+
+unsigned char QVCommProtocol::read_hex2(const char* label) {
+    const QList<unsigned char> digits = {take_reply_char(), take_reply_char()};
+    const unsigned char value = hex_pair_to_byte(char(digits[0]), char(digits[1]));
+    const QString name = QString::fromLatin1(label ? label : "");
+    // One pass of arg(), so reply characters such as '%' are never taken for placeholders.
+    const QString number = QString::number(value);
+    emit comment_text(
+        name.isEmpty()
+            ? QStringLiteral("Read value %1 (encoded as 2 bytes %2h %3h -> '%4h')")
+                  .arg(number, hex2(digits[0]), hex2(digits[1]), chars(digits))
+            : QStringLiteral("Read '%5' value %1 (encoded as 2 bytes %2h %3h -> '%4h')")
+                  .arg(number, hex2(digits[0]), hex2(digits[1]), chars(digits), name),
+        CommentField);
+    return value;
+}
+
+unsigned short QVCommProtocol::read_hex4(const char* label) {
+    QList<unsigned char> digits;
+    for (int i = 0; i < 4; ++i)
+        digits << take_reply_char();
+    const unsigned short value = static_cast<unsigned short>(
+        hex_pair_to_byte(char(digits[0]), char(digits[1])) * 256 +
+        hex_pair_to_byte(char(digits[2]), char(digits[3])));
+    const QString name = QString::fromLatin1(label ? label : "");
+    const QString number = QString::number(value);
+    emit comment_text(
+        name.isEmpty()
+            ? QStringLiteral("Read value %1 (encoded as 4 bytes %2h %3h %4h %5h -> '%6h')")
+                  .arg(number, hex2(digits[0]), hex2(digits[1]), hex2(digits[2]), hex2(digits[3]),
+                       chars(digits))
+            : QStringLiteral("Read '%7' value %1 (encoded as 4 bytes %2h %3h %4h %5h -> '%6h')")
+                  .arg(number, hex2(digits[0]), hex2(digits[1]), hex2(digits[2]), hex2(digits[3]),
+                       chars(digits), name),
+        CommentField);
+    return value;
+}
+
+int QVCommProtocol::send_message() {
+    if (!transport)
+        return ResultCode::NotConnected;
+    // A longer body would wrap the one-byte length and the display would misread the frame.
+    if (send_buffer.size() - 8 > MaxBodyLength)
+        return ResultCode::TooManyValues;
+    send_buffer.append(ETX);
+    if (send_buffer.size() >= 7) {
+        const int length = send_buffer.size() - 7;
+        const QList<unsigned char> digits = byte_to_hex2(static_cast<unsigned char>(length));
+        send_buffer[5] = digits[0];
+        send_buffer[6] = digits[1];
+        emit comment_text(QStringLiteral("Sent message length=%1 (encoded as %2h %3h -> '%4')")
+                              .arg(length)
+                              .arg(hex2(digits[0]), hex2(digits[1]), chars(digits)),
+                          CommentConnection);
+    }
+    send_buffer.append(checksum());
+    send_buffer.append(CR);
+    emit transfer_data(send_buffer, TrafficSent);
+    return transport->Write(send_buffer, write_timeout());
+}
+
+int QVCommProtocol::receive_reply(int first_byte_timeout_ms, bool accept_any_source) {
+    reply_body.clear();
+    if (!transport) {
+        emit transfer_data({}, TrafficNoInterface);
+        return ResultCode::NotConnected;
+    }
+    QList<unsigned char> received;
+    unsigned char check = 0;
+    int timeout = first_byte_timeout_ms + (long_timeout ? LongFirstByteExtraMs : 0);
+    unsigned char byte = 0;
+    int failure = 0;
+
+    // Reads the next byte into `byte`; on a failed read logs what came so far.
+    auto next = [&]() -> bool {
+        const int result = transport->ReadByte(&byte, timeout);
+        timeout = NextByteTimeoutMs;
+        if (result != 0) {
+            emit transfer_data(received, TrafficNoReply);
+            failure = result;
+            return false;
+        }
+        received.append(byte);
+        if (received.size() > 1)
+            check ^= byte;
+        return true;
+    };
+    auto broken = [&]() {
+        emit transfer_data(received, TrafficUnexpectedReply);
+        return ResultCode::IncorrectReply;
+    };
+
+    if (!next())
+        return failure;
+    if (byte != SOH)
+        return broken();
+    if (!next())
+        return failure;
+    if (byte != Controller)
+        return broken();
+    if (!next())
+        return failure;
+    if (byte != Controller && !accept_any_source)
+        return broken();
+    if (!next())
+        return failure;
+    const unsigned char source = byte;
+    const unsigned char dest = static_cast<unsigned char>(destination_address & 0xFF);
+    const bool broadcast = dest == 0x2A || (dest >= 0x31 && dest <= 0x3A);
+    if (!accept_any_source && !broadcast && source != dest)
+        emit transfer_data(received, TrafficUnexpectedSource);
+    if (!next())
+        return failure;
+    reply_message_type = byte;
+    if (!next())
+        return failure;
+    const char high = char(byte);
+    if (!next())
+        return failure;
+    const char low = char(byte);
+    const int length = hex_pair_to_byte(high, low);
+    if (!next())
+        return failure;
+    if (byte != STX)
+        return broken();
+    for (int i = 0; i < length - 2; ++i) {
+        if (!next())
+            return failure;
+        reply_body.append(byte);
+    }
+    if (!next())
+        return failure;
+    if (byte != ETX)
+        return broken();
+    const unsigned char expected = check;
+    if (!next())
+        return failure;
+    if (byte != expected) {
+        emit transfer_data(received, TrafficBadChecksum);
+        return ResultCode::BadChecksum;
+    }
+    if (!next())
+        return failure;
+    if (byte != CR)
+        return broken();
+
+    emit transfer_data(received, TrafficReply);
+    emit transfer_data(reply_body, TrafficReplyPayload);
+    emit comment_text(QStringLiteral("Header reply message Source Address=%2h (Monitor ID=%1)")
+                          .arg(address_text(source), hex2(source)),
+                      CommentField);
+    emit comment_text(QStringLiteral("Received message length=%1 (encoded as %3h %4h -> '%2')")
+                          .arg(length)
+                          .arg(QString(QLatin1Char(high)) + QLatin1Char(low), hex2(high), hex2(low)),
+                      CommentConnection);
+    if (reply_body == QList<unsigned char>{'B', 'E'}) {
+        emit transfer_data(received, TrafficNullMessage);
+        return ResultCode::NullMessage;
+    }
+    return 0;
+}
+
+int QVCommProtocol::send_raw(QList<unsigned char> bytes) {
+    if (!transport)
+        return ResultCode::NotConnected;
+    const int result = transport->Write(bytes, write_timeout());
+    emit transfer_data(bytes, TrafficSent);
+    return result;
+}
+
+int QVCommProtocol::receive_raw(QList<unsigned char>& out, unsigned char terminator) {
+    if (!transport) {
+        emit transfer_data({}, TrafficNoInterface);
+        return ResultCode::NotConnected;
+    }
+    int timeout = long_timeout ? LongRawFirstByteTimeoutMs : RawFirstByteTimeoutMs;
+    for (int count = 0;; ++count) {
+        if (count >= MaxRawReplyLength) {
+            emit transfer_data(out, TrafficUnexpectedReply);
+            return ResultCode::IncorrectReply;
+        }
+        unsigned char byte = 0;
+        const int result = transport->ReadByte(&byte, timeout);
+        timeout = NextByteTimeoutMs;
+        if (result != 0) {
+            emit transfer_data({}, TrafficNoReply);
+            return result;
+        }
+        out.append(byte);
+        if (byte == terminator)
+            break;
+    }
+    emit transfer_data(out, TrafficReply);
+    return 0;
+}

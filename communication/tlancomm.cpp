@@ -1,0 +1,105 @@
+#include "tlancomm.h"
+
+#include "ip_address.h"
+#include "result_codes.h"
+
+#include <QElapsedTimer>
+
+TLANComm::~TLANComm() {
+    if (socket.state() == QAbstractSocket::ConnectedState)
+        socket.close();
+    name.clear();
+}
+
+int TLANComm::Open(QString address) {
+    if (connected)
+        Close();
+    return Connect(address);
+}
+
+int TLANComm::Close() {
+    if (socket.state() == QAbstractSocket::ConnectedState)
+        socket.close();
+    connected = false;
+    name.clear();
+    return 0;
+}
+
+static int mapSocketError(QAbstractSocket::SocketError error) {
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return ResultCode::ConnectionRefused;
+    case QAbstractSocket::HostNotFoundError:
+        return ResultCode::HostNotFound;
+    case QAbstractSocket::SocketAccessError:
+        return ResultCode::SocketAccess;
+    case QAbstractSocket::SocketTimeoutError:
+        return ResultCode::SocketTimeout;
+    case QAbstractSocket::NetworkError:
+        return ResultCode::NetworkError;
+    default:
+        return ResultCode::SocketOther;
+    }
+}
+
+int TLANComm::Connect(QString address) {
+    name.clear();
+    connected = false;
+    if (socket.state() != QAbstractSocket::UnconnectedState)
+        socket.abort();
+    // Leading zeros are decimal here, never octal: "010" is display 10.
+    const QString host = normalizedIPv4(address);
+    socket.connectToHost(host, Port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    if (socket.waitForConnected(ConnectTimeoutMs)) {
+        name = address;
+        connected = true;
+        return 0;
+    }
+    const int result = mapSocketError(socket.error());
+    socket.abort();
+    return result;
+}
+
+int TLANComm::ReadByte(unsigned char* out, int timeoutMs) {
+    if (!connected)
+        return ResultCode::PortNotOpen;
+    while (socket.bytesAvailable() == 0) {
+        if (!socket.waitForReadyRead(timeoutMs))
+            return ResultCode::NoReply;
+    }
+    char byte = 0;
+    if (socket.read(&byte, 1) != 1)
+        return ResultCode::NoReply;
+    *out = static_cast<unsigned char>(byte);
+    return 0;
+}
+
+void TLANComm::discardPendingInput() {
+    // Late bytes of an earlier exchange must never be taken for the next reply.
+    do {
+        socket.readAll();
+    } while (socket.waitForReadyRead(0));
+    socket.readAll();
+}
+
+int TLANComm::Write(QList<unsigned char> bytes, int timeoutMs) {
+    if (bytes.isEmpty())
+        return 0;
+    if (!connected)
+        return ResultCode::PortNotOpen;
+    discardPendingInput();
+    QByteArray data;
+    data.reserve(bytes.size());
+    for (unsigned char b : bytes)
+        data.append(static_cast<char>(b));
+    if (socket.write(data) != data.size())
+        return ResultCode::SendFailed;
+    QElapsedTimer timer;
+    timer.start();
+    while (socket.bytesToWrite() > 0) {
+        const int left = timeoutMs - int(timer.elapsed());
+        if (left <= 0 || !socket.waitForBytesWritten(left))
+            return ResultCode::SendFailed;
+    }
+    return 0;
+}

@@ -1,0 +1,202 @@
+#include "fake_display.h"
+#include "ip_address.h"
+#include "protocol_probe.h"
+#include "result_codes.h"
+#include "serial_port_list.h"
+#include "tdummycomm.h"
+#include "tlancomm.h"
+#include "trs232comm.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+// Loopback addresses 127.0.0.10 to 127.0.0.19 belong to this test.
+class TransportsTest : public QObject {
+    Q_OBJECT
+
+    static FakeReply echo(const QByteArray& request) {
+        FakeReply r;
+        r.bytes = request;
+        return r;
+    }
+
+private slots:
+    void closedTransports() {
+        TLANComm lan;
+        TRS232Comm serial;
+        for (TBasicComm* t : {static_cast<TBasicComm*>(&lan), static_cast<TBasicComm*>(&serial)}) {
+            unsigned char b = 0;
+            QCOMPARE(t->IsOpen(), 0);
+            QCOMPARE(t->Write({}, 100), 0); // nothing to send is no failure, even when closed
+            QCOMPARE(t->Write({1, 2}, 100), ResultCode::PortNotOpen);
+            QCOMPARE(t->ReadByte(&b, 100), ResultCode::PortNotOpen);
+        }
+    }
+
+    void dummyAcceptsAndNeverAnswers() {
+        TDummyComm dummy;
+        unsigned char b = 0;
+        QCOMPARE(dummy.Open(QStringLiteral("anything")), 0);
+        QCOMPARE(dummy.IsOpen(), 1);
+        QCOMPARE(dummy.Write({1, 2, 3}, 100), 0);
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(dummy.ReadByte(&b, 5000), ResultCode::NoReply);
+        QVERIFY(t.elapsed() < 1000);
+        QVERIFY(dummy.Name().isEmpty());
+    }
+
+    void lanConnectFailures() {
+        TLANComm lan;
+        QCOMPARE(lan.Open(QStringLiteral("127.0.0.11")), ResultCode::ConnectionRefused);
+        QCOMPARE(lan.IsOpen(), 0);
+        QVERIFY(lan.Name().isEmpty());
+    }
+
+    void lanConnectsReadsAndTimesOut() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.12"));
+        fake.setHandler(echo);
+        TLANComm lan;
+        // Leading zeros are decimal: "127.000.000.012" is the fake's own address.
+        QCOMPARE(lan.Open(QStringLiteral("127.000.000.012")), 0);
+        QCOMPARE(lan.IsOpen(), 1);
+        QCOMPARE(lan.Name(), QStringLiteral("127.000.000.012"));
+        QCOMPARE(lan.Write(toList("hi\r"), 1000), 0);
+        unsigned char b = 0;
+        QByteArray got;
+        while (got.size() < 3 && lan.ReadByte(&b, 1000) == 0)
+            got += char(b);
+        QCOMPARE(got, QByteArray("hi\r"));
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(lan.ReadByte(&b, 150), ResultCode::NoReply);
+        QVERIFY(t.elapsed() >= 140);
+        QCOMPARE(fake.connectionCount(), 1);
+        // Open again closes the old connection and makes a fresh one.
+        QCOMPARE(lan.Open(fake.address()), 0);
+        QTRY_COMPARE(fake.connectionCount(), 2);
+    }
+
+    void lanPeerClosesMidFrame() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.13"));
+        fake.setHandler([](const QByteArray&) {
+            FakeReply r;
+            r.bytes = "abcdef";
+            r.closeAfter = 3;
+            return r;
+        });
+        TLANComm lan;
+        QCOMPARE(lan.Open(fake.address()), 0);
+        QCOMPARE(lan.Write(toList("x\r"), 1000), 0);
+        unsigned char b = 0;
+        QByteArray got;
+        int result = 0;
+        while ((result = lan.ReadByte(&b, 1000)) == 0)
+            got += char(b);
+        QCOMPARE(got, QByteArray("abc"));
+        QCOMPARE(result, ResultCode::NoReply);
+    }
+
+    void normalisedAddresses_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("normal");
+        QTest::newRow("leading zeros") << "192.168.000.010" << "192.168.0.10";
+        QTest::newRow("plain") << "10.1.2.3" << "10.1.2.3";
+        QTest::newRow("spaces") << " 127.0.0.001 " << "127.0.0.1";
+        QTest::newRow("out of range") << "1.2.3.256" << "1.2.3.256";
+        QTest::newRow("three parts") << "1.2.3" << "1.2.3";
+        QTest::newRow("sign") << "1.2.3.+4" << "1.2.3.+4";
+        QTest::newRow("host name") << "display.local" << "display.local";
+    }
+    void normalisedAddresses() {
+        QFETCH(QString, text);
+        QFETCH(QString, normal);
+        QCOMPARE(normalizedIPv4(text), normal);
+    }
+
+    void serialPortThatCannotBeConfiguredIsNotOpen_data() {
+        QTest::addColumn<QString>("port");
+        QTest::newRow("missing device") << "/dev/ttyNoSuchPort";
+        QTest::newRow("not a serial device") << "/dev/null";
+    }
+    void serialPortThatCannotBeConfiguredIsNotOpen() {
+        QFETCH(QString, port);
+        TRS232Comm serial;
+        QCOMPARE(serial.Open(port), ResultCode::SerialOpenFailed);
+        QCOMPARE(serial.IsOpen(), 0);
+        unsigned char b = 0;
+        QCOMPARE(serial.ReadByte(&b, 10), ResultCode::PortNotOpen);
+    }
+
+    void serialCarriesEveryByteValue() {
+        FakeDisplay fake(FakeDisplay::Link::Pty);
+        QVERIFY(fake.isListening());
+        fake.setHandler(echo);
+        TRS232Comm serial;
+        QCOMPARE(serial.Open(fake.portName()), 0);
+        QCOMPARE(serial.IsOpen(), 1);
+        QList<unsigned char> all;
+        for (int i = 0; i < 256; ++i)
+            all << static_cast<unsigned char>(i);
+        all << 0x0D;
+        QCOMPARE(serial.Write(all, 1000), 0);
+        QList<unsigned char> back;
+        unsigned char b = 0;
+        while (back.size() < all.size() && serial.ReadByte(&b, 1000) == 0)
+            back << b;
+        QCOMPARE(back, all);
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(serial.ReadByte(&b, 150), ResultCode::NoReply);
+        QVERIFY(t.elapsed() >= 140);
+    }
+
+    void serialWriteDiscardsStaleInput() {
+        FakeDisplay fake(FakeDisplay::Link::Pty);
+        fake.setHandler([](const QByteArray& request) {
+            FakeReply r;
+            r.bytes = request == "first\r" ? QByteArray("stale1\rstale2\r") : request;
+            return r;
+        });
+        TRS232Comm serial;
+        QCOMPARE(serial.Open(fake.portName()), 0);
+        QCOMPARE(serial.Write(toList("first\r"), 1000), 0);
+        QTest::qWait(100);
+        QCOMPARE(serial.Write(toList("second\r"), 1000), 0);
+        QByteArray got;
+        unsigned char b = 0;
+        while (!got.endsWith('\r') && serial.ReadByte(&b, 1000) == 0)
+            got += char(b);
+        QCOMPARE(got, QByteArray("second\r"));
+    }
+
+    void protocolOverSerial() {
+        FakeDisplay fake(FakeDisplay::Link::Pty);
+        fake.setHandler([](const QByteArray& request) {
+            FakeReply r;
+            if (FakeDisplay::bodyOf(request) == "01D6")
+                r.bytes = FakeDisplay::frame('B', "0200D6000004");
+            return r;
+        });
+        ProtocolProbe p;
+        QCOMPARE(p.open_interface(fake.portName(), 2), 0);
+        QCOMPARE(p.comments.first().second, QStringLiteral("Opening COM Port: %1").arg(fake.portName()));
+        p.message('A', "01D6");
+        QCOMPARE(p.send_message(), 0);
+        QCOMPARE(p.receive_reply(1000, false), 0);
+        QCOMPARE(p.body(), QByteArray("0200D6000004"));
+    }
+
+    void portLists() {
+        QStringList names = {"old"};
+        QCOMPARE(fillComPortList(names), 16);
+        QCOMPARE(names.first(), QStringLiteral("COM1"));
+        QCOMPARE(names.last(), QStringLiteral("COM16"));
+        QList<SerialPortInfo> ports = {SerialPortInfo()};
+        const int count = listSerialPorts(ports);
+        QCOMPARE(count, ports.size());
+    }
+};
+
+QTEST_GUILESS_MAIN(TransportsTest)
+#include "tst_transports.moc"
