@@ -1,6 +1,7 @@
 #pragma once
 
-// Result codes of the transports and the protocol: 0 is success, negative a failure.
+// Result codes of the transports, the protocol, files and scripts: 0 is success, negative a
+// failure.
 namespace ResultCode {
 constexpr int Ok = 0;
 
@@ -24,4 +25,15 @@ constexpr int NullMessage = -5007;
 constexpr int ReplyError = -5008;
 
 constexpr int Unsupported = -1027;
+
+constexpr int FileOpenFailed = -1500;
+constexpr int FileInvalidVersion = -1501;
+constexpr int FileInvalidFormat = -1502;
+constexpr int FileSaveFailed = -1505;
+
+constexpr int ScriptUnknownCommand = -2101;
+constexpr int ScriptInvalidCommand = -2102;
+constexpr int ScriptParameterCount = -2103;
+constexpr int ScriptInvalidIpRange = -2104;
+constexpr int ScriptInvalidParameter = -2105;
 } // namespace ResultCode
