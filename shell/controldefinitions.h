@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+class QIODevice;
+
+// One named value of a discrete op code.
+struct ControlValueItem {
+    QString label;
+    int value = 0;
+};
+
+// One op code: its "|"-separated category path and either a range or a set of named values.
+struct ControlDefinition {
+    enum Type { Range = 0, Discrete = 1 };
+
+    QString name;
+    int opcode = 0;
+    int type = Range;
+    QString high_label = QStringLiteral("Max");
+    QString low_label = QStringLiteral("Min");
+    QList<ControlValueItem> items; // Discrete only, in file order
+};
+
+// The op-code definitions read from a definitions file. The list keeps file order and
+// duplicates; the index maps each op code to its last definition in the list.
+class ControlDefinitions {
+public:
+    // Result of a line in error; a file that cannot be opened gives ResultCode::FileOpenFailed.
+    enum LineError { BadValue = -1, TooFewFields = -2, OpcodeOutOfRange = -3, OpcodeNotHex = -4 };
+    static constexpr unsigned MaxOpcode = 0x11FF;
+
+    ControlDefinitions() = default;
+    // The index points into the list, so a copy would point into the wrong list.
+    ControlDefinitions(const ControlDefinitions&) = delete;
+    ControlDefinitions& operator=(const ControlDefinitions&) = delete;
+
+    // Replaces the content by the file's definitions, only when the whole file is good;
+    // otherwise the content stays as it was. *line_no is the line in error, or 0.
+    int load(QString path, int* line_no);
+    // The same for a device already open for reading.
+    int read(QIODevice& device, int* line_no);
+
+    QString opcodeName(int opcode, bool last_part_only) const;
+    int opcodeForShortName(QString name) const;
+    int opcodeForName(QString name) const;
+    ControlDefinition* find(int opcode) const;
+    int valueForLabel(int opcode, QString label) const;
+    QString valueLabel(int opcode, int value) const;
+
+    QList<ControlDefinition> list;
+    QHash<int, ControlDefinition*> index;
+
+private:
+    void rebuildIndex();
+};
