@@ -1,0 +1,118 @@
+#include "app_helpers.h"
+
+#include "neighbour_table.h"
+#include "system_folders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTreeWidgetItem>
+
+namespace {
+const char kVersion[] = "1.4.00.0";
+const char kBuild[] = "180105";
+const char kCompanyFolder[] = "ZET Display Solutions";
+const char kProgramFolder[] = "ZET QV Comms Tool";
+
+bool isWritableFolder(const QString& path) {
+    QFileInfo info(path);
+    return info.isDir() && info.isWritable();
+}
+} // namespace
+
+QString versionString() {
+    return QCoreApplication::translate("versionString", "Version %1 (Build %2)",
+                                       "software version and build number")
+        .arg(QLatin1String(kVersion), QLatin1String(kBuild));
+}
+
+QString appDataFolderUnder(const QString& base, const QString& fallbackBase, bool create) {
+    QString root = base;
+    // A shared folder that this user cannot write would leave the program without scripts and
+    // display lists: use the user's own folder instead.
+    const QString shared = root + QLatin1Char('/') + QLatin1String(kCompanyFolder);
+    if (root.isEmpty() || (!isWritableFolder(shared) && !isWritableFolder(root)))
+        root = fallbackBase;
+    if (root.isEmpty())
+        return QString();
+    const QString folder = root + QLatin1Char('/') + QLatin1String(kCompanyFolder) +
+                           QLatin1Char('/') + QLatin1String(kProgramFolder);
+    if (QFileInfo(folder).isDir())
+        return folder;
+    if (!create || !QDir().mkpath(folder))
+        return QString();
+    return folder;
+}
+
+QString appDataFolder(bool create) {
+    QString shared = sharedDocumentsFolder();
+    if (shared.isEmpty())
+        shared = QCoreApplication::applicationFilePath();
+    return appDataFolderUnder(shared, userDocumentsFolder(), create);
+}
+
+QString macAddressForIp(QString ip) {
+    if (ipTextToUInt(ip) == 0)
+        return QString();
+    return neighbourMacAddress(ipUIntToText(ipTextToUInt(ip)));
+}
+
+QString ipUIntToText(uint ip) {
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg((ip >> 24) & 0xFF)
+        .arg((ip >> 16) & 0xFF)
+        .arg((ip >> 8) & 0xFF)
+        .arg(ip & 0xFF);
+}
+
+uint ipTextToUInt(QString text) {
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 4)
+        return 0;
+    uint ip = 0;
+    for (const QString& part : parts) {
+        bool ok = false;
+        const uint value = part.toUInt(&ok, 10);
+        if (!ok || value > 255)
+            return 0;
+        ip = (ip << 8) | value;
+    }
+    return ip;
+}
+
+QTreeWidgetItem* findTreeChildByText(QTreeWidgetItem* parent, QString text) {
+    if (!parent)
+        return nullptr;
+    for (int i = 0; i < parent->childCount(); ++i)
+        if (parent->child(i)->text(0) == text)
+            return parent->child(i);
+    return nullptr;
+}
+
+QDate manufactureDateFromSerial(QString serial, const QDate& today) {
+    serial = serial.toUpper();
+    if ((serial.size() != 9 && serial.size() != 10) || !serial[0].isDigit())
+        return QDate();
+    const int y = serial[0].digitValue();
+    const QChar m = serial[1];
+    int month = 0;
+    if (m >= QLatin1Char('1') && m <= QLatin1Char('9'))
+        month = m.digitValue();
+    else if (m == QLatin1Char('X'))
+        month = 10;
+    else if (m == QLatin1Char('Y'))
+        month = 11;
+    else if (m == QLatin1Char('Z'))
+        month = 12;
+    else
+        return QDate();
+    int year = today.year() / 10 * 10 + y;
+    if (year > today.year() || (year == today.year() && month > today.month()))
+        year -= 10;
+    return QDate(year, month, 1);
+}
+
+QDate manufactureDateFromSerial(QString serial) {
+    return manufactureDateFromSerial(serial, QDate::currentDate());
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// One line for the communications log: HTML text and its level (0 always shown, 1 only while
+// message decoding is shown).
+struct LogLine {
+    QString html;
+    int level = 0;
+    bool operator==(const LogLine& o) const { return html == o.html && level == o.level; }
+};
+
+// Turns the protocol's traffic and comment signals into log lines. Text that came from a
+// display is escaped, so it can never inject markup into the log.
+class LogLineFormatter {
+public:
+    // Gives the control name of an op code, or "" when it has no definition.
+    using ControlNameLookup = std::function<QString(int opcode)>;
+
+    explicit LogLineFormatter(ControlNameLookup lookup = {}) : controlName(std::move(lookup)) {}
+
+    LogLine comment(const QString& text, int type) const;
+    // The line for a traffic event; with dummy set, a no-reply event gives no line (empty html
+    // and level -1), since the dummy interface never answers.
+    LogLine traffic(const QList<unsigned char>& bytes, int type, bool dummy) const;
+    // The frame's fields above its bytes, for a whole message; "" for anything else.
+    static QString frameTable(const QList<unsigned char>& bytes);
+
+private:
+    ControlNameLookup controlName;
+};
