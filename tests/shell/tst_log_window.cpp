@@ -91,7 +91,7 @@ private slots:
         // Not a whole message: no table.
         QCOMPARE(LogLineFormatter::frameTable(frame.mid(1)), QString());
         QCOMPARE(LogLineFormatter::frameTable(frame.mid(0, 11)), QString()); // ends with ETX
-        QCOMPARE(LogLineFormatter::frameTable(frame.mid(0, 8) << 0x0D), QString());
+        QCOMPARE(LogLineFormatter::frameTable(frame.mid(0, 7) << 0x0D), QString()); // 8 bytes
         QCOMPARE(LogLineFormatter::frameTable({}), QString());
     }
 
