@@ -2,6 +2,7 @@
 #include "result_codes.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -235,6 +236,69 @@ private slots:
         QCOMPARE(store.find(0x10)->items.size(), 1);
         QVERIFY(!store.find(0x12));
         QCOMPARE(store.opcodeName(0x12, false), QString());
+    }
+
+    // The file carried in the program: its shape survives checkout and resource compilation.
+    void builtInFileShape() {
+        QFile file(kBuiltIn);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.count("\r\n"), 415);
+        QCOMPARE(bytes.count('\n'), 415);
+        QVERIFY(bytes.endsWith("\r\n"));
+        int revisions = 0;
+        int retired = 0;
+        for (const QByteArray& line : bytes.split('\n')) {
+            if (!line.startsWith('#'))
+                continue;
+            revisions += line.contains("20180118");
+            retired += QRegularExpression(QStringLiteral("^#[0-9A-F]{4},"))
+                           .match(QString::fromLatin1(line))
+                           .hasMatch();
+        }
+        QCOMPARE(revisions, 1);
+        QCOMPARE(retired, 1);
+    }
+
+    void builtInFileContent() {
+        ControlDefinitions store;
+        int line_no = -99;
+        QCOMPARE(store.load(kBuiltIn, &line_no), 0);
+        QCOMPARE(line_no, 0);
+        QCOMPARE(store.list.size(), 379);
+        int ranges = 0;
+        int twice = 0;
+        for (const ControlDefinition& def : store.list) {
+            ranges += def.type == ControlDefinition::Range;
+            twice += def.opcode == 0x10CB;
+        }
+        QCOMPARE(ranges, 146);
+        QCOMPARE(store.list.size() - ranges, 233);
+        QCOMPARE(twice, 2);
+        QCOMPARE(store.index.size(), 378);
+        QCOMPARE(store.list.first().opcode, 0x0004);
+        QCOMPARE(store.list.last().opcode, 0x11FF);
+
+        QCOMPARE(store.find(0x10CB)->name, QStringLiteral("Model ID"));
+        QCOMPARE(store.opcodeName(0x10CB, false), QStringLiteral("Audio|Audio Delay"));
+        QCOMPARE(store.opcodeName(0x0016, true), QStringLiteral("Red Gain"));
+        QCOMPARE(store.opcodeName(0x0016, false), QStringLiteral("Picture|Color|Gain|Red Gain"));
+        QCOMPARE(store.opcodeName(0x0001, false), QString());
+        QVERIFY(!store.find(0x0001));
+        QCOMPARE(store.opcodeForShortName(QStringLiteral("red gain")), 0x16);
+        QCOMPARE(store.opcodeForName(QStringLiteral("picture|contrast")), 0x12);
+        QCOMPARE(store.opcodeForName(QStringLiteral("contrast")), -1);
+        QCOMPARE(store.opcodeForShortName(QStringLiteral("no such control")), -1);
+        QCOMPARE(store.valueForLabel(0x008D, QStringLiteral("MUTE")), 1);
+        QCOMPARE(store.valueForLabel(0x008D, QStringLiteral("Loud")), -1);
+        QCOMPARE(store.valueLabel(0x0014, 11), QStringLiteral("User 1"));
+        QCOMPARE(store.valueLabel(0x0010, 5), QString());
+        // Texts built from these labels elsewhere expect them.
+        QCOMPARE(store.valueLabel(0x021A, 1), QStringLiteral("sRGB"));
+        QCOMPARE(store.valueLabel(0x0060, 0), QString());
+        QCOMPARE(store.valueLabel(0x0060, 17), QStringLiteral("HDMI"));
+        QCOMPARE(store.find(0x022B)->low_label, QStringLiteral("Off"));
+        QCOMPARE(store.find(0x022B)->high_label, QString());
     }
 
     void emptyStoreLookups() {
