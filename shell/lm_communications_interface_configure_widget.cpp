@@ -69,7 +69,12 @@ LM_communications_interface_configure_widget::LM_communications_interface_config
     QWidget* parent)
     : QWidget(parent), ui(new Ui::LM_communications_interface_configure_widgetClass) {
     ui->setupUi(this);
-    ui->ip_address_lineEdit->setValidator(new IP4Validator(this));
+    QLineEdit* address = ui->ip_address_lineEdit;
+    address->setValidator(new IP4Validator(this));
+    // Layouts would squeeze the line below the width of a full address.
+    address->setMinimumWidth(
+        address->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000.000")) +
+        address->fontMetrics().averageCharWidth() * 3);
 
     watcher = new SerialPortWatcher(this);
     if (fixedComPortNames().isEmpty()) {
