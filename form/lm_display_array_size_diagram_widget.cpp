@@ -245,9 +245,11 @@ void LM_display_array_size_diagram_widget::paintEvent(QPaintEvent*) {
     if (!hasTiles())
         return;
     const Grid g = grid();
-    QFont numberFont = font();
-    numberFont.setPointSize(base_point_size + std::max(g.size - 20, 0) / 4);
-    setFont(numberFont);
+    if (base_point_size > 0) { // a font sized in pixels keeps its size
+        QFont numberFont = font();
+        numberFont.setPointSize(base_point_size + std::max(g.size - 20, 0) / 4);
+        setFont(numberFont);
+    }
 
     QPainter painter(this);
     for (int x = 0; x < columns; ++x)

@@ -341,6 +341,18 @@ private slots:
         QCOMPARE(d.font().pointSize(), base);
     }
 
+    void pixelSizedFontKeepsItsSize() {
+        QWidget parent;
+        QFont pixelFont = parent.font();
+        pixelFont.setPixelSize(13);
+        parent.setFont(pixelFont);
+        Diagram& d = *new Diagram(&parent);
+        d.resize(300, 200);
+        d.grab();
+        QCOMPARE(d.font().pixelSize(), 13);
+        QCOMPARE(d.font().pointSize(), -1);
+    }
+
     void noRowsOrColumnsDrawNothing_data() {
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("rows");
