@@ -6,7 +6,9 @@
 #include "trs232comm.h"
 
 namespace {
-QString hex2(int value) { return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0')); }
+QString hex2(int value) {
+    return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0'));
+}
 
 QString chars(const QList<unsigned char>& digits) {
     QString text;
@@ -20,15 +22,18 @@ QVCommProtocol::QVCommProtocol(QObject* parent) : QObject(parent), transport(new
     registerByteBufferType();
 }
 
-QVCommProtocol::~QVCommProtocol() { delete transport; }
+QVCommProtocol::~QVCommProtocol() {
+    delete transport;
+}
 
 int QVCommProtocol::open_interface(QString address, int interface_type) {
     delete transport;
     transport = nullptr;
     switch (interface_type) {
     case 1:
-        emit comment_text(QStringLiteral("Connecting to TCP/IP address: %1, Port: 7142").arg(address),
-                          CommentConnection);
+        emit comment_text(
+            QStringLiteral("Connecting to TCP/IP address: %1, Port: 7142").arg(address),
+            CommentConnection);
         transport = new TLANComm;
         break;
     case 2:
@@ -47,13 +52,21 @@ QString QVCommProtocol::interface_name() {
     return transport ? transport->Name() : QStringLiteral("None");
 }
 
-void QVCommProtocol::set_long_timeout(bool on) { long_timeout = on; }
+void QVCommProtocol::set_long_timeout(bool on) {
+    long_timeout = on;
+}
 
-void QVCommProtocol::set_destination(int destination) { destination_address = destination; }
+void QVCommProtocol::set_destination(int destination) {
+    destination_address = destination;
+}
 
-int QVCommProtocol::destination() { return destination_address; }
+int QVCommProtocol::destination() {
+    return destination_address;
+}
 
-bool QVCommProtocol::is_connected() { return transport && transport->IsOpen(); }
+bool QVCommProtocol::is_connected() {
+    return transport && transport->IsOpen();
+}
 
 int QVCommProtocol::write_timeout() const {
     return long_timeout ? LongWriteTimeoutMs : WriteTimeoutMs;
@@ -81,7 +94,8 @@ unsigned char QVCommProtocol::checksum() {
 QList<unsigned char> QVCommProtocol::build_header(unsigned char message_type) {
     const unsigned char dest = static_cast<unsigned char>(destination_address & 0xFF);
     emit comment_text(
-        QStringLiteral("Header block message Destination Address=%2h (Monitor ID=%1), Message Type=%3h")
+        QStringLiteral(
+            "Header block message Destination Address=%2h (Monitor ID=%1), Message Type=%3h")
             .arg(address_text(dest), hex2(dest), hex2(message_type)),
         CommentField);
     return {SOH, Controller, dest, Controller, message_type, '6', '3', STX};
@@ -126,11 +140,11 @@ QList<unsigned char> QVCommProtocol::write_hex2(unsigned char value) {
 QList<unsigned char> QVCommProtocol::write_hex4(unsigned short value) {
     QList<unsigned char> digits = byte_to_hex2(value >> 8);
     digits.append(byte_to_hex2(value & 0xFF));
-    emit comment_text(QStringLiteral("Write value %1 ('%6h' encoded as 4 bytes -> %2h %3h %4h %5h)")
-                          .arg(value)
-                          .arg(hex2(digits[0]), hex2(digits[1]), hex2(digits[2]), hex2(digits[3]),
-                               chars(digits)),
-                      CommentField);
+    emit comment_text(
+        QStringLiteral("Write value %1 ('%6h' encoded as 4 bytes -> %2h %3h %4h %5h)")
+            .arg(value)
+            .arg(hex2(digits[0]), hex2(digits[1]), hex2(digits[2]), hex2(digits[3]), chars(digits)),
+        CommentField);
     return digits;
 }
 
@@ -146,11 +160,10 @@ unsigned char QVCommProtocol::read_hex2(const char* label) {
     // One pass of arg(), so reply characters such as '%' are never taken for placeholders.
     const QString number = QString::number(value);
     emit comment_text(
-        name.isEmpty()
-            ? QStringLiteral("Read value %1 (encoded as 2 bytes %2h %3h -> '%4h')")
-                  .arg(number, hex2(digits[0]), hex2(digits[1]), chars(digits))
-            : QStringLiteral("Read '%5' value %1 (encoded as 2 bytes %2h %3h -> '%4h')")
-                  .arg(number, hex2(digits[0]), hex2(digits[1]), chars(digits), name),
+        name.isEmpty() ? QStringLiteral("Read value %1 (encoded as 2 bytes %2h %3h -> '%4h')")
+                             .arg(number, hex2(digits[0]), hex2(digits[1]), chars(digits))
+                       : QStringLiteral("Read '%5' value %1 (encoded as 2 bytes %2h %3h -> '%4h')")
+                             .arg(number, hex2(digits[0]), hex2(digits[1]), chars(digits), name),
         CommentField);
     return value;
 }
@@ -159,9 +172,9 @@ unsigned short QVCommProtocol::read_hex4(const char* label) {
     QList<unsigned char> digits;
     for (int i = 0; i < 4; ++i)
         digits << take_reply_char();
-    const unsigned short value = static_cast<unsigned short>(
-        hex_pair_to_byte(char(digits[0]), char(digits[1])) * 256 +
-        hex_pair_to_byte(char(digits[2]), char(digits[3])));
+    const unsigned short value =
+        static_cast<unsigned short>(hex_pair_to_byte(char(digits[0]), char(digits[1])) * 256 +
+                                    hex_pair_to_byte(char(digits[2]), char(digits[3])));
     const QString name = QString::fromLatin1(label ? label : "");
     const QString number = QString::number(value);
     emit comment_text(
@@ -289,10 +302,11 @@ int QVCommProtocol::receive_reply(int first_byte_timeout_ms, bool accept_any_sou
     emit comment_text(QStringLiteral("Header reply message Source Address=%2h (Monitor ID=%1)")
                           .arg(address_text(source), hex2(source)),
                       CommentField);
-    emit comment_text(QStringLiteral("Received message length=%1 (encoded as %3h %4h -> '%2')")
-                          .arg(length)
-                          .arg(QString(QLatin1Char(high)) + QLatin1Char(low), hex2(high), hex2(low)),
-                      CommentConnection);
+    emit comment_text(
+        QStringLiteral("Received message length=%1 (encoded as %3h %4h -> '%2')")
+            .arg(length)
+            .arg(QString(QLatin1Char(high)) + QLatin1Char(low), hex2(high), hex2(low)),
+        CommentConnection);
     if (reply_body == QList<unsigned char>{'B', 'E'}) {
         emit transfer_data(received, TrafficNullMessage);
         return ResultCode::NullMessage;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "byte_buffer.h"
+#include "display_records.h"
 
 #include <QObject>
 #include <QString>
@@ -63,6 +64,87 @@ public:
 
     bool is_connected();
 
+    // Command families
+    // Calendar: schedules in their dialects (kind 12 is the advanced schedule), holidays,
+    // weekend and daylight saving.
+    static constexpr int AdvancedScheduleKind = 12;
+    virtual int schedule_read_extended(int kind, int program, schedule_entry* e);
+    virtual int schedule_read_legacy(int program, schedule_entry* e);
+    virtual int schedule_read(int program, schedule_entry* e);
+    virtual int schedule_write_extended(int kind, int program, schedule_entry* e);
+    virtual int schedule_write_legacy(int program, schedule_entry* e);
+    virtual int schedule_write(int program, schedule_entry* e);
+    virtual int schedule_enable_write(int kind, int program, int* enable, unsigned char* result);
+    virtual int daylight_saving_write(daylight_saving_rule* rule, int* result);
+    virtual int daylight_saving_read(daylight_saving_rule* rule, int* result);
+    virtual int daylight_saving_onoff_read(unsigned char* on, int* result);
+    virtual int daylight_saving_onoff_write(unsigned char on, int* result);
+    virtual int weekend_write(unsigned char* bits, int* status);
+    virtual int weekend_read(unsigned char* bits, int* status);
+    virtual int holiday_write(unsigned char number, int* status, holiday_entry* h);
+    virtual int holiday_read(unsigned char number, int* status, holiday_entry* h);
+    // Network and proof of play. Texts go into `text` of `capacity` bytes with their NUL;
+    // a range read fills at most `capacity` entries.
+    virtual int set_proof_of_play_mode(int* status, unsigned char mode);
+    virtual int get_proof_of_play_current(int* status, proof_of_play_log* entry);
+    virtual int get_proof_of_play_status(int* status, int* total, int* maximum, int* current);
+    virtual int get_proof_of_play_number_to_number(int from, int to, int* status, int* count,
+                                                   proof_of_play_log* entries, int capacity);
+    virtual int lan_mac_address_read_ipv4_ipv6(int* result, int* value, char* text, int capacity);
+    virtual int lan_mac_address_read(int* inout, char* text, int capacity);
+    virtual int lan_ip_address_status_request(int* result, int* status,
+                                              std::array<unsigned char, 4>* address);
+    // Auto ID and auto tile matrix; the completion reads wait for an unsolicited message.
+    static constexpr int CompletionTimeoutMs = 60000;
+    virtual int auto_id_execute(int* result);
+    virtual int auto_id_reset(int* result);
+    virtual int auto_id_get_complete(int* result, int* value);
+    virtual int auto_tile_matrix_execute(unsigned char h_monitors, unsigned char v_monitors,
+                                         unsigned char input, unsigned char memory, int* result);
+    virtual int auto_tile_matrix_reset(int* result);
+    virtual int auto_tile_matrix_complete(int* result);
+    virtual int auto_tile_matrix_read(unsigned char* h_monitors, unsigned char* v_monitors,
+                                      int* result);
+    virtual int auto_tile_matrix_write(unsigned char h_monitors, unsigned char v_monitors,
+                                       int* result);
+    // Security and compute-module lock.
+    virtual int security_enable_write(unsigned char enable, const Passcode& password, int* result);
+    virtual int security_enable_read(unsigned char* enable);
+    virtual int security_lock_control(unsigned char* enable, const Passcode& password, int* status);
+    virtual int compute_module_setting_lock(unsigned char* enable, const Passcode& passcode,
+                                            int* status);
+    // Input names, power save and standby. Names read go into `name` of `capacity` bytes.
+    static constexpr int InputNameLength = 14;
+    virtual int input_name_reset(int* result);
+    virtual int input_name_read(char* name, int capacity);
+    virtual int input_name_write(const char* name, int* result);
+    virtual int terminal_input_name_reset(unsigned char terminal, int* result);
+    virtual int terminal_input_name_read(unsigned char terminal, char* name, int capacity,
+                                         int* result);
+    virtual int terminal_input_name_write(unsigned char terminal, const char* name, int* result);
+    virtual int power_save_mode_read(unsigned char* mode);
+    virtual int power_save_mode_write(unsigned char mode, int* result);
+    virtual int power_save_time_read(unsigned char* time);
+    virtual int power_save_time_write(unsigned char time, int* result);
+    virtual int auto_standby_time_read(unsigned char* time);
+    virtual int auto_standby_time_write(unsigned char time, int* result);
+    // Picture-mode names, TV channel, tile-matrix and PIP/PBP profiles.
+    static constexpr int PictureModeNameLength = 13;
+    virtual int picture_mode_name_read(unsigned char mode, char* name, int capacity, int* result);
+    virtual int picture_mode_name_write(unsigned char mode, const char* name, int* result);
+    virtual int direct_tv_channel_read(int* major, int* minor);
+    virtual int direct_tv_channel_write(int* major, int* minor);
+    virtual int tile_matrix_profile_read(unsigned char profile, unsigned char* h_monitors,
+                                         unsigned char* v_monitors, unsigned char* position,
+                                         unsigned char* tile_comp, unsigned char* status);
+    virtual int tile_matrix_profile_write(unsigned char profile, unsigned char h_monitors,
+                                          unsigned char v_monitors, unsigned char position,
+                                          unsigned char tile_comp, unsigned char* status);
+    virtual int tile_matrix_profile_select(unsigned char profile, unsigned char* status);
+    virtual int pip_pbp_profile_write(unsigned char profile, int* status, pip_pbp_profile contents);
+    virtual int pip_pbp_profile_read(unsigned char profile, int* status, pip_pbp_profile* contents);
+    virtual int pip_pbp_profile_select(unsigned char profile, int* status);
+
 signals:
     void transfer_data(QList<unsigned char> output_buffer, int type);
     void comment_text(QString text, int type);
@@ -88,6 +170,59 @@ protected:
     QList<unsigned char> reply_body;
     unsigned char reply_message_type = 0;
     bool long_timeout = false;
+
+    // Steps of one command exchange shared by the command families.
+    struct BodyLength {
+        int min;
+        int max;
+        static BodyLength exactly(int n) { return {n, n}; }
+        static BodyLength atLeast(int n) { return {n, MaxBodyLength}; }
+    };
+    // The title line, then a type "A" message that starts with the command code.
+    void begin_command(const QString& title, unsigned short code);
+    void put_hex2(unsigned char value) { send_buffer.append(write_hex2(value)); }
+    void put_hex4(unsigned short value) { send_buffer.append(write_hex4(value)); }
+    // Sends the message and reads the reply; with `command_reply` the reply must be of type
+    // "B", then the body length must fit the rule.
+    int exchange(BodyLength length, bool command_reply = false);
+    // Reads a reply without sending first (a message the display sends on its own).
+    int await_message(int first_byte_timeout_ms, BodyLength length);
+    int check_length(BodyLength length) const;
+    // Reads a field that must hold the given value.
+    bool expect_hex2(unsigned char expected, const char* label = "");
+    bool expect_hex4(unsigned short expected, const char* label = "");
+    // Reads the echo of a request: its code plus 0100h, then the sub-command when one is given.
+    bool expect_reply(unsigned short request_code, int sub_command = -1, const char* label = "");
+    // Text after the fixed fields, bounded by the caller's buffer and always NUL-terminated:
+    // two hexadecimal digits a character, the characters as they stand, or a MAC address.
+    void read_hex_text(char* out, int capacity);
+    void read_plain_text(char* out, int capacity);
+    void read_mac_text(char* out, int capacity);
+    static void clear_text(char* out, int capacity) {
+        if (capacity > 0)
+            out[0] = '\0';
+    }
+    // Text that goes into a frame as it stands must be printable ASCII: a control byte would
+    // break the frame.
+    static bool is_printable_text(const char* text, int length);
+    // A request of the code and fields whose reply echoes the code and the first field (the
+    // sub-command), then carries one byte for `out`, which is cleared first.
+    int one_byte_command(const QString& title, unsigned short code,
+                         const QList<unsigned char>& fields, BodyLength length, int* out,
+                         const char* label = "", const char* echo_label = "");
+    int one_byte_command(const QString& title, unsigned short code,
+                         const QList<unsigned char>& fields, BodyLength length, unsigned char* out,
+                         const char* label = "", const char* echo_label = "");
+    int parse_schedule_record(int request_code, int program, schedule_entry* e);
+    int schedule_read_plain(const char* title, int program, schedule_entry* e, bool picture_mode);
+    int schedule_write_plain(const char* title, int program, schedule_entry* e, bool picture_mode);
+    void read_plain_schedule_fields(schedule_entry* e);
+    int parse_holiday_record(int op, int number, holiday_entry* out);
+    void read_proof_of_play_entry(proof_of_play_log* entry);
+    int security_lock(const char* title, unsigned short code, unsigned char* enable,
+                      const Passcode& passcode, int* status);
+    int name_write_reply(const char* name, unsigned char sub_command, int* result);
+    int await_completion(const QString& title, unsigned short code, int* result);
 
 private:
     unsigned char take_reply_char();

@@ -22,7 +22,9 @@ int TRS232Comm::OpenPort(QString portName) {
     return 0;
 }
 
-int TRS232Comm::Configure() { return port.open(port_name) ? 0 : -1; }
+int TRS232Comm::Configure() {
+    return port.open(port_name) ? 0 : -1;
+}
 
 int TRS232Comm::Purge() {
     port.purge();

@@ -1,0 +1,76 @@
+#include "qvcommprotocol.h"
+
+#include "result_codes.h"
+
+namespace {
+constexpr unsigned short AutoIdCode = 0xCA0A;
+constexpr unsigned short AutoTileMatrixCode = 0xCA03;
+constexpr unsigned char CompletionSubCommand = 0x02;
+} // namespace
+
+int QVCommProtocol::auto_id_execute(int* result) {
+    return one_byte_command(QStringLiteral("Auto ID Execute command"), AutoIdCode, {0x01},
+                            BodyLength::exactly(8), result);
+}
+
+int QVCommProtocol::auto_id_reset(int* result) {
+    return one_byte_command(QStringLiteral("Auto ID Reset command"), AutoIdCode, {0x03},
+                            BodyLength::exactly(8), result);
+}
+
+// The completion carries one result byte only; `value` stays 0 rather than being read from
+// past the end of the message.
+int QVCommProtocol::auto_id_get_complete(int* result, int* value) {
+    *value = 0;
+    return await_completion(QStringLiteral("Auto ID Get Complete command"), AutoIdCode, result);
+}
+
+int QVCommProtocol::auto_tile_matrix_execute(unsigned char h_monitors, unsigned char v_monitors,
+                                             unsigned char input, unsigned char memory,
+                                             int* result) {
+    return one_byte_command(QStringLiteral("Auto Tile Matrix Execute command"), AutoTileMatrixCode,
+                            {0x01, h_monitors, v_monitors, 0x01, input, memory},
+                            BodyLength::exactly(8), result);
+}
+
+int QVCommProtocol::auto_tile_matrix_reset(int* result) {
+    return one_byte_command(QStringLiteral("Auto Tile Matrix Reset command"), AutoTileMatrixCode,
+                            {0x03}, BodyLength::exactly(8), result);
+}
+
+int QVCommProtocol::auto_tile_matrix_complete(int* result) {
+    return await_completion(QStringLiteral("Auto Tile Matrix Complete command"), AutoTileMatrixCode,
+                            result);
+}
+
+int QVCommProtocol::auto_tile_matrix_read(unsigned char* h_monitors, unsigned char* v_monitors,
+                                          int* result) {
+    const int status =
+        one_byte_command(QStringLiteral("Auto Tile Matrix Read command"), AutoTileMatrixCode,
+                         {0x04}, BodyLength::exactly(12), result);
+    if (status != 0)
+        return status;
+    *h_monitors = read_hex2();
+    *v_monitors = read_hex2();
+    return 0;
+}
+
+int QVCommProtocol::auto_tile_matrix_write(unsigned char h_monitors, unsigned char v_monitors,
+                                           int* result) {
+    return one_byte_command(QStringLiteral("Auto Tile Matrix Write command"), AutoTileMatrixCode,
+                            {0x05, h_monitors, v_monitors}, BodyLength::exactly(8), result);
+}
+
+// The display sends the completion on its own, with the request code itself and from whichever
+// display finished, so nothing is written and any source is taken.
+int QVCommProtocol::await_completion(const QString& title, unsigned short code, int* result) {
+    emit comment_text(title, CommentTitle);
+    *result = 0;
+    const int status = await_message(CompletionTimeoutMs, BodyLength::exactly(8));
+    if (status != 0)
+        return status;
+    if (!expect_hex4(code) || !expect_hex2(CompletionSubCommand))
+        return ResultCode::IncorrectReply;
+    *result = read_hex2();
+    return 0;
+}

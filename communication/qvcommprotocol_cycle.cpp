@@ -1,0 +1,127 @@
+#include "qvcommprotocol.h"
+
+#include "result_codes.h"
+
+namespace {
+constexpr int ReplyTimeoutMs = 2000;
+
+// Writes characters into a caller's buffer of `capacity` bytes, dropping what does not fit
+// and keeping room for the NUL.
+class BoundedText {
+public:
+    BoundedText(char* out, int capacity) : out(out), capacity(capacity) {}
+    void put(char c) {
+        if (used < capacity - 1)
+            out[used++] = c;
+    }
+    void finish() {
+        if (capacity > 0)
+            out[used] = '\0';
+    }
+
+private:
+    char* out;
+    int capacity;
+    int used = 0;
+};
+} // namespace
+
+void QVCommProtocol::begin_command(const QString& title, unsigned short code) {
+    emit comment_text(title, CommentTitle);
+    begin_message('A');
+    put_hex4(code);
+}
+
+int QVCommProtocol::check_length(BodyLength length) const {
+    const int size = reply_body.size();
+    return size < length.min || size > length.max ? ResultCode::ReplyTooShort : 0;
+}
+
+int QVCommProtocol::exchange(BodyLength length, bool command_reply) {
+    int result = send_message();
+    if (result == 0)
+        result = receive_reply(ReplyTimeoutMs, false);
+    if (result != 0)
+        return result;
+    if (command_reply && reply_message_type != 'B')
+        return ResultCode::IncorrectReply;
+    return check_length(length);
+}
+
+int QVCommProtocol::await_message(int first_byte_timeout_ms, BodyLength length) {
+    const int result = receive_reply(first_byte_timeout_ms, true);
+    return result != 0 ? result : check_length(length);
+}
+
+bool QVCommProtocol::expect_hex2(unsigned char expected, const char* label) {
+    return read_hex2(label) == expected;
+}
+
+bool QVCommProtocol::expect_hex4(unsigned short expected, const char* label) {
+    return read_hex4(label) == expected;
+}
+
+void QVCommProtocol::read_hex_text(char* out, int capacity) {
+    BoundedText text(out, capacity);
+    for (int n = reply_body.size() / 2; n > 0; --n)
+        text.put(char(read_hex2()));
+    text.finish();
+}
+
+void QVCommProtocol::read_plain_text(char* out, int capacity) {
+    BoundedText text(out, capacity);
+    while (!reply_body.isEmpty())
+        text.put(char(reply_body.takeFirst()));
+    text.finish();
+}
+
+void QVCommProtocol::read_mac_text(char* out, int capacity) {
+    BoundedText text(out, capacity);
+    for (int i = 1; !reply_body.isEmpty(); ++i) {
+        text.put(char(reply_body.takeFirst()));
+        if (i % 2 == 0 && !reply_body.isEmpty())
+            text.put('-');
+    }
+    text.finish();
+}
+
+bool QVCommProtocol::is_printable_text(const char* text, int length) {
+    for (int i = 0; i < length; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c > 0x7E)
+            return false;
+    }
+    return true;
+}
+
+bool QVCommProtocol::expect_reply(unsigned short request_code, int sub_command, const char* label) {
+    if (!expect_hex4(static_cast<unsigned short>(request_code + 0x0100), label))
+        return false;
+    return sub_command < 0 || expect_hex2(static_cast<unsigned char>(sub_command), label);
+}
+
+int QVCommProtocol::one_byte_command(const QString& title, unsigned short code,
+                                     const QList<unsigned char>& fields, BodyLength length,
+                                     int* out, const char* label, const char* echo_label) {
+    *out = 0;
+    begin_command(title, code);
+    for (unsigned char field : fields)
+        put_hex2(field);
+    const int result = exchange(length);
+    if (result != 0)
+        return result;
+    if (!expect_reply(code, fields.isEmpty() ? -1 : fields.first(), echo_label))
+        return ResultCode::IncorrectReply;
+    *out = read_hex2(label);
+    return 0;
+}
+
+int QVCommProtocol::one_byte_command(const QString& title, unsigned short code,
+                                     const QList<unsigned char>& fields, BodyLength length,
+                                     unsigned char* out, const char* label,
+                                     const char* echo_label) {
+    int value = 0;
+    const int result = one_byte_command(title, code, fields, length, &value, label, echo_label);
+    *out = static_cast<unsigned char>(value);
+    return result;
+}
