@@ -120,7 +120,9 @@ QByteArray FakeDisplay::bodyOf(const QByteArray& request) {
     return request.mid(8, request.size() - 11);
 }
 
-char FakeDisplay::typeOf(const QByteArray& request) { return request.size() > 4 ? request[4] : 0; }
+char FakeDisplay::typeOf(const QByteArray& request) {
+    return request.size() > 4 ? request[4] : 0;
+}
 
 char FakeDisplay::destinationOf(const QByteArray& request) {
     return request.size() > 2 ? request[2] : 0;
@@ -168,6 +170,11 @@ void FakeDisplay::sendReply(int fd, const FakeReply& reply) {
         sent += int(n);
         if (reply.byteGapMs > 0)
             sleepMs(reply.byteGapMs);
+    }
+    if (!reply.later.isEmpty() && !stopping) {
+        sleepMs(reply.laterDelayMs);
+        if (write(fd, reply.later.constData(), size_t(reply.later.size())) < 0)
+            return;
     }
     if (reply.closeAfter >= 0 && link == Link::Tcp && fd == clientFd) {
         close(clientFd);

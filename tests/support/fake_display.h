@@ -14,9 +14,12 @@
 // injects on the way. Empty bytes: it stays silent.
 struct FakeReply {
     QByteArray bytes;
-    int delayMs = 0;    // wait before the first byte (a late reply)
-    int byteGapMs = 0;  // > 0: send the bytes one at a time with this gap
+    int delayMs = 0;     // wait before the first byte (a late reply)
+    int byteGapMs = 0;   // > 0: send the bytes one at a time with this gap
     int closeAfter = -1; // >= 0: close the connection after that many bytes (TCP only)
+    // A message the display sends on its own after the reply, laterDelayMs after it.
+    QByteArray later;
+    int laterDelayMs = 0;
 
     static FakeReply silence() { return {}; }
 };

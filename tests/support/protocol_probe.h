@@ -20,11 +20,11 @@ public:
     using QVCommProtocol::begin_message;
     using QVCommProtocol::read_hex2;
     using QVCommProtocol::read_hex4;
+    using QVCommProtocol::reply_body;
+    using QVCommProtocol::reply_message_type;
     using QVCommProtocol::send_buffer;
     using QVCommProtocol::write_hex2;
     using QVCommProtocol::write_hex4;
-    using QVCommProtocol::reply_body;
-    using QVCommProtocol::reply_message_type;
 
     // Starts a message and appends the body text as it is.
     void message(char type, const QByteArray& body) {
