@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Message-box icons, with the values of QMessageBox::Icon.
+enum MessageIcon {
+    NoIcon = 0,
+    InformationIcon = 1,
+    WarningIcon = 2,
+    CriticalIcon = 3,
+    QuestionIcon = 4
+};
+
+// The program's shared text of a string id, translated; "Missing message text" for an id
+// without one.
+QString StringResource(int id);
+// The text of a result code. *icon is left alone unless the code asks for another icon.
+void errorCodeToMessage(int code, QString* text, int* icon);
+// A modal box, titled with the application name and with one Ok button, for a result code
+// (critical unless the code asks otherwise) or for a given text and icon.
+void showErrorMessageBox(QWidget* parent, int code);
+void showMessageBox(QWidget* parent, QString text, int icon);
