@@ -248,21 +248,22 @@ QString StringResource(int id) {
 void errorCodeToMessage(int code, QString* text, int* icon) {
     const CodeEntry* e = lookup(codeTexts, &CodeEntry::code, code);
     if (code == WarningCode && icon)
-        *icon = WarningIcon;
+        *icon = MessageIcon::Warning;
     if (text)
         *text = e ? StringResource(e->id) : StringResource(UnknownErrorId).arg(code);
 }
 
 void showErrorMessageBox(QWidget* parent, int code) {
     QString text;
-    int icon = CriticalIcon;
+    int icon = MessageIcon::Critical;
     errorCodeToMessage(code, &text, &icon);
     showMessageBox(parent, text, icon);
 }
 
 void showMessageBox(QWidget* parent, QString text, int icon) {
-    const auto boxIcon =
-        icon >= NoIcon && icon <= QuestionIcon ? QMessageBox::Icon(icon) : QMessageBox::NoIcon;
+    const auto boxIcon = icon >= MessageIcon::None && icon <= MessageIcon::Question
+                             ? QMessageBox::Icon(icon)
+                             : QMessageBox::NoIcon;
     QMessageBox box(boxIcon, StringResource(ApplicationNameId), text, QMessageBox::Ok, parent);
     box.exec();
 }

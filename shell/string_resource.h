@@ -5,13 +5,9 @@
 class QWidget;
 
 // Message-box icons, with the values of QMessageBox::Icon.
-enum MessageIcon {
-    NoIcon = 0,
-    InformationIcon = 1,
-    WarningIcon = 2,
-    CriticalIcon = 3,
-    QuestionIcon = 4
-};
+namespace MessageIcon {
+enum : int { None = 0, Information = 1, Warning = 2, Critical = 3, Question = 4 };
+}
 
 // The program's shared text of a string id, translated; "Missing message text" for an id
 // without one.

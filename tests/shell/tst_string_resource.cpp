@@ -122,7 +122,7 @@ private slots:
         int icon = 77;
         errorCodeToMessage(code, &out, &icon);
         QCOMPARE(out, text);
-        QCOMPARE(icon, code == -1005 ? int(WarningIcon) : 77);
+        QCOMPARE(icon, code == -1005 ? int(MessageIcon::Warning) : 77);
     }
 
     void textsById() {
