@@ -1,0 +1,39 @@
+// Saves a PNG of every page of the main window's form, for review:
+//   form_pages [output folder]
+// Runs offscreen unless a platform is chosen with QT_QPA_PLATFORM.
+#include "zetqvtoolmainwindow_ui.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("form_pages");
+    if (!QDir().mkpath(folder)) {
+        QTextStream(stderr) << "cannot create " << folder << "\n";
+        return 1;
+    }
+
+    QMainWindow window;
+    Ui::ZETQVToolMainWindowClass ui;
+    ui.setupUi(&window);
+    window.show();
+    for (int i = 0; i < ui.stackedWidget->count(); ++i) {
+        QWidget* page = ui.stackedWidget->widget(i);
+        ui.stackedWidget->setCurrentIndex(i);
+        ui.main_groupBox->setTitle(page->objectName());
+        QApplication::processEvents();
+        const QString file = QDir(folder).filePath(
+            QStringLiteral("page_%1_%2.png").arg(i, 2, 10, QChar('0')).arg(page->objectName()));
+        if (!window.grab().save(file)) {
+            QTextStream(stderr) << "cannot write " << file << "\n";
+            return 1;
+        }
+    }
+    QTextStream(stdout) << ui.stackedWidget->count() << " pages saved in " << folder << "\n";
+    return 0;
+}
