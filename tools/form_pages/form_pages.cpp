@@ -29,6 +29,10 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         const QString file = QDir(folder).filePath(
             QStringLiteral("page_%1_%2.png").arg(i, 2, 10, QChar('0')).arg(page->objectName()));
+        // A page wider or taller than its room makes the window grow past 941 x 990.
+        QTextStream(stdout) << file << ": size hint " << page->sizeHint().width() << " x "
+                            << page->sizeHint().height() << ", window " << window.width() << " x "
+                            << window.height() << "\n";
         if (!window.grab().save(file)) {
             QTextStream(stderr) << "cannot write " << file << "\n";
             return 1;
