@@ -1,6 +1,7 @@
 #pragma once
 
 #include "byte_buffer.h"
+#include "date_time_record.h"
 #include "display_records.h"
 
 #include <QObject>
@@ -58,6 +59,33 @@ public:
     virtual int receive_reply(int first_byte_timeout_ms, bool accept_any_source);
     virtual int send_raw(QList<unsigned char> bytes);
     virtual int receive_raw(QList<unsigned char>& out, unsigned char terminator);
+
+    // Core display commands
+    virtual int mode_change_request(unsigned char& mode);
+    virtual int power_control(unsigned char& mode);
+    virtual int power_status_read(unsigned char& mode);
+    virtual int save_current_settings();
+    virtual int get_timing_report(unsigned char& status, float& horizontal_khz, float& vertical_hz);
+    // Every pause of the protocol, the retry layer and the monitor object goes through here.
+    virtual void delay(int ms);
+    virtual int send_ir_remote_code(unsigned short code, unsigned char repeat);
+    // A value above 0xFFFF does not fit the 16-bit field and is refused with TooManyValues.
+    virtual int set_vcp(unsigned int opcode, unsigned int& value, unsigned int& max,
+                        unsigned char& result, unsigned char& type);
+    virtual int set_parameter(unsigned char page, unsigned char code, unsigned int& value,
+                              unsigned int& max, unsigned char& result, unsigned char& type);
+    virtual int get_vcp(unsigned int opcode, unsigned int& current, unsigned int& max,
+                        unsigned char& result, unsigned char& type);
+    virtual int get_parameter(unsigned char page, unsigned char code, unsigned int& current,
+                              unsigned int& max, unsigned char& result, unsigned char& type);
+    // Texts: at most capacity - 1 characters, then a terminating 0.
+    virtual int serial_number_read(char* text, int capacity);
+    virtual int model_name_read(char* text, int capacity);
+    // count: in, the capacity of codes; out, the number of codes stored before the terminating 0.
+    virtual int self_diagnosis_status_read(unsigned char* codes, int& count);
+    virtual int date_time_read(date_time_record& when);
+    virtual int date_time_write(date_time_record& when);
+    virtual int firmware_version_read(unsigned char index, char* text, int capacity);
 
     virtual QString address_text(unsigned char address);
     virtual unsigned char checksum();
@@ -224,6 +252,27 @@ protected:
     int name_write_reply(const char* name, unsigned char sub_command, int* result);
     int await_completion(const QString& title, unsigned short code, int* result);
 
+    // Steps of the core display commands.
+    enum class SendFailure { Returned, Ignored };
+    // Appends literal hexadecimal digits such as "C203" to the message being built.
+    void append_digits(const char* digits);
+    // Sends the message built so far and reads one reply with the command's first-byte
+    // time-out. A failed write ends the command at once, or, for the commands that await the
+    // reply regardless, is left to the read to report.
+    int send_and_receive(int first_byte_timeout_ms,
+                         SendFailure send_failure = SendFailure::Returned);
+    int reply_length() const { return reply_body.size(); }
+    bool reply_type_is(char type) const { return reply_message_type == type; }
+    // Ends a text at its first line feed, as the identity and version texts are stored.
+    static void end_at_line_feed(char* text, int capacity);
+
 private:
     unsigned char take_reply_char();
+    int parameter_reply(unsigned char page, unsigned char code, unsigned int& current,
+                        unsigned int& max, unsigned char& result, unsigned char& type);
+    // A text that the display sends hex-encoded after the reply code.
+    int text_read(const char* title, const char* command, unsigned short reply_code, char* text,
+                  int capacity);
+    void append_clock(const date_time_record& when);
+    void read_clock(date_time_record& when);
 };

@@ -1,0 +1,386 @@
+// The basic commands for one display: power, mode change, parameters by op code, settings,
+// timing, identity texts, self-diagnosis, IR codes and the clock.
+
+#include "qvcommprotocol.h"
+
+#include "result_codes.h"
+#include "sleep.h"
+
+using namespace ResultCode;
+
+namespace {
+constexpr int ReplyTimeoutMs = 2000;
+// The display answers these only once the work is done.
+constexpr int SlowReplyTimeoutMs = 6000;
+constexpr int ParameterReplyLength = 16;
+
+QString hex(int value, int width) {
+    return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0'));
+}
+} // namespace
+
+void QVCommProtocol::delay(int ms) {
+    sleepMs(ms);
+}
+
+void QVCommProtocol::append_digits(const char* digits) {
+    for (const char* c = digits; *c; ++c)
+        send_buffer.append(static_cast<unsigned char>(*c));
+}
+
+int QVCommProtocol::send_and_receive(int first_byte_timeout_ms, SendFailure send_failure) {
+    const int sent = send_message();
+    if (sent != 0 && send_failure == SendFailure::Returned)
+        return sent;
+    return receive_reply(first_byte_timeout_ms, false);
+}
+
+void QVCommProtocol::end_at_line_feed(char* text, int capacity) {
+    for (int i = 0; i < capacity && text[i] != '\0'; ++i)
+        if (text[i] == '\n')
+            text[i] = '\0';
+}
+
+int QVCommProtocol::mode_change_request(unsigned char& mode) {
+    emit comment_text(QStringLiteral("Mode Change Request Mode=%1").arg(hex(mode, 4)),
+                      CommentField);
+    begin_message('A');
+    append_digits("C011");
+    put_hex2(mode);
+    const int result = send_and_receive(ReplyTimeoutMs, SendFailure::Ignored);
+    if (result != 0)
+        return result;
+    if (reply_length() < 8)
+        return ReplyTooShort;
+    if (!reply_type_is('B'))
+        return IncorrectReply;
+    read_hex2();
+    read_hex4();
+    mode = read_hex2();
+    emit comment_text(QStringLiteral("Mode Change Request reply Mode=%1").arg(hex(mode, 4)),
+                      CommentField);
+    return 0;
+}
+
+int QVCommProtocol::power_control(unsigned char& mode) {
+    emit comment_text(QStringLiteral("Power Control command Mode=%1").arg(mode), CommentTitle);
+    begin_message('A');
+    append_digits("C203D6");
+    put_hex4(mode);
+    const int result = send_and_receive(SlowReplyTimeoutMs, SendFailure::Ignored);
+    if (result != 0)
+        return result;
+    if (reply_length() < 12)
+        return ReplyTooShort;
+    if (!reply_type_is('B'))
+        return IncorrectReply;
+    const unsigned char status = read_hex2();
+    emit comment_text(QStringLiteral("Power Control command reply Result Code=%1").arg(status),
+                      CommentField);
+    if (!expect_hex4(0xC203) || !expect_hex2(0xD6))
+        return IncorrectReply;
+    mode = static_cast<unsigned char>(read_hex4());
+    emit comment_text(
+        QStringLiteral("Power Control command reply Result Power Mode=%1").arg(hex(mode, 4)),
+        CommentField);
+    return status != 0 ? ReplyError : 0;
+}
+
+int QVCommProtocol::power_status_read(unsigned char& mode) {
+    mode = 0;
+    emit comment_text(QStringLiteral("Power Status Read command"), CommentTitle);
+    begin_message('A');
+    append_digits("01D6");
+    const int result = send_and_receive(ReplyTimeoutMs, SendFailure::Ignored);
+    if (result != 0)
+        return result;
+    if (reply_length() < 16)
+        return ReplyTooShort;
+    if (!reply_type_is('B'))
+        return IncorrectReply;
+    read_hex2();
+    const unsigned char status = read_hex2();
+    emit comment_text(QStringLiteral("Power status read command reply Result Code=%1").arg(status),
+                      CommentField);
+    if (!expect_hex2(0xD6) || !expect_hex2(0x00))
+        return IncorrectReply;
+    read_hex4();
+    mode = static_cast<unsigned char>(read_hex4());
+    emit comment_text(
+        QStringLiteral("Power status read command reply Result Power Mode=%1").arg(hex(mode, 4)),
+        CommentField);
+    return status != 0 ? ReplyError : 0;
+}
+
+int QVCommProtocol::save_current_settings() {
+    emit comment_text(QStringLiteral("Save Current Settings command"), CommentTitle);
+    begin_message('A');
+    append_digits("0C");
+    const int result = send_and_receive(SlowReplyTimeoutMs);
+    if (result != 0)
+        return result;
+    if (reply_length() < 4)
+        return ReplyTooShort;
+    read_hex2();
+    return expect_hex2(0x0C) ? 0 : IncorrectReply;
+}
+
+int QVCommProtocol::get_timing_report(unsigned char& status, float& horizontal_khz,
+                                      float& vertical_hz) {
+    status = 0;
+    horizontal_khz = 0;
+    vertical_hz = 0;
+    emit comment_text(QStringLiteral("Get Timing Report command"), CommentTitle);
+    begin_message('A');
+    append_digits("07");
+    const int result = send_and_receive(ReplyTimeoutMs);
+    if (result != 0)
+        return result;
+    if (reply_length() < 12)
+        return ReplyTooShort;
+    if (!expect_hex2(0x4E))
+        return IncorrectReply;
+    status = read_hex2();
+    // Both frequencies travel in hundredths of their unit.
+    horizontal_khz = read_hex4() / 100.0f;
+    vertical_hz = read_hex4() / 100.0f;
+    return 0;
+}
+
+int QVCommProtocol::send_ir_remote_code(unsigned short code, unsigned char repeat) {
+    emit comment_text(QStringLiteral("Send IR Remote Control Code command code=%1h, repeat=%2")
+                          .arg(hex(code & 0xFF, 2))
+                          .arg(repeat),
+                      CommentTitle);
+    begin_message('A');
+    append_digits("C210");
+    put_hex4(code);
+    put_hex2(repeat);
+    const int result = send_and_receive(ReplyTimeoutMs);
+    if (result != 0)
+        return result;
+    // Two reply forms are in use: "C310" and the code, or a result field, "C210" and the code.
+    bool known = false;
+    if (reply_length() == 8) {
+        known = expect_hex4(0xC310);
+    } else if (reply_length() == 12) {
+        read_hex2();
+        known = expect_hex4(0xC210);
+    } else {
+        return ReplyTooShort;
+    }
+    return known && expect_hex4(code) ? 0 : IncorrectReply;
+}
+
+int QVCommProtocol::set_vcp(unsigned int opcode, unsigned int& value, unsigned int& max,
+                            unsigned char& result, unsigned char& type) {
+    return set_parameter(static_cast<unsigned char>(opcode >> 8),
+                         static_cast<unsigned char>(opcode), value, max, result, type);
+}
+
+int QVCommProtocol::set_parameter(unsigned char page, unsigned char code, unsigned int& value,
+                                  unsigned int& max, unsigned char& result, unsigned char& type) {
+    max = 0;
+    result = 0;
+    type = 0;
+    // The field is 16 bits wide: a larger value would silently become another one.
+    if (value > 0xFFFF)
+        return TooManyValues;
+    emit comment_text(
+        QStringLiteral("Set Parameter command OP Code Page=%1h, OP Code=%2h, Value=%3")
+            .arg(hex(page, 2), hex(code, 2))
+            .arg(value),
+        CommentTitle);
+    emit comment_text(QString::number(page * 256 + code, 16), CommentOpCode);
+    begin_message('E');
+    put_hex2(page);
+    put_hex2(code);
+    put_hex4(static_cast<unsigned short>(value));
+    const int sent = send_and_receive(SlowReplyTimeoutMs);
+    if (sent != 0)
+        return sent;
+    return parameter_reply(page, code, value, max, result, type);
+}
+
+int QVCommProtocol::get_vcp(unsigned int opcode, unsigned int& current, unsigned int& max,
+                            unsigned char& result, unsigned char& type) {
+    return get_parameter(static_cast<unsigned char>(opcode >> 8),
+                         static_cast<unsigned char>(opcode), current, max, result, type);
+}
+
+int QVCommProtocol::get_parameter(unsigned char page, unsigned char code, unsigned int& current,
+                                  unsigned int& max, unsigned char& result, unsigned char& type) {
+    current = 0;
+    max = 0;
+    result = 0;
+    type = 0;
+    emit comment_text(QStringLiteral("Get Parameter command OP Code Page=%1h, OP Code=%2h")
+                          .arg(hex(page, 2), hex(code, 2)),
+                      CommentTitle);
+    emit comment_text(QString::number(page * 256 + code, 16), CommentOpCode);
+    begin_message('C');
+    put_hex2(page);
+    put_hex2(code);
+    const int sent = send_and_receive(ReplyTimeoutMs);
+    if (sent != 0)
+        return sent;
+    return parameter_reply(page, code, current, max, result, type);
+}
+
+// The result field is handed to the caller unexamined: it reports an unsupported op code.
+int QVCommProtocol::parameter_reply(unsigned char page, unsigned char code, unsigned int& current,
+                                    unsigned int& max, unsigned char& result, unsigned char& type) {
+    if (reply_length() < ParameterReplyLength)
+        return ReplyTooShort;
+    if (!reply_type_is('D') && !reply_type_is('F'))
+        return IncorrectReply;
+    result = read_hex2("result code");
+    const unsigned char echoed_page = read_hex2("opcode page");
+    const unsigned char echoed_code = read_hex2("opcode");
+    // A reply about another op code is a stale one: its values belong to another control.
+    if (echoed_page != page || echoed_code != code)
+        return IncorrectReply;
+    type = read_hex2("type");
+    max = read_hex4("max value");
+    current = read_hex4("current value");
+    return 0;
+}
+
+int QVCommProtocol::serial_number_read(char* text, int capacity) {
+    return text_read("Serial No. Read Control command", "C216", 0xC316, text, capacity);
+}
+
+int QVCommProtocol::model_name_read(char* text, int capacity) {
+    return text_read("Model Name read command", "C217", 0xC317, text, capacity);
+}
+
+int QVCommProtocol::text_read(const char* title, const char* command, unsigned short reply_code,
+                              char* text, int capacity) {
+    if (capacity > 0)
+        text[0] = '\0';
+    emit comment_text(QString::fromLatin1(title), CommentTitle);
+    begin_message('A');
+    append_digits(command);
+    const int result = send_and_receive(ReplyTimeoutMs);
+    if (result != 0)
+        return result;
+    if (reply_length() < 4)
+        return ReplyTooShort;
+    if (!expect_hex4(reply_code))
+        return IncorrectReply;
+    read_hex_text(text, capacity);
+    end_at_line_feed(text, capacity);
+    return 0;
+}
+
+int QVCommProtocol::self_diagnosis_status_read(unsigned char* codes, int& count) {
+    const int capacity = count;
+    count = 0;
+    if (capacity > 0)
+        codes[0] = 0;
+    emit comment_text(QStringLiteral("Self-diagnosis Status Read command"), CommentTitle);
+    begin_message('A');
+    append_digits("B1");
+    const int result = send_and_receive(ReplyTimeoutMs);
+    if (result != 0)
+        return result;
+    if (!reply_type_is('B'))
+        return IncorrectReply;
+    if (reply_length() < 2)
+        return ReplyTooShort;
+    if (!expect_hex2(0xA1))
+        return IncorrectReply;
+    for (int position = 1; reply_length() >= 2; ++position) {
+        const unsigned char code = read_hex2();
+        emit comment_text(QStringLiteral("Self-diagnosis Status Read command code #%1=%2h")
+                              .arg(position)
+                              .arg(hex(code, 2)),
+                          CommentField);
+        if (count < capacity - 1)
+            codes[count++] = code;
+    }
+    if (capacity > 0)
+        codes[count] = 0;
+    return 0;
+}
+
+void QVCommProtocol::append_clock(const date_time_record& when) {
+    put_hex2(static_cast<unsigned char>(when.year));
+    put_hex2(when.month);
+    put_hex2(when.day);
+    put_hex2(when.weekday);
+    put_hex2(when.hour);
+    put_hex2(when.minute);
+    put_hex2(when.daylight_saving ? 1 : 0);
+}
+
+void QVCommProtocol::read_clock(date_time_record& when) {
+    when.year = read_hex2("year");
+    when.month = read_hex2("month");
+    when.day = read_hex2("day");
+    when.weekday = read_hex2("weekday");
+    when.hour = read_hex2("hour");
+    when.minute = read_hex2("minute");
+    when.daylight_saving = read_hex2("daylight savings") != 0;
+}
+
+int QVCommProtocol::date_time_read(date_time_record& when) {
+    const int reserved = when.reserved;
+    when = date_time_record();
+    when.reserved = reserved;
+    emit comment_text(QStringLiteral("Date & Time Read command"), CommentTitle);
+    begin_message('A');
+    append_digits("C211");
+    const int result = send_and_receive(ReplyTimeoutMs);
+    if (result != 0)
+        return result;
+    if (!reply_type_is('B'))
+        return IncorrectReply;
+    if (reply_length() < 18)
+        return ReplyTooShort;
+    if (!expect_hex4(0xC311))
+        return IncorrectReply;
+    read_clock(when);
+    return 0;
+}
+
+int QVCommProtocol::date_time_write(date_time_record& when) {
+    emit comment_text(QStringLiteral("Date & Time Write command"), CommentTitle);
+    begin_message('A');
+    append_digits("C212");
+    append_clock(when);
+    const int result = send_and_receive(ReplyTimeoutMs);
+    if (result != 0)
+        return result;
+    if (!reply_type_is('B'))
+        return IncorrectReply;
+    if (reply_length() < 20)
+        return ReplyTooShort;
+    if (!expect_hex4(0xC312))
+        return IncorrectReply;
+    const unsigned char status = read_hex2("result code");
+    read_clock(when);
+    return status != 0 ? ReplyError : 0;
+}
+
+int QVCommProtocol::firmware_version_read(unsigned char index, char* text, int capacity) {
+    if (capacity > 0)
+        text[0] = '\0';
+    emit comment_text(QStringLiteral("Firmware Version command"), CommentTitle);
+    begin_message('A');
+    append_digits("CA02");
+    put_hex2(index);
+    const int result = send_and_receive(ReplyTimeoutMs);
+    if (result != 0)
+        return result;
+    if (reply_length() < 8)
+        return ReplyTooShort;
+    if (!expect_hex4(0xCB02))
+        return IncorrectReply;
+    const unsigned char status = read_hex2("result code");
+    read_hex2();
+    // The version text travels as it is, not hex-encoded.
+    read_plain_text(text, capacity);
+    end_at_line_feed(text, capacity);
+    return status != 0 ? ReplyError : 0;
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Suspends the calling thread for the given milliseconds; zero or less returns at once.
+void sleepMs(int ms);

@@ -1,0 +1,257 @@
+#include "display_model.h"
+#include "fake_display.h"
+#include "qvcommprotocol_retry.h"
+#include "result_codes.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// Loopback addresses 127.0.0.36 to 127.0.0.41 belong to this test.
+
+namespace {
+// The retry layer with its pauses recorded instead of slept.
+class RecordingRetry : public QVCommProtocol_retry {
+public:
+    void delay(int ms) override {
+        pauses << ms;
+        if (onDelay)
+            onDelay();
+    }
+    QList<int> pauses;
+    std::function<void()> onDelay;
+};
+
+using Command = std::function<int(QVCommProtocol&)>;
+
+const QMap<QString, Command>& commands() {
+    static unsigned int value, max;
+    static unsigned char byte, result, type;
+    static float h, v;
+    static char text[64];
+    static unsigned char codes[8];
+    static date_time_record when;
+    static const QMap<QString, Command> table = {
+        {"power_control", [](QVCommProtocol& p) { return p.power_control(byte = 1); }},
+        {"power_status_read", [](QVCommProtocol& p) { return p.power_status_read(byte); }},
+        {"save_current_settings", [](QVCommProtocol& p) { return p.save_current_settings(); }},
+        {"get_timing_report", [](QVCommProtocol& p) { return p.get_timing_report(byte, h, v); }},
+        {"set_parameter",
+         [](QVCommProtocol& p) { return p.set_parameter(0, 0x10, value = 1, max, result, type); }},
+        {"get_parameter",
+         [](QVCommProtocol& p) { return p.get_parameter(0, 0x10, value, max, result, type); }},
+        {"serial_number_read",
+         [](QVCommProtocol& p) { return p.serial_number_read(text, int(sizeof text)); }},
+        {"model_name_read",
+         [](QVCommProtocol& p) { return p.model_name_read(text, int(sizeof text)); }},
+        {"self_diagnosis_status_read",
+         [](QVCommProtocol& p) {
+             int count = int(sizeof codes);
+             return p.self_diagnosis_status_read(codes, count);
+         }},
+        {"date_time_read", [](QVCommProtocol& p) { return p.date_time_read(when); }},
+        {"date_time_write", [](QVCommProtocol& p) { return p.date_time_write(when); }},
+        {"firmware_version_read",
+         [](QVCommProtocol& p) { return p.firmware_version_read(0, text, int(sizeof text)); }},
+        {"mode_change_request", [](QVCommProtocol& p) { return p.mode_change_request(byte = 2); }},
+        {"send_ir_remote_code", [](QVCommProtocol& p) { return p.send_ir_remote_code(0x10, 3); }},
+    };
+    return table;
+}
+
+void fill(DisplayModel& model) {
+    model.setParameter(0x0010, 50, 100);
+    model.serialNumber = "123";
+    model.modelName = "QV";
+    model.firmwareVersions = {"R1"};
+}
+} // namespace
+
+class RetryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultsAndRemembered() {
+        RecordingRetry p;
+        QCOMPARE(p.retry_count(), 3);
+        QCOMPARE(p.interface_type(), 3);
+        QVERIFY(p.address().isEmpty());
+        QCOMPARE(p.open_interface(QStringLiteral("127.0.0.36"), 1), ResultCode::ConnectionRefused);
+        QCOMPARE(p.address(), QStringLiteral("127.0.0.36"));
+        QCOMPARE(p.interface_type(), 1);
+        QVERIFY(p.pauses.isEmpty()); // an open is never repeated
+    }
+
+    // The count is the number of tries in all; below 2, even negative, it is one try.
+    void counts_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("tries");
+        QTest::newRow("0") << 0 << 1;
+        QTest::newRow("1") << 1 << 1;
+        QTest::newRow("2") << 2 << 2;
+        QTest::newRow("3") << 3 << 3;
+        QTest::newRow("-1") << -1 << 1;
+    }
+    void counts() {
+        QFETCH(int, count);
+        QFETCH(int, tries);
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.37"));
+        DisplayModel model;
+        fill(model);
+        model.failNext(100);
+        fake.setHandler(model.handler());
+        RecordingRetry p;
+        p.set_retry_count(count);
+        QCOMPARE(p.retry_count(), count);
+        QCOMPARE(p.open_interface(fake.address(), 1), 0);
+        unsigned int current = 7, max = 7;
+        unsigned char result = 7, type = 7;
+        QCOMPARE(p.get_parameter(0, 0x10, current, max, result, type), ResultCode::BadChecksum);
+        QCOMPARE(fake.requests().size(), tries);
+        QCOMPARE(p.pauses, QList<int>() << QVector<int>(tries - 1, 1000).toList());
+        // Every repetition runs on a fresh connection.
+        QCOMPARE(fake.connectionCount(), tries);
+    }
+
+    void secondTrySucceeds() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.38"));
+        DisplayModel model;
+        fill(model);
+        model.failNext(1);
+        fake.setHandler(model.handler());
+        RecordingRetry p;
+        QCOMPARE(p.open_interface(fake.address(), 1), 0);
+        unsigned int current = 0, max = 0;
+        unsigned char result = 7, type = 7;
+        QCOMPARE(p.get_parameter(0, 0x10, current, max, result, type), 0);
+        QCOMPARE(current, 50u);
+        QCOMPARE(max, 100u);
+        QCOMPARE(p.pauses, (QList<int>{1000, 50}));
+        QCOMPARE(fake.requests().size(), 2);
+        QCOMPARE(fake.connectionCount(), 2);
+        QCOMPARE(p.address(), fake.address()); // re-opens leave the remembered values alone
+        QCOMPARE(p.interface_type(), 1);
+
+        // A first-time success costs the 50 ms pause alone.
+        p.pauses.clear();
+        QCOMPARE(p.get_parameter(0, 0x10, current, max, result, type), 0);
+        QCOMPARE(p.pauses, QList<int>{50});
+        QCOMPARE(fake.connectionCount(), 2);
+    }
+
+    void failedReopen() {
+        RecordingRetry p;
+        // Nothing listens: the first try fails on the closed link, both re-opens are refused.
+        QCOMPARE(p.open_interface(QStringLiteral("127.0.0.39"), 1), ResultCode::ConnectionRefused);
+        unsigned char mode = 0;
+        QCOMPARE(p.power_status_read(mode), ResultCode::ConnectionRefused);
+        QCOMPARE(p.pauses, (QList<int>{1000, 1000}));
+
+        // The display comes up during the first pause: the re-open and the command succeed.
+        p.pauses.clear();
+        std::unique_ptr<FakeDisplay> fake;
+        DisplayModel model;
+        model.powerMode = 4;
+        p.onDelay = [&] {
+            if (!fake) {
+                fake = std::make_unique<FakeDisplay>(FakeDisplay::Link::Tcp,
+                                                     QStringLiteral("127.0.0.39"));
+                fake->setHandler(model.handler());
+            }
+        };
+        QCOMPARE(p.power_status_read(mode), 0);
+        QCOMPARE(int(mode), 4);
+        QCOMPARE(p.pauses, (QList<int>{1000, 50}));
+        QCOMPARE(fake->connectionCount(), 1);
+    }
+
+    // Which commands repeat, and the pause before each repetition.
+    void wrappedCommands_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("pause"); // 0: runs once
+        for (const QString& name : commands().keys()) {
+            const bool once = name == "mode_change_request" || name == "send_ir_remote_code";
+            QTest::newRow(qPrintable(name)) << name << (once ? 0 : 1000);
+        }
+    }
+    void wrappedCommands() {
+        QFETCH(QString, command);
+        QFETCH(int, pause);
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.40"));
+        DisplayModel model;
+        fill(model);
+        model.failNext(1);
+        fake.setHandler(model.handler());
+        RecordingRetry p;
+        QCOMPARE(p.open_interface(fake.address(), 1), 0);
+        const int result = commands().value(command)(p);
+        if (pause == 0) {
+            QCOMPARE(result, ResultCode::BadChecksum);
+            QCOMPARE(fake.requests().size(), 1);
+            QVERIFY(p.pauses.isEmpty());
+        } else {
+            QCOMPARE(result, 0);
+            QCOMPARE(fake.requests().size(), 2);
+            QCOMPARE(p.pauses, (QList<int>{pause, 50}));
+        }
+    }
+
+    // A repetition starts from the caller's inputs, not from what a failed try wrote back.
+    void repetitionsStartFromTheCallersInputs() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.40"));
+        DisplayModel model;
+        model.diagnostics = {0x70, 0xD0};
+        int calls = 0;
+        fake.setHandler([&](const QByteArray& request) {
+            FakeReply r = model.answer(request);
+            if (calls++ == 0) // an error status with the display's old clock
+                r.bytes = FakeDisplay::frame('B', "C31201" + QByteArray("01020304050600"));
+            return r;
+        });
+        RecordingRetry p;
+        QCOMPARE(p.open_interface(fake.address(), 1), 0);
+        date_time_record when;
+        when.year = 26;
+        when.month = 12;
+        when.day = 10;
+        QCOMPARE(p.date_time_write(when), 0);
+        QCOMPARE(fake.requests().size(), 2);
+        QCOMPARE(FakeDisplay::bodyOf(fake.requests()[1]), FakeDisplay::bodyOf(fake.requests()[0]));
+        QCOMPARE(when.year, 26);
+
+        // Each try gets the caller's capacity again.
+        model.failNext(1);
+        unsigned char codes[4];
+        int count = int(sizeof codes);
+        QCOMPARE(p.self_diagnosis_status_read(codes, count), 0);
+        QCOMPARE(count, 2);
+        QCOMPARE(int(codes[1]), 0xD0);
+    }
+
+    // get_vcp and set_vcp repeat around the repeated get_parameter and set_parameter.
+    void nesting() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.41"));
+        DisplayModel model;
+        fill(model);
+        fake.setHandler(model.handler());
+        RecordingRetry p;
+        QCOMPARE(p.open_interface(fake.address(), 1), 0);
+        unsigned int value = 0, max = 0;
+        unsigned char result = 0, type = 0;
+        QCOMPARE(p.get_vcp(0x0010, value, max, result, type), 0);
+        QCOMPARE(value, 50u);
+        QCOMPARE(p.pauses, (QList<int>{50, 50}));
+
+        p.pauses.clear();
+        fake.clearRequests();
+        model.failNext(100);
+        value = 60;
+        QCOMPARE(p.set_vcp(0x0010, value, max, result, type), ResultCode::BadChecksum);
+        QCOMPARE(fake.requests().size(), 9);
+        QCOMPARE(p.pauses, QVector<int>(8, 1000).toList());
+    }
+};
+
+QTEST_GUILESS_MAIN(RetryTest)
+#include "tst_retry.moc"
