@@ -1,0 +1,95 @@
+// Get-parameter exchanges over one TCP loopback connection to the fake display: first the
+// protocol engine alone (retry off: one try, no pauses), then the retry layer (retry on), whose
+// measured total is set against the pauses it must take.
+
+#include "display_model.h"
+#include "fake_display.h"
+#include "qvcommprotocol_retry.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+const QString kAddress = QStringLiteral("127.0.0.200");
+constexpr int kPlainExchanges = 10000;
+constexpr int kRetryExchanges = 100;
+constexpr int kFailEvery = 20; // in the retry run, every 20th exchange fails once first
+
+double micros(Clock::duration d) {
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+void report(const char* title, std::vector<double> us) {
+    std::sort(us.begin(), us.end());
+    const double median = us[us.size() / 2];
+    const double p95 = us[std::min(us.size() - 1, us.size() * 95 / 100)];
+    std::printf("%s: %zu exchanges, median %.1f us, 95th percentile %.1f us\n", title, us.size(),
+                median, p95);
+}
+
+// Runs count exchanges; false when one of them fails.
+bool run(QVCommProtocol& protocol, DisplayModel& model, int count, int failEvery,
+         std::vector<double>& us) {
+    for (int i = 0; i < count; ++i) {
+        if (failEvery > 0 && i % failEvery == failEvery - 1)
+            model.failNext(1);
+        unsigned int current = 0, max = 0;
+        unsigned char result = 0, type = 0;
+        const Clock::time_point start = Clock::now();
+        const int code = protocol.get_parameter(0x00, 0x10, current, max, result, type);
+        us.push_back(micros(Clock::now() - start));
+        if (code != 0 || current != 50) {
+            std::fprintf(stderr, "exchange %d failed: %d\n", i, code);
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    DisplayModel model;
+    model.setParameter(0x0010, 50, 100);
+    FakeDisplay fake(FakeDisplay::Link::Tcp, kAddress);
+    if (!fake.isListening()) {
+        std::fprintf(stderr, "cannot listen on %s:7142\n", qPrintable(kAddress));
+        return 1;
+    }
+    fake.setHandler(model.handler());
+
+    QVCommProtocol plain;
+    if (plain.open_interface(kAddress, 1) != 0)
+        return 1;
+    std::vector<double> plainUs;
+    if (!run(plain, model, kPlainExchanges, 0, plainUs))
+        return 1;
+    report("retry off", plainUs);
+    plain.open_interface(QString(), 0);
+
+    QVCommProtocol_retry retried;
+    retried.set_retry_count(3);
+    if (retried.open_interface(kAddress, 1) != 0)
+        return 1;
+    std::vector<double> retryUs;
+    const Clock::time_point start = Clock::now();
+    if (!run(retried, model, kRetryExchanges, kFailEvery, retryUs))
+        return 1;
+    const double totalMs = micros(Clock::now() - start) / 1000.0;
+    report("retry on", retryUs);
+    const int failures = kRetryExchanges / kFailEvery;
+    const int pausesMs = kRetryExchanges * QVCommProtocol_retry::SuccessPauseMs +
+                         failures * QVCommProtocol_retry::RetryPauseMs;
+    std::printf("retry on: %d of them failed once; measured total %.1f ms, mandated pauses %d ms "
+                "(%d x %d ms after success + %d x %d ms before a repetition), %+.2f%%\n",
+                failures, totalMs, pausesMs, kRetryExchanges, QVCommProtocol_retry::SuccessPauseMs,
+                failures, QVCommProtocol_retry::RetryPauseMs,
+                (totalMs - pausesMs) * 100.0 / pausesMs);
+    return 0;
+}
