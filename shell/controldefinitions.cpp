@@ -117,28 +117,56 @@ void ControlDefinitions::rebuildIndex() {
         index.insert(def.opcode, &def);
 }
 
-QString ControlDefinitions::opcodeName(int opcode, bool last_part_only) const {
+namespace {
+
+bool sameText(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The first definition in file order that matches, or null.
+template <typename Match>
+const ControlDefinition* firstDefinition(const QList<ControlDefinition>& list, Match match) {
     for (const ControlDefinition& def : list) {
-        if (def.opcode == opcode)
-            return last_part_only ? lastPart(def.name) : def.name;
+        if (match(def))
+            return &def;
     }
-    return QString();
+    return nullptr;
+}
+
+// The first item, over the definitions of the op code in file order, that matches, or null.
+template <typename Match>
+const ControlValueItem* firstItem(const QList<ControlDefinition>& list, int opcode, Match match) {
+    for (const ControlDefinition& def : list) {
+        if (def.opcode != opcode)
+            continue;
+        for (const ControlValueItem& item : def.items) {
+            if (match(item))
+                return &item;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString ControlDefinitions::opcodeName(int opcode, bool last_part_only) const {
+    const ControlDefinition* def =
+        firstDefinition(list, [&](const ControlDefinition& d) { return d.opcode == opcode; });
+    if (!def)
+        return QString();
+    return last_part_only ? lastPart(def->name) : def->name;
 }
 
 int ControlDefinitions::opcodeForShortName(QString name) const {
-    for (const ControlDefinition& def : list) {
-        if (lastPart(def.name).compare(name, Qt::CaseInsensitive) == 0)
-            return def.opcode;
-    }
-    return -1;
+    const ControlDefinition* def = firstDefinition(
+        list, [&](const ControlDefinition& d) { return sameText(lastPart(d.name), name); });
+    return def ? def->opcode : -1;
 }
 
 int ControlDefinitions::opcodeForName(QString name) const {
-    for (const ControlDefinition& def : list) {
-        if (def.name.compare(name, Qt::CaseInsensitive) == 0)
-            return def.opcode;
-    }
-    return -1;
+    const ControlDefinition* def =
+        firstDefinition(list, [&](const ControlDefinition& d) { return sameText(d.name, name); });
+    return def ? def->opcode : -1;
 }
 
 ControlDefinition* ControlDefinitions::find(int opcode) const {
@@ -146,25 +174,13 @@ ControlDefinition* ControlDefinitions::find(int opcode) const {
 }
 
 int ControlDefinitions::valueForLabel(int opcode, QString label) const {
-    for (const ControlDefinition& def : list) {
-        if (def.opcode != opcode)
-            continue;
-        for (const ControlValueItem& item : def.items) {
-            if (item.label.compare(label, Qt::CaseInsensitive) == 0)
-                return item.value;
-        }
-    }
-    return -1;
+    const ControlValueItem* item = firstItem(
+        list, opcode, [&](const ControlValueItem& i) { return sameText(i.label, label); });
+    return item ? item->value : -1;
 }
 
 QString ControlDefinitions::valueLabel(int opcode, int value) const {
-    for (const ControlDefinition& def : list) {
-        if (def.opcode != opcode)
-            continue;
-        for (const ControlValueItem& item : def.items) {
-            if (item.value == value)
-                return item.label;
-        }
-    }
-    return QString();
+    const ControlValueItem* item =
+        firstItem(list, opcode, [&](const ControlValueItem& i) { return i.value == value; });
+    return item ? item->label : QString();
 }
