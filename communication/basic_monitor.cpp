@@ -3,6 +3,8 @@
 #include "qvcommprotocol_retry.h"
 #include "result_codes.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 
 basic_monitor::basic_monitor(QObject* parent, QVCommProtocol_retry* protocol)
@@ -177,23 +179,26 @@ void basic_monitor::broadcast_message(unsigned int message, unsigned int value) 
     emit Broadcast_MessageOut(message, value);
 }
 
-int basic_monitor::self_diagnosis_status_read(unsigned char* codes, int& count) {
-    return m_protocol->self_diagnosis_status_read(codes, count);
+int basic_monitor::self_diagnosis_status_read(unsigned char* codes, unsigned int* count) {
+    int counted = int(std::min(*count, unsigned(INT_MAX)));
+    const int result = m_protocol->self_diagnosis_status_read(codes, counted);
+    *count = unsigned(counted);
+    return result;
 }
 
-int basic_monitor::mode_change_request(unsigned char& mode) {
-    return m_protocol->mode_change_request(mode);
+int basic_monitor::mode_change_request(unsigned char* mode) {
+    return m_protocol->mode_change_request(*mode);
 }
 
-int basic_monitor::power_control(unsigned char& mode) {
-    return m_protocol->power_control(mode);
+int basic_monitor::power_control(unsigned char* mode) {
+    return m_protocol->power_control(*mode);
 }
 
-int basic_monitor::power_status_read(unsigned char& mode) {
-    return m_protocol->power_status_read(mode);
+int basic_monitor::power_status_read(unsigned char* mode) {
+    return m_protocol->power_status_read(*mode);
 }
 
-int basic_monitor::get_timing_report(unsigned char& status, float& horizontal_khz,
-                                     float& vertical_hz) {
-    return m_protocol->get_timing_report(status, horizontal_khz, vertical_hz);
+int basic_monitor::get_timing_report(unsigned char* status, float* horizontal_khz,
+                                     float* vertical_hz) {
+    return m_protocol->get_timing_report(*status, *horizontal_khz, *vertical_hz);
 }

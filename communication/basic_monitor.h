@@ -65,11 +65,12 @@ public:
     virtual void delay(unsigned int ms);
     virtual void broadcast_message(unsigned int message, unsigned int value);
     // count: in, the capacity of codes; out, the number of codes.
-    virtual int self_diagnosis_status_read(unsigned char* codes, int& count);
-    virtual int mode_change_request(unsigned char& mode);
-    virtual int power_control(unsigned char& mode);
-    virtual int power_status_read(unsigned char& mode);
-    virtual int get_timing_report(unsigned char& status, float& horizontal_khz, float& vertical_hz);
+    virtual int self_diagnosis_status_read(unsigned char* codes, unsigned int* count);
+    virtual int mode_change_request(unsigned char* mode);
+    // mode: in, the requested power mode; out, the mode the display reports.
+    virtual int power_control(unsigned char* mode);
+    virtual int power_status_read(unsigned char* mode);
+    virtual int get_timing_report(unsigned char* status, float* horizontal_khz, float* vertical_hz);
 
 signals:
     void Broadcast_MessageOut(unsigned int message, unsigned int value);

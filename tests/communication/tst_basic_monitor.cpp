@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(filled.m_monitor_id_string, QStringLiteral("kept"));
 
         unsigned char mode = 0;
-        QCOMPARE(monitor.power_status_read(mode), 0);
+        QCOMPARE(monitor.power_status_read(&mode), 0);
         QCOMPARE(int(mode), 4);
         QCOMPARE(FakeDisplay::destinationOf(fake.requests().last()), 'C');
 
@@ -151,7 +151,7 @@ private slots:
         QVERIFY(protocol->interface_name().isEmpty());
         fake.clearRequests();
         monitor.set_retry_count(0);
-        QCOMPARE(monitor.power_status_read(mode), ResultCode::NoReply);
+        QCOMPARE(monitor.power_status_read(&mode), ResultCode::NoReply);
         QTest::qWait(50);
         QVERIFY(fake.requests().isEmpty());
 
@@ -267,18 +267,18 @@ private slots:
         basic_monitor monitor(nullptr, new RecordingRetry);
         QCOMPARE(monitor.set_interface_info(lan(fake.address())), 0);
         unsigned char mode = 4;
-        QCOMPARE(monitor.power_control(mode), 0);
+        QCOMPARE(monitor.power_control(&mode), 0);
         QCOMPARE(int(model.powerMode), 4);
         mode = 2;
-        QCOMPARE(monitor.mode_change_request(mode), 0);
+        QCOMPARE(monitor.mode_change_request(&mode), 0);
         QCOMPARE(int(model.inputMode), 2);
         unsigned char codes[4];
-        int count = 4;
-        QCOMPARE(monitor.self_diagnosis_status_read(codes, count), 0);
-        QCOMPARE(count, 1);
+        unsigned int count = 4;
+        QCOMPARE(monitor.self_diagnosis_status_read(codes, &count), 0);
+        QCOMPARE(count, 1u);
         unsigned char status = 9;
         float h = 0, v = 0;
-        QCOMPARE(monitor.get_timing_report(status, h, v), 0);
+        QCOMPARE(monitor.get_timing_report(&status, &h, &v), 0);
         QCOMPARE(h, 67.5f);
         QCOMPARE(v, 59.94f);
         QList<unsigned char> out;
