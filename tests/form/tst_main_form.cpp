@@ -9,6 +9,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(QMargins)
+
 namespace {
 
 const char* const kPages[] = {"page",
@@ -198,6 +200,8 @@ private slots:
         QCOMPARE(ui.gridLayout_45->indexOf(ui.stackedWidget), 0);
         QCOMPARE(ui.verticalLayout_6->indexOf(ui.communications_interface_widget), 0);
         QCOMPARE(ui.communications_interface_widget->parent(), ui.centralWidget);
+        QCOMPARE(ui.gridLayout13->contentsMargins().top(), 12);
+        QCOMPARE(ui.horizontalLayout_51->indexOf(ui.display_list_groupBox), 1);
     }
 
     void keepsAGivenWindowName() {
@@ -448,6 +452,29 @@ private slots:
         QVERIFY2(sameValue(actual, expected),
                  qPrintable(QString("%1 is %2, expected %3")
                                 .arg(QString(property), actual.toString(), expected.toString())));
+    }
+
+    void layouts_data() {
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<int>("spacing");
+        QTest::addColumn<QMargins>("margins");
+        const QMargins eleven(11, 11, 11, 11);
+        QTest::addRow("verticalLayout_16") << "centralWidget" << 6 << eleven;
+        QTest::addRow("gridLayout_45") << "main_groupBox" << 6 << QMargins();
+        QTest::addRow("widget_2") << "widget_2" << 0 << QMargins();
+        QTest::addRow("value_group_widget") << "value_group_widget" << 9 << QMargins();
+        for (int i = 0; i < 10; ++i)
+            QTest::addRow("%s", kPages[i]) << kPages[i] << 6 << eleven;
+    }
+
+    void layouts() {
+        QFETCH(QString, holder);
+        QFETCH(int, spacing);
+        QFETCH(QMargins, margins);
+        auto* w = window.findChild<QWidget*>(holder);
+        QVERIFY(w && w->layout());
+        QCOMPARE(w->layout()->spacing(), spacing);
+        QCOMPARE(w->layout()->contentsMargins(), margins);
     }
 
     // The frame and pages 0 to 9 start enabled and with empty lists.
