@@ -16,6 +16,7 @@ namespace {
 class RecordingRetry : public QVCommProtocol_retry {
 public:
     void delay(int ms) override { pauses << ms; }
+    bool longTimeout() const { return long_timeout; }
     QList<int> pauses;
 };
 
@@ -164,6 +165,21 @@ private slots:
         monitor.seed("vcp(10)");
         monitor.set_monitor_id('B');
         QVERIFY(monitor.capability_string().isEmpty());
+    }
+
+    // The long time-out choice outlives the transports: every successful open applies it.
+    void longTimeoutIsReapplied() {
+        auto* protocol = new RecordingRetry;
+        basic_monitor monitor(nullptr, protocol);
+        monitor.set_long_timeout(true);
+        QVERIFY(protocol->longTimeout());
+        protocol->set_long_timeout(false);
+        QCOMPARE(monitor.open_interface(QString(), 3), 0);
+        QVERIFY(protocol->longTimeout());
+        protocol->set_long_timeout(false);
+        QCOMPARE(monitor.open_interface(QStringLiteral("127.0.0.44"), 1),
+                 ResultCode::ConnectionRefused);
+        QVERIFY(!protocol->longTimeout());
     }
 
     void capabilityCopy() {

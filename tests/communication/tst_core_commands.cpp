@@ -293,6 +293,8 @@ private slots:
             << "send_ir_remote_code" << 'B' << QByteArray("00C210FFFF03") << -5000 << "";
         QTest::newRow("IR, 12 characters, other reply code")
             << "send_ir_remote_code" << 'B' << QByteArray("00C310123403") << -5000 << "";
+        QTest::newRow("IR, any type")
+            << "send_ir_remote_code" << 'F' << QByteArray("C3101234") << 0 << "";
         QTest::newRow("IR, 10 characters")
             << "send_ir_remote_code" << 'B' << QByteArray("00C2101234") << -5002 << "";
         QTest::newRow("IR, 14 characters")
@@ -335,6 +337,8 @@ private slots:
             << "serial_number_read" << 'B' << QByteArray("C31741") << -5000 << "text=";
         QTest::newRow("serial, line feed ends it")
             << "serial_number_read" << 'B' << QByteArray("C31641420A43") << 0 << "text=AB";
+        QTest::newRow("serial, any type")
+            << "serial_number_read" << 'D' << QByteArray("C3164142") << 0 << "text=AB";
         QTest::newRow("model, no text")
             << "model_name_read" << 'B' << QByteArray("C317") << 0 << "text=";
         QTest::newRow("model, odd digit ignored")
@@ -347,6 +351,10 @@ private slots:
             << "firmware_version_read" << 'B' << QByteArray("CB030001R1") << -5000 << "text=";
         QTest::newRow("firmware, result byte")
             << "firmware_version_read" << 'B' << QByteArray("CB020101R1") << -5008 << "text=R1";
+        QTest::newRow("firmware, any type")
+            << "firmware_version_read" << 'F' << QByteArray("CB020001R1") << 0 << "text=R1";
+        QTest::newRow("firmware, line feed ends it")
+            << "firmware_version_read" << 'B' << QByteArray("CB020001R1\nR2") << 0 << "text=R1";
         QTest::newRow("firmware, raw text")
             << "firmware_version_read" << 'B' << QByteArray("CB020001 4142") << 0 << "text= 4142";
 

@@ -114,6 +114,15 @@ private slots:
         QCOMPARE(fake.connectionCount(), tries);
     }
 
+    // The dummy link never answers: every try ends with no reply at once.
+    void noReplyEveryTime() {
+        RecordingRetry p;
+        QCOMPARE(p.open_interface(QString(), 3), 0);
+        unsigned char mode = 0;
+        QCOMPARE(p.power_status_read(mode), ResultCode::NoReply);
+        QCOMPARE(p.pauses, (QList<int>{1000, 1000}));
+    }
+
     void secondTrySucceeds() {
         FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.38"));
         DisplayModel model;
