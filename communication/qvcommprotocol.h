@@ -206,8 +206,9 @@ protected:
         static BodyLength exactly(int n) { return {n, n}; }
         static BodyLength atLeast(int n) { return {n, MaxBodyLength}; }
     };
-    // The title line, then a type "A" message that starts with the command code.
-    void begin_command(const QString& title, unsigned short code);
+    // The title line and its detail line, then a type "A" message that starts with the
+    // command code.
+    void begin_command(const QString& title, unsigned short code, const QString& detail = {});
     void put_hex2(unsigned char value) { send_buffer.append(write_hex2(value)); }
     void put_hex4(unsigned short value) { send_buffer.append(write_hex4(value)); }
     // Sends the message and reads the reply; with `command_reply` the reply must be of type

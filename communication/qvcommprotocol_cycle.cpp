@@ -26,8 +26,11 @@ private:
 };
 } // namespace
 
-void QVCommProtocol::begin_command(const QString& title, unsigned short code) {
+void QVCommProtocol::begin_command(const QString& title, unsigned short code,
+                                   const QString& detail) {
     emit comment_text(title, CommentTitle);
+    if (!detail.isEmpty())
+        emit comment_text(detail, CommentConnection);
     begin_message('A');
     put_hex4(code);
 }

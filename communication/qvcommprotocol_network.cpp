@@ -21,8 +21,8 @@ int resolution(unsigned short value, unsigned char* signal_status) {
 
 int QVCommProtocol::set_proof_of_play_mode(int* status, unsigned char mode) {
     *status = 0;
-    begin_command(QStringLiteral("Set Proof of Play Operation Mode command"), ProofOfPlayCode);
-    emit comment_text(QStringLiteral("Mode of Proof of Play=%1").arg(mode), CommentConnection);
+    begin_command(QStringLiteral("Set Proof of Play Operation Mode command"), ProofOfPlayCode,
+                  QStringLiteral("Mode of Proof of Play=%1").arg(mode));
     put_hex2(0x00);
     put_hex2(mode);
     const int result = exchange(BodyLength::exactly(8));
@@ -71,8 +71,8 @@ int QVCommProtocol::get_proof_of_play_number_to_number(int from, int to, int* st
                                                        proof_of_play_log* entries, int capacity) {
     *count = 0;
     *status = 0;
-    begin_command(QStringLiteral("Get Proof of Play Number to Number command"), ProofOfPlayCode);
-    emit comment_text(QStringLiteral("From=%1 To=%2").arg(from).arg(to), CommentConnection);
+    begin_command(QStringLiteral("Get Proof of Play Number to Number command"), ProofOfPlayCode,
+                  QStringLiteral("From=%1 To=%2").arg(from).arg(to));
     put_hex2(0x03);
     put_hex4(static_cast<unsigned short>(from));
     put_hex4(static_cast<unsigned short>(to));

@@ -53,8 +53,7 @@ int QVCommProtocol::security_lock(const char* title, unsigned short code, unsign
     *status = 0;
     if (!passcode.isValid())
         return ResultCode::TooManyValues;
-    begin_command(QString::fromLatin1(title), code);
-    emit comment_text(QStringLiteral("Enable=%1").arg(*enable), CommentConnection);
+    begin_command(QString::fromLatin1(title), code, QStringLiteral("Enable=%1").arg(*enable));
     put_hex2(*enable);
     for (int i = 0; i < Passcode::Size; ++i)
         put_hex2(static_cast<unsigned char>(passcode.at(i) - 0x30));
