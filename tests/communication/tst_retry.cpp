@@ -60,12 +60,22 @@ const QMap<QString, Command>& commands() {
     return table;
 }
 
-void fill(DisplayModel& model) {
-    model.setParameter(0x0010, 50, 100);
-    model.serialNumber = "123";
-    model.modelName = "QV";
-    model.firmwareVersions = {"R1"};
-}
+// A display on `address` that answers from a filled model, its first `failures` replies
+// broken, and a retry layer for it.
+struct Rig {
+    explicit Rig(const char* address, int failures = 0)
+        : fake(FakeDisplay::Link::Tcp, QString::fromLatin1(address)) {
+        model.setParameter(0x0010, 50, 100);
+        model.serialNumber = "123";
+        model.modelName = "QV";
+        model.firmwareVersions = {"R1"};
+        model.failNext(failures);
+        fake.setHandler(model.handler());
+    }
+    DisplayModel model;
+    FakeDisplay fake;
+    RecordingRetry p;
+};
 } // namespace
 
 class RetryTest : public QObject {
@@ -96,15 +106,11 @@ private slots:
     void counts() {
         QFETCH(int, count);
         QFETCH(int, tries);
-        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.37"));
-        DisplayModel model;
-        fill(model);
-        model.failNext(100);
-        fake.setHandler(model.handler());
-        RecordingRetry p;
+        Rig rig("127.0.0.37", 100);
+        auto& [model, fake, p] = rig;
+        QCOMPARE(p.open_interface(fake.address(), 1), 0);
         p.set_retry_count(count);
         QCOMPARE(p.retry_count(), count);
-        QCOMPARE(p.open_interface(fake.address(), 1), 0);
         unsigned int current = 7, max = 7;
         unsigned char result = 7, type = 7;
         QCOMPARE(p.get_parameter(0, 0x10, current, max, result, type), ResultCode::BadChecksum);
@@ -124,12 +130,8 @@ private slots:
     }
 
     void secondTrySucceeds() {
-        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.38"));
-        DisplayModel model;
-        fill(model);
-        model.failNext(1);
-        fake.setHandler(model.handler());
-        RecordingRetry p;
+        Rig rig("127.0.0.38", 1);
+        auto& [model, fake, p] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         unsigned int current = 0, max = 0;
         unsigned char result = 7, type = 7;
@@ -187,12 +189,8 @@ private slots:
     void wrappedCommands() {
         QFETCH(QString, command);
         QFETCH(int, pause);
-        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.40"));
-        DisplayModel model;
-        fill(model);
-        model.failNext(1);
-        fake.setHandler(model.handler());
-        RecordingRetry p;
+        Rig rig("127.0.0.40", 1);
+        auto& [model, fake, p] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         const int result = commands().value(command)(p);
         if (pause == 0) {
@@ -240,11 +238,8 @@ private slots:
 
     // get_vcp and set_vcp repeat around the repeated get_parameter and set_parameter.
     void nesting() {
-        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.41"));
-        DisplayModel model;
-        fill(model);
-        fake.setHandler(model.handler());
-        RecordingRetry p;
+        Rig rig("127.0.0.41");
+        auto& [model, fake, p] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         unsigned int value = 0, max = 0;
         unsigned char result = 0, type = 0;
