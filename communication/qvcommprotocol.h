@@ -3,6 +3,7 @@
 #include "byte_buffer.h"
 #include "date_time_record.h"
 #include "display_records.h"
+#include "lut3d_entry.h"
 
 #include <QObject>
 #include <QString>
@@ -172,6 +173,58 @@ public:
     virtual int pip_pbp_profile_write(unsigned char profile, int* status, pip_pbp_profile contents);
     virtual int pip_pbp_profile_read(unsigned char profile, int* status, pip_pbp_profile* contents);
     virtual int pip_pbp_profile_select(unsigned char profile, int* status);
+
+    // Capability, asset, gamma and LUT transfers
+    // Their chunks carry raw characters; every copy is bounded by the room the caller gives, and
+    // text that does not fit is refused with TooManyValues after the part that fits was kept.
+    // capacity: in, the size of text; out, the characters read (a terminating 0 follows).
+    virtual int read_capability_string(char* text, int& capacity);
+    // count: in, the room at out, terminator included; out, the characters copied.
+    virtual int get_capability_string_chunk(int offset, char* out, int& count);
+    virtual int read_asset_data(char* data, int& capacity);
+    virtual int asset_data_read_request(int offset, char* out, int& count);
+    // Sends one 32-byte chunk: the first `length` bytes of data (at most 32), then zeros. Returns
+    // the display's own result field when it refused the data (a positive number).
+    virtual int asset_data_write(int offset, const char* data, int length);
+    // chunk: 1 to 32 bytes a message; a shorter last chunk is padded with zeros.
+    virtual int write_asset_data(const char* data, int length, int chunk);
+    virtual int refresh_gamma_table();
+    virtual int save_gamma_table();
+    virtual int init_gamma_table();
+    virtual int reset_gamma_table();
+    // Writes and reads back, up to retry count + 1 passes; a read-back that still differs after
+    // the last pass is IncorrectReply.
+    virtual int gamma_table_write_verified(const unsigned int* values, int offset, int count);
+    // 1 to MaxCurveChunk values a chunk; of each value its low 16 bits travel.
+    virtual int gamma_table_write_raw_chunk(const unsigned int* values, int offset, int count);
+    virtual int theoretical_curve_write_raw_chunk(const unsigned int* values, int offset,
+                                                  int count);
+    virtual int gamma_table_read(unsigned int* values, int offset, int count);
+    virtual int theoretical_curve_read(unsigned int* values, int offset, int count);
+    // count: in, the entries wanted (the room at out); out, the entries read.
+    virtual int lut3d_read_from_ram(lut3d_entry* out, int first, int second, int third, int& count);
+    virtual int lut3d_write_from_ram(lut3d_entry* out, int first, int second, int third,
+                                     int& count);
+    // Reads all n x n x n entries; a reply without entries ends it with ReplyTooShort.
+    virtual int lut3d_read(lut3d_entry* entries, int n);
+    // One chunk into bytes, two per value.
+    int gamma_table_read_raw_chunk(unsigned char* bytes, int offset, int count);
+    int theoretical_curve_read_raw_chunk(unsigned char* bytes, int offset, int count);
+    static constexpr int MaxCurveChunk = 16;
+    static constexpr int MaxLutChunk = 8;
+    static constexpr int AssetChunk = 32;
+    static constexpr int AssetSize = 64;
+
+private:
+    enum class Curve { Gamma, Theoretical };
+    int table_command(const char* title, unsigned short command, bool check_type);
+    // Sends the message built so far and reads one reply.
+    int transfer_exchange(int first_byte_timeout_ms);
+    int curve_write_chunk(Curve curve, const unsigned int* values, int offset, int count);
+    int curve_read_chunk(Curve curve, unsigned char* bytes, int offset, int count);
+    // Copies the rest of the reply body unchanged into out (room bytes, terminator included);
+    // false when it did not all fit.
+    bool take_reply_text(char* out, int room, int& count);
 
 signals:
     void transfer_data(QList<unsigned char> output_buffer, int type);

@@ -21,6 +21,7 @@ constexpr int ReplyTooShort = -5002;
 constexpr int NotConnected = -5003;
 constexpr int BadChecksum = -5004;
 constexpr int TooManyValues = -5005;
+constexpr int NoValues = -5006;
 constexpr int NullMessage = -5007;
 constexpr int ReplyError = -5008;
 
