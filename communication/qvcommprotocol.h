@@ -218,8 +218,6 @@ public:
 private:
     enum class Curve { Gamma, Theoretical };
     int table_command(const char* title, unsigned short command, bool check_type);
-    // Sends the message built so far and reads one reply.
-    int transfer_exchange(int first_byte_timeout_ms);
     int curve_write_chunk(Curve curve, const unsigned int* values, int offset, int count);
     int curve_read_chunk(Curve curve, unsigned char* bytes, int offset, int count);
     // Copies the rest of the reply body unchanged into out (room bytes, terminator included);

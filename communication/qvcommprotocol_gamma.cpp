@@ -38,7 +38,7 @@ int checkChunkCount(int count) {
 
 int QVCommProtocol::table_command(const char* title, unsigned short command, bool check_type) {
     begin_command(QString::fromLatin1(title), command);
-    const int result = transfer_exchange(TableTimeoutMs);
+    const int result = send_and_receive(TableTimeoutMs);
     if (result != 0)
         return result;
     if (reply_body.size() != 6)
@@ -78,7 +78,7 @@ int QVCommProtocol::curve_write_chunk(Curve curve, const unsigned int* values, i
         put_hex2(static_cast<unsigned char>(values[i] >> 8));
         put_hex2(static_cast<unsigned char>(values[i]));
     }
-    const int result = transfer_exchange(TableTimeoutMs);
+    const int result = send_and_receive(TableTimeoutMs);
     if (result != 0)
         return result;
     if (reply_message_type != 'B')
@@ -102,7 +102,7 @@ int QVCommProtocol::curve_read_chunk(Curve curve, unsigned char* bytes, int offs
     begin_command(chunkTitle(c.read_title, offset), c.read);
     put_hex4(static_cast<unsigned short>(offset));
     put_hex2(static_cast<unsigned char>(count));
-    const int result = transfer_exchange(TableTimeoutMs);
+    const int result = send_and_receive(TableTimeoutMs);
     if (result != 0)
         return result;
     if (reply_message_type != 'B')
@@ -186,7 +186,7 @@ int QVCommProtocol::lut3d_read_from_ram(lut3d_entry* out, int first, int second,
     begin_command(QStringLiteral("3D-LUT Read from RAM command"), 0xC22E);
     for (int field : {first, second, third, wanted})
         put_hex2(static_cast<unsigned char>(field));
-    const int result = transfer_exchange(LutTimeoutMs);
+    const int result = send_and_receive(LutTimeoutMs);
     if (result != 0)
         return result;
     if (reply_body.size() < 6)

@@ -20,11 +20,6 @@ constexpr int OffsetMismatch = -1;
 constexpr int AssetMinimumRoom = 35;
 } // namespace
 
-int QVCommProtocol::transfer_exchange(int first_byte_timeout_ms) {
-    const int sent = send_message();
-    return sent != 0 ? sent : receive_reply(first_byte_timeout_ms, false);
-}
-
 bool QVCommProtocol::take_reply_text(char* out, int room, int& count) {
     const int length = reply_body.size();
     count = std::min(length, std::max(room - 1, 0));
@@ -46,7 +41,7 @@ int QVCommProtocol::get_capability_string_chunk(int offset, char* out, int& coun
     begin_message('A');
     put_hex2(0xF3);
     put_hex4(static_cast<unsigned short>(offset));
-    const int result = transfer_exchange(ChunkTimeoutMs);
+    const int result = send_and_receive(ChunkTimeoutMs);
     if (result != 0)
         return result;
     if (reply_body.size() < 6)
@@ -91,7 +86,7 @@ int QVCommProtocol::asset_data_read_request(int offset, char* out, int& count) {
     begin_command(QStringLiteral("Asset Data Read Request command offset=%1").arg(offset), 0xC00B);
     put_hex2(static_cast<unsigned char>(offset));
     put_hex2(AssetChunk);
-    const int result = transfer_exchange(ChunkTimeoutMs);
+    const int result = send_and_receive(ChunkTimeoutMs);
     if (result != 0)
         return result;
     if (reply_body.size() < 4)
@@ -136,7 +131,7 @@ int QVCommProtocol::asset_data_write(int offset, const char* data, int length) {
     put_hex2(static_cast<unsigned char>(offset));
     for (char c : block)
         send_buffer.append(static_cast<unsigned char>(c));
-    const int result = transfer_exchange(AssetWriteTimeoutMs);
+    const int result = send_and_receive(AssetWriteTimeoutMs);
     if (result != 0)
         return result;
     if (reply_body.size() < 6)
