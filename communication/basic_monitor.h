@@ -1,6 +1,7 @@
 #pragma once
 
 #include "byte_buffer.h"
+#include "display_records.h"
 #include "monitor_data.h"
 
 #include <QObject>
@@ -71,6 +72,61 @@ public:
     virtual int power_control(unsigned char* mode);
     virtual int power_status_read(unsigned char* mode);
     virtual int get_timing_report(unsigned char* status, float* horizontal_khz, float* vertical_hz);
+
+    // Command families: forwarded to the protocol unchanged; the retry layer decides which
+    // of them repeat.
+    virtual int picture_mode_name_read(unsigned char mode, char* name, int capacity, int* result);
+    virtual int picture_mode_name_write(unsigned char mode, const char* name, int* result);
+    int daylight_saving_onoff_read(unsigned char* on, int* result);
+    int daylight_saving_onoff_write(unsigned char on, int* result);
+    int daylight_saving_read(daylight_saving_rule* rule, int* result);
+    int daylight_saving_write(daylight_saving_rule* rule, int* result);
+    int holiday_read(unsigned char number, int* status, holiday_entry* h);
+    int holiday_write(unsigned char number, int* status, holiday_entry* h);
+    int weekend_read(unsigned char* bits, int* status);
+    int weekend_write(unsigned char* bits, int* status);
+    int set_proof_of_play_mode(int* status, unsigned char mode);
+    int get_proof_of_play_current(int* status, proof_of_play_log* entry);
+    int get_proof_of_play_status(int* status, int* total, int* maximum, int* current);
+    int get_proof_of_play_number_to_number(int from, int to, int* status, int* count,
+                                           proof_of_play_log* entries, int capacity);
+    int auto_id_execute(int* result);
+    int auto_id_reset(int* result);
+    int auto_id_get_complete(int* result, int* value);
+    int auto_tile_matrix_execute(unsigned char h_monitors, unsigned char v_monitors,
+                                 unsigned char input, unsigned char memory, int* result);
+    int auto_tile_matrix_reset(int* result);
+    int auto_tile_matrix_complete(int* result);
+    int auto_tile_matrix_read(unsigned char* h_monitors, unsigned char* v_monitors, int* result);
+    int auto_tile_matrix_write(unsigned char h_monitors, unsigned char v_monitors, int* result);
+    int security_enable_read(unsigned char* enable);
+    int security_enable_write(unsigned char enable, const Passcode& password, int* result);
+    int security_lock_control(unsigned char* enable, const Passcode& password, int* status);
+    int compute_module_setting_lock(unsigned char* enable, const Passcode& passcode, int* status);
+    int input_name_read(char* name, int capacity);
+    int input_name_reset(int* result);
+    int input_name_write(const char* name, int* result);
+    int terminal_input_name_read(unsigned char terminal, char* name, int capacity, int* result);
+    int terminal_input_name_reset(unsigned char terminal, int* result);
+    int terminal_input_name_write(unsigned char terminal, const char* name, int* result);
+    int power_save_mode_read(unsigned char* mode);
+    int power_save_mode_write(unsigned char mode, int* result);
+    int power_save_time_read(unsigned char* time);
+    int power_save_time_write(unsigned char time, int* result);
+    int auto_standby_time_read(unsigned char* time);
+    int auto_standby_time_write(unsigned char time, int* result);
+    int direct_tv_channel_read(int* major, int* minor);
+    int direct_tv_channel_write(int* major, int* minor);
+    int tile_matrix_profile_read(unsigned char profile, unsigned char* h_monitors,
+                                 unsigned char* v_monitors, unsigned char* position,
+                                 unsigned char* tile_comp, unsigned char* status);
+    int tile_matrix_profile_write(unsigned char profile, unsigned char h_monitors,
+                                  unsigned char v_monitors, unsigned char position,
+                                  unsigned char tile_comp, unsigned char* status);
+    int tile_matrix_profile_select(unsigned char profile, unsigned char* status);
+    int pip_pbp_profile_read(unsigned char profile, int* status, pip_pbp_profile* contents);
+    int pip_pbp_profile_select(unsigned char profile, int* status);
+    int pip_pbp_profile_write(unsigned char profile, int* status, pip_pbp_profile contents);
 
 signals:
     void Broadcast_MessageOut(unsigned int message, unsigned int value);

@@ -102,6 +102,95 @@ public:
         });
     }
 
+    // Command families
+    int schedule_read_extended(int kind, int program, schedule_entry* e) override {
+        return retried(RetryPauseMs,
+                       [&] { return QVCommProtocol::schedule_read_extended(kind, program, e); });
+    }
+    int schedule_write_extended(int kind, int program, schedule_entry* e) override {
+        // A failed try may have stored the display's echo: each try sends the caller's entry.
+        const schedule_entry wanted = *e;
+        return retried(RetryPauseMs, [&] {
+            *e = wanted;
+            return QVCommProtocol::schedule_write_extended(kind, program, e);
+        });
+    }
+    int schedule_enable_write(int kind, int program, int* enable, unsigned char* result) override {
+        const int wanted = *enable;
+        return retried(RetryPauseMs, [&] {
+            *enable = wanted;
+            return QVCommProtocol::schedule_enable_write(kind, program, enable, result);
+        });
+    }
+    int set_proof_of_play_mode(int* status, unsigned char mode) override {
+        return retried(LongRetryPauseMs,
+                       [&] { return QVCommProtocol::set_proof_of_play_mode(status, mode); });
+    }
+    int get_proof_of_play_current(int* status, proof_of_play_log* entry) override {
+        return retried(LongRetryPauseMs,
+                       [&] { return QVCommProtocol::get_proof_of_play_current(status, entry); });
+    }
+    int get_proof_of_play_status(int* status, int* total, int* maximum, int* current) override {
+        return retried(LongRetryPauseMs, [&] {
+            return QVCommProtocol::get_proof_of_play_status(status, total, maximum, current);
+        });
+    }
+    int get_proof_of_play_number_to_number(int from, int to, int* status, int* count,
+                                           proof_of_play_log* entries, int capacity) override {
+        return retried(LongRetryPauseMs, [&] {
+            return QVCommProtocol::get_proof_of_play_number_to_number(from, to, status, count,
+                                                                      entries, capacity);
+        });
+    }
+    int lan_mac_address_read_ipv4_ipv6(int* result, int* value, char* text, int capacity) override {
+        return retried(LongRetryPauseMs, [&] {
+            return QVCommProtocol::lan_mac_address_read_ipv4_ipv6(result, value, text, capacity);
+        });
+    }
+    int lan_mac_address_read(int* inout, char* text, int capacity) override {
+        const int wanted = *inout;
+        return retried(LongRetryPauseMs, [&] {
+            *inout = wanted;
+            return QVCommProtocol::lan_mac_address_read(inout, text, capacity);
+        });
+    }
+    int power_save_mode_read(unsigned char* mode) override {
+        return retried(LongRetryPauseMs,
+                       [&] { return QVCommProtocol::power_save_mode_read(mode); });
+    }
+    int power_save_mode_write(unsigned char mode, int* result) override {
+        return retried(LongRetryPauseMs,
+                       [&] { return QVCommProtocol::power_save_mode_write(mode, result); });
+    }
+    int power_save_time_read(unsigned char* time) override {
+        return retried(LongRetryPauseMs,
+                       [&] { return QVCommProtocol::power_save_time_read(time); });
+    }
+    int power_save_time_write(unsigned char time, int* result) override {
+        return retried(LongRetryPauseMs,
+                       [&] { return QVCommProtocol::power_save_time_write(time, result); });
+    }
+    int auto_standby_time_read(unsigned char* time) override {
+        return retried(LongRetryPauseMs,
+                       [&] { return QVCommProtocol::auto_standby_time_read(time); });
+    }
+    int auto_standby_time_write(unsigned char time, int* result) override {
+        return retried(LongRetryPauseMs,
+                       [&] { return QVCommProtocol::auto_standby_time_write(time, result); });
+    }
+    int direct_tv_channel_read(int* major, int* minor) override {
+        return retried(ShortRetryPauseMs,
+                       [&] { return QVCommProtocol::direct_tv_channel_read(major, minor); });
+    }
+    int direct_tv_channel_write(int* major, int* minor) override {
+        const int wanted_major = *major, wanted_minor = *minor;
+        return retried(LongRetryPauseMs, [&] {
+            *major = wanted_major;
+            *minor = wanted_minor;
+            return QVCommProtocol::direct_tv_channel_write(major, minor);
+        });
+    }
+
 protected:
     // Runs command() until it succeeds or the retry count is spent; before each repetition
     // pauses pause_ms and re-opens the remembered interface (a failed re-open counts as a
