@@ -35,14 +35,11 @@ int QVCommProtocol::set_proof_of_play_mode(int* status, unsigned char mode) {
 }
 
 int QVCommProtocol::get_proof_of_play_current(int* status, proof_of_play_log* entry) {
-    begin_command(QStringLiteral("Get Proof of Play Current command"), ProofOfPlayCode);
-    put_hex2(0x01);
-    const int result = exchange(BodyLength::atLeast(8));
+    const int result =
+        one_byte_command(QStringLiteral("Get Proof of Play Current command"), ProofOfPlayCode,
+                         {0x01}, BodyLength::atLeast(8), status, "status", "command");
     if (result != 0)
         return result;
-    if (!expect_reply(ProofOfPlayCode, 0x01, "command"))
-        return ResultCode::IncorrectReply;
-    *status = read_hex2("status");
     if (reply_body.size() != NumberedEntryLength)
         return ResultCode::ReplyTooShort;
     entry->log_number = read_hex4("log number");
@@ -51,15 +48,12 @@ int QVCommProtocol::get_proof_of_play_current(int* status, proof_of_play_log* en
 }
 
 int QVCommProtocol::get_proof_of_play_status(int* status, int* total, int* maximum, int* current) {
-    *status = *total = *maximum = *current = 0;
-    begin_command(QStringLiteral("Get Proof of Play Status command"), ProofOfPlayCode);
-    put_hex2(0x02);
-    const int result = exchange(BodyLength::exactly(18));
+    *total = *maximum = *current = 0;
+    const int result =
+        one_byte_command(QStringLiteral("Get Proof of Play Status command"), ProofOfPlayCode,
+                         {0x02}, BodyLength::exactly(18), status, "status", "command");
     if (result != 0)
         return result;
-    if (!expect_reply(ProofOfPlayCode, 0x02, "command"))
-        return ResultCode::IncorrectReply;
-    *status = read_hex2("status");
     *total = read_hex4("total number logs");
     *maximum = read_hex4("maximum number logs");
     *current = read_hex2("curent status");
@@ -115,16 +109,12 @@ void QVCommProtocol::read_proof_of_play_entry(proof_of_play_log* entry) {
 
 int QVCommProtocol::lan_mac_address_read_ipv4_ipv6(int* result, int* value, char* text,
                                                    int capacity) {
-    *result = 0;
     clear_text(text, capacity);
-    begin_command(QStringLiteral("LAN MAC Address command (IPv4 IPv6 support)"), LanAddressCode);
-    put_hex2(0x02);
-    const int status = exchange(BodyLength::atLeast(12));
+    const int status =
+        one_byte_command(QStringLiteral("LAN MAC Address command (IPv4 IPv6 support)"),
+                         LanAddressCode, {0x02}, BodyLength::atLeast(12), result);
     if (status != 0)
         return status;
-    if (!expect_reply(LanAddressCode, 0x02))
-        return ResultCode::IncorrectReply;
-    *result = read_hex2();
     read_hex2();
     *value = read_hex2();
     read_mac_text(text, capacity);
