@@ -1,0 +1,76 @@
+#include "../tests/support/family_operations.h"
+#include "tbasiccomm.h"
+
+#include <QList>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+// A link on which the display has already sent one reply.
+class ReplyComm : public TBasicComm {
+public:
+    explicit ReplyComm(const QList<unsigned char>& bytes) : bytes(bytes) {}
+    int IsOpen() override { return 1; }
+    int Write(QList<unsigned char>, int) override { return 0; }
+    int ReadByte(unsigned char* out, int) override {
+        if (next >= bytes.size())
+            return -3003;
+        *out = bytes[next++];
+        return 0;
+    }
+
+private:
+    QList<unsigned char> bytes;
+    int next = 0;
+};
+
+class Protocol : public QVCommProtocol {
+public:
+    void answerWith(const QList<unsigned char>& bytes) {
+        delete transport;
+        transport = new ReplyComm(bytes);
+    }
+};
+
+// The frame a display sends around a body of its choosing.
+QList<unsigned char> frame(const std::uint8_t* body, int size) {
+    QList<unsigned char> out = {0x01, '0', '0', 'A', 'B'};
+    const char* digits = "0123456789ABCDEF";
+    out << static_cast<unsigned char>(digits[(size + 2) >> 4])
+        << static_cast<unsigned char>(digits[(size + 2) & 15]) << 0x02;
+    for (int i = 0; i < size; ++i)
+        out << body[i];
+    out << 0x03;
+    unsigned char check = 0;
+    for (int i = 1; i < out.size(); ++i)
+        check ^= out[i];
+    out << check << 0x0D;
+    return out;
+}
+} // namespace
+
+// Replies come from the display, so every byte of them is untrusted: whatever the body, the
+// decoders stay inside it and inside the caller's buffers. The first byte picks the command.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1)
+        return 0;
+    static Protocol protocol;
+    const auto& operations = familyOperations();
+    const int count = operations.size() + 2;
+    const int pick = data[0] % count;
+    const int body = int(std::min<std::size_t>(size - 1, QVCommProtocol::MaxBodyLength));
+    protocol.answerWith(frame(data + 1, body));
+    if (pick < operations.size()) {
+        (*(operations.cbegin() + pick))(protocol);
+    } else {
+        int result = 0, value = 0;
+        if (pick == operations.size())
+            protocol.auto_id_get_complete(&result, &value);
+        else
+            protocol.auto_tile_matrix_complete(&result);
+        if (value != 0)
+            __builtin_trap();
+    }
+    return 0;
+}
