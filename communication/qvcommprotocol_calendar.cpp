@@ -37,6 +37,7 @@ int QVCommProtocol::schedule_write_extended(int kind, int program, schedule_entr
     begin_command(programTitle("Schedule Write command (G/H/J series) Program No.=%1", program),
                   code);
     put_hex2(static_cast<unsigned char>(program));
+    // An advanced event carries only the time of its type: on for 1, off for 2.
     if (advanced) {
         if (e->type != 1 && e->type != 2)
             return ResultCode::IncorrectReply;
@@ -62,6 +63,7 @@ int QVCommProtocol::schedule_write_extended(int kind, int program, schedule_entr
 int QVCommProtocol::parse_schedule_record(int request_code, int program, schedule_entry* e) {
     const bool advanced = request_code == AdvancedReadCode || request_code == AdvancedWriteCode;
     const bool write = request_code == AdvancedWriteCode || request_code == ExtendedWriteCode;
+    // An advanced read needs 34 characters, the extended dialect and a write's result byte 2 each.
     const int minimum = 34 + (advanced ? 0 : 2) + (write ? 2 : 0);
     if (reply_body.size() < minimum)
         return ResultCode::ReplyTooShort;
