@@ -1,0 +1,53 @@
+#include "mastercontrol.h"
+
+#include "app_helpers.h"
+#include "basic_monitor.h"
+#include "lm_information_dialog.h"
+#include "program_globals.h"
+#include "stringresource.h"
+#include "zetqvtoolmainwindow.h"
+
+#include <QPixmap>
+#include <QSplashScreen>
+#include <QTimer>
+
+MasterControl::MasterControl(QObject* parent) : QObject(parent) {
+    g_information_dialog = nullptr;
+    g_basic_monitor = new basic_monitor(this);
+    monitor_data initial;
+    initial.m_monitor_id = 0x41;
+    initial.communicationsInterfaceType = 3;
+    initial.s_communicationsInterfacePortName = QStringLiteral("192.168.0.10");
+    g_basic_monitor->set_interface_info(initial);
+}
+
+MasterControl::~MasterControl() {
+    // The window writes the settings, then its child log window its own key.
+    delete main_window;
+    g_information_dialog = nullptr;
+    delete splash;
+    delete g_basic_monitor;
+}
+
+void MasterControl::start() {
+    splash = new QSplashScreen(QPixmap());
+    splash->setPixmap(QPixmap(QStringLiteral(":/images/Resources/splash blank.png")));
+    const QPixmap logo(StringResource(14));
+    const int line = splash->fontMetrics().height();
+    splash->resize(logo.width() + 10, logo.height() + 2 * line + 10);
+    show_splash_message();
+    splash->show();
+
+    main_window = new ZETQVToolMainWindow(nullptr);
+    g_information_dialog = new LM_Information_Dialog(main_window);
+    QTimer::singleShot(SplashCloseMs, splash, &QSplashScreen::close);
+    main_window->show();
+}
+
+void MasterControl::show_splash_message() {
+    if (!splash)
+        return;
+    splash->showMessage(QStringLiteral("<img src=\"") + StringResource(14) +
+                            QStringLiteral("\"><br>") + versionString(),
+                        Qt::AlignCenter, Qt::black);
+}
