@@ -1,6 +1,7 @@
 #include "app_helpers.h"
 
 #include "neighbour_table.h"
+#include "string_resource.h"
 #include "system_folders.h"
 
 #include <QCoreApplication>
@@ -12,8 +13,6 @@
 namespace {
 const char kVersion[] = "1.4.00.0";
 const char kBuild[] = "180105";
-const char kCompanyFolder[] = "ZET Display Solutions";
-const char kProgramFolder[] = "ZET QV Comms Tool";
 
 bool isWritableFolder(const QString& path) {
     QFileInfo info(path);
@@ -31,13 +30,13 @@ QString appDataFolderUnder(const QString& base, const QString& fallbackBase, boo
     QString root = base;
     // A shared folder that this user cannot write would leave the program without scripts and
     // display lists: use the user's own folder instead.
-    const QString shared = root + QLatin1Char('/') + QLatin1String(kCompanyFolder);
+    const QString company = StringResource(11);
+    const QString shared = root + QLatin1Char('/') + company;
     if (root.isEmpty() || (!isWritableFolder(shared) && !isWritableFolder(root)))
         root = fallbackBase;
     if (root.isEmpty())
         return QString();
-    const QString folder = root + QLatin1Char('/') + QLatin1String(kCompanyFolder) +
-                           QLatin1Char('/') + QLatin1String(kProgramFolder);
+    const QString folder = root + QLatin1Char('/') + company + QLatin1Char('/') + StringResource(1);
     if (QFileInfo(folder).isDir())
         return folder;
     if (!create || !QDir().mkpath(folder))

@@ -4,7 +4,7 @@
 #include "basic_monitor.h"
 #include "lm_information_dialog.h"
 #include "program_globals.h"
-#include "stringresource.h"
+#include "string_resource.h"
 #include "zetqvtoolmainwindow.h"
 
 #include <QPixmap>
