@@ -1,0 +1,279 @@
+// The frame every command runs in, the write-behind queues and the bottom bar's buttons.
+#include "zetqvtoolmainwindow.h"
+
+#include "basic_monitor.h"
+#include "lm_communications_interface_configure_widget.h"
+#include "lm_information_dialog.h"
+#include "program_globals.h"
+#include "result_codes.h"
+#include "string_resource.h"
+
+#include <QApplication>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolTip>
+
+namespace {
+const char kErrorStyle[] =
+    "QStatusBar{padding-left:8px;background:rgba(0,0,0,0);color:red;font-weight:bold;}";
+const char kDirtyNotice[] =
+    "<img src=\":/images/Resources/warning.png\"><font COLOR=red>Notice: Unsaved changes. Click "
+    "<b>Save All Settings</b> when done to save changes to the display.";
+constexpr int kConfirmationMs = 10000;
+// The set temperatures of the fan-control sensors: writing one re-reads the page.
+bool isFanSetTemperature(uint opcode) {
+    return opcode == 0x10E0 || opcode == 0x10E2 || opcode == 0x10E4;
+}
+
+// The wait cursor for the length of one exchange.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+} // namespace
+
+bool ZETQVToolMainWindow::open_for_command() {
+    if (connection_opened)
+        close_after_command();
+    emit communications_test_result(0);
+    g_basic_monitor->set_long_timeout(ui.increased_lan_timeout_checkBox->isChecked());
+    g_basic_monitor->set_retry_count(ui.communications_retry_checkBox->isChecked() ? 3 : 0);
+    const int result =
+        g_basic_monitor->set_interface_info(ui.communications_interface_widget->get_interface_info());
+    if (result == 0) {
+        connection_opened = true;
+        return true;
+    }
+    show_error_status(result);
+    showErrorMessageBox(this, result);
+    QString text;
+    int icon = 0;
+    errorCodeToMessage(result, &text, &icon);
+    if (g_information_dialog)
+        g_information_dialog->append(QStringLiteral("<font COLOR=red><b>") + text.toHtmlEscaped() +
+                                         QStringLiteral("</b></font><br>"),
+                                     0);
+    connection_opened = false;
+    return false;
+}
+
+void ZETQVToolMainWindow::close_after_command() {
+    if (!connection_opened)
+        return;
+    connection_opened = false;
+    g_basic_monitor->set_interface_info(monitor_data());
+    release_held_writes();
+}
+
+void ZETQVToolMainWindow::show_error_status(int result) {
+    if (result == 0) {
+        ui.statusBar->showMessage(QString());
+        return;
+    }
+    QString text;
+    int icon = 0;
+    errorCodeToMessage(result, &text, &icon);
+    ui.statusBar->setStyleSheet(QLatin1String(kErrorStyle));
+    ui.statusBar->showMessage(QStringLiteral("%2 (%1)").arg(result).arg(text));
+    comment_text_in(text, 5);
+}
+
+void ZETQVToolMainWindow::update_vcp(uint opcode, uint& value) {
+    if (!open_for_command())
+        return;
+    int result;
+    {
+        WaitCursor wait;
+        uint written = value;
+        result = g_basic_monitor->set_vcp_value(opcode, &written);
+        if (result == 0) {
+            emit settings_dirty(true);
+            result = g_basic_monitor->get_vcp_value(opcode, &value);
+        }
+        show_error_status(result);
+    }
+    close_after_command();
+}
+
+void ZETQVToolMainWindow::queue_slider_change(QSlider* slider, uint opcode) {
+    slider_queue->queue(slider, opcode);
+}
+
+void ZETQVToolMainWindow::queue_spinbox_change(QSpinBox* spinbox, uint opcode) {
+    spinbox_queue->queue(spinbox, opcode);
+}
+
+void ZETQVToolMainWindow::release_held_writes() {
+    if (!writes_held || frame_busy())
+        return;
+    writes_held = false;
+    // From the event loop, after the command that held them has returned.
+    if (!slider_queue->isEmpty())
+        slider_timer->start(0);
+    if (!spinbox_queue->isEmpty())
+        spinbox_timer->start(0);
+}
+
+void ZETQVToolMainWindow::slider_timer_timeout() {
+    // A write must never replace the connection of a command or refresh still running.
+    if (frame_busy()) {
+        writes_held = true;
+        return;
+    }
+    while (!slider_queue->isEmpty()) {
+        const auto entry = slider_queue->takeFirst();
+        if (!entry.widget)
+            continue;
+        uint value = uint(entry.widget->value());
+        const uint before = value;
+        if (open_for_command()) {
+            int result;
+            {
+                WaitCursor wait;
+                uint written = value;
+                result = g_basic_monitor->set_vcp_value(entry.opcode, &written);
+                if (result == 0) {
+                    emit settings_dirty(true);
+                    result = g_basic_monitor->get_vcp_value(entry.opcode, &value);
+                }
+                show_error_status(result);
+            }
+            close_after_command();
+        }
+        if (value != before)
+            emit update_slider_control(entry.widget, int(value));
+        if (isFanSetTemperature(entry.opcode))
+            tabChanged(ui.stackedWidget->currentIndex());
+    }
+}
+
+void ZETQVToolMainWindow::spinbox_timer_timeout() {
+    if (frame_busy()) {
+        writes_held = true;
+        return;
+    }
+    while (!spinbox_queue->isEmpty()) {
+        const auto entry = spinbox_queue->takeFirst();
+        if (!entry.widget)
+            continue;
+        uint value = uint(entry.widget->value());
+        const uint before = value;
+        if (entry.opcode == 0xFFF1)
+            standby_time_write_pushButton();
+        else if (entry.opcode != 0xFFF0) // the power-save time write belongs to its page
+            update_vcp(entry.opcode, value);
+        if (value != before)
+            emit update_spinbox_control(entry.widget, int(value));
+    }
+}
+
+void ZETQVToolMainWindow::update_silder_control_value(QSlider* control, int value) {
+    if (control)
+        control->setValue(value);
+}
+
+void ZETQVToolMainWindow::update_spinbox_control_value(QSpinBox* control, int value) {
+    if (control)
+        control->setValue(value);
+}
+
+void ZETQVToolMainWindow::standby_time_write_pushButton() {
+    if (!open_for_command())
+        return;
+    ui.power_save_status_lineEdit->clear();
+    int result;
+    {
+        WaitCursor wait;
+        int display_result = 0;
+        result = g_basic_monitor->auto_standby_time_write(
+            static_cast<unsigned char>(ui.standby_time_spinBox->value()), &display_result);
+        if (result == 0)
+            ui.power_save_status_lineEdit->setText(
+                QStringLiteral("%1 (%2)")
+                    .arg(display_result)
+                    .arg(display_result == 0 ? QStringLiteral("OK") : QStringLiteral("Error")));
+    }
+    show_error_status(result);
+    close_after_command();
+}
+
+void ZETQVToolMainWindow::on_save_settings_pushButton_clicked() {
+    if (!open_for_command())
+        return;
+    {
+        WaitCursor wait;
+        const int result = g_basic_monitor->save_current_settings();
+        if (result == 0)
+            emit settings_dirty(false);
+        show_error_status(result);
+    }
+    close_after_command();
+}
+
+void ZETQVToolMainWindow::on_reload_settings_pushButton_clicked() {
+    tabChanged(ui.stackedWidget->currentIndex());
+}
+
+void ZETQVToolMainWindow::setting_dirty_changed(bool value) {
+    QPushButton* button = ui.save_settings_pushButton;
+    if (value) {
+        const QString notice = QLatin1String(kDirtyNotice);
+        if (!settings_dirty_flag)
+            QToolTip::showText(button->mapToGlobal(QPoint(0, 0)), notice, button);
+        button->setToolTip(notice);
+        button->setIcon(QIcon(QStringLiteral(":/images/Resources/warning.png")));
+    } else {
+        button->setIcon(QIcon(QStringLiteral(":/images/Resources/blank16.png")));
+        button->setToolTip(QString());
+    }
+    settings_dirty_flag = value;
+}
+
+void ZETQVToolMainWindow::communications_interface_verify() {
+    if (!open_for_command()) {
+        emit communications_test_result(2);
+        return;
+    }
+    int result;
+    {
+        WaitCursor wait;
+        uint current = 0, max = 0;
+        unsigned char display_result = 0, type = 0;
+        result = g_basic_monitor->get_parameter(0x0010, &current, &max, &display_result, &type);
+        close_after_command();
+    }
+    if (result != 0) {
+        emit communications_test_result(2);
+        show_error_status(result);
+        showErrorMessageBox(this, result);
+        return;
+    }
+    ui.statusBar->setStyleSheet(QString());
+    ui.statusBar->showMessage(tr("Communications with display successful"), kConfirmationMs);
+    emit communications_test_result(1);
+}
+
+void ZETQVToolMainWindow::auto_detect_monitor_ID() {
+    if (!open_for_command())
+        return;
+    {
+        WaitCursor wait;
+        g_basic_monitor->set_monitor_id(0x2A);
+        uint current = 0, max = 0;
+        unsigned char display_result = 0, type = 0;
+        int result = g_basic_monitor->get_parameter(0x023E, &current, &max, &display_result, &type);
+        // A refusal or an ID outside 1..100 is reported and the chosen ID stays: taking it
+        // would select another display, a group, or nothing.
+        if (result == 0 && display_result != 0)
+            result = ResultCode::ReplyError;
+        else if (result == 0 && (current < 1 || current > 100))
+            result = ResultCode::IncorrectReply;
+        if (result == 0) {
+            monitor_data data = ui.communications_interface_widget->get_interface_info();
+            data.m_monitor_id = int(current) + 0x40;
+            ui.communications_interface_widget->set_interface_info(data);
+        }
+        show_error_status(result);
+        close_after_command();
+    }
+}

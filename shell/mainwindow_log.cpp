@@ -1,0 +1,43 @@
+// The window's side of the communications log: protocol signals become coloured lines.
+#include "zetqvtoolmainwindow.h"
+
+#include "lm_communications_interface_configure_widget.h"
+#include "lm_information_dialog.h"
+#include "program_globals.h"
+
+void ZETQVToolMainWindow::comment_text_in(QString comment_string, int type) {
+    if (!g_information_dialog)
+        return;
+    const LogLine line = log_formatter.comment(comment_string, type);
+    g_information_dialog->append(line.html, line.level);
+}
+
+void ZETQVToolMainWindow::transfer_data_in(QList<unsigned char> output_buffer, int type) {
+    if (!g_information_dialog)
+        return;
+    const bool dummy =
+        ui.communications_interface_widget->get_interface_info().communicationsInterfaceType == 3;
+    const LogLine line = log_formatter.traffic(output_buffer, type, dummy);
+    if (line.level < 0)
+        return;
+    g_information_dialog->append(line.html, line.level);
+    if (type == 1 || type == 2)
+        g_information_dialog->append(LogLineFormatter::frameTable(output_buffer), 1);
+    if (long_operation)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1000);
+}
+
+void ZETQVToolMainWindow::show_information_dialog() {
+    if (!g_information_dialog)
+        return;
+    if (g_information_dialog->isVisible()) {
+        g_information_dialog->close();
+    } else {
+        g_information_dialog->show();
+        g_information_dialog->activateWindow();
+    }
+}
+
+void ZETQVToolMainWindow::itemMenuAboutToShow() {
+    ui.action_Information_Window->setChecked(g_information_dialog && g_information_dialog->isVisible());
+}
