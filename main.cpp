@@ -10,7 +10,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("ZET QV Comms Tool"));
     QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
 
-    const SingleInstanceGuard guard(QStringLiteral("zetqvtool-6f1c2e58-3b0d-4a57-9f2e-8c41d7a0b913"));
+    const SingleInstanceGuard guard(
+        QStringLiteral("zetqvtool-6f1c2e58-3b0d-4a57-9f2e-8c41d7a0b913"));
     if (guard.alreadyRunning()) {
         QApplication::beep();
         return 0;

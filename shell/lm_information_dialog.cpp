@@ -18,7 +18,9 @@ LM_Information_Dialog::~LM_Information_Dialog() {
     QSettings().setValue(kDecodingKey, ui.show_message_decoding_checkBox->isChecked());
 }
 
-void LM_Information_Dialog::on_clear_pushbutton_clicked() { ui.data_textEdit->clear(); }
+void LM_Information_Dialog::on_clear_pushbutton_clicked() {
+    ui.data_textEdit->clear();
+}
 
 void LM_Information_Dialog::on_copy_pushButton_clicked() {
     ui.data_textEdit->selectAll();

@@ -38,8 +38,8 @@ bool ZETQVToolMainWindow::open_for_command() {
     emit communications_test_result(0);
     g_basic_monitor->set_long_timeout(ui.increased_lan_timeout_checkBox->isChecked());
     g_basic_monitor->set_retry_count(ui.communications_retry_checkBox->isChecked() ? 3 : 0);
-    const int result =
-        g_basic_monitor->set_interface_info(ui.communications_interface_widget->get_interface_info());
+    const int result = g_basic_monitor->set_interface_info(
+        ui.communications_interface_widget->get_interface_info());
     if (result == 0) {
         connection_opened = true;
         return true;

@@ -99,13 +99,33 @@ const SixAxis kSixAxis[] = {
 };
 
 // Slider and spin box pairs of the adjustment pages, by name stem.
-const char* const kAdjustmentPairs[] = {
-    "h_position", "v_position", "clock", "clock_phase", "h_resolution", "v_resolution",
-    "h_expansion", "v_expansion", "zoom_h_position", "zoom_v_position", "zoom", "brightness",
-    "contrast", "sharpness", "black_level", "tint", "color", "color_temp", "red_level",
-    "green_level", "blue_level", "test_pattern_red_level", "test_pattern_green_level",
-    "test_pattern_blue_level", "lme_test_pattern_red_level", "lme_test_pattern_green_level",
-    "lme_test_pattern_blue_level"};
+const char* const kAdjustmentPairs[] = {"h_position",
+                                        "v_position",
+                                        "clock",
+                                        "clock_phase",
+                                        "h_resolution",
+                                        "v_resolution",
+                                        "h_expansion",
+                                        "v_expansion",
+                                        "zoom_h_position",
+                                        "zoom_v_position",
+                                        "zoom",
+                                        "brightness",
+                                        "contrast",
+                                        "sharpness",
+                                        "black_level",
+                                        "tint",
+                                        "color",
+                                        "color_temp",
+                                        "red_level",
+                                        "green_level",
+                                        "blue_level",
+                                        "test_pattern_red_level",
+                                        "test_pattern_green_level",
+                                        "test_pattern_blue_level",
+                                        "lme_test_pattern_red_level",
+                                        "lme_test_pattern_green_level",
+                                        "lme_test_pattern_blue_level"};
 const char* const kFanPairs[] = {"fan_sensor1_temp", "fan_sensor2_temp", "fan_sensor3_temp"};
 } // namespace
 
@@ -120,25 +140,34 @@ void ZETQVToolMainWindow::fill_lists() {
                              "pip_pbp_memory_input3_comboBox", "pip_pbp_memory_input4_comboBox"})
         fill(combo(name), inputs + Items{{QStringLiteral("None (0)"), 0}}, false, true);
     fill(combo("auto_tilematrix_input_comboBox"),
-         fromResources({{1201, 1}, {1202, 2}, {1203, 3}, {1205, 5}, {1206, 6}, {1207, 7},
-                        {1209, 9}, {1210, 10}, {1212, 12}, {1213, 13}, {1214, 14}, {1215, 15},
-                        {1216, 16}, {1217, 17}, {1218, 18}, {1219, 19}, {1220, 20}, {1221, 128},
-                        {1223, 130}, {1224, 131}, {1225, 132}, {1226, 133}, {1227, 134},
-                        {1228, 135}, {1229, 136}}),
+         fromResources({{1201, 1},   {1202, 2},   {1203, 3},   {1205, 5},   {1206, 6},
+                        {1207, 7},   {1209, 9},   {1210, 10},  {1212, 12},  {1213, 13},
+                        {1214, 14},  {1215, 15},  {1216, 16},  {1217, 17},  {1218, 18},
+                        {1219, 19},  {1220, 20},  {1221, 128}, {1223, 130}, {1224, 131},
+                        {1225, 132}, {1226, 133}, {1227, 134}, {1228, 135}, {1229, 136}}),
          false, true);
 
     // Group 2.
     fill(combo("auto_tilematrix_memory_comboBox"), {{"Common", 0}, {"Input", 1}}, false);
 
     // Group 3: daylight saving.
-    for (const char* name : {"daylight_savings_begin_month_comboBox", "daylight_savings_end_month_comboBox"})
+    for (const char* name :
+         {"daylight_savings_begin_month_comboBox", "daylight_savings_end_month_comboBox"})
         fill(combo(name), months(), false);
-    for (const char* name : {"daylight_savings_begin_day1_comboBox", "daylight_savings_end_day1_comboBox"})
-        fill(combo(name), {{"First", 1}, {"Second", 2}, {"Third", 3}, {"Fourth", 4}, {"Last", 5}}, false);
-    for (const char* name : {"daylight_savings_begin_day2_comboBox", "daylight_savings_end_day2_comboBox"})
+    for (const char* name :
+         {"daylight_savings_begin_day1_comboBox", "daylight_savings_end_day1_comboBox"})
+        fill(combo(name), {{"First", 1}, {"Second", 2}, {"Third", 3}, {"Fourth", 4}, {"Last", 5}},
+             false);
+    for (const char* name :
+         {"daylight_savings_begin_day2_comboBox", "daylight_savings_end_day2_comboBox"})
         fill(combo(name),
-             {{"Sunday", 1}, {"Monday", 2}, {"Tuesday", 3}, {"Wednesday", 4}, {"Thursday", 5},
-              {"Friday", 6}, {"Saturday", 7}},
+             {{"Sunday", 1},
+              {"Monday", 2},
+              {"Tuesday", 3},
+              {"Wednesday", 4},
+              {"Thursday", 5},
+              {"Friday", 6},
+              {"Saturday", 7}},
              false);
     fill(combo("daylight_savings_time_difference_comboBox"),
          {{"+1:00", 0}, {"+0:30", 1}, {"-0:30", 2}, {"-1:00", 3}}, false);
@@ -149,32 +178,41 @@ void ZETQVToolMainWindow::fill_lists() {
     fill(combo("tile_matrix_memory_comboBox"), {{tr("Common"), 1}, {tr("Input"), 2}}, true);
     for (const char* name : {"frame_comp_mode_comboBox", "v_scan_reverse_mode_comboBox"})
         fill(combo(name), {{tr("None"), 1}, {tr("Auto"), 2}, {tr("Manual"), 3}}, true);
-    fill(combo("v_scan_reverse_manual_comboBox"), {{tr("Non-reverse"), 1}, {tr("Reverse"), 2}}, true);
+    fill(combo("v_scan_reverse_manual_comboBox"), {{tr("Non-reverse"), 1}, {tr("Reverse"), 2}},
+         true);
 
     // Group 5.
-    fill(combo("ir_control_comboBox"), fromResources({{2101, 1}, {2102, 2}, {2103, 3}, {2104, 4}}), false);
+    fill(combo("ir_control_comboBox"), fromResources({{2101, 1}, {2102, 2}, {2103, 3}, {2104, 4}}),
+         false);
     fill(combo("input_resolution_comboBox"),
-         fromResources({{1301, 1}, {1302, 2}, {1303, 3}, {1304, 4}, {1305, 5}, {1306, 6}, {1307, 7}}),
+         fromResources(
+             {{1301, 1}, {1302, 2}, {1303, 3}, {1304, 4}, {1305, 5}, {1306, 6}, {1307, 7}}),
          false);
     fill(combo("base_zoom_comboBox"),
          fromResources({{1401, 1}, {1402, 2}, {1403, 3}, {1404, 4}, {1405, 5}}), false);
-    fill(combo("aspect_comboBox"), fromResources({{1501, 1}, {1502, 2}, {1503, 3}, {1504, 4}}), false);
+    fill(combo("aspect_comboBox"), fromResources({{1501, 1}, {1502, 2}, {1503, 3}, {1504, 4}}),
+         false);
     fill(combo("cooling_fan_speed_comboBox"), fromResources({{1801, 1}, {1802, 2}}), false);
     fill(combo("schedule_number_comboBox"), numbered(1, 7, -1), false);
-    for (const char* name : {"tile_matrix_memory_memorynum_comboBox", "pip_pbp_memory_memorynum_comboBox"})
+    for (const char* name :
+         {"tile_matrix_memory_memorynum_comboBox", "pip_pbp_memory_memorynum_comboBox"})
         fill(combo(name), numbered(0, 4, 0), false);
-    fill(combo("pip_pbp_memory_mode_comboBox"), {{"Off (1)", 1}, {"PIP (2)", 2}, {"PBP (5)", 5}}, false);
+    fill(combo("pip_pbp_memory_mode_comboBox"), {{"Off (1)", 1}, {"PIP (2)", 2}, {"PBP (5)", 5}},
+         false);
     for (const char* name : {"pip_pbp_memory_aspect1_comboBox", "pip_pbp_memory_aspect2_comboBox",
                              "pip_pbp_memory_aspect3_comboBox", "pip_pbp_memory_aspect4_comboBox"})
-        fill(combo(name), {{"None (0)", 0}, {"Normal (1)", 1}, {"Full (2)", 2}, {"Expand (6)", 6}}, false);
+        fill(combo(name), {{"None (0)", 0}, {"Normal (1)", 1}, {"Full (2)", 2}, {"Expand (6)", 6}},
+             false);
 
     // Group 6: schedules and holidays.
     fill(combo("advanced_schedule_number_comboBox"), numbered(1, 30, -1), true);
     fill(combo("holiday_program_comboBox"), numbered(1, 50, 0), true);
     fill(combo("advanced_schedule_on_off_type_comboBox"), {{"On (1)", 1}, {"Off (2)", 2}}, false);
     fill(combo("advanced_schedule_date_year_comboBox"), years("Every (100)", 100), false);
-    fill(combo("advanced_schedule_date_month_comboBox"), Items{{"Every (13)", 13}} + months(), false);
-    fill(combo("advanced_schedule_date_day_comboBox"), Items{{"Every (32)", 32}} + numbered(1, 31, 0), false);
+    fill(combo("advanced_schedule_date_month_comboBox"), Items{{"Every (13)", 13}} + months(),
+         false);
+    fill(combo("advanced_schedule_date_day_comboBox"),
+         Items{{"Every (32)", 32}} + numbered(1, 31, 0), false);
     fill(combo("holiday_year_comboBox"), years("Every (0)", 0), false);
     fill(combo("holiday_month_comboBox"), Items{{"Every (0)", 0}} + months(), false);
     fill(combo("holiday_day_comboBox"), Items{{"Every (0)", 0}} + numbered(1, 31, 0), false);
@@ -184,24 +222,26 @@ void ZETQVToolMainWindow::fill_lists() {
     fill(combo("holiday_week_weekday_comboBox"), weekdays(), false);
     fill(combo("holiday_end_day_month_comboBox"), months(), false);
     fill(combo("schedule_input_comboBox"),
-         fromResources({{1900, 0}, {1217, 17}, {1218, 18}, {1223, 130}, {1224, 131}, {1215, 15},
-                        {1216, 16}, {1221, 128}, {1201, 1}, {1202, 2}, {1203, 3}, {1205, 5},
-                        {1206, 6}, {1207, 7}, {1209, 9}, {1210, 10}, {1212, 12}, {1214, 14},
+         fromResources({{1900, 0},  {1217, 17},  {1218, 18},  {1223, 130}, {1224, 131}, {1215, 15},
+                        {1216, 16}, {1221, 128}, {1201, 1},   {1202, 2},   {1203, 3},   {1205, 5},
+                        {1206, 6},  {1207, 7},   {1209, 9},   {1210, 10},  {1212, 12},  {1214, 14},
                         {1213, 13}, {1225, 132}, {1226, 133}, {1227, 134}}),
          false);
     fill(combo("advanced_schedule_input_comboBox"),
-         fromResources({{1900, 0}, {1217, 17}, {1218, 18}, {1223, 130}, {1224, 131}, {1215, 15},
-                        {1216, 16}, {1221, 128}, {1228, 135}, {1229, 136}, {1201, 1}, {1202, 2},
-                        {1203, 3}, {1205, 5}, {1206, 6}, {1207, 7}, {1210, 10}, {1212, 12},
-                        {1213, 13}, {1214, 14}}),
+         fromResources({{1900, 0},  {1217, 17}, {1218, 18},  {1223, 130}, {1224, 131},
+                        {1215, 15}, {1216, 16}, {1221, 128}, {1228, 135}, {1229, 136},
+                        {1201, 1},  {1202, 2},  {1203, 3},   {1205, 5},   {1206, 6},
+                        {1207, 7},  {1210, 10}, {1212, 12},  {1213, 13},  {1214, 14}}),
          false);
     const Items pictureModes = opcodeLabels(0x021A);
-    for (const char* name : {"schedule_picture_mode_comboBox", "advanced_schedule_picture_mode_comboBox"})
+    for (const char* name :
+         {"schedule_picture_mode_comboBox", "advanced_schedule_picture_mode_comboBox"})
         fill(combo(name), fromResources({{2000, 0}}) + pictureModes, false);
 
     // Six-axis colour sliders: a gradient through the neighbouring hues.
     for (const SixAxis& s : kSixAxis) {
-        auto* slider = findChild<QSlider*>(QLatin1String(s.stem) + QLatin1String("_horizontalSlider"));
+        auto* slider =
+            findChild<QSlider*>(QLatin1String(s.stem) + QLatin1String("_horizontalSlider"));
         if (slider)
             slider->setStyleSheet(QString::fromLatin1(kSixAxisStyle)
                                       .arg(QLatin1String(s.colours[0]), QLatin1String(s.colours[1]),
@@ -218,7 +258,8 @@ void ZETQVToolMainWindow::fill_lists() {
 void ZETQVToolMainWindow::make_connections() {
     // Slider and spin box of one control always show the same value.
     auto pair = [this](const char* stem) {
-        auto* slider = findChild<QSlider*>(QLatin1String(stem) + QLatin1String("_horizontalSlider"));
+        auto* slider =
+            findChild<QSlider*>(QLatin1String(stem) + QLatin1String("_horizontalSlider"));
         auto* spin = findChild<QSpinBox*>(QLatin1String(stem) + QLatin1String("_spinBox"));
         if (!slider || !spin)
             return;
@@ -233,13 +274,14 @@ void ZETQVToolMainWindow::make_connections() {
     connect(ui.communications_interface_widget, SIGNAL(auto_detect_monitor_ID()), this,
             SLOT(auto_detect_monitor_ID()));
     if (g_basic_monitor) {
-    connect(g_basic_monitor, SIGNAL(transfer_data_out(QList<unsigned char>, int)), this,
-            SLOT(transfer_data_in(QList<unsigned char>, int)));
-    connect(g_basic_monitor, SIGNAL(comment_text_out(QString, int)), this,
-            SLOT(comment_text_in(QString, int)));
+        connect(g_basic_monitor, SIGNAL(transfer_data_out(QList<unsigned char>, int)), this,
+                SLOT(transfer_data_in(QList<unsigned char>, int)));
+        connect(g_basic_monitor, SIGNAL(comment_text_out(QString, int)), this,
+                SLOT(comment_text_in(QString, int)));
     }
     connect(ui.menuView, SIGNAL(aboutToShow()), this, SLOT(itemMenuAboutToShow()));
-    connect(ui.action_Information_Window, SIGNAL(triggered()), this, SLOT(show_information_dialog()));
+    connect(ui.action_Information_Window, SIGNAL(triggered()), this,
+            SLOT(show_information_dialog()));
 
     for (const SixAxis& s : kSixAxis)
         pair(s.stem);

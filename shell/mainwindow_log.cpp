@@ -39,5 +39,6 @@ void ZETQVToolMainWindow::show_information_dialog() {
 }
 
 void ZETQVToolMainWindow::itemMenuAboutToShow() {
-    ui.action_Information_Window->setChecked(g_information_dialog && g_information_dialog->isVisible());
+    ui.action_Information_Window->setChecked(g_information_dialog &&
+                                             g_information_dialog->isVisible());
 }

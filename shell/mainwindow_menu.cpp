@@ -17,7 +17,8 @@ void ZETQVToolMainWindow::on_actionAbout_triggered() {
 }
 
 void ZETQVToolMainWindow::on_actionUser_s_Guide_triggered() {
-    const QString guide = QCoreApplication::applicationDirPath() + QStringLiteral("/Users Guide.pdf");
+    const QString guide =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/Users Guide.pdf");
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
         showMessageBox(this,
                        tr("Unable to open Help file.<br><br>Unable to find the file, or the system "
@@ -26,7 +27,8 @@ void ZETQVToolMainWindow::on_actionUser_s_Guide_triggered() {
 }
 
 void ZETQVToolMainWindow::on_actionOpen_triggered() {
-    QFileDialog dialog(this, tr("Open control definitions file"), QString(), tr("Text files (*.txt)"));
+    QFileDialog dialog(this, tr("Open control definitions file"), QString(),
+                       tr("Text files (*.txt)"));
     dialog.setViewMode(QFileDialog::Detail);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -37,9 +39,12 @@ void ZETQVToolMainWindow::on_actionOpen_triggered() {
     const int result = controlDefinitions().load(dialog.selectedFiles().first(), &line);
     if (result == 0)
         return;
-    const QString text = line > 0 ? QStringLiteral("Parse error %1 at line %2").arg(result).arg(line)
-                                  : QStringLiteral("Parse error %1").arg(result);
+    const QString text = line > 0
+                             ? QStringLiteral("Parse error %1 at line %2").arg(result).arg(line)
+                             : QStringLiteral("Parse error %1").arg(result);
     showMessageBox(this, text, MessageIcon::Critical);
 }
 
-void ZETQVToolMainWindow::on_actionExit_triggered() { close(); }
+void ZETQVToolMainWindow::on_actionExit_triggered() {
+    close();
+}

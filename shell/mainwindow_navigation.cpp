@@ -28,8 +28,10 @@ const char kTreeStyle[] =
     "QTreeView::item:selected:!active { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, "
     "stop: 0 #6b9be8, stop: 1 #577fbf); }"
     "QTreeView::branch { background: palette(base); }"
-    "QTreeView::branch:has-siblings:!adjoins-item { border-image: url(:Resources/tv-vertline.png) 0; }"
-    "QTreeView::branch:has-siblings:adjoins-item { border-image: url(:Resources/tv-vlinebr.png) 0; }"
+    "QTreeView::branch:has-siblings:!adjoins-item { border-image: url(:Resources/tv-vertline.png) "
+    "0; }"
+    "QTreeView::branch:has-siblings:adjoins-item { border-image: url(:Resources/tv-vlinebr.png) 0; "
+    "}"
     "QTreeView::branch:!has-children:!has-siblings:adjoins-item { border-image: "
     "url(:Resources/tv-vlinebrlast.png) 0; }"
     "QTreeView::branch:has-children:!has-siblings:closed, QTreeView::branch:closed:has-children:"
@@ -147,8 +149,8 @@ void ZETQVToolMainWindow::changePage(QTreeWidgetItem* current, QTreeWidgetItem* 
 }
 
 void ZETQVToolMainWindow::tabChanged(int tab) {
-    const bool dummy = ui.communications_interface_widget->get_interface_info()
-                           .communicationsInterfaceType == 3;
+    const bool dummy =
+        ui.communications_interface_widget->get_interface_info().communicationsInterfaceType == 3;
     if (pageWithoutRefresh(tab)) {
         ui.reload_settings_pushButton->setEnabled(false);
         return;
@@ -172,7 +174,8 @@ void ZETQVToolMainWindow::tabChanged(int tab) {
         }
         update_power_status(state);
         uint current = 0, max = 0;
-        if (read_value_max(0x02D8, &current, &max, ui.power_on_delay_horizontalSlider, dummy) == 0) {
+        if (read_value_max(0x02D8, &current, &max, ui.power_on_delay_horizontalSlider, dummy) ==
+            0) {
             const QSignalBlocker blocker(ui.power_on_delay_horizontalSlider);
             ui.power_on_delay_horizontalSlider->setMaximum(int(max));
             ui.power_on_delay_horizontalSlider->setValue(int(current));
@@ -323,16 +326,36 @@ void ZETQVToolMainWindow::update_monitor_group_ID_from_ui() {
     close_after_command();
 }
 
-void ZETQVToolMainWindow::on_group_ID_a_checkBox_stateChanged(int) { update_monitor_group_ID_from_ui(); }
-void ZETQVToolMainWindow::on_group_ID_b_checkBox_stateChanged(int) { update_monitor_group_ID_from_ui(); }
-void ZETQVToolMainWindow::on_group_ID_c_checkBox_stateChanged(int) { update_monitor_group_ID_from_ui(); }
-void ZETQVToolMainWindow::on_group_ID_d_checkBox_stateChanged(int) { update_monitor_group_ID_from_ui(); }
-void ZETQVToolMainWindow::on_group_ID_e_checkBox_stateChanged(int) { update_monitor_group_ID_from_ui(); }
-void ZETQVToolMainWindow::on_group_ID_f_checkBox_stateChanged(int) { update_monitor_group_ID_from_ui(); }
-void ZETQVToolMainWindow::on_group_ID_g_checkBox_stateChanged(int) { update_monitor_group_ID_from_ui(); }
-void ZETQVToolMainWindow::on_group_ID_h_checkBox_stateChanged(int) { update_monitor_group_ID_from_ui(); }
-void ZETQVToolMainWindow::on_group_ID_i_checkBox_stateChanged(int) { update_monitor_group_ID_from_ui(); }
-void ZETQVToolMainWindow::on_group_ID_j_checkBox_stateChanged(int) { update_monitor_group_ID_from_ui(); }
+void ZETQVToolMainWindow::on_group_ID_a_checkBox_stateChanged(int) {
+    update_monitor_group_ID_from_ui();
+}
+void ZETQVToolMainWindow::on_group_ID_b_checkBox_stateChanged(int) {
+    update_monitor_group_ID_from_ui();
+}
+void ZETQVToolMainWindow::on_group_ID_c_checkBox_stateChanged(int) {
+    update_monitor_group_ID_from_ui();
+}
+void ZETQVToolMainWindow::on_group_ID_d_checkBox_stateChanged(int) {
+    update_monitor_group_ID_from_ui();
+}
+void ZETQVToolMainWindow::on_group_ID_e_checkBox_stateChanged(int) {
+    update_monitor_group_ID_from_ui();
+}
+void ZETQVToolMainWindow::on_group_ID_f_checkBox_stateChanged(int) {
+    update_monitor_group_ID_from_ui();
+}
+void ZETQVToolMainWindow::on_group_ID_g_checkBox_stateChanged(int) {
+    update_monitor_group_ID_from_ui();
+}
+void ZETQVToolMainWindow::on_group_ID_h_checkBox_stateChanged(int) {
+    update_monitor_group_ID_from_ui();
+}
+void ZETQVToolMainWindow::on_group_ID_i_checkBox_stateChanged(int) {
+    update_monitor_group_ID_from_ui();
+}
+void ZETQVToolMainWindow::on_group_ID_j_checkBox_stateChanged(int) {
+    update_monitor_group_ID_from_ui();
+}
 
 void ZETQVToolMainWindow::on_control_horizontalSlider_valueChanged(int) {}
 
@@ -365,7 +388,8 @@ void ZETQVToolMainWindow::update_cooling_fans_tab(bool dummy) {
         selectByData(ui.cooling_fan_mode_comboBox, current);
     }
     uint set_current = 0, set_max = 0;
-    if (read_value_max(0x10E0, &set_current, &set_max, ui.fan_sensor_temp_groupBox, dummy, false) != 0)
+    if (read_value_max(0x10E0, &set_current, &set_max, ui.fan_sensor_temp_groupBox, dummy, false) !=
+        0)
         return;
     const QList<QPair<QSlider*, QSpinBox*>> sensors = {
         {ui.fan_sensor1_temp_horizontalSlider, ui.fan_sensor1_temp_spinBox},

@@ -43,7 +43,8 @@ ZETQVToolMainWindow::ZETQVToolMainWindow(QWidget* parent)
     controlDefinitions().load(QStringLiteral(":/text/Resources/controls.txt"), &line);
 
     auto* display_list_model = new QStandardItemModel(0, 3, this);
-    display_list_model->setHorizontalHeaderLabels({tr("Connection"), tr("Interface"), tr("Monitor ID")});
+    display_list_model->setHorizontalHeaderLabels(
+        {tr("Connection"), tr("Interface"), tr("Monitor ID")});
     ui.display_list_tableView->setModel(display_list_model);
     ui.display_list_tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui.display_list_tableView->hideColumn(0);
@@ -86,7 +87,9 @@ ZETQVToolMainWindow::ZETQVToolMainWindow(QWidget* parent)
     QTimer::singleShot(200, this, SLOT(timeout1()));
 }
 
-ZETQVToolMainWindow::~ZETQVToolMainWindow() { write_settings(); }
+ZETQVToolMainWindow::~ZETQVToolMainWindow() {
+    write_settings();
+}
 
 void ZETQVToolMainWindow::read_settings() {
     QSettings settings;
@@ -96,7 +99,8 @@ void ZETQVToolMainWindow::read_settings() {
         settings.value(QStringLiteral("communications_retry"), false).toBool());
     ui.categories_checkBox->setChecked(
         settings.value(QStringLiteral("list_opcode_by_category"), true).toBool());
-    scan_ip_from = settings.value(QStringLiteral("scan_ip_address_from"), kDefaultAddress).toString();
+    scan_ip_from =
+        settings.value(QStringLiteral("scan_ip_address_from"), kDefaultAddress).toString();
     scan_ip_to = settings.value(QStringLiteral("scan_ip_address_to"), "192.168.0.20").toString();
     if (auto* from = findChild<QLineEdit*>(QStringLiteral("ip_address_from_lineEdit")))
         from->setText(scan_ip_from);
@@ -107,7 +111,8 @@ void ZETQVToolMainWindow::read_settings() {
     data.communicationsInterfaceType =
         settings.value(QStringLiteral("communicationsInterfaceType"), 1).toInt();
     data.m_monitor_id = settings.value(QStringLiteral("m_monitor_id"), 65).toInt();
-    data.m_monitor_id_string = settings.value(QStringLiteral("m_monitor_id_string"), "1").toString();
+    data.m_monitor_id_string =
+        settings.value(QStringLiteral("m_monitor_id_string"), "1").toString();
     data.s_communicationsInterfacePortName =
         settings.value(QStringLiteral("s_communicationsInterfacePortName"), kDefaultAddress)
             .toString();
@@ -123,7 +128,8 @@ void ZETQVToolMainWindow::write_settings() {
                       ui.increased_lan_timeout_checkBox->isChecked());
     settings.setValue(QStringLiteral("communications_retry"),
                       ui.communications_retry_checkBox->isChecked());
-    settings.setValue(QStringLiteral("list_opcode_by_category"), ui.categories_checkBox->isChecked());
+    settings.setValue(QStringLiteral("list_opcode_by_category"),
+                      ui.categories_checkBox->isChecked());
     if (auto* from = findChild<QLineEdit*>(QStringLiteral("ip_address_from_lineEdit")))
         scan_ip_from = from->text();
     if (auto* to = findChild<QLineEdit*>(QStringLiteral("ip_address_to_lineEdit")))
@@ -131,7 +137,8 @@ void ZETQVToolMainWindow::write_settings() {
     settings.setValue(QStringLiteral("scan_ip_address_from"), scan_ip_from);
     settings.setValue(QStringLiteral("scan_ip_address_to"), scan_ip_to);
     const monitor_data data = ui.communications_interface_widget->get_interface_info();
-    settings.setValue(QStringLiteral("communicationsInterfaceType"), data.communicationsInterfaceType);
+    settings.setValue(QStringLiteral("communicationsInterfaceType"),
+                      data.communicationsInterfaceType);
     settings.setValue(QStringLiteral("m_monitor_id"), data.m_monitor_id);
     settings.setValue(QStringLiteral("m_monitor_id_string"), data.m_monitor_id_string);
     settings.setValue(QStringLiteral("s_communicationsInterfacePortName"),
@@ -144,7 +151,9 @@ void ZETQVToolMainWindow::resizeEvent(QResizeEvent*) {
     fit_table_to_columns(ui.display_list_tableView);
 }
 
-void ZETQVToolMainWindow::showEvent(QShowEvent*) { resizeEvent(nullptr); }
+void ZETQVToolMainWindow::showEvent(QShowEvent*) {
+    resizeEvent(nullptr);
+}
 
 void ZETQVToolMainWindow::closeEvent(QCloseEvent*) {}
 

@@ -24,7 +24,8 @@ private slots:
     }
 
     void lockOfACrashedCopyIsTakenOver() {
-        const QString key = QStringLiteral("zqv-test-crash-%1").arg(QCoreApplication::applicationPid());
+        const QString key =
+            QStringLiteral("zqv-test-crash-%1").arg(QCoreApplication::applicationPid());
         QFile stale(QDir::temp().absoluteFilePath(key + QStringLiteral(".lock")));
         QVERIFY(stale.open(QIODevice::WriteOnly));
         // A lock whose process is gone: pid 2^22 + 1 is above Linux's pid limit.
@@ -37,12 +38,18 @@ private slots:
     void neighbourTable_data() {
         QTest::addColumn<QString>("ip");
         QTest::addColumn<QString>("mac");
-        QTest::newRow("complete") << "127.0.0.5" << "00-1a-2b-3c-4d-5e";
-        QTest::newRow("upper case becomes lower") << "127.0.0.6" << "aa-bb-cc-dd-ee-ff";
-        QTest::newRow("incomplete entry") << "127.0.0.7" << "";
-        QTest::newRow("absent") << "127.0.0.8" << "";
-        QTest::newRow("prefix of another address") << "127.0.0.1" << "";
-        QTest::newRow("malformed address") << "127.0.0.9" << "";
+        QTest::newRow("complete") << "127.0.0.5"
+                                  << "00-1a-2b-3c-4d-5e";
+        QTest::newRow("upper case becomes lower") << "127.0.0.6"
+                                                  << "aa-bb-cc-dd-ee-ff";
+        QTest::newRow("incomplete entry") << "127.0.0.7"
+                                          << "";
+        QTest::newRow("absent") << "127.0.0.8"
+                                << "";
+        QTest::newRow("prefix of another address") << "127.0.0.1"
+                                                   << "";
+        QTest::newRow("malformed address") << "127.0.0.9"
+                                           << "";
     }
     void neighbourTable() {
         QFETCH(QString, ip);

@@ -35,7 +35,8 @@ private slots:
         const QDate none;
         QTest::newRow("October last year") << "5X0000001" << QDate(2025, 10, 1);
         QTest::newRow("March this year") << "630000001" << QDate(2026, 3, 1);
-        QTest::newRow("December in the future goes back a decade") << "6Z0000001" << QDate(2016, 12, 1);
+        QTest::newRow("December in the future goes back a decade")
+            << "6Z0000001" << QDate(2016, 12, 1);
         QTest::newRow("this month") << "660000001" << QDate(2026, 6, 1);
         QTest::newRow("lower case, 10 characters") << "5y00000001" << QDate(2025, 11, 1);
         QTest::newRow("8 characters") << "63000001" << none;

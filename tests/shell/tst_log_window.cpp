@@ -25,25 +25,30 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::newRow("title") << 1 << "Power Status Read command"
                                << "<b><font COLOR=blue>Power Status Read command</font></b>" << 0;
-        QTest::newRow("connection") << 2 << "Connecting" << "<font COLOR=gray>Connecting</font>" << 1;
-        QTest::newRow("field") << 3 << "Read value 1" << "<font COLOR=gray>Read value 1</font>" << 1;
-        QTest::newRow("op code with a name") << 4 << "10cb"
-                                             << "<font COLOR=blue>OP Code Control Name: <b>Model ID</b></font>" << 0;
-        QTest::newRow("op code without a name") << 4 << "7777" << "" << 0;
+        QTest::newRow("connection") << 2 << "Connecting"
+                                    << "<font COLOR=gray>Connecting</font>" << 1;
+        QTest::newRow("field") << 3 << "Read value 1"
+                               << "<font COLOR=gray>Read value 1</font>" << 1;
+        QTest::newRow("op code with a name")
+            << 4 << "10cb"
+            << "<font COLOR=blue>OP Code Control Name: <b>Model ID</b></font>" << 0;
+        QTest::newRow("op code without a name") << 4 << "7777"
+                                                << "" << 0;
         QTest::newRow("error") << 5 << "Error: No reply from the display."
                                << "<font COLOR=red>Error: No reply from the display.</font>" << 1;
-        QTest::newRow("other") << 9 << "x" << "<b><font COLOR=cyan>x</font></b>" << 0;
+        QTest::newRow("other") << 9 << "x"
+                               << "<b><font COLOR=cyan>x</font></b>" << 0;
         QTest::newRow("display text is escaped")
-            << 3 << "Model <script>&\"" << "<font COLOR=gray>Model &lt;script&gt;&amp;&quot;</font>" << 1;
+            << 3 << "Model <script>&\""
+            << "<font COLOR=gray>Model &lt;script&gt;&amp;&quot;</font>" << 1;
     }
     void comments() {
         QFETCH(int, type);
         QFETCH(QString, text);
         QFETCH(QString, html);
         QFETCH(int, level);
-        LogLineFormatter f([](int opcode) {
-            return opcode == 0x10CB ? QStringLiteral("Model ID") : QString();
-        });
+        LogLineFormatter f(
+            [](int opcode) { return opcode == 0x10CB ? QStringLiteral("Model ID") : QString(); });
         QCOMPARE(f.comment(text, type), (LogLine{html, level}));
     }
 
@@ -54,21 +59,32 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::newRow("received") << 1 << false << "<b>Received 3 bytes:</b><br>01 0A FF <br>" << 0;
         QTest::newRow("sent") << 2 << false << "<b>Sent 3 bytes:</b><br>01 0A FF <br>" << 0;
-        QTest::newRow("no interface") << 6 << false
-            << "<font COLOR=red><b>Error - No communications interface.</b></font>01 0A FF <br>" << 0;
+        QTest::newRow("no interface")
+            << 6 << false
+            << "<font COLOR=red><b>Error - No communications interface.</b></font>01 0A FF <br>"
+            << 0;
         QTest::newRow("no reply") << 7 << false
-            << "<font COLOR=red><b>Error - No reply.</b></font>01 0A FF <br>" << 0;
+                                  << "<font COLOR=red><b>Error - No reply.</b></font>01 0A FF <br>"
+                                  << 0;
         QTest::newRow("no reply on the dummy interface") << 7 << true << "" << -1;
-        QTest::newRow("unexpected") << 8 << false
+        QTest::newRow("unexpected")
+            << 8 << false
             << "<font COLOR=red><b>Error - Received unexpected reply:</b></font>01 0A FF <br>" << 0;
-        QTest::newRow("checksum") << 9 << false
+        QTest::newRow("checksum")
+            << 9 << false
             << "<font COLOR=red><b>Error - Received bad checksum:</b></font>01 0A FF <br>" << 0;
         QTest::newRow("monitor id") << 10 << false
-            << "<font COLOR=red><b>Error - Received unexpected Monitor ID reply:</b></font>01 0A FF <br>" << 0;
-        QTest::newRow("payload") << 11 << false
-            << "<b><font COLOR=green>Received (message payload only):</font></b><br>01 0A FF <br>" << 1;
+                                    << "<font COLOR=red><b>Error - Received unexpected Monitor ID "
+                                       "reply:</b></font>01 0A FF <br>"
+                                    << 0;
+        QTest::newRow("payload")
+            << 11 << false
+            << "<b><font COLOR=green>Received (message payload only):</font></b><br>01 0A FF <br>"
+            << 1;
         QTest::newRow("null") << 12 << false
-            << "<font COLOR=red><b>Error - Unsupported Command (Null Message) reply:</b></font>01 0A FF <br>" << 0;
+                              << "<font COLOR=red><b>Error - Unsupported Command (Null Message) "
+                                 "reply:</b></font>01 0A FF <br>"
+                              << 0;
         QTest::newRow("unknown") << 3 << false << "Unknown:<br>01 0A FF <br>" << 0;
     }
     void traffic() {
@@ -76,7 +92,8 @@ private slots:
         QFETCH(bool, dummy);
         QFETCH(QString, html);
         QFETCH(int, level);
-        QCOMPARE(LogLineFormatter().traffic({0x01, 0x0A, 0xFF}, type, dummy), (LogLine{html, level}));
+        QCOMPARE(LogLineFormatter().traffic({0x01, 0x0A, 0xFF}, type, dummy),
+                 (LogLine{html, level}));
     }
 
     void frameTable() {
@@ -90,7 +107,7 @@ private slots:
         QVERIFY(table.contains("<td>0D</td><td>0D</td></tr>"));
         // Not a whole message: no table.
         QCOMPARE(LogLineFormatter::frameTable(frame.mid(1)), QString());
-        QCOMPARE(LogLineFormatter::frameTable(frame.mid(0, 11)), QString()); // ends with ETX
+        QCOMPARE(LogLineFormatter::frameTable(frame.mid(0, 11)), QString());        // ends with ETX
         QCOMPARE(LogLineFormatter::frameTable(frame.mid(0, 7) << 0x0D), QString()); // 8 bytes
         QCOMPARE(LogLineFormatter::frameTable({}), QString());
     }

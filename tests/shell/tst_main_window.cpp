@@ -1,0 +1,387 @@
+#include "basic_monitor.h"
+#include "display_model.h"
+#include "fake_display.h"
+#include "lm_communications_interface_configure_widget.h"
+#include "lm_information_dialog.h"
+#include "monitor_address.h"
+#include "program_globals.h"
+#include "zetqvtoolmainwindow.h"
+
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+// Loopback addresses 127.0.0.130 to 127.0.0.149 belong to this test.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsDir;
+    QStringList boxTexts; // texts of the modal boxes that were shown and closed
+    QTimer boxCloser;
+
+    static monitor_data lan(const QString& address, int id = 1) {
+        monitor_data d;
+        d.communicationsInterfaceType = 1;
+        d.m_monitor_id = 0x40 + id;
+        d.m_monitor_id_string = QString::number(id);
+        d.s_communicationsInterfacePortName = address;
+        return d;
+    }
+    static int setRequests(const FakeDisplay& fake, const QByteArray& opcodeDigits) {
+        int n = 0;
+        for (const QByteArray& r : fake.requests())
+            if (FakeDisplay::typeOf(r) == 'E' && FakeDisplay::bodyOf(r).startsWith(opcodeDigits))
+                ++n;
+        return n;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(settingsDir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QCoreApplication::setOrganizationName(QStringLiteral("ZET DISPLAY SOLUTIONS"));
+        QCoreApplication::setApplicationName(QStringLiteral("ZET QV Comms Tool"));
+        g_basic_monitor = new basic_monitor(this);
+        // Modal boxes would block the test: note their text and close them.
+        connect(&boxCloser, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxTexts << box->text();
+                box->done(0);
+            }
+        });
+        boxCloser.start(20);
+    }
+    void init() {
+        QSettings().clear();
+        boxTexts.clear();
+    }
+
+    void settingsDefaultsAndRoundTrip() {
+        {
+            ZETQVToolMainWindow w;
+            QVERIFY(!w.ui.increased_lan_timeout_checkBox->isChecked());
+            QVERIFY(!w.ui.communications_retry_checkBox->isChecked());
+            QVERIFY(w.ui.categories_checkBox->isChecked());
+            const monitor_data d = w.ui.communications_interface_widget->get_interface_info();
+            QCOMPARE(d.communicationsInterfaceType, 1);
+            QCOMPARE(d.m_monitor_id, 65);
+            QCOMPARE(d.m_monitor_id_string, QStringLiteral("1"));
+            QCOMPARE(d.s_communicationsInterfacePortName, QStringLiteral("192.168.0.10"));
+            w.ui.communications_retry_checkBox->setChecked(true);
+            w.ui.communications_interface_widget->set_interface_info(lan("127.0.0.130", 7));
+        }
+        QSettings s;
+        QCOMPARE(s.value("communications_retry").toBool(), true);
+        QCOMPARE(s.value("m_monitor_id").toInt(), 0x47);
+        QCOMPARE(s.value("m_monitor_id_string").toString(), QStringLiteral("7"));
+        QCOMPARE(s.value("scan_ip_address_from").toString(), QStringLiteral("192.168.0.10"));
+        QCOMPARE(s.value("scan_ip_address_to").toString(), QStringLiteral("192.168.0.20"));
+        ZETQVToolMainWindow again;
+        QVERIFY(again.ui.communications_retry_checkBox->isChecked());
+        QCOMPARE(again.ui.communications_interface_widget->get_interface_info()
+                     .s_communicationsInterfacePortName,
+                 QStringLiteral("127.0.0.130"));
+    }
+
+    void emptyOrMaskOnlyAddressIsRepaired_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("mask only") << "...";
+        QTest::newRow("empty") << "";
+    }
+    void emptyOrMaskOnlyAddressIsRepaired() {
+        QFETCH(QString, stored);
+        QSettings().setValue("s_communicationsInterfacePortName", stored);
+        ZETQVToolMainWindow w;
+        QCOMPARE(w.ui.communications_interface_widget->get_interface_info()
+                     .s_communicationsInterfacePortName,
+                 QStringLiteral("192.168.0.10"));
+    }
+
+    void communicationsTestOpensSendsReportsCloses() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.131"));
+        DisplayModel model;
+        model.setParameter(0x0010, 50, 100);
+        fake.setHandler(model.handler());
+        ZETQVToolMainWindow w;
+        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
+        QSignalSpy results(&w, SIGNAL(communications_test_result(int)));
+        w.communications_interface_verify();
+        QCOMPARE(results.size(), 2);
+        QCOMPARE(results[0][0].toInt(), 0);
+        QCOMPARE(results[1][0].toInt(), 1);
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Communications with display successful"));
+        QCOMPARE(fake.connectionCount(), 1);
+        QCOMPARE(fake.requests().size(), 1);
+        QCOMPARE(FakeDisplay::bodyOf(fake.requests().first()), QByteArray("0010"));
+        QVERIFY(!g_basic_monitor->is_connected() || g_basic_monitor->interface_type() != 1);
+        // A second action opens its own connection.
+        w.communications_interface_verify();
+        QTRY_COMPARE(fake.connectionCount(), 2);
+    }
+
+    void failedOpenIsReportedInRed() {
+        ZETQVToolMainWindow w;
+        LM_Information_Dialog log(&w);
+        g_information_dialog = &log;
+        w.ui.communications_interface_widget->set_interface_info(lan("127.0.0.132"));
+        QSignalSpy results(&w, SIGNAL(communications_test_result(int)));
+        w.communications_interface_verify();
+        g_information_dialog = nullptr;
+        QCOMPARE(results.last()[0].toInt(), 2);
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Error: Connection refused by remote IP address (-3005)"));
+        QVERIFY(w.ui.statusBar->styleSheet().contains("color:red;font-weight:bold;"));
+        QCOMPARE(boxTexts, QStringList{"Error: Connection refused by remote IP address"});
+        QVERIFY(log.ui.data_textEdit->toHtml().contains("Connection refused by remote IP address"));
+        // Cleared on success, but the red style stays until a communications test succeeds.
+        w.show_error_status(0);
+        QCOMPARE(w.ui.statusBar->currentMessage(), QString());
+        QVERIFY(!w.ui.statusBar->styleSheet().isEmpty());
+    }
+
+    void sliderQueueWritesOnceAfterTheLastChange() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.133"));
+        DisplayModel model;
+        model.setParameter(0x0010, 10, 100);
+        model.setParameter(0x0012, 10, 100);
+        fake.setHandler(model.handler());
+        ZETQVToolMainWindow w;
+        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
+        QSignalSpy dirty(&w, SIGNAL(settings_dirty(bool)));
+        QSlider brightness, contrast;
+        brightness.setRange(0, 100);
+        contrast.setRange(0, 100);
+        QElapsedTimer t;
+        t.start();
+        for (int v : {20, 30, 40}) {
+            brightness.setValue(v);
+            w.queue_slider_change(&brightness, 0x0010);
+            QTest::qWait(100);
+        }
+        contrast.setValue(70);
+        w.queue_slider_change(&contrast, 0x0012);
+        const qint64 lastChange = t.elapsed();
+        brightness.setValue(45);
+        QTest::qWait(1200);
+        QCOMPARE(setRequests(fake, "0010") + setRequests(fake, "0012"), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(setRequests(fake, "0012"), 1, 2000);
+        QVERIFY(t.elapsed() - lastChange >= 1500);
+        QCOMPARE(setRequests(fake, "0010"), 1);
+        QCOMPARE(model.parameter(0x0010).current, 45); // the latest position
+        QCOMPARE(model.parameter(0x0012).current, 70);
+        QCOMPARE(fake.connectionCount(), 2); // one connection each, brightness first
+        QCOMPARE(FakeDisplay::bodyOf(fake.requests().first()).left(4), QByteArray("0010"));
+        QVERIFY(dirty.size() >= 1 && dirty.first()[0].toBool());
+    }
+
+    void displayThatClipsMovesTheSlider() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.134"));
+        DisplayModel model;
+        model.setParameter(0x0010, 10, 60); // the display keeps at most 60
+        fake.setHandler([&model](const QByteArray& request) {
+            FakeReply r = model.answer(request);
+            if (model.parameter(0x0010).current > 60)
+                model.setParameter(0x0010, 60, 60);
+            return r;
+        });
+        ZETQVToolMainWindow w;
+        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
+        QSlider slider;
+        slider.setRange(0, 100);
+        slider.setValue(90);
+        w.queue_slider_change(&slider, 0x0010);
+        QTRY_COMPARE_WITH_TIMEOUT(slider.value(), 60, 3000);
+    }
+
+    void queuedWriteWaitsForTheRunningCommand() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.135"));
+        DisplayModel model;
+        model.setParameter(0x0010, 10, 100);
+        fake.setHandler(model.handler());
+        ZETQVToolMainWindow w;
+        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
+        QSpinBox spin;
+        spin.setRange(0, 100);
+        spin.setValue(33);
+        w.queue_spinbox_change(&spin, 0x0010);
+        QVERIFY(w.open_for_command()); // a command in progress
+        QTest::qWait(1700);            // the queue's time comes inside it
+        QCOMPARE(setRequests(fake, "0010"), 0);
+        QCOMPARE(fake.connectionCount(), 1);
+        w.close_after_command();
+        QTRY_COMPARE(setRequests(fake, "0010"), 1);
+        QCOMPARE(model.parameter(0x0010).current, 33);
+    }
+
+    void autoDetect_data() {
+        QTest::addColumn<int>("reported");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("display 12") << 12 << false << 0x40 + 12;
+        QTest::newRow("refused: keeps the chosen ID") << 12 << true << 0x40 + 3;
+        QTest::newRow("ID 0: keeps") << 0 << false << 0x40 + 3;
+        QTest::newRow("ID 101: keeps") << 101 << false << 0x40 + 3;
+    }
+    void autoDetect() {
+        QFETCH(int, reported);
+        QFETCH(bool, refused);
+        QFETCH(int, selected);
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.136"));
+        DisplayModel model;
+        if (!refused)
+            model.setParameter(0x023E, static_cast<unsigned short>(reported), 100);
+        fake.setHandler(model.handler());
+        ZETQVToolMainWindow w;
+        w.ui.communications_interface_widget->set_interface_info(lan(fake.address(), 3));
+        w.auto_detect_monitor_ID();
+        QCOMPARE(FakeDisplay::destinationOf(fake.requests().first()), '*');
+        QCOMPARE(w.ui.communications_interface_widget->get_interface_info().m_monitor_id, selected);
+        QCOMPARE(w.ui.statusBar->currentMessage().isEmpty(), selected != 0x40 + 3);
+    }
+
+    void monitorIdToAddress_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("address");
+        QTest::newRow("1") << "1" << 0x41;
+        QTest::newRow("7") << "7" << 0x47;
+        QTest::newRow("100") << "100" << 0xA4;
+        QTest::newRow("ALL") << "ALL" << 0x2A;
+        QTest::newRow("All") << "All" << 0x2A;
+        QTest::newRow("group a") << "group a" << 0x31;
+        QTest::newRow("Group J") << "Group J" << 0x3A;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("101") << "101" << 0;
+        QTest::newRow("Group K") << "Group K" << 0;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("letters") << "abc" << 0;
+        QTest::newRow("sign") << "+5" << 0;
+        QTest::newRow("huge") << "4294967361" << 0;
+    }
+    void monitorIdToAddress() {
+        QFETCH(QString, text);
+        QFETCH(int, address);
+        QCOMPARE(monitor_id_to_address(text), address);
+    }
+
+    void navigationTreeShowsEveryPage() {
+        ZETQVToolMainWindow w;
+        QCOMPARE(w.ui.stackedWidget->currentIndex(), 1);
+        QCOMPARE(w.ui.main_groupBox->title(), QStringLiteral("By OpCode"));
+        for (const auto& row : ZETQVToolMainWindow::pagePaths()) {
+            QTreeWidgetItem* item = w.ui.treeWidget->invisibleRootItem();
+            for (const QString& part : QString(row.path).split('/')) {
+                QTreeWidgetItem* next = nullptr;
+                for (int i = 0; i < item->childCount() && !next; ++i)
+                    if (item->child(i)->text(0) == part)
+                        next = item->child(i);
+                QVERIFY2(next, row.path);
+                item = next;
+            }
+            QCOMPARE(item->data(0, Qt::UserRole).toInt(), row.page);
+        }
+        QCOMPARE(w.ui.treeWidget->topLevelItemCount(), 6);
+    }
+
+    void choosingItemsSwitchesPages_data() {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("group item") << QStringList{"Controls"} << 0 << "Controls";
+        QTest::newRow("ampersand")
+            << QStringList{"Controls", "Video & Color"} << 4 << "Video && Color";
+        QTest::newRow("group that is a page")
+            << QStringList{"Commands", "Schedule (Advanced)"} << 15 << "Schedule (Advanced)";
+        QTest::newRow("its child")
+            << QStringList{"Commands", "Schedule (Advanced)", "Weekend"} << 17 << "Weekend";
+        QTest::newRow("IP scan") << QStringList{"Advanced", "IP Scan"} << 32 << "IP Scan";
+    }
+    void choosingItemsSwitchesPages() {
+        QFETCH(QStringList, path);
+        QFETCH(int, page);
+        QFETCH(QString, title);
+        ZETQVToolMainWindow w; // the default interface is an unreachable LAN address
+        w.ui.communications_interface_widget->set_interface_info(monitor_data{0x41, "1", 3, ""});
+        w.timeout1();
+        QTreeWidgetItem* item = w.ui.treeWidget->invisibleRootItem();
+        for (const QString& part : path)
+            for (int i = 0; i < item->childCount(); ++i)
+                if (item->child(i)->text(0) == part) {
+                    item = item->child(i);
+                    break;
+                }
+        w.ui.treeWidget->setCurrentItem(item);
+        QCOMPARE(w.ui.stackedWidget->currentIndex(), page);
+        QCOMPARE(w.ui.main_groupBox->title(), title);
+        QCOMPARE(w.ui.reload_settings_pushButton->isEnabled(), page != 32);
+    }
+
+    void refreshRunsInsideOneFrame() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.137"));
+        DisplayModel model;
+        model.setParameter(0x107F, 0x205, 0x3FF);
+        fake.setHandler(model.handler());
+        ZETQVToolMainWindow w;
+        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
+        QSignalSpy boxes(w.ui.group_ID_a_checkBox, SIGNAL(stateChanged(int)));
+        w.ui.stackedWidget->setCurrentIndex(6);
+        QCOMPARE(fake.connectionCount(), 1);
+        QVERIFY(w.ui.group_ID_groupBox->isEnabled());
+        QVERIFY(w.ui.group_ID_a_checkBox->isChecked());
+        QVERIFY(!w.ui.group_ID_b_checkBox->isChecked());
+        QVERIFY(w.ui.group_ID_c_checkBox->isChecked());
+        QVERIFY(w.ui.group_ID_j_checkBox->isChecked());
+        QCOMPARE(boxes.size(), 0); // set with the signals blocked: nothing is written back
+        // Ticking a box writes the mask and reads it back, in a frame of its own.
+        w.ui.group_ID_b_checkBox->setChecked(true);
+        QCOMPARE(model.parameter(0x107F).current, 0x207);
+        QCOMPARE(fake.connectionCount(), 2);
+    }
+
+    void coolingFanSensorsAreCapped() {
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.138"));
+        DisplayModel model;
+        model.setParameter(0x0278, 2, 60000); // a display reporting absurdly many sensors
+        model.setParameter(0x103F, 1, 2);
+        model.setParameter(0x027D, 1, 3);
+        fake.setHandler(model.handler());
+        ZETQVToolMainWindow w;
+        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
+        w.ui.stackedWidget->setCurrentIndex(9);
+        QCOMPARE(w.ui.cooling_fan_sensor_comboBox->count(), 32);
+        QCOMPARE(w.ui.cooling_fan_sensor_comboBox->currentData().toUInt(), 2u);
+        QCOMPARE(w.ui.cooling_fan_mode_comboBox->count(), 3);
+        QCOMPARE(w.ui.cooling_fan_mode_comboBox->itemData(0).toUInt(), 2u);
+        QVERIFY(!w.ui.fan_sensor_temp_groupBox->isEnabled()); // 10E0h is not supported
+    }
+
+    void settingsDirtyNotice() {
+        ZETQVToolMainWindow w;
+        w.setting_dirty_changed(true);
+        QVERIFY(w.ui.save_settings_pushButton->toolTip().contains("Unsaved changes"));
+        w.setting_dirty_changed(false);
+        QCOMPARE(w.ui.save_settings_pushButton->toolTip(), QString());
+    }
+
+    void logLinesFromTheMonitor() {
+        ZETQVToolMainWindow w;
+        LM_Information_Dialog log(&w);
+        g_information_dialog = &log;
+        log.ui.show_message_decoding_checkBox->setChecked(true);
+        w.ui.communications_interface_widget->set_interface_info(lan("127.0.0.139"));
+        emit g_basic_monitor->comment_text_out(QStringLiteral("Model <b>X</b>"), 3);
+        emit g_basic_monitor->transfer_data_out(
+            {0x01, 0x30, 0x41, 0x30, 0x41, 0x30, 0x32, 0x02, 0x03, 0x03, 0x0D}, 2);
+        g_information_dialog = nullptr;
+        const QString html = log.ui.data_textEdit->toHtml();
+        QVERIFY(html.contains("Model &lt;b&gt;X&lt;/b&gt;"));
+        QVERIFY(html.contains("Sent 11 bytes:"));
+        QVERIFY(html.contains("Delimiter")); // the frame table follows at decoding level
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"
