@@ -126,20 +126,7 @@ void ZETQVToolMainWindow::slider_timer_timeout() {
             continue;
         uint value = uint(entry.widget->value());
         const uint before = value;
-        if (open_for_command()) {
-            int result;
-            {
-                WaitCursor wait;
-                uint written = value;
-                result = g_basic_monitor->set_vcp_value(entry.opcode, &written);
-                if (result == 0) {
-                    emit settings_dirty(true);
-                    result = g_basic_monitor->get_vcp_value(entry.opcode, &value);
-                }
-                show_error_status(result);
-            }
-            close_after_command();
-        }
+        update_vcp(entry.opcode, value);
         if (value != before)
             emit update_slider_control(entry.widget, int(value));
         if (isFanSetTemperature(entry.opcode))

@@ -418,13 +418,9 @@ void ZETQVToolMainWindow::update_cooling_fans_tab(bool dummy) {
             continue;
         }
         const QSignalBlocker a(slider), b(spin);
-        for (QAbstractSlider* s : {static_cast<QAbstractSlider*>(slider)}) {
-            s->setMaximum(int(set_max));
-            s->setMinimum(int(set_max) - int(range));
-            s->setValue(int(set_current));
-        }
-        spin->setMaximum(int(set_max));
-        spin->setMinimum(int(set_max) - int(range));
+        slider->setRange(int(set_max) - int(range), int(set_max));
+        slider->setValue(int(set_current));
+        spin->setRange(int(set_max) - int(range), int(set_max));
         spin->setValue(int(set_current));
     }
 }

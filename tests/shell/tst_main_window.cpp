@@ -30,6 +30,16 @@ class MainWindowTest : public QObject {
         d.s_communicationsInterfacePortName = address;
         return d;
     }
+    // A fake display on its own address and a window whose interface points at it.
+    struct Rig {
+        FakeDisplay fake;
+        DisplayModel model;
+        ZETQVToolMainWindow w;
+        explicit Rig(const char* address) : fake(FakeDisplay::Link::Tcp, QLatin1String(address)) {
+            fake.setHandler(model.handler());
+            w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
+        }
+    };
     static int setRequests(const FakeDisplay& fake, const QByteArray& opcodeDigits) {
         int n = 0;
         for (const QByteArray& r : fake.requests())
@@ -101,12 +111,9 @@ private slots:
     }
 
     void communicationsTestOpensSendsReportsCloses() {
-        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.131"));
-        DisplayModel model;
+        Rig rig("127.0.0.131");
+        auto& [fake, model, w] = rig;
         model.setParameter(0x0010, 50, 100);
-        fake.setHandler(model.handler());
-        ZETQVToolMainWindow w;
-        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
         QSignalSpy results(&w, SIGNAL(communications_test_result(int)));
         w.communications_interface_verify();
         QCOMPARE(results.size(), 2);
@@ -144,13 +151,10 @@ private slots:
     }
 
     void sliderQueueWritesOnceAfterTheLastChange() {
-        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.133"));
-        DisplayModel model;
+        Rig rig("127.0.0.133");
+        auto& [fake, model, w] = rig;
         model.setParameter(0x0010, 10, 100);
         model.setParameter(0x0012, 10, 100);
-        fake.setHandler(model.handler());
-        ZETQVToolMainWindow w;
-        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
         QSignalSpy dirty(&w, SIGNAL(settings_dirty(bool)));
         QSlider brightness, contrast;
         brightness.setRange(0, 100);
@@ -198,12 +202,9 @@ private slots:
     }
 
     void queuedWriteWaitsForTheRunningCommand() {
-        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.135"));
-        DisplayModel model;
+        Rig rig("127.0.0.135");
+        auto& [fake, model, w] = rig;
         model.setParameter(0x0010, 10, 100);
-        fake.setHandler(model.handler());
-        ZETQVToolMainWindow w;
-        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
         QSpinBox spin;
         spin.setRange(0, 100);
         spin.setValue(33);
@@ -320,12 +321,9 @@ private slots:
     }
 
     void refreshRunsInsideOneFrame() {
-        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.137"));
-        DisplayModel model;
+        Rig rig("127.0.0.137");
+        auto& [fake, model, w] = rig;
         model.setParameter(0x107F, 0x205, 0x3FF);
-        fake.setHandler(model.handler());
-        ZETQVToolMainWindow w;
-        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
         QSignalSpy boxes(w.ui.group_ID_a_checkBox, SIGNAL(stateChanged(int)));
         w.ui.stackedWidget->setCurrentIndex(6);
         QCOMPARE(fake.connectionCount(), 1);
@@ -342,14 +340,11 @@ private slots:
     }
 
     void coolingFanSensorsAreCapped() {
-        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.138"));
-        DisplayModel model;
+        Rig rig("127.0.0.138");
+        auto& [fake, model, w] = rig;
         model.setParameter(0x0278, 2, 60000); // a display reporting absurdly many sensors
         model.setParameter(0x103F, 1, 2);
         model.setParameter(0x027D, 1, 3);
-        fake.setHandler(model.handler());
-        ZETQVToolMainWindow w;
-        w.ui.communications_interface_widget->set_interface_info(lan(fake.address()));
         w.ui.stackedWidget->setCurrentIndex(9);
         QCOMPARE(w.ui.cooling_fan_sensor_comboBox->count(), 32);
         QCOMPARE(w.ui.cooling_fan_sensor_comboBox->currentData().toUInt(), 2u);
