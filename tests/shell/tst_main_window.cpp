@@ -1,4 +1,5 @@
 #include "basic_monitor.h"
+#include "display_families.h"
 #include "display_model.h"
 #include "fake_display.h"
 #include "lm_communications_interface_configure_widget.h"
@@ -351,6 +352,36 @@ private slots:
         QCOMPARE(w.ui.cooling_fan_mode_comboBox->count(), 3);
         QCOMPARE(w.ui.cooling_fan_mode_comboBox->itemData(0).toUInt(), 2u);
         QVERIFY(!w.ui.fan_sensor_temp_groupBox->isEnabled()); // 10E0h is not supported
+    }
+
+    void powerPages() {
+        Rig rig("127.0.0.140");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.powerSaveMode = 1;
+        families.powerSaveTime = 12;
+        families.autoStandbyTime = 30;
+        model.powerMode = 4;
+        model.setParameter(0x02D8, 5, 50);
+        model.setParameter(0x00E1, 1, 1);
+        w.ui.stackedWidget->setCurrentIndex(2);
+        QVERIFY(w.ui.power_state_label->text().endsWith("> Off"));
+        QCOMPARE(w.ui.power_on_delay_horizontalSlider->maximum(), 50);
+        QCOMPARE(w.ui.power_on_delay_horizontalSlider->value(), 5);
+        QCOMPARE(w.ui.power_on_delay_label->text(), QStringLiteral("5 seconds"));
+        w.ui.stackedWidget->setCurrentIndex(3);
+        QCOMPARE(fake.connectionCount(), 2); // one frame for each page
+        QVERIFY(w.ui.power_saving_mode_enable_radioButton->isChecked());
+        QCOMPARE(w.ui.power_save_mode_comboBox->currentData().toUInt(), 1u);
+        QCOMPARE(w.ui.power_save_time_spinBox->value(), 12);
+        QCOMPARE(w.ui.power_save_time_label->text(), QStringLiteral("Time: 60 seconds"));
+        QCOMPARE(w.ui.standby_time_spinBox->value(), 30);
+        QCOMPARE(w.ui.standby_time_label->text(), QStringLiteral("Time: 150 seconds"));
+        // The standby write shows the display's result byte.
+        w.ui.standby_time_spinBox->setValue(40);
+        w.standby_time_write_pushButton();
+        QCOMPARE(families.autoStandbyTime, 40);
+        QCOMPARE(w.ui.power_save_status_lineEdit->text(), QStringLiteral("0 (OK)"));
     }
 
     void settingsDirtyNotice() {
