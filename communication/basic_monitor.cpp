@@ -1,5 +1,6 @@
 #include "basic_monitor.h"
 
+#include "monitor_text.h"
 #include "qvcommprotocol_retry.h"
 #include "result_codes.h"
 
@@ -111,24 +112,14 @@ int basic_monitor::save_current_settings() {
     return result;
 }
 
-namespace {
-// Reads a text into a buffer of the monitor's size; the text is empty on failure.
-template <typename Read> int read_text(QString& text, Read read) {
-    char buffer[basic_monitor::TextBufferSize] = {};
-    const int result = read(buffer, int(sizeof buffer));
-    text = result == 0 ? QString::fromLatin1(buffer) : QString();
-    return result;
-}
-} // namespace
-
 int basic_monitor::serial_number_read(QString& text) {
-    return read_text(text, [this](char* buffer, int size) {
+    return read_text<TextBufferSize>(text, [this](char* buffer, int size) {
         return m_protocol->serial_number_read(buffer, size);
     });
 }
 
 int basic_monitor::model_name_read(QString& text) {
-    return read_text(
+    return read_text<TextBufferSize>(
         text, [this](char* buffer, int size) { return m_protocol->model_name_read(buffer, size); });
 }
 

@@ -1,12 +1,19 @@
 #pragma once
 
 #include "byte_buffer.h"
+#include "display_capabilities.h"
 #include "display_records.h"
+#include "lut3d_entry.h"
 #include "monitor_data.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
+#include <functional>
+
+class QVCommProtocol;
 class QVCommProtocol_retry;
 
 // The one object through which the user interface and the script engine reach a display. It
@@ -127,6 +134,107 @@ public:
     int pip_pbp_profile_read(unsigned char profile, int* status, pip_pbp_profile* contents);
     int pip_pbp_profile_select(unsigned char profile, int* status);
     int pip_pbp_profile_write(unsigned char profile, int* status, pip_pbp_profile contents);
+
+    // Capability, asset, gamma and LUT transfers
+    // Reads the capability string into the cache and parses it: the parser's result (0, -1 or
+    // -2), or the read's failure with the parsed form left cleared.
+    virtual int read_capability_string();
+    const DisplayCapabilities& capabilities() const { return m_capabilities; }
+    // Each pauses afterwards whatever the result.
+    virtual int refresh_gamma_table();
+    virtual int save_gamma_table();
+    virtual int init_gamma_table();
+    virtual int reset_gamma_table();
+    virtual int lut3d_read(lut3d_entry* entries, int n);
+    // The asset area as 8-bit text; on failure the text is left as it was.
+    int read_asset_data(QString& text);
+    // The first 64 bytes of the text's 8-bit form, padded with zeros to the whole area.
+    int write_asset_data(QString text);
+
+    // Composite operations
+    // Picture values by their fixed op codes.
+    virtual int get_brightness(unsigned int* current, unsigned int* max);
+    virtual int get_contrast(unsigned int* current, unsigned int* max);
+    virtual int get_red_gain(unsigned int* current, unsigned int* max);
+    virtual int get_green_gain(unsigned int* current, unsigned int* max);
+    virtual int get_blue_gain(unsigned int* current, unsigned int* max);
+    virtual int set_brightness(unsigned int* value);
+    virtual int set_contrast(unsigned int* value);
+    virtual int set_red_gain(unsigned int* value);
+    virtual int set_green_gain(unsigned int* value);
+    virtual int set_blue_gain(unsigned int* value);
+    virtual int get_color_preset(unsigned int* current, unsigned int* max);
+    virtual int set_color_preset(unsigned int* value);
+    virtual int get_gamma(unsigned int* current, unsigned int* max);
+    virtual int set_gamma(unsigned int* value);
+    virtual int color_reset();
+    virtual bool has_gamma_programmable_reset();
+    virtual int gamma_programmable_reset();
+    virtual int select_native_gamma();
+    virtual int set_rgb_gains_to_max();
+    // Each gain's maximum lands in the caller's pointer.
+    virtual int set_rgb_gains_to_max_report(unsigned int* red, unsigned int* green,
+                                            unsigned int* blue);
+    // Operating times in hours.
+    virtual int get_operating_time_on(double* hours);
+    virtual int get_total_operating_time(double* hours);
+    virtual int get_operating_time_on_minutes(double* hours);
+    virtual int get_total_operating_time_minutes(double* hours);
+    // The display clock as a date and time; seconds are always 0.
+    virtual int date_time_read(QDateTime& when, unsigned char* daylight_saving);
+    virtual int date_time_write(QDateTime& when, unsigned char* daylight_saving);
+    // Index 0 alone decides the result; without it the capability string's firmware text is
+    // given instead.
+    virtual int get_firmware_versions(QString& first, QString& second, QString& third,
+                                      QString& fourth);
+    int get_firmware_version(int index, QString& text);
+    int lan_mac_address_read(unsigned int kind, QString& text);
+    int lan_mac_address_read_ipv4_ipv6(unsigned int result, unsigned int value, QString& text);
+    // Video input in the common numbering, translated for older displays.
+    int get_video_input(unsigned int* value);
+    int set_video_input(unsigned int* value);
+    // Reads the model name (one exchange each call) and looks it up in the list of older models.
+    bool is_legacy_model();
+    // Schedule entries in the display's dialect: older displays, then the extended dialect with
+    // the plain one as fallback.
+    int read_schedule(int program, schedule_entry* e);
+    int write_schedule(int program, schedule_entry* e);
+    int advanced_schedule_read(int program, schedule_entry* e);
+    int advanced_schedule_write(int program, schedule_entry* e);
+    // Code 0 is a pause of a second.
+    virtual int send_ir_remote_codes(QList<unsigned char> codes);
+    // Programmable gamma: 768 entries (three channels of 256) or 3072.
+    int lut_table_size(unsigned int* size);
+    int build_lut_test_table(int pattern, QVector<int>& table);
+    // The table goes out in chunks of 8, so its size must be a multiple of 8 (TooManyValues
+    // otherwise, before anything is sent).
+    virtual int write_gamma_table(QVector<int>& table);
+    virtual int write_programmable_gamma(QVector<int>& table);
+    virtual int write_theoretical_curve(QVector<int>& table);
+    // Test patterns, by the op codes of the display's family (detected on first use). A family-2
+    // display takes them between a mode change to 2 and one back to 0; the mode is restored
+    // after a failed step too, and the first failure is returned.
+    virtual int set_test_pattern_levels(unsigned int* red, unsigned int* green, unsigned int* blue);
+    virtual int set_test_pattern_mode(unsigned int* mode);
+    virtual int get_test_pattern_mode(unsigned int* mode);
+    virtual int get_test_pattern_levels(unsigned int* red, unsigned int* green, unsigned int* blue,
+                                        unsigned int* red_max, unsigned int* green_max,
+                                        unsigned int* blue_max);
+    virtual int set_test_pattern_red_level(unsigned int* value);
+    virtual int set_test_pattern_green_level(unsigned int* value);
+    virtual int set_test_pattern_blue_level(unsigned int* value);
+    virtual int detect_model_family();
+    virtual int flash_test_pattern_white_black();
+
+protected:
+    DisplayCapabilities m_capabilities;
+
+private:
+    using ChunkWrite = int (QVCommProtocol::*)(const unsigned int*, int, int);
+    int write_table_chunks(const QVector<int>& table, ChunkWrite write);
+    // Runs the steps with the test-pattern op codes (red, green, blue) of the display's family.
+    int with_test_pattern_codes(const std::function<int(const unsigned int* codes)>& steps);
+    int schedule_fallback(int program, schedule_entry* e, bool write);
 
 signals:
     void Broadcast_MessageOut(unsigned int message, unsigned int value);

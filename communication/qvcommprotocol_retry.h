@@ -191,6 +191,37 @@ public:
         });
     }
 
+    // Capability, asset, gamma and LUT transfers: each try starts again from the caller's room.
+    int read_capability_string(char* text, int& capacity) override {
+        const int room = capacity;
+        return retried(RetryPauseMs, [&] {
+            capacity = room;
+            return QVCommProtocol::read_capability_string(text, capacity);
+        });
+    }
+    int read_asset_data(char* data, int& capacity) override {
+        const int room = capacity;
+        return retried(RetryPauseMs, [&] {
+            capacity = room;
+            return QVCommProtocol::read_asset_data(data, capacity);
+        });
+    }
+    int write_asset_data(const char* data, int length, int chunk) override {
+        return retried(RetryPauseMs,
+                       [&] { return QVCommProtocol::write_asset_data(data, length, chunk); });
+    }
+    int refresh_gamma_table() override {
+        return retried(LongRetryPauseMs, [&] { return QVCommProtocol::refresh_gamma_table(); });
+    }
+    int save_gamma_table() override {
+        return retried(LongRetryPauseMs, [&] { return QVCommProtocol::save_gamma_table(); });
+    }
+    int gamma_table_write_raw_chunk(const unsigned int* values, int offset, int count) override {
+        return retried(LongRetryPauseMs, [&] {
+            return QVCommProtocol::gamma_table_write_raw_chunk(values, offset, count);
+        });
+    }
+
 protected:
     // Runs command() until it succeeds or the retry count is spent; before each repetition
     // pauses pause_ms and re-opens the remembered interface (a failed re-open counts as a

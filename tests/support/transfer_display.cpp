@@ -37,18 +37,27 @@ FakeDisplay::Handler TransferDisplay::handler() {
 }
 
 FakeReply TransferDisplay::answer(const QByteArray& request) {
+    const QByteArray body = answerBody(FakeDisplay::bodyOf(request));
+    return body.isNull() ? FakeReply::silence() : replyB(body);
+}
+
+QList<QByteArray> TransferDisplay::prefixes() {
+    return {"F3",   "C00B", "C00E", "C204", "C205", "C206",
+            "C207", "C208", "C209", "C20A", "C20B", "C22E"};
+}
+
+QByteArray TransferDisplay::answerBody(const QByteArray& body) {
     std::lock_guard<std::mutex> lock(mutex);
-    const QByteArray body = FakeDisplay::bodyOf(request);
     const QByteArray command = body.left(4);
 
     if (body.startsWith("F3")) {
         const int offset = hexField(body, 2, 4);
-        return replyB("E3" + body.mid(2, 4) + capability.mid(offset, capabilityChunk));
+        return "E3" + body.mid(2, 4) + capability.mid(offset, capabilityChunk);
     }
     if (command == "C00B") {
         const int offset = hexField(body, 4, 2);
         const int count = hexField(body, 6, 2);
-        return replyB("C10B" + asset.mid(offset, count));
+        return "C10B" + asset.mid(offset, count);
     }
     if (command == "C00E") {
         const int offset = hexField(body, 4, 2);
@@ -56,7 +65,7 @@ FakeReply TransferDisplay::answer(const QByteArray& request) {
         if (asset.size() < offset + data.size())
             asset.resize(offset + data.size());
         asset.replace(offset, data.size(), data);
-        return replyB("00C00E" + body.mid(4, 2) + data);
+        return "00C00E" + body.mid(4, 2) + data;
     }
     if (command == "C204" || command == "C20A") {
         const QVector<unsigned int>& table = command == "C204" ? gamma : curve;
@@ -65,7 +74,7 @@ FakeReply TransferDisplay::answer(const QByteArray& request) {
         QByteArray values;
         for (int i = 0; i < count && offset + i < table.size(); ++i)
             values += hex4(table[offset + i]);
-        return replyB((command == "C204" ? "C304" : "C30A") + values);
+        return (command == "C204" ? "C304" : "C30A") + values;
     }
     if (command == "C205" || command == "C20B") {
         QVector<unsigned int>& table = command == "C205" ? gamma : curve;
@@ -73,10 +82,10 @@ FakeReply TransferDisplay::answer(const QByteArray& request) {
         const QByteArray values = body.mid(8);
         for (int i = 0; 4 * i + 4 <= values.size() && offset + i < table.size(); ++i)
             table[offset + i] = unsigned(hexField(values, 4 * i, 4));
-        return replyB((command == "C205" ? "C305" : "C30B") + body.mid(4));
+        return (command == "C205" ? "C305" : "C30B") + body.mid(4);
     }
     if (command >= "C206" && command <= "C209" && body.size() == 4)
-        return replyB("00C3" + body.mid(2, 2));
+        return "00C3" + body.mid(2, 2);
     if (command == "C22E") {
         const int n = lutSize;
         const int first = hexField(body, 4, 2), second = hexField(body, 6, 2),
@@ -86,7 +95,7 @@ FakeReply TransferDisplay::answer(const QByteArray& request) {
         for (int i = 0; i < count && index < std::min(n * n * n, lut.size()); ++i, ++index)
             entries += hex4(unsigned(lut[index].red)) + hex4(unsigned(lut[index].green)) +
                        hex4(unsigned(lut[index].blue));
-        return replyB("00C32E" + entries);
+        return "00C32E" + entries;
     }
-    return FakeReply::silence();
+    return {};
 }

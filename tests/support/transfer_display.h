@@ -17,6 +17,10 @@ public:
 
     // The reply to one request, or silence when it is none of these commands.
     FakeReply answer(const QByteArray& request);
+    // The reply body to a request body; null when it is none of these commands.
+    QByteArray answerBody(const QByteArray& body);
+    // The body prefixes of the commands answered here.
+    static QList<QByteArray> prefixes();
     // answer() for FakeDisplay::setHandler.
     FakeDisplay::Handler handler();
 
