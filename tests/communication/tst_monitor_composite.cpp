@@ -576,14 +576,7 @@ private slots:
         QFETCH(QStringList, events);
         QFETCH(int, result);
         MonitorRig rig(kAddress);
-        int seen = 0;
-        rig.fake.setHandler([&](const QByteArray& request) {
-            rig.log.add(EventLog::describe(request));
-            FakeReply reply = rig.model.answer(request);
-            if (seen++ == failAt)
-                reply.bytes[reply.bytes.size() - 2] = char(reply.bytes[reply.bytes.size() - 2] ^ 1);
-            return reply;
-        });
+        rig.breakReplies([&](const QByteArray&, int index) { return index == failAt; });
         QCOMPARE(rig.monitor.send_ir_remote_codes(codes), result);
         QCOMPARE(rig.log.take(), events);
         for (const QByteArray& body : rig.bodies())

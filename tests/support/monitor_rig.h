@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <memory>
 #include <mutex>
 
 // One ordered record of what a monitor operation did: the commands the display received, the
@@ -88,6 +90,19 @@ struct MonitorRig {
         log.take(); // the connection itself is no part of what a test looks at
     }
     QList<QByteArray> bodies() const { return TransferDisplay::bodies(fake.requests()); }
+    // From now on the display answers as before, but with a broken check byte to the requests
+    // that `broken` picks by their body and their index (0 for the next request).
+    void breakReplies(std::function<bool(const QByteArray& body, int index)> broken) {
+        // The fake display calls a copy of its handler, so the count lives outside.
+        auto index = std::make_shared<int>(0);
+        fake.setHandler([this, broken, index](const QByteArray& request) {
+            log.add(EventLog::describe(request));
+            FakeReply reply = model.answer(request);
+            if (broken(FakeDisplay::bodyOf(request), (*index)++))
+                reply.bytes[reply.bytes.size() - 2] = char(reply.bytes[reply.bytes.size() - 2] ^ 1);
+            return reply;
+        });
+    }
 
     EventLog log;
     DisplayModel model;
