@@ -11,7 +11,6 @@ struct DisplayCapabilities {
     struct VcpEntry {
         unsigned int code = 0;
         QList<unsigned int> values;
-        bool operator==(const VcpEntry& o) const { return code == o.code && values == o.values; }
     };
 
     enum DisplayKind { KindUnknown = 0, KindCrt = 1, KindLcd = 2 };
