@@ -118,7 +118,7 @@ private slots:
         row("nested group in a text", "model(A(1)B)vcp(10)", 0, "model", "A(1)B");
 
         row("values then next code", "vcp(14(1 2 3) 16)", 0, "vcp", "14[1,2,3] 16");
-        row("spec example", "vcp(10 12 14(01 02 03) 16)", 0, "vcp", "10 12 14[1,2,3] 16");
+        row("codes with a value list", "vcp(10 12 14(01 02 03) 16)", 0, "vcp", "10 12 14[1,2,3] 16");
         row("any whitespace separates", "vcp(10\t12\n14\r\n(01\v02)\f16)", 0, "vcp",
             "10 12 14[1,2] 16");
         row("run of digits in pairs", "vcp(0102 123)", 0, "vcp", "1 2 12 3");
