@@ -265,6 +265,8 @@ private slots:
             {"cmd C217", "set 0060=12"}, 0, "12", 1, kLegacyModel);
         row("input an older display lacks is not sent", "set_video_input 6", none, {"cmd C217"},
             -1027, "0", 1, kLegacyModel);
+        row("unreadable model name is no older model", "set_video_input 6", none,
+            {"cmd C217", "set 0060=6"}, 0, "6", 1, "BE");
         row("similar name is no older model", "set_video_input 17", none,
             {"cmd C217", "set 0060=17"}, 0, "17", 1, kLegacyModel + "X");
 
@@ -326,6 +328,8 @@ private slots:
                 rig.model.setParameter(it.key(), static_cast<unsigned short>(it.value().first),
                                        static_cast<unsigned short>(it.value().second));
         rig.model.modelName = model.toLatin1();
+        if (model == "BE") // the display does not answer the model-name read
+            rig.model.addCommand('A', "C217", [](const QByteArray&) { return QByteArray("BE"); });
         rig.monitor.m_model_family = family;
         const Run run = operations().value(op)(rig.monitor);
         QCOMPARE(rig.log.take(), events);
