@@ -52,9 +52,9 @@ QString appDataFolder(bool create) {
 }
 
 QString macAddressForIp(QString ip) {
-    if (ipTextToUInt(ip) == 0)
-        return QString();
-    return neighbourMacAddress(ipUIntToText(ipTextToUInt(ip)));
+    // Through the number and back, so the table is searched for the address's plain form.
+    const uint address = ipTextToUInt(ip);
+    return address == 0 ? QString() : neighbourMacAddress(ipUIntToText(address));
 }
 
 QString ipUIntToText(uint ip) {

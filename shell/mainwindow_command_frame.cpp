@@ -7,6 +7,7 @@
 #include "program_globals.h"
 #include "result_codes.h"
 #include "string_resource.h"
+#include "wait_cursor.h"
 
 #include <QApplication>
 #include <QSlider>
@@ -25,11 +26,11 @@ bool isFanSetTemperature(uint opcode) {
     return opcode == 0x10E0 || opcode == 0x10E2 || opcode == 0x10E4;
 }
 
-// The wait cursor for the length of one exchange.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
+QString errorText(int result) {
+    QString text;
+    errorCodeToMessage(result, &text, nullptr);
+    return text;
+}
 } // namespace
 
 bool ZETQVToolMainWindow::open_for_command() {
@@ -46,11 +47,9 @@ bool ZETQVToolMainWindow::open_for_command() {
     }
     show_error_status(result);
     showErrorMessageBox(this, result);
-    QString text;
-    int icon = 0;
-    errorCodeToMessage(result, &text, &icon);
     if (g_information_dialog)
-        g_information_dialog->append(QStringLiteral("<font COLOR=red><b>") + text.toHtmlEscaped() +
+        g_information_dialog->append(QStringLiteral("<font COLOR=red><b>") +
+                                         errorText(result).toHtmlEscaped() +
                                          QStringLiteral("</b></font><br>"),
                                      0);
     connection_opened = false;
@@ -70,9 +69,7 @@ void ZETQVToolMainWindow::show_error_status(int result) {
         ui.statusBar->showMessage(QString());
         return;
     }
-    QString text;
-    int icon = 0;
-    errorCodeToMessage(result, &text, &icon);
+    const QString text = errorText(result);
     ui.statusBar->setStyleSheet(QLatin1String(kErrorStyle));
     ui.statusBar->showMessage(QStringLiteral("%2 (%1)").arg(result).arg(text));
     comment_text_in(text, 5);
@@ -109,9 +106,9 @@ void ZETQVToolMainWindow::release_held_writes() {
     writes_held = false;
     // From the event loop, after the command that held them has returned.
     if (!slider_queue->isEmpty())
-        slider_timer->start(0);
+        slider_queue->queueTimer()->start(0);
     if (!spinbox_queue->isEmpty())
-        spinbox_timer->start(0);
+        spinbox_queue->queueTimer()->start(0);
 }
 
 void ZETQVToolMainWindow::slider_timer_timeout() {

@@ -7,6 +7,7 @@
 #include "program_globals.h"
 #include "result_codes.h"
 #include "string_resource.h"
+#include "wait_cursor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -158,66 +159,50 @@ void ZETQVToolMainWindow::tabChanged(int tab) {
     ui.reload_settings_pushButton->setEnabled(true);
     if (!open_for_command())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    // Let the page show before the exchange blocks; no user input meanwhile.
-    long_operation = true;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 1000);
-    long_operation = false;
-    switch (tab) {
-    case 2: {
-        unsigned char state = 0;
-        const int result = g_basic_monitor->power_status_read(&state);
-        show_error_status(result);
-        if (result != 0) {
-            ui.power_state_label->setText(QString());
+    {
+        WaitCursor wait;
+        // Let the page show before the exchange blocks; no user input meanwhile.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 1000);
+        switch (tab) {
+        case 2:
+            update_power_tab(dummy);
+            break;
+        case 3:
+            update_power_save_tab(dummy);
+            break;
+        case 6:
+            update_group_ID_ui();
+            break;
+        case 7:
+            // With the dummy interface the page shows a single display; without it the tile-matrix
+            // refresh of the page itself reads the display.
+            if (dummy) {
+                for (QSpinBox* spin :
+                     {ui.horizontal_monitors_spinBox, ui.vertical_monitors_spinBox}) {
+                    spin->setMaximum(10);
+                    spin->setValue(1);
+                }
+                ui.display_array_size_diagram_widget->setColumns(1);
+                ui.display_array_size_diagram_widget->setRows(1);
+                ui.display_array_size_diagram_widget->setCurrentlySelectedDisplay(0, 0);
+                ui.enable_tile_matrix_groupBox->setEnabled(true);
+            }
+            break;
+        case 8:
+            if (dummy)
+                for (QWidget* w : std::initializer_list<QWidget*>{
+                         ui.use_tile_comp_checkBox, ui.tile_matrix_memory_comboBox,
+                         ui.frame_comp_mode_comboBox, ui.v_scan_reverse_mode_comboBox,
+                         ui.v_scan_reverse_manual_comboBox})
+                    w->setEnabled(true);
+            break;
+        case 9:
+            update_cooling_fans_tab(dummy);
+            break;
+        default:
             break;
         }
-        update_power_status(state);
-        uint current = 0, max = 0;
-        if (read_value_max(0x02D8, &current, &max, ui.power_on_delay_horizontalSlider, dummy) ==
-            0) {
-            const QSignalBlocker blocker(ui.power_on_delay_horizontalSlider);
-            ui.power_on_delay_horizontalSlider->setMaximum(int(max));
-            ui.power_on_delay_horizontalSlider->setValue(int(current));
-            update_power_on_delay_label(int(current));
-        }
-        break;
     }
-    case 3:
-        update_power_save_tab(dummy);
-        break;
-    case 6:
-        update_group_ID_ui();
-        break;
-    case 7:
-        // With the dummy interface the page shows a single display; without it the tile-matrix
-        // refresh of the page itself reads the display.
-        if (dummy) {
-            for (QSpinBox* spin : {ui.horizontal_monitors_spinBox, ui.vertical_monitors_spinBox}) {
-                spin->setMaximum(10);
-                spin->setValue(1);
-            }
-            ui.display_array_size_diagram_widget->setColumns(1);
-            ui.display_array_size_diagram_widget->setRows(1);
-            ui.display_array_size_diagram_widget->setCurrentlySelectedDisplay(0, 0);
-            ui.enable_tile_matrix_groupBox->setEnabled(true);
-        }
-        break;
-    case 8:
-        if (dummy)
-            for (QWidget* w : std::initializer_list<QWidget*>{
-                     ui.use_tile_comp_checkBox, ui.tile_matrix_memory_comboBox,
-                     ui.frame_comp_mode_comboBox, ui.v_scan_reverse_mode_comboBox,
-                     ui.v_scan_reverse_manual_comboBox})
-                w->setEnabled(true);
-        break;
-    case 9:
-        update_cooling_fans_tab(dummy);
-        break;
-    default:
-        break;
-    }
-    QApplication::restoreOverrideCursor();
     close_after_command();
 }
 
@@ -227,6 +212,24 @@ int ZETQVToolMainWindow::read_value_max(uint opcode, uint* current, uint* max, Q
     if (widget)
         widget->setEnabled(result == 0 || (dummy_rule && dummy));
     return result;
+}
+
+void ZETQVToolMainWindow::update_power_tab(bool dummy) {
+    unsigned char state = 0;
+    const int result = g_basic_monitor->power_status_read(&state);
+    show_error_status(result);
+    if (result != 0) {
+        ui.power_state_label->setText(QString());
+        return;
+    }
+    update_power_status(state);
+    uint current = 0, max = 0;
+    if (read_value_max(0x02D8, &current, &max, ui.power_on_delay_horizontalSlider, dummy) != 0)
+        return;
+    const QSignalBlocker blocker(ui.power_on_delay_horizontalSlider);
+    ui.power_on_delay_horizontalSlider->setMaximum(int(max));
+    ui.power_on_delay_horizontalSlider->setValue(int(current));
+    update_power_on_delay_label(int(current));
 }
 
 void ZETQVToolMainWindow::update_power_status(int value) {
@@ -315,14 +318,15 @@ void ZETQVToolMainWindow::update_monitor_group_ID_from_ui() {
             mask |= 1u << bit;
     if (!open_for_command())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int result = g_basic_monitor->set_vcp_value(0x107F, &mask);
-    show_error_status(result);
-    if (result == 0) {
-        emit settings_dirty(true);
-        update_group_ID_ui();
+    {
+        WaitCursor wait;
+        const int result = g_basic_monitor->set_vcp_value(0x107F, &mask);
+        show_error_status(result);
+        if (result == 0) {
+            emit settings_dirty(true);
+            update_group_ID_ui();
+        }
     }
-    QApplication::restoreOverrideCursor();
     close_after_command();
 }
 

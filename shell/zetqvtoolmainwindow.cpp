@@ -55,27 +55,17 @@ ZETQVToolMainWindow::ZETQVToolMainWindow(QWidget* parent)
 
     setWindowFlags(windowFlags() ^ Qt::WindowContextHelpButtonHint);
 
-    slider_timer = new QTimer(this);
-    vcp_timer = new QTimer(this);
-    spinbox_timer = new QTimer(this);
-    frame_comp_timer = new QTimer(this);
-    for (QTimer* t : {slider_timer, vcp_timer, spinbox_timer, frame_comp_timer})
-        t->setSingleShot(true);
-    slider_queue.reset(new WriteBehindQueue<QSlider>(slider_timer));
-    spinbox_queue.reset(new WriteBehindQueue<QSpinBox>(spinbox_timer));
-    connect(slider_timer, SIGNAL(timeout()), this, SLOT(slider_timer_timeout()));
-    connect(spinbox_timer, SIGNAL(timeout()), this, SLOT(spinbox_timer_timeout()));
+    // The op-code and frame-compensation timers come with the pages that arm them.
+    slider_queue.reset(new WriteBehindQueue<QSlider>(new QTimer(this)));
+    spinbox_queue.reset(new WriteBehindQueue<QSpinBox>(new QTimer(this)));
+    connect(slider_queue->queueTimer(), SIGNAL(timeout()), this, SLOT(slider_timer_timeout()));
+    connect(spinbox_queue->queueTimer(), SIGNAL(timeout()), this, SLOT(spinbox_timer_timeout()));
 
     settings_dirty_flag = false;
     connect(ui.control_horizontalSlider, SIGNAL(valueChanged(int)), ui.vcp_value_spinBox,
             SLOT(setValue(int)));
     connect(ui.vcp_value_spinBox, SIGNAL(valueChanged(int)), ui.control_horizontalSlider,
             SLOT(setValue(int)));
-    vcp_reading = false;
-
-    display_list_folder = appDataFolder(false);
-    script_folder = display_list_folder + StringResource(9);
-
     {
         const QSignalBlocker blocker(ui.vcp_spinBox);
         ui.vcp_spinBox->setBase(16);

@@ -64,6 +64,7 @@ public slots:
     void timeout1();
     void changePage(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void tabChanged(int tab);
+    void update_power_tab(bool dummy);
     void update_power_status(int value);
     void update_power_on_delay_label(int value);
     void update_group_ID_ui();
@@ -115,19 +116,11 @@ private:
                        bool dummy_rule = true);
 
     bool connection_opened = false;
-    QTimer* slider_timer = nullptr;
-    QTimer* vcp_timer = nullptr;
-    QTimer* spinbox_timer = nullptr;
-    QTimer* frame_comp_timer = nullptr;
     std::unique_ptr<WriteBehindQueue<QSlider>> slider_queue;
     std::unique_ptr<WriteBehindQueue<QSpinBox>> spinbox_queue;
     bool writes_held = false;
-    bool vcp_reading = false;
-    QString script_folder;
-    QString display_list_folder;
     bool settings_dirty_flag = false;
     bool long_operation = false;
-    QString capability_text;
     // Kept while the IP-scan page has no line edits of its own, so the stored range survives.
     QString scan_ip_from;
     QString scan_ip_to;
