@@ -250,6 +250,8 @@ protected:
     void forget_capability_string() { m_capability_string[0] = '\0'; }
     // Applies the Unsupported rule to a value operation.
     static int value_result(int result, unsigned char display_result);
+    // The display reads the op code with result byte 0.
+    bool answers(unsigned int opcode);
 
     char m_capability_string[CapabilityStringSize] = {};
     QVCommProtocol_retry* m_protocol;

@@ -122,6 +122,11 @@ int basic_monitor::color_reset() {
     return result;
 }
 
+bool basic_monitor::answers(unsigned int opcode) {
+    unsigned int current = 0;
+    return get_vcp_value(opcode, &current) == 0;
+}
+
 int basic_monitor::select_native_gamma() {
     unsigned int gamma = GammaNative;
     const int result = set_gamma(&gamma);
@@ -130,9 +135,7 @@ int basic_monitor::select_native_gamma() {
 }
 
 bool basic_monitor::has_gamma_programmable_reset() {
-    unsigned int current = 0, max = 0;
-    unsigned char result = 1, type = 0;
-    return get_parameter(OpGammaReset, &current, &max, &result, &type) == 0 && result == 0;
+    return answers(OpGammaReset);
 }
 
 int basic_monitor::gamma_programmable_reset() {
@@ -389,10 +392,7 @@ int basic_monitor::send_ir_remote_codes(QList<unsigned char> codes) {
 // Programmable gamma
 
 int basic_monitor::lut_table_size(unsigned int* size) {
-    unsigned int current = 0, max = 0;
-    unsigned char result = 1, type = 0;
-    const bool small = get_parameter(OpLutSize, &current, &max, &result, &type) == 0 && result == 0;
-    *size = small ? SmallLut : LargeLut;
+    *size = answers(OpLutSize) ? SmallLut : LargeLut;
     return 0;
 }
 
@@ -477,13 +477,12 @@ int basic_monitor::write_programmable_gamma(QVector<int>& table) {
 
 int basic_monitor::detect_model_family() {
     m_model_family = 0;
-    unsigned int current = 0, max = 0;
-    if (get_vcp_value_max(FamilyOneLevels[0], &current, &max) == 0) {
+    if (answers(FamilyOneLevels[0])) {
         m_model_family = 1;
     } else {
         unsigned char mode = InputModeTestPattern;
         mode_change_request(&mode);
-        if (get_vcp_value_max(FamilyTwoLevels[0], &current, &max) == 0)
+        if (answers(FamilyTwoLevels[0]))
             m_model_family = 2;
         mode = InputModeNormal;
         mode_change_request(&mode);
