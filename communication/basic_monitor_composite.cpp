@@ -247,16 +247,22 @@ int basic_monitor::date_time_write(QDateTime& when, unsigned char* daylight_savi
 
 // Firmware and network texts
 
+namespace {
+template <int BufferSize>
+int readFirmwareVersion(QVCommProtocol_retry& protocol, int index, QString& text) {
+    return read_text<BufferSize>(text, [&](char* buffer, int size) {
+        return protocol.firmware_version_read(static_cast<unsigned char>(index), buffer, size);
+    });
+}
+} // namespace
+
 int basic_monitor::get_firmware_versions(QString& first, QString& second, QString& third,
                                          QString& fourth) {
     QString* texts[FirmwareVersions] = {&first, &second, &third, &fourth};
     for (QString* text : texts)
         text->clear();
     auto read = [this](int index, QString& text) {
-        return read_text<VersionBufferSize>(text, [&](char* buffer, int size) {
-            return m_protocol->firmware_version_read(static_cast<unsigned char>(index), buffer,
-                                                     size);
-        });
+        return readFirmwareVersion<VersionBufferSize>(*m_protocol, index, text);
     };
     int result = read(0, first);
     if (result != 0) {
@@ -272,9 +278,7 @@ int basic_monitor::get_firmware_versions(QString& first, QString& second, QStrin
 }
 
 int basic_monitor::get_firmware_version(int index, QString& text) {
-    return read_text<TextBufferSize>(text, [&](char* buffer, int size) {
-        return m_protocol->firmware_version_read(static_cast<unsigned char>(index), buffer, size);
-    });
+    return readFirmwareVersion<TextBufferSize>(*m_protocol, index, text);
 }
 
 int basic_monitor::lan_mac_address_read(unsigned int kind, QString& text) {
