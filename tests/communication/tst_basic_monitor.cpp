@@ -292,6 +292,7 @@ private slots:
         unsigned int count = 4;
         QCOMPARE(monitor.self_diagnosis_status_read(codes, &count), 0);
         QCOMPARE(count, 1u);
+        QCOMPARE(int(codes[0]), 0x70);
         unsigned char status = 9;
         float h = 0, v = 0;
         QCOMPARE(monitor.get_timing_report(&status, &h, &v), 0);
