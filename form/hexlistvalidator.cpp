@@ -2,6 +2,15 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
+namespace {
+bool onlyHexDigits(const QString& text) {
+    const QString digits = QStringLiteral("0123456789abcdefABCDEF");
+    return std::all_of(text.cbegin(), text.cend(), [&](QChar c) { return digits.contains(c); });
+}
+} // namespace
+
 HexListValidator::HexListValidator(QObject* parent) : QValidator(parent) {}
 
 QValidator::State HexListValidator::validate(QString& input, int&) const {
@@ -14,8 +23,8 @@ QValidator::State HexListValidator::validate(QString& input, int&) const {
         }
         bool ok = false;
         const uint byte = part.toUInt(&ok, 16);
-        if (!ok)
-            return Intermediate;
+        if (!ok) // hexadecimal digits too many for a number are far above a byte
+            return onlyHexDigits(part) ? Invalid : Intermediate;
         if (byte > 0xFF)
             return Invalid;
     }

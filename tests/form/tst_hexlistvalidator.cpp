@@ -24,9 +24,12 @@ private slots:
         QTest::newRow("above a byte") << "100" << invalid;
         QTest::newRow("above a byte later") << "01 A2 100" << invalid;
         QTest::newRow("above a byte after a gap") << "01  100" << invalid;
+        QTest::newRow("too long for a number") << "0102030405" << invalid;
+        QTest::newRow("too long for a number later") << "01 ffffffffffffffffff" << invalid;
         QTest::newRow("not hex") << "1G" << intermediate;
         QTest::newRow("not hex stops the walk") << "1G 100" << intermediate;
         QTest::newRow("comma") << "01,02" << intermediate;
+        QTest::newRow("long and not hex") << "0102030405g" << intermediate;
     }
 
     void states() {
