@@ -6,6 +6,8 @@
 #include <QVector>
 #include <QWidget>
 
+class QPainter;
+
 // A video wall drawn as a grid of square tiles; the user picks a tile with the mouse.
 class LM_display_array_size_diagram_widget : public QWidget {
     Q_OBJECT
@@ -54,8 +56,8 @@ private:
     Grid grid() const;
     bool hasTiles() const { return rows >= 1 && columns >= 1; }
     bool isHovered(int x, int y) const;
-    void paintTile(class QPainter& painter, const QRect& tile, int x, int y) const;
-    void paintNumbering(class QPainter& painter, const Grid& g) const;
+    void paintTile(QPainter& painter, const QRect& tile, int x, int y) const;
+    void paintNumbering(QPainter& painter, const Grid& g) const;
 
     int rows = 1;
     int columns = 1;
