@@ -12,7 +12,6 @@
 #include <QRadialGradient>
 #include <QTextStream>
 
-#include <cmath>
 #include <functional>
 #include <vector>
 
