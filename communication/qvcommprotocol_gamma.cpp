@@ -11,9 +11,6 @@ constexpr int TableTimeoutMs = 6000;
 constexpr int LutTimeoutMs = 2000;
 constexpr int ChunkPauseMs = 50;
 
-// A reply echoes its request's code plus 0100h.
-constexpr unsigned short ReplyOffset = 0x0100;
-
 struct CurveCommands {
     const char* write_title;
     unsigned short write;
@@ -46,7 +43,7 @@ int QVCommProtocol::table_command(const char* title, unsigned short command, boo
     if (check_type && reply_message_type != 'B')
         return ResultCode::IncorrectReply;
     const unsigned char field = read_hex2("result");
-    if (!expect_hex4(command + ReplyOffset))
+    if (!expect_reply(command))
         return ResultCode::IncorrectReply;
     return field != 0 ? ResultCode::ReplyError : 0;
 }
@@ -85,8 +82,7 @@ int QVCommProtocol::curve_write_chunk(Curve curve, const unsigned int* values, i
         return ResultCode::IncorrectReply;
     if (reply_body.size() < 8)
         return ResultCode::ReplyTooShort;
-    if (!expect_hex4(c.write + ReplyOffset) ||
-        !expect_hex4(static_cast<unsigned short>(offset), "offset") ||
+    if (!expect_reply(c.write) || !expect_hex4(static_cast<unsigned short>(offset), "offset") ||
         reply_body.size() != 4 * count)
         return ResultCode::IncorrectReply;
     for (int i = 0; i < 2 * count; ++i)
@@ -109,7 +105,7 @@ int QVCommProtocol::curve_read_chunk(Curve curve, unsigned char* bytes, int offs
         return ResultCode::IncorrectReply;
     if (reply_body.size() < 4)
         return ResultCode::ReplyTooShort;
-    if (!expect_hex4(c.read + ReplyOffset) || reply_body.size() != 4 * count)
+    if (!expect_reply(c.read) || reply_body.size() != 4 * count)
         return ResultCode::IncorrectReply;
     for (int i = 0; i < 2 * count; ++i)
         bytes[i] = read_hex2();
@@ -192,7 +188,7 @@ int QVCommProtocol::lut3d_read_from_ram(lut3d_entry* out, int first, int second,
     if (reply_body.size() < 6)
         return ResultCode::ReplyTooShort;
     read_hex2("status");
-    if (!expect_hex4(0xC22E + ReplyOffset, "command"))
+    if (!expect_reply(0xC22E, -1, "command"))
         return ResultCode::IncorrectReply;
     // Never more entries than asked for: that is the room the caller gave.
     for (; count < wanted && reply_body.size() >= 12; ++count) {
