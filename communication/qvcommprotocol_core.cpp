@@ -256,8 +256,7 @@ int QVCommProtocol::model_name_read(char* text, int capacity) {
 
 int QVCommProtocol::text_read(const char* title, const char* command, unsigned short reply_code,
                               char* text, int capacity) {
-    if (capacity > 0)
-        text[0] = '\0';
+    clear_text(text, capacity);
     emit comment_text(QString::fromLatin1(title), CommentTitle);
     begin_message('A');
     append_digits(command);
@@ -364,8 +363,7 @@ int QVCommProtocol::date_time_write(date_time_record& when) {
 }
 
 int QVCommProtocol::firmware_version_read(unsigned char index, char* text, int capacity) {
-    if (capacity > 0)
-        text[0] = '\0';
+    clear_text(text, capacity);
     emit comment_text(QStringLiteral("Firmware Version command"), CommentTitle);
     begin_message('A');
     append_digits("CA02");

@@ -36,8 +36,7 @@ int QVCommProtocol::get_capability_string_chunk(int offset, char* out, int& coun
     emit comment_text(QStringLiteral("Get Capability Strings command offset=%1").arg(offset),
                       CommentTitle);
     count = 0;
-    if (room > 0)
-        out[0] = '\0';
+    clear_text(out, room);
     begin_message('A');
     put_hex2(0xF3);
     put_hex4(static_cast<unsigned short>(offset));
@@ -57,8 +56,7 @@ int QVCommProtocol::get_capability_string_chunk(int offset, char* out, int& coun
 
 int QVCommProtocol::read_capability_string(char* text, int& capacity) {
     const int size = std::max(capacity, 0);
-    if (size > 0)
-        text[0] = '\0';
+    clear_text(text, size);
     int offset = 0;
     int result = 0;
     for (;;) {
@@ -81,8 +79,7 @@ int QVCommProtocol::read_capability_string(char* text, int& capacity) {
 int QVCommProtocol::asset_data_read_request(int offset, char* out, int& count) {
     const int room = count;
     count = 0;
-    if (room > 0)
-        out[0] = '\0';
+    clear_text(out, room);
     begin_command(QStringLiteral("Asset Data Read Request command offset=%1").arg(offset), 0xC00B);
     put_hex2(static_cast<unsigned char>(offset));
     put_hex2(AssetChunk);
