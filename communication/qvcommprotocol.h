@@ -276,7 +276,8 @@ protected:
     // Text after the fixed fields, bounded by the caller's buffer and always NUL-terminated:
     // two hexadecimal digits a character, the characters as they stand, or a MAC address.
     void read_hex_text(char* out, int capacity);
-    void read_plain_text(char* out, int capacity);
+    // read_plain_text returns the characters kept.
+    int read_plain_text(char* out, int capacity);
     void read_mac_text(char* out, int capacity);
     static void clear_text(char* out, int capacity) {
         if (capacity > 0)

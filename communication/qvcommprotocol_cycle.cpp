@@ -14,9 +14,11 @@ public:
         if (used < capacity - 1)
             out[used++] = c;
     }
-    void finish() {
+    // Ends the text; returns the characters kept.
+    int finish() {
         if (capacity > 0)
             out[used] = '\0';
+        return used;
     }
 
 private:
@@ -71,11 +73,11 @@ void QVCommProtocol::read_hex_text(char* out, int capacity) {
     text.finish();
 }
 
-void QVCommProtocol::read_plain_text(char* out, int capacity) {
+int QVCommProtocol::read_plain_text(char* out, int capacity) {
     BoundedText text(out, capacity);
     while (!reply_body.isEmpty())
         text.put(char(reply_body.takeFirst()));
-    text.finish();
+    return text.finish();
 }
 
 void QVCommProtocol::read_mac_text(char* out, int capacity) {

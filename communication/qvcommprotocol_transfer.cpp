@@ -22,12 +22,7 @@ constexpr int AssetMinimumRoom = 35;
 
 bool QVCommProtocol::take_reply_text(char* out, int room, int& count) {
     const int length = reply_body.size();
-    count = std::min(length, std::max(room - 1, 0));
-    for (int i = 0; i < count; ++i)
-        out[i] = char(reply_body.at(i));
-    if (room > 0)
-        out[count] = '\0';
-    reply_body.clear();
+    count = read_plain_text(out, room);
     return count == length;
 }
 
