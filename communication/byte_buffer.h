@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QMetaType>
 
@@ -8,3 +9,6 @@ using ByteBuffer = QList<unsigned char>;
 
 // Makes the type usable in queued signals and QVariant; call once before use.
 void registerByteBufferType();
+
+// The same bytes as a QByteArray, as sockets and serial ports take them.
+QByteArray toByteArray(const ByteBuffer& bytes);

@@ -1,5 +1,6 @@
 #include "tlancomm.h"
 
+#include "byte_buffer.h"
 #include "ip_address.h"
 #include "result_codes.h"
 
@@ -88,10 +89,7 @@ int TLANComm::Write(QList<unsigned char> bytes, int timeoutMs) {
     if (!connected)
         return ResultCode::PortNotOpen;
     discardPendingInput();
-    QByteArray data;
-    data.reserve(bytes.size());
-    for (unsigned char b : bytes)
-        data.append(static_cast<char>(b));
+    const QByteArray data = toByteArray(bytes);
     if (socket.write(data) != data.size())
         return ResultCode::SendFailed;
     QElapsedTimer timer;

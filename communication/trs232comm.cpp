@@ -1,5 +1,6 @@
 #include "trs232comm.h"
 
+#include "byte_buffer.h"
 #include "result_codes.h"
 
 TRS232Comm::~TRS232Comm() {
@@ -57,10 +58,7 @@ int TRS232Comm::Write(QList<unsigned char> bytes, int timeoutMs) {
     if (!open)
         return ResultCode::PortNotOpen;
     Purge();
-    QByteArray data;
-    data.reserve(bytes.size());
-    for (unsigned char b : bytes)
-        data.append(static_cast<char>(b));
+    const QByteArray data = toByteArray(bytes);
     const int limit = WriteTimeoutConstantMs + WriteTimeoutPerByteMs * data.size();
     if (port.write(data, limit) < data.size()) {
         ClearErrors();

@@ -34,7 +34,8 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QByteArray>("wire");
         QTest::newRow("empty body")
-            << int('A') << 'A' << QByteArray() << QByteArray("\x01\x30\x41\x30\x41\x30\x32\x02\x03\x03\x0D", 11);
+            << int('A') << 'A' << QByteArray()
+            << QByteArray("\x01\x30\x41\x30\x41\x30\x32\x02\x03\x03\x0D", 11);
         QTest::newRow("check byte is CR")
             << int('A') << 'A' << QByteArray("08")
             << QByteArray("\x01\x30\x41\x30\x41\x30\x34\x02\x30\x38\x03\x0D\x0D", 13);
@@ -43,7 +44,10 @@ private slots:
             << QByteArray("\x01\x30\xA4\x30\x43\x30\x36\x02\x30\x30\x31\x30\x03\xE1\x0D", 15);
         QTest::newRow("all displays, only the low byte of the destination")
             << 0x12A << 'A' << QByteArray("C203D60001")
-            << QByteArray("\x01\x30\x2A\x30\x41\x30\x43\x02" "C203D60001" "\x03\x18\x0D", 21);
+            << QByteArray("\x01\x30\x2A\x30\x41\x30\x43\x02"
+                          "C203D60001"
+                          "\x03\x18\x0D",
+                          21);
     }
     void goldenCommandFrames() {
         QFETCH(int, destination);
@@ -57,7 +61,7 @@ private slots:
         p.set_destination(destination);
         p.message(type, body);
         QCOMPARE(p.send_message(), 0);
-        QCOMPARE(toBytes(p.traffic.last().second), wire);
+        QCOMPARE(toByteArray(p.traffic.last().second), wire);
         QCOMPARE(p.traffic.last().first, int(QVCommProtocol::TrafficSent));
         QTRY_COMPARE(fake.requests().size(), 1);
         QCOMPARE(fake.requests().first(), wire);
@@ -66,10 +70,11 @@ private slots:
     void fieldWritersAndReaders() {
         ProtocolProbe p;
         p.begin_message('A');
-        QCOMPARE(toBytes(p.write_hex2(0xAB)), QByteArray("AB"));
-        QCOMPARE(toBytes(p.write_hex4(0x10CB)), QByteArray("10CB"));
-        QCOMPARE(p.comments.last().second,
-                 QStringLiteral("Write value 4299 ('10CBh' encoded as 4 bytes -> 31h 30h 43h 42h)"));
+        QCOMPARE(toByteArray(p.write_hex2(0xAB)), QByteArray("AB"));
+        QCOMPARE(toByteArray(p.write_hex4(0x10CB)), QByteArray("10CB"));
+        QCOMPARE(
+            p.comments.last().second,
+            QStringLiteral("Write value 4299 ('10CBh' encoded as 4 bytes -> 31h 30h 43h 42h)"));
         p.reply_body = toList("0aFf12cZ");
         QCOMPARE(int(p.read_hex2("x")), 0x0A);
         QCOMPARE(p.comments.last().second,
@@ -84,9 +89,9 @@ private slots:
 
     void addressTexts() {
         ProtocolProbe p;
-        const QList<QPair<int, QString>> cases = {{0x41, "1"},    {0xA4, "100"}, {0xA5, "Unknown"},
-                                                  {0x2A, "All"},  {0x31, "A"},   {0x3A, "J"},
-                                                  {0x30, "0"},    {0x3B, "Unknown"}};
+        const QList<QPair<int, QString>> cases = {
+            {0x41, "1"}, {0xA4, "100"}, {0xA5, "Unknown"}, {0x2A, "All"},
+            {0x31, "A"}, {0x3A, "J"},   {0x30, "0"},       {0x3B, "Unknown"}};
         for (const auto& c : cases)
             QCOMPARE(p.address_text(static_cast<unsigned char>(c.first)), c.second);
     }
@@ -95,9 +100,9 @@ private slots:
         ProtocolProbe p;
         p.message('C', "0010");
         QCOMPARE(p.send_message(), 0); // dummy transport swallows it
-        QVERIFY(p.comments.contains(qMakePair(
-            int(QVCommProtocol::CommentConnection),
-            QStringLiteral("Sent message length=6 (encoded as 30h 36h -> '06')"))));
+        QVERIFY(p.comments.contains(
+            qMakePair(int(QVCommProtocol::CommentConnection),
+                      QStringLiteral("Sent message length=6 (encoded as 30h 36h -> '06')"))));
     }
 
     void overlongBodyIsRefused() {
@@ -129,12 +134,12 @@ private slots:
             return r;
         };
         QTest::newRow("good") << good << int('A') << false << 0 << ok << QByteArray("0200D6000004");
-        QTest::newRow("byte 0 not SOH") << with(0, 0x02) << int('A') << false << -5000
-                                        << QList<int>{8} << QByteArray();
+        QTest::newRow("byte 0 not SOH")
+            << with(0, 0x02) << int('A') << false << -5000 << QList<int>{8} << QByteArray();
         QTest::newRow("garbage before SOH") << (QByteArray("xx") + good) << int('A') << false
                                             << -5000 << QList<int>{8} << QByteArray();
-        QTest::newRow("reserved byte") << with(1, '1') << int('A') << false << -5000
-                                       << QList<int>{8} << QByteArray();
+        QTest::newRow("reserved byte")
+            << with(1, '1') << int('A') << false << -5000 << QList<int>{8} << QByteArray();
         QTest::newRow("reply destination not controller")
             << FakeDisplay::frame('B', "00", 'A', 'A') << int('A') << false << -5000
             << QList<int>{8} << QByteArray();
@@ -145,7 +150,8 @@ private slots:
             << FakeDisplay::frame('B', "00", 'B') << int('A') << false << 0 << QList<int>{10, 1, 11}
             << QByteArray("00");
         QTest::newRow("other source, all displays")
-            << FakeDisplay::frame('B', "00", 'B') << int('*') << false << 0 << ok << QByteArray("00");
+            << FakeDisplay::frame('B', "00", 'B') << int('*') << false << 0 << ok
+            << QByteArray("00");
         QTest::newRow("other source, group A")
             << FakeDisplay::frame('B', "00", 'B') << 0x31 << false << 0 << ok << QByteArray("00");
         QTest::newRow("other source, group J")
@@ -160,30 +166,33 @@ private slots:
                                     << int('A') << false << -5004 << QList<int>{9} << QByteArray();
         QTest::newRow("delimiter") << with(good.size() - 1, 0x0A) << int('A') << false << -5000
                                    << QList<int>{8} << QByteArray();
-        QTest::newRow("null message") << FakeDisplay::frame('B', "BE") << int('A') << false
-                                      << -5007 << QList<int>{1, 11, 12} << QByteArray("BE");
-        QTest::newRow("empty body") << FakeDisplay::frame('B', "") << int('A') << false << 0 << ok
-                                    << QByteArray();
+        QTest::newRow("null message") << FakeDisplay::frame('B', "BE") << int('A') << false << -5007
+                                      << QList<int>{1, 11, 12} << QByteArray("BE");
+        QTest::newRow("empty body")
+            << FakeDisplay::frame('B', "") << int('A') << false << 0 << ok << QByteArray();
         // Hand-made: length "01" reads no body bytes.
         QTest::newRow("length below 2")
             << QByteArray("\x01\x30\x30\x41\x42\x30\x31\x02\x03\x03\x0D", 11) << int('A') << false
             << 0 << ok << QByteArray();
         // Hand-made: lower-case length digits.
         QTest::newRow("lower-case length")
-            << QByteArray("\x01\x30\x30\x41\x42\x30\x63\x02" "0123456789" "\x03\x50\x0D", 21)
+            << QByteArray("\x01\x30\x30\x41\x42\x30\x63\x02"
+                          "0123456789"
+                          "\x03\x50\x0D",
+                          21)
             << int('A') << false << 0 << ok << QByteArray("0123456789");
         QByteArray shortLength = good;
         shortLength[6] = shortLength[6] - 1; // one body byte too few: ETX lands on a body digit
-        QTest::newRow("length one short") << shortLength << int('A') << false << -5000
-                                          << QList<int>{8} << QByteArray();
+        QTest::newRow("length one short")
+            << shortLength << int('A') << false << -5000 << QList<int>{8} << QByteArray();
         QByteArray longLength = FakeDisplay::frame('B', "0201"); // its check byte is not ETX
         longLength[6] = longLength[6] + 1; // one too many: the ETX is read as body
-        QTest::newRow("length one long") << longLength << int('A') << false << -5000
-                                         << QList<int>{8} << QByteArray();
+        QTest::newRow("length one long")
+            << longLength << int('A') << false << -5000 << QList<int>{8} << QByteArray();
         QByteArray oversize = FakeDisplay::frame('B', "00");
         oversize.insert(9, "00"); // more body bytes than the length says
-        QTest::newRow("oversize body") << oversize << int('A') << false << -5000 << QList<int>{8}
-                                       << QByteArray();
+        QTest::newRow("oversize body")
+            << oversize << int('A') << false << -5000 << QList<int>{8} << QByteArray();
         QTest::newRow("maximum body") << FakeDisplay::frame('B', QByteArray(253, '7')) << int('A')
                                       << false << 0 << ok << QByteArray(253, '7');
         for (int cut : {1, 4, 7, 8, 12, 21, 22})
@@ -227,7 +236,7 @@ private slots:
         closing.closeAfter = 10;
         QCOMPARE(exchange(p, fake, closing), ResultCode::NoReply);
         QCOMPARE(p.trafficTypes().last(), int(QVCommProtocol::TrafficNoReply));
-        QCOMPARE(toBytes(p.traffic.last().second), good.left(10));
+        QCOMPARE(toByteArray(p.traffic.last().second), good.left(10));
     }
 
     void lateReplyIsNotTakenForTheNext() {
@@ -293,7 +302,7 @@ private slots:
         QCOMPARE(p.send_raw(toList("00vP\r")), 0);
         QList<unsigned char> out = toList("kept");
         QCOMPARE(p.receive_raw(out, '\r'), 0);
-        QCOMPARE(toBytes(out), QByteArray("kept00vP001\r"));
+        QCOMPARE(toByteArray(out), QByteArray("kept00vP001\r"));
         QCOMPARE(p.trafficTypes().last(), int(QVCommProtocol::TrafficReply));
 
         // A stream without the terminator is cut off instead of growing without bound.

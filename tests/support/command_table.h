@@ -76,7 +76,7 @@ inline void runCommandRow(FakeDisplay& fake, const CommandOps& ops) {
     QByteArray sent;
     for (const auto& t : p.traffic)
         if (t.first == QVCommProtocol::TrafficSent)
-            sent = FakeDisplay::bodyOf(toBytes(t.second));
+            sent = FakeDisplay::bodyOf(toByteArray(t.second));
     QCOMPARE(sent, wire);
     if (!wire.isEmpty()) // and the display got exactly that
         QCOMPARE(FakeDisplay::bodyOf(fake.requests().value(0)), wire);

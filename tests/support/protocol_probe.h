@@ -38,23 +38,11 @@ public:
             types << t.first;
         return types;
     }
-    QByteArray body() const {
-        QByteArray out;
-        for (unsigned char c : reply_body)
-            out += char(c);
-        return out;
-    }
+    QByteArray body() const { return toByteArray(reply_body); }
 
     QList<QPair<int, QList<unsigned char>>> traffic;
     QList<QPair<int, QString>> comments;
 };
-
-inline QByteArray toBytes(const QList<unsigned char>& list) {
-    QByteArray out;
-    for (unsigned char c : list)
-        out += char(c);
-    return out;
-}
 
 inline QList<unsigned char> toList(const QByteArray& bytes) {
     QList<unsigned char> out;
