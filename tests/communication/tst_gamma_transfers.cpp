@@ -1,3 +1,4 @@
+#include "display_model.h"
 #include "result_codes.h"
 #include "transfer_probe.h"
 
@@ -16,7 +17,7 @@ using ChunkRead = int (QVCommProtocol::*)(unsigned int*, int, int);
 QByteArray digits(const QVector<unsigned int>& values) {
     QByteArray out;
     for (unsigned int v : values)
-        out += TransferDisplay::hex4(v);
+        out += DisplayModel::hex4(v);
     return out;
 }
 

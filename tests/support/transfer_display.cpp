@@ -1,5 +1,7 @@
 #include "transfer_display.h"
 
+#include "display_model.h"
+
 #include <algorithm>
 
 namespace {
@@ -19,10 +21,6 @@ int hexField(const QByteArray& body, int at, int digits) {
 TransferDisplay::TransferDisplay() : asset(64, '\0'), gamma(4096, 0), curve(4096, 0), lut(8) {
     for (int i = 0; i < lut.size(); ++i)
         lut[i] = {i, 0x100 + i, 0x200 + i};
-}
-
-QByteArray TransferDisplay::hex4(unsigned int value) {
-    return QByteArray::number(value & 0xFFFF, 16).toUpper().rightJustified(4, '0');
 }
 
 QList<QByteArray> TransferDisplay::bodies(const QList<QByteArray>& requests) {
@@ -73,7 +71,7 @@ QByteArray TransferDisplay::answerBody(const QByteArray& body) {
         const int count = hexField(body, 8, 2);
         QByteArray values;
         for (int i = 0; i < count && offset + i < table.size(); ++i)
-            values += hex4(table[offset + i]);
+            values += DisplayModel::hex4(table[offset + i]);
         return (command == "C204" ? "C304" : "C30A") + values;
     }
     if (command == "C205" || command == "C20B") {
@@ -93,8 +91,9 @@ QByteArray TransferDisplay::answerBody(const QByteArray& body) {
         QByteArray entries;
         int index = first + second * n + third * n * n;
         for (int i = 0; i < count && index < std::min(n * n * n, lut.size()); ++i, ++index)
-            entries += hex4(unsigned(lut[index].red)) + hex4(unsigned(lut[index].green)) +
-                       hex4(unsigned(lut[index].blue));
+            entries += DisplayModel::hex4(unsigned(lut[index].red)) +
+                       DisplayModel::hex4(unsigned(lut[index].green)) +
+                       DisplayModel::hex4(unsigned(lut[index].blue));
         return "00C32E" + entries;
     }
     return {};

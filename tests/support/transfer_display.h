@@ -34,7 +34,6 @@ public:
 
     // Requests' bodies so far, for the tests that look at the traffic.
     static QList<QByteArray> bodies(const QList<QByteArray>& requests);
-    static QByteArray hex4(unsigned int value);
 
 private:
     std::mutex mutex;
