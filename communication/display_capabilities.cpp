@@ -127,10 +127,10 @@ QByteArray upperAscii(QByteArray text) {
     return text;
 }
 
-bool hasEntry(const QList<DisplayCapabilities::VcpEntry>& list, unsigned int code,
-              bool (*test)(const DisplayCapabilities::VcpEntry&, unsigned int), unsigned int arg) {
+template <typename Test>
+bool hasEntry(const QList<DisplayCapabilities::VcpEntry>& list, unsigned int code, Test test) {
     for (const auto& e : list)
-        if (e.code == code && test(e, arg))
+        if (e.code == code && test(e))
             return true;
     return false;
 }
@@ -240,17 +240,14 @@ int DisplayCapabilities::parse(const char* text) {
 }
 
 bool DisplayCapabilities::hasVcpCode(unsigned int code) const {
-    return hasEntry(
-        vcp_codes, code, [](const VcpEntry&, unsigned int) { return true; }, 0);
+    return hasEntry(vcp_codes, code, [](const VcpEntry&) { return true; });
 }
 
 bool DisplayCapabilities::hasVcpValueList(unsigned int code) const {
-    return hasEntry(
-        vcp_codes, code, [](const VcpEntry& e, unsigned int) { return !e.values.isEmpty(); }, 0);
+    return hasEntry(vcp_codes, code, [](const VcpEntry& e) { return !e.values.isEmpty(); });
 }
 
 bool DisplayCapabilities::hasVcpValue(unsigned int code, unsigned int value) const {
-    return hasEntry(
-        vcp_codes, code, [](const VcpEntry& e, unsigned int v) { return e.values.contains(v); },
-        value);
+    return hasEntry(vcp_codes, code,
+                    [value](const VcpEntry& e) { return e.values.contains(value); });
 }
