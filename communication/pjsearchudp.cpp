@@ -114,10 +114,6 @@ void PJSearchUdp::SetLocalAddress(const QHostAddress& address) {
     m_local_address = address;
 }
 
-void PJSearchUdp::SetPort(quint16 port) {
-    m_port = port;
-}
-
 bool PJSearchUdp::StartSearch(uint type) {
     if (type == TypeDisplays)
         m_results.clear();

@@ -37,9 +37,8 @@ public:
     ~PJSearchUdp() override;
 
     void SetTargets(QList<QHostAddress> targets);
-    // The socket binds to any IPv4 address and uses port 5320 on both ends unless told otherwise.
+    // The socket binds to any IPv4 address unless told otherwise; port 5320 on both ends.
     void SetLocalAddress(const QHostAddress& address);
-    void SetPort(quint16 port);
 
     // False when there is no IPv4 own address or the socket cannot be bound.
     bool StartSearch(uint type);
