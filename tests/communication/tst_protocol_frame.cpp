@@ -71,6 +71,8 @@ private slots:
         ProtocolProbe p;
         p.begin_message('A');
         QCOMPARE(toByteArray(p.write_hex2(0xAB)), QByteArray("AB"));
+        QCOMPARE(p.comments.last().second,
+                 QStringLiteral("Write value 171 ('ABh' encoded as 2 bytes -> 41h 42h)"));
         QCOMPARE(toByteArray(p.write_hex4(0x10CB)), QByteArray("10CB"));
         QCOMPARE(
             p.comments.last().second,
@@ -80,7 +82,11 @@ private slots:
         QCOMPARE(p.comments.last().second,
                  QStringLiteral("Read 'x' value 10 (encoded as 2 bytes 30h 61h -> '0ah')"));
         QCOMPARE(int(p.read_hex2()), 0xFF);
+        QCOMPARE(p.comments.last().second,
+                 QStringLiteral("Read value 255 (encoded as 2 bytes 46h 66h -> 'Ffh')"));
         QCOMPARE(int(p.read_hex4()), 0x12C0); // a non-hex character counts as 0
+        QCOMPARE(p.comments.last().second,
+                 QStringLiteral("Read value 4800 (encoded as 4 bytes 31h 32h 63h 5ah -> '12cZh')"));
         // Past the end of the body the readers give 0 and never read beyond.
         QCOMPARE(int(p.read_hex4()), 0);
         QCOMPARE(int(p.read_hex2()), 0);
