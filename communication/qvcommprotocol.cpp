@@ -5,6 +5,8 @@
 #include "tlancomm.h"
 #include "trs232comm.h"
 
+#include <QStringList>
+
 namespace {
 QString hex2(int value) {
     return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0'));
@@ -15,6 +17,14 @@ QString chars(const QList<unsigned char>& digits) {
     for (unsigned char c : digits)
         text += QLatin1Char(char(c));
     return text;
+}
+
+// "31h 30h": the character codes of a run of digits, as the log shows them.
+QString codes(const QList<unsigned char>& digits) {
+    QStringList parts;
+    for (unsigned char c : digits)
+        parts << hex2(c) + QLatin1Char('h');
+    return parts.join(QLatin1Char(' '));
 }
 } // namespace
 
@@ -128,24 +138,23 @@ unsigned char QVCommProtocol::hex_pair_to_byte(char high, char low) {
     return static_cast<unsigned char>(digit(high) * 16 + digit(low));
 }
 
-QList<unsigned char> QVCommProtocol::write_hex2(unsigned char value) {
-    const QList<unsigned char> digits = byte_to_hex2(value);
-    emit comment_text(QStringLiteral("Write value %1 ('%4h' encoded as 2 bytes -> %2h %3h)")
-                          .arg(value)
-                          .arg(hex2(digits[0]), hex2(digits[1]), chars(digits)),
-                      CommentField);
+QList<unsigned char> QVCommProtocol::write_digits(unsigned short value, int count) {
+    QList<unsigned char> digits;
+    for (int shift = 4 * (count - 1); shift >= 0; shift -= 4)
+        digits << nibble_to_hex(value >> shift);
+    emit comment_text(
+        QStringLiteral("Write value %1 ('%2h' encoded as %3 bytes -> %4)")
+            .arg(QString::number(value), chars(digits), QString::number(count), codes(digits)),
+        CommentField);
     return digits;
 }
 
+QList<unsigned char> QVCommProtocol::write_hex2(unsigned char value) {
+    return write_digits(value, 2);
+}
+
 QList<unsigned char> QVCommProtocol::write_hex4(unsigned short value) {
-    QList<unsigned char> digits = byte_to_hex2(value >> 8);
-    digits.append(byte_to_hex2(value & 0xFF));
-    emit comment_text(
-        QStringLiteral("Write value %1 ('%6h' encoded as 4 bytes -> %2h %3h %4h %5h)")
-            .arg(value)
-            .arg(hex2(digits[0]), hex2(digits[1]), hex2(digits[2]), hex2(digits[3]), chars(digits)),
-        CommentField);
-    return digits;
+    return write_digits(value, 4);
 }
 
 // Past the end of the body a reader sees '0' digits, so it yields 0 and never reads beyond.
@@ -153,40 +162,32 @@ unsigned char QVCommProtocol::take_reply_char() {
     return reply_body.isEmpty() ? '0' : reply_body.takeFirst();
 }
 
-unsigned char QVCommProtocol::read_hex2(const char* label) {
-    const QList<unsigned char> digits = {take_reply_char(), take_reply_char()};
-    const unsigned char value = hex_pair_to_byte(char(digits[0]), char(digits[1]));
+unsigned short QVCommProtocol::read_digits(int count, const char* label) {
+    QList<unsigned char> digits;
+    unsigned short value = 0;
+    for (int i = 0; i < count; i += 2) {
+        digits << take_reply_char() << take_reply_char();
+        value = static_cast<unsigned short>(value * 256 +
+                                            hex_pair_to_byte(char(digits[i]), char(digits[i + 1])));
+    }
     const QString name = QString::fromLatin1(label ? label : "");
-    // One pass of arg(), so reply characters such as '%' are never taken for placeholders.
-    const QString number = QString::number(value);
+    // One pass of arg(), and the label outside it, so reply characters such as '%' are never
+    // taken for placeholders.
     emit comment_text(
-        name.isEmpty() ? QStringLiteral("Read value %1 (encoded as 2 bytes %2h %3h -> '%4h')")
-                             .arg(number, hex2(digits[0]), hex2(digits[1]), chars(digits))
-                       : QStringLiteral("Read '%5' value %1 (encoded as 2 bytes %2h %3h -> '%4h')")
-                             .arg(number, hex2(digits[0]), hex2(digits[1]), chars(digits), name),
+        (name.isEmpty() ? QStringLiteral("Read value ")
+                        : QStringLiteral("Read '%1' value ").arg(name)) +
+            QStringLiteral("%1 (encoded as %2 bytes %3 -> '%4h')")
+                .arg(QString::number(value), QString::number(count), codes(digits), chars(digits)),
         CommentField);
     return value;
 }
 
+unsigned char QVCommProtocol::read_hex2(const char* label) {
+    return static_cast<unsigned char>(read_digits(2, label));
+}
+
 unsigned short QVCommProtocol::read_hex4(const char* label) {
-    QList<unsigned char> digits;
-    for (int i = 0; i < 4; ++i)
-        digits << take_reply_char();
-    const unsigned short value =
-        static_cast<unsigned short>(hex_pair_to_byte(char(digits[0]), char(digits[1])) * 256 +
-                                    hex_pair_to_byte(char(digits[2]), char(digits[3])));
-    const QString name = QString::fromLatin1(label ? label : "");
-    const QString number = QString::number(value);
-    emit comment_text(
-        name.isEmpty()
-            ? QStringLiteral("Read value %1 (encoded as 4 bytes %2h %3h %4h %5h -> '%6h')")
-                  .arg(number, hex2(digits[0]), hex2(digits[1]), hex2(digits[2]), hex2(digits[3]),
-                       chars(digits))
-            : QStringLiteral("Read '%7' value %1 (encoded as 4 bytes %2h %3h %4h %5h -> '%6h')")
-                  .arg(number, hex2(digits[0]), hex2(digits[1]), hex2(digits[2]), hex2(digits[3]),
-                       chars(digits), name),
-        CommentField);
-    return value;
+    return read_digits(4, label);
 }
 
 int QVCommProtocol::send_message() {

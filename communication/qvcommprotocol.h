@@ -237,6 +237,9 @@ protected:
     QList<unsigned char> write_hex4(unsigned short value);
     unsigned char read_hex2(const char* label = "");
     unsigned short read_hex4(const char* label = "");
+    // A field of `count` hexadecimal digits (2 or 4), logged as it goes out or comes in.
+    QList<unsigned char> write_digits(unsigned short value, int count);
+    unsigned short read_digits(int count, const char* label);
 
     // Starts a new message in the send buffer: its header, then the body text appended later.
     void begin_message(unsigned char message_type);
