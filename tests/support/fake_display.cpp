@@ -1,7 +1,8 @@
 #include "fake_display.h"
 
+#include "sleep.h"
+
 #include <arpa/inet.h>
-#include <cerrno>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -11,14 +12,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <chrono>
-
 namespace {
-void sleepMs(int ms) {
-    if (ms > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 int hexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
