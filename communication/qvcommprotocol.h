@@ -254,6 +254,14 @@ protected:
     bool long_timeout = false;
 
     // Steps of one command exchange shared by the command families.
+    // The first-byte time-out of most replies.
+    static constexpr int ReplyTimeoutMs = 2000;
+    enum class SendFailure { Returned, Ignored };
+    // Sends the message built so far and reads one reply with the command's first-byte
+    // time-out. A failed write ends the command at once, or, for the commands that await the
+    // reply regardless, is left to the read to report.
+    int send_and_receive(int first_byte_timeout_ms,
+                         SendFailure send_failure = SendFailure::Returned);
     struct BodyLength {
         int min;
         int max;
@@ -309,14 +317,8 @@ protected:
     int await_completion(const QString& title, unsigned short code, int* result);
 
     // Steps of the core display commands.
-    enum class SendFailure { Returned, Ignored };
     // Appends literal hexadecimal digits such as "C203" to the message being built.
     void append_digits(const char* digits);
-    // Sends the message built so far and reads one reply with the command's first-byte
-    // time-out. A failed write ends the command at once, or, for the commands that await the
-    // reply regardless, is left to the read to report.
-    int send_and_receive(int first_byte_timeout_ms,
-                         SendFailure send_failure = SendFailure::Returned);
     int reply_length() const { return reply_body.size(); }
     bool reply_type_is(char type) const { return reply_message_type == type; }
     // Ends a text at its first line feed, as the identity and version texts are stored.

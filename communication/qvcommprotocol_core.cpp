@@ -9,7 +9,6 @@
 using namespace ResultCode;
 
 namespace {
-constexpr int ReplyTimeoutMs = 2000;
 // The display answers these only once the work is done.
 constexpr int SlowReplyTimeoutMs = 6000;
 constexpr int ParameterReplyLength = 16;
@@ -26,13 +25,6 @@ void QVCommProtocol::delay(int ms) {
 void QVCommProtocol::append_digits(const char* digits) {
     for (const char* c = digits; *c; ++c)
         send_buffer.append(static_cast<unsigned char>(*c));
-}
-
-int QVCommProtocol::send_and_receive(int first_byte_timeout_ms, SendFailure send_failure) {
-    const int sent = send_message();
-    if (sent != 0 && send_failure == SendFailure::Returned)
-        return sent;
-    return receive_reply(first_byte_timeout_ms, false);
 }
 
 void QVCommProtocol::end_at_line_feed(char* text, int capacity) {

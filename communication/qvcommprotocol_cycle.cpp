@@ -3,8 +3,6 @@
 #include "result_codes.h"
 
 namespace {
-constexpr int ReplyTimeoutMs = 2000;
-
 // Writes characters into a caller's buffer of `capacity` bytes, dropping what does not fit
 // and keeping room for the NUL.
 class BoundedText {
@@ -42,10 +40,15 @@ int QVCommProtocol::check_length(BodyLength length) const {
     return size < length.min || size > length.max ? ResultCode::ReplyTooShort : 0;
 }
 
+int QVCommProtocol::send_and_receive(int first_byte_timeout_ms, SendFailure send_failure) {
+    const int sent = send_message();
+    if (sent != 0 && send_failure == SendFailure::Returned)
+        return sent;
+    return receive_reply(first_byte_timeout_ms, false);
+}
+
 int QVCommProtocol::exchange(BodyLength length, bool command_reply) {
-    int result = send_message();
-    if (result == 0)
-        result = receive_reply(ReplyTimeoutMs, false);
+    const int result = send_and_receive(ReplyTimeoutMs);
     if (result != 0)
         return result;
     if (command_reply && reply_message_type != 'B')
