@@ -1,8 +1,6 @@
 #include "qvcommprotocol_retry.h"
 
-QVCommProtocol_retry::QVCommProtocol_retry(QObject* parent) : QVCommProtocol(parent) {
-    QVCommProtocol::retry_count = 3;
-}
+QVCommProtocol_retry::QVCommProtocol_retry(QObject* parent) : QVCommProtocol(parent) {}
 
 int QVCommProtocol_retry::open_interface(QString address, int interface_type) {
     remembered_address = address;
