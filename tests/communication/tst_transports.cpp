@@ -100,13 +100,20 @@ private slots:
     void normalisedAddresses_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("normal");
-        QTest::newRow("leading zeros") << "192.168.000.010" << "192.168.0.10";
-        QTest::newRow("plain") << "10.1.2.3" << "10.1.2.3";
-        QTest::newRow("spaces") << " 127.0.0.001 " << "127.0.0.1";
-        QTest::newRow("out of range") << "1.2.3.256" << "1.2.3.256";
-        QTest::newRow("three parts") << "1.2.3" << "1.2.3";
-        QTest::newRow("sign") << "1.2.3.+4" << "1.2.3.+4";
-        QTest::newRow("host name") << "display.local" << "display.local";
+        QTest::newRow("leading zeros") << "192.168.000.010"
+                                       << "192.168.0.10";
+        QTest::newRow("plain") << "10.1.2.3"
+                               << "10.1.2.3";
+        QTest::newRow("spaces") << " 127.0.0.001 "
+                                << "127.0.0.1";
+        QTest::newRow("out of range") << "1.2.3.256"
+                                      << "1.2.3.256";
+        QTest::newRow("three parts") << "1.2.3"
+                                     << "1.2.3";
+        QTest::newRow("sign") << "1.2.3.+4"
+                              << "1.2.3.+4";
+        QTest::newRow("host name") << "display.local"
+                                   << "display.local";
     }
     void normalisedAddresses() {
         QFETCH(QString, text);
@@ -180,7 +187,8 @@ private slots:
         });
         ProtocolProbe p;
         QCOMPARE(p.open_interface(fake.portName(), 2), 0);
-        QCOMPARE(p.comments.first().second, QStringLiteral("Opening COM Port: %1").arg(fake.portName()));
+        QCOMPARE(p.comments.first().second,
+                 QStringLiteral("Opening COM Port: %1").arg(fake.portName()));
         p.message('A', "01D6");
         QCOMPARE(p.send_message(), 0);
         QCOMPARE(p.receive_reply(1000, false), 0);
@@ -195,6 +203,7 @@ private slots:
         QList<SerialPortInfo> ports = {SerialPortInfo()};
         const int count = listSerialPorts(ports);
         QCOMPARE(count, ports.size());
+        QVERIFY(!ports.contains(SerialPortInfo())); // the list is replaced, not added to
     }
 };
 
