@@ -40,7 +40,9 @@ bool SerialPort::configure() {
            setLine(port, &QSerialPort::setRequestToSend);
 }
 
-bool SerialPort::isOpen() const { return port->isOpen(); }
+bool SerialPort::isOpen() const {
+    return port->isOpen();
+}
 
 void SerialPort::close() {
     if (port->isOpen())
@@ -54,7 +56,9 @@ void SerialPort::purge() {
     port->readAll();
 }
 
-void SerialPort::clearErrors() { port->clearError(); }
+void SerialPort::clearErrors() {
+    port->clearError();
+}
 
 bool SerialPort::readByte(unsigned char* out, int timeoutMs) {
     if (!port->isOpen())
@@ -84,7 +88,9 @@ qint64 SerialPort::write(const QByteArray& bytes, int timeoutMs) {
     return queued - port->bytesToWrite();
 }
 
-QString SerialPort::errorString() const { return port->errorString(); }
+QString SerialPort::errorString() const {
+    return port->errorString();
+}
 
 QList<SerialPortInfo> availableSerialPorts() {
     QList<SerialPortInfo> list;
