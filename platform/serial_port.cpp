@@ -40,10 +40,6 @@ bool SerialPort::configure() {
            setLine(port, &QSerialPort::setRequestToSend);
 }
 
-bool SerialPort::isOpen() const {
-    return port->isOpen();
-}
-
 void SerialPort::close() {
     if (port->isOpen())
         port->close();
@@ -86,10 +82,6 @@ qint64 SerialPort::write(const QByteArray& bytes, int timeoutMs) {
             break;
     }
     return queued - port->bytesToWrite();
-}
-
-QString SerialPort::errorString() const {
-    return port->errorString();
 }
 
 QList<SerialPortInfo> availableSerialPorts() {

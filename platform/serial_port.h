@@ -18,7 +18,6 @@ public:
 
     // Opens and configures the port; false when either step fails (the port is then closed).
     bool open(const QString& name);
-    bool isOpen() const;
     void close();
     // Discards unsent output and unread input.
     void purge();
@@ -28,7 +27,6 @@ public:
     bool readByte(unsigned char* out, int timeoutMs);
     // Writes the bytes; returns how many were written within timeoutMs.
     qint64 write(const QByteArray& bytes, int timeoutMs);
-    QString errorString() const;
 
 private:
     bool configure();
