@@ -10,11 +10,6 @@ QByteArray padded(QByteArray reply, int length) {
     return reply;
 }
 
-// The text of a hexadecimal-coded name.
-QByteArray decodedText(const QByteArray& hex) {
-    return QByteArray::fromHex(hex);
-}
-
 // A body's sub-command and the code the reply carries.
 int sub(const QByteArray& body) {
     return int(M::field(body, 4, 2));
@@ -188,7 +183,7 @@ void DisplayFamilies::addSetUp(DisplayModel& model) {
         case 0:
             return "CB0400" + M::hexText(inputName);
         case 1:
-            inputName = decodedText(body.mid(6));
+            inputName = QByteArray::fromHex(body.mid(6));
             return "CB040100";
         case 2:
             inputName.clear();
@@ -196,7 +191,7 @@ void DisplayFamilies::addSetUp(DisplayModel& model) {
         case 3:
             return "CB040300" + M::hex2(terminal) + M::hexText(terminalNames.value(terminal));
         case 4:
-            terminalNames.insert(terminal, decodedText(body.mid(8)));
+            terminalNames.insert(terminal, QByteArray::fromHex(body.mid(8)));
             return "CB040400";
         case 5:
             terminalNames.remove(terminal);
