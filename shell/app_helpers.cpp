@@ -1,5 +1,6 @@
 #include "app_helpers.h"
 
+#include "ip_address.h"
 #include "neighbour_table.h"
 #include "string_resource.h"
 #include "system_folders.h"
@@ -55,29 +56,6 @@ QString macAddressForIp(QString ip) {
     // Through the number and back, so the table is searched for the address's plain form.
     const uint address = ipTextToUInt(ip);
     return address == 0 ? QString() : neighbourMacAddress(ipUIntToText(address));
-}
-
-QString ipUIntToText(uint ip) {
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg((ip >> 24) & 0xFF)
-        .arg((ip >> 16) & 0xFF)
-        .arg((ip >> 8) & 0xFF)
-        .arg(ip & 0xFF);
-}
-
-uint ipTextToUInt(QString text) {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 4)
-        return 0;
-    uint ip = 0;
-    for (const QString& part : parts) {
-        bool ok = false;
-        const uint value = part.toUInt(&ok, 10);
-        if (!ok || value > 255)
-            return 0;
-        ip = (ip << 8) | value;
-    }
-    return ip;
 }
 
 QTreeWidgetItem* findTreeChildByText(QTreeWidgetItem* parent, QString text) {

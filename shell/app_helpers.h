@@ -17,9 +17,6 @@ QString appDataFolderUnder(const QString& base, const QString& fallbackBase, boo
 
 // The MAC address of an IPv4 address, "00-1a-2b-3c-4d-5e", or "" when unknown.
 QString macAddressForIp(QString ip);
-QString ipUIntToText(uint ip);
-// 0 unless the text is exactly four dot-separated decimal numbers from 0 to 255.
-uint ipTextToUInt(QString text);
 QTreeWidgetItem* findTreeChildByText(QTreeWidgetItem* parent, QString text);
 // The manufacture month encoded in a serial number, or a null date.
 QDate manufactureDateFromSerial(QString serial);

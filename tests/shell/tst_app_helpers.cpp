@@ -8,27 +8,6 @@ class AppHelpersTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void ipConversions_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<uint>("ip");
-        QTest::newRow("lan") << "192.168.0.10" << 0xC0A8000Au;
-        QTest::newRow("top") << "255.255.255.255" << 0xFFFFFFFFu;
-        QTest::newRow("zero") << "0.0.0.0" << 0u;
-        QTest::newRow("three parts") << "192.168.0" << 0u;
-        QTest::newRow("part above 255") << "192.168.0.256" << 0u;
-        QTest::newRow("empty part") << "192.168..10" << 0u;
-        QTest::newRow("five parts") << "1.2.3.4.5" << 0u;
-        QTest::newRow("negative") << "1.2.3.-4" << 0u;
-        QTest::newRow("letters") << "a.b.c.d" << 0u;
-    }
-    void ipConversions() {
-        QFETCH(QString, text);
-        QFETCH(uint, ip);
-        QCOMPARE(ipTextToUInt(text), ip);
-        if (ip != 0)
-            QCOMPARE(ipUIntToText(ip), text);
-    }
-
     void manufactureDates_data() {
         QTest::addColumn<QString>("serial");
         QTest::addColumn<QDate>("date");

@@ -4,7 +4,6 @@
 #include "fake_display.h"
 #include "lm_communications_interface_configure_widget.h"
 #include "lm_information_dialog.h"
-#include "monitor_address.h"
 #include "program_globals.h"
 #include "zetqvtoolmainwindow.h"
 
@@ -243,30 +242,6 @@ private slots:
         QCOMPARE(FakeDisplay::destinationOf(fake.requests().first()), '*');
         QCOMPARE(w.ui.communications_interface_widget->get_interface_info().m_monitor_id, selected);
         QCOMPARE(w.ui.statusBar->currentMessage().isEmpty(), selected != 0x40 + 3);
-    }
-
-    void monitorIdToAddress_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("address");
-        QTest::newRow("1") << "1" << 0x41;
-        QTest::newRow("7") << "7" << 0x47;
-        QTest::newRow("100") << "100" << 0xA4;
-        QTest::newRow("ALL") << "ALL" << 0x2A;
-        QTest::newRow("All") << "All" << 0x2A;
-        QTest::newRow("group a") << "group a" << 0x31;
-        QTest::newRow("Group J") << "Group J" << 0x3A;
-        QTest::newRow("0") << "0" << 0;
-        QTest::newRow("101") << "101" << 0;
-        QTest::newRow("Group K") << "Group K" << 0;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("letters") << "abc" << 0;
-        QTest::newRow("sign") << "+5" << 0;
-        QTest::newRow("huge") << "4294967361" << 0;
-    }
-    void monitorIdToAddress() {
-        QFETCH(QString, text);
-        QFETCH(int, address);
-        QCOMPARE(monitor_id_to_address(text), address);
     }
 
     void navigationTreeShowsEveryPage() {

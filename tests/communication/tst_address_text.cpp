@@ -1,0 +1,58 @@
+#include "ip_address.h"
+#include "monitor_address.h"
+
+#include <QtTest>
+
+// The texts of addresses: IPv4 dotted text and monitor IDs.
+class AddressTextTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ipConversions_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<uint>("ip");
+        QTest::newRow("lan") << "192.168.0.10" << 0xC0A8000Au;
+        QTest::newRow("top") << "255.255.255.255" << 0xFFFFFFFFu;
+        QTest::newRow("zero") << "0.0.0.0" << 0u;
+        QTest::newRow("three parts") << "192.168.0" << 0u;
+        QTest::newRow("part above 255") << "192.168.0.256" << 0u;
+        QTest::newRow("empty part") << "192.168..10" << 0u;
+        QTest::newRow("five parts") << "1.2.3.4.5" << 0u;
+        QTest::newRow("negative") << "1.2.3.-4" << 0u;
+        QTest::newRow("letters") << "a.b.c.d" << 0u;
+    }
+    void ipConversions() {
+        QFETCH(QString, text);
+        QFETCH(uint, ip);
+        QCOMPARE(ipTextToUInt(text), ip);
+        if (ip != 0)
+            QCOMPARE(ipUIntToText(ip), text);
+    }
+
+    void monitorIdToAddress_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("address");
+        QTest::newRow("1") << "1" << 0x41;
+        QTest::newRow("7") << "7" << 0x47;
+        QTest::newRow("100") << "100" << 0xA4;
+        QTest::newRow("ALL") << "ALL" << 0x2A;
+        QTest::newRow("All") << "All" << 0x2A;
+        QTest::newRow("group a") << "group a" << 0x31;
+        QTest::newRow("Group J") << "Group J" << 0x3A;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("101") << "101" << 0;
+        QTest::newRow("Group K") << "Group K" << 0;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("letters") << "abc" << 0;
+        QTest::newRow("sign") << "+5" << 0;
+        QTest::newRow("huge") << "4294967361" << 0;
+    }
+    void monitorIdToAddress() {
+        QFETCH(QString, text);
+        QFETCH(int, address);
+        QCOMPARE(monitor_id_to_address(text), address);
+    }
+};
+
+QTEST_GUILESS_MAIN(AddressTextTest)
+#include "tst_address_text.moc"
