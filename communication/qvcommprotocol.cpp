@@ -1,5 +1,6 @@
 #include "qvcommprotocol.h"
 
+#include "monitor_data.h"
 #include "result_codes.h"
 #include "tdummycomm.h"
 #include "tlancomm.h"
@@ -40,13 +41,13 @@ int QVCommProtocol::open_interface(QString address, int interface_type) {
     delete transport;
     transport = nullptr;
     switch (interface_type) {
-    case 1:
+    case InterfaceType::Lan:
         emit comment_text(
             QStringLiteral("Connecting to TCP/IP address: %1, Port: 7142").arg(address),
             CommentConnection);
         transport = new TLANComm;
         break;
-    case 2:
+    case InterfaceType::Rs232:
         emit comment_text(QStringLiteral("Opening COM Port: %1").arg(address), CommentConnection);
         transport = new TRS232Comm;
         break;
@@ -210,6 +211,7 @@ int QVCommProtocol::send_message() {
     send_buffer.append(checksum());
     send_buffer.append(CR);
     emit transfer_data(send_buffer, TrafficSent);
+    ++messages_handed_over;
     return transport->Write(send_buffer, write_timeout());
 }
 
@@ -318,6 +320,7 @@ int QVCommProtocol::receive_reply(int first_byte_timeout_ms, bool accept_any_sou
 int QVCommProtocol::send_raw(QList<unsigned char> bytes) {
     if (!transport)
         return ResultCode::NotConnected;
+    ++messages_handed_over;
     const int result = transport->Write(bytes, write_timeout());
     emit transfer_data(bytes, TrafficSent);
     return result;

@@ -246,6 +246,9 @@ protected:
     int write_timeout() const;
 
     int retry_count = 3;
+    // Counts the messages handed to the transport, so that a caller can tell a request that
+    // was refused before sending from one that failed on the link.
+    int messages_handed_over = 0;
     TBasicComm* transport;
     int destination_address = 0x41;
     QList<unsigned char> send_buffer;

@@ -226,6 +226,8 @@ protected:
     // Runs command() until it succeeds or the retry count is spent; before each repetition
     // pauses pause_ms and re-opens the remembered interface (a failed re-open counts as a
     // failed try). Returns the last try's result; a success is followed by SuccessPauseMs.
+    // A request that the engine refused before sending anything (a value out of range, a body
+    // too long) is not repeated: it would be refused again.
     template <typename Command> int retried(int pause_ms, Command command);
 
 private:
@@ -241,8 +243,13 @@ template <typename Command> int QVCommProtocol_retry::retried(int pause_ms, Comm
             delay(pause_ms);
             result = QVCommProtocol::open_interface(remembered_address, remembered_type);
         }
-        if (result == 0)
+        if (result == 0) {
+            const int handed_over = messages_handed_over;
+            const bool connected = transport != nullptr;
             result = command();
+            if (result != 0 && connected && messages_handed_over == handed_over)
+                return result;
+        }
         ++attempt;
         if (result == 0) {
             delay(SuccessPauseMs);

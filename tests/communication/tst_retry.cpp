@@ -236,6 +236,20 @@ private slots:
         QCOMPARE(int(codes[1]), 0xD0);
     }
 
+    // A request that the engine refuses before sending goes out on no try and waits for nothing.
+    void refusedRequestsAreNotRepeated() {
+        Rig rig("127.0.0.41");
+        auto& [model, fake, p] = rig;
+        QCOMPARE(p.open_interface(fake.address(), 1), 0);
+        unsigned int value = 0x10032, max = 0;
+        unsigned char result = 0, type = 0;
+        QCOMPARE(p.set_parameter(0, 0x10, value, max, result, type), ResultCode::TooManyValues);
+        value = 0x10032;
+        QCOMPARE(p.set_vcp(0x0010, value, max, result, type), ResultCode::TooManyValues);
+        QVERIFY(fake.requests().isEmpty());
+        QVERIFY(p.pauses.isEmpty());
+    }
+
     // get_vcp and set_vcp repeat around the repeated get_parameter and set_parameter.
     void nesting() {
         Rig rig("127.0.0.41");
