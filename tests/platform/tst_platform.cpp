@@ -44,9 +44,9 @@ private slots:
                                                   << "aa-bb-cc-dd-ee-ff";
         QTest::newRow("incomplete entry") << "127.0.0.7"
                                           << "";
-        QTest::newRow("absent") << "127.0.0.8"
+        QTest::newRow("absent") << "127.0.0.4"
                                 << "";
-        QTest::newRow("prefix of another address") << "127.0.0.1"
+        QTest::newRow("prefix of another address") << "127.0.0.8"
                                                    << "";
         QTest::newRow("malformed address") << "127.0.0.9"
                                            << "";
@@ -59,7 +59,7 @@ private slots:
             "127.0.0.5        0x1         0x2         00:1a:2b:3c:4d:5e     *        lo\n"
             "127.0.0.6        0x1         0x2         AA:BB:CC:DD:EE:FF     *        lo\n"
             "127.0.0.7        0x1         0x0         00:00:00:00:00:00     *        lo\n"
-            "127.0.0.10       0x1         0x2         00:1a:2b:3c:4d:5f     *        lo\n"
+            "127.0.0.88       0x1         0x2         00:1a:2b:3c:4d:5f     *        lo\n"
             "127.0.0.9        0x1         0x2         00:1a:2b:3c:4d        *        lo\n");
         QCOMPARE(macFromArpTable(table, ip), mac);
     }
