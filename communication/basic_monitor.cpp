@@ -10,9 +10,8 @@
 
 basic_monitor::basic_monitor(QObject* parent, QVCommProtocol_retry* protocol)
     : QObject(parent), m_protocol(protocol ? protocol : new QVCommProtocol_retry) {
-    connect(m_protocol, SIGNAL(transfer_data(QList<unsigned char>, int)), this,
-            SLOT(transfer_data(QList<unsigned char>, int)));
-    connect(m_protocol, SIGNAL(comment_text(QString, int)), this, SLOT(comment_text(QString, int)));
+    connect(m_protocol, &QVCommProtocol::transfer_data, this, &basic_monitor::transfer_data);
+    connect(m_protocol, &QVCommProtocol::comment_text, this, &basic_monitor::comment_text);
 }
 
 basic_monitor::~basic_monitor() {
