@@ -15,8 +15,6 @@ const QString greenIcon = QStringLiteral(":/images/Resources/green circle icon.p
 const QString redIcon = QStringLiteral(":/images/Resources/red circle icon.png");
 const QString failIcon = QStringLiteral(":/images/Resources/alerts_red_icon_20.png");
 
-enum InterfaceType { LanInterface = 1, Rs232Interface = 2, DummyInterface = 3 };
-
 // Windows numbers its ports COM1..COM16; elsewhere the list holds the ports present and a device
 // path may be typed by hand.
 QStringList fixedComPortNames() {
@@ -121,25 +119,25 @@ monitor_data LM_communications_interface_configure_widget::get_interface_info() 
     d.m_monitor_id = ui->display_ID_comboBox->currentData().toInt();
     d.m_monitor_id_string = ui->display_ID_comboBox->currentText();
     if (ui->lan_radioButton->isChecked()) {
-        d.communicationsInterfaceType = LanInterface;
+        d.communicationsInterfaceType = InterfaceType::Lan;
         // Qt would read "010" as octal: store and connect to the decimal reading.
         d.s_communicationsInterfacePortName = normalizedIPv4(ui->ip_address_lineEdit->text());
     } else if (ui->rs232_radioButton->isChecked()) {
-        d.communicationsInterfaceType = Rs232Interface;
+        d.communicationsInterfaceType = InterfaceType::Rs232;
         d.s_communicationsInterfacePortName = ui->com_port_comboBox->currentText();
     } else {
-        d.communicationsInterfaceType = DummyInterface;
+        d.communicationsInterfaceType = InterfaceType::Dummy;
     }
     return d;
 }
 
 void LM_communications_interface_configure_widget::set_interface_info(monitor_data d) {
     switch (d.communicationsInterfaceType) {
-    case LanInterface:
+    case InterfaceType::Lan:
         ui->lan_radioButton->setChecked(true);
         ui->ip_address_lineEdit->setText(normalizedIPv4(d.s_communicationsInterfacePortName));
         break;
-    case DummyInterface:
+    case InterfaceType::Dummy:
         ui->dummy_interface_radioButton->setChecked(true);
         ui->ip_address_lineEdit->setText(normalizedIPv4(d.s_communicationsInterfacePortName));
         break;
@@ -152,7 +150,7 @@ void LM_communications_interface_configure_widget::set_interface_info(monitor_da
     ui->display_ID_comboBox->setCurrentIndex(ui->display_ID_comboBox->findData(d.m_monitor_id));
     update_ui_state();
 
-    completer.reset(new QCompleter(QStringList{QStringLiteral("192.168.0.10")}));
+    completer.reset(new QCompleter(QStringList{QLatin1String(kDefaultLanAddress)}));
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     ui->ip_address_lineEdit->setCompleter(completer.get());

@@ -2,6 +2,7 @@
 #include "zetqvtoolmainwindow.h"
 
 #include "basic_monitor.h"
+#include "command_scope.h"
 #include "lm_communications_interface_configure_widget.h"
 #include "lm_information_dialog.h"
 #include "program_globals.h"
@@ -21,10 +22,6 @@ const char kDirtyNotice[] =
     "<img src=\":/images/Resources/warning.png\"><font COLOR=red>Notice: Unsaved changes. Click "
     "<b>Save All Settings</b> when done to save changes to the display.";
 constexpr int kConfirmationMs = 10000;
-// The set temperatures of the fan-control sensors: writing one re-reads the page.
-bool isFanSetTemperature(uint opcode) {
-    return opcode == 0x10E0 || opcode == 0x10E2 || opcode == 0x10E4;
-}
 
 QString errorText(int result) {
     QString text;
@@ -76,28 +73,60 @@ void ZETQVToolMainWindow::show_error_status(int result) {
 }
 
 void ZETQVToolMainWindow::update_vcp(uint opcode, uint& value) {
-    if (!open_for_command())
+    CommandScope frame(*this);
+    if (!frame)
         return;
-    int result;
-    {
-        WaitCursor wait;
-        uint written = value;
-        result = g_basic_monitor->set_vcp_value(opcode, &written);
-        if (result == 0) {
-            emit settings_dirty(true);
-            result = g_basic_monitor->get_vcp_value(opcode, &value);
-        }
-        show_error_status(result);
+    uint written = value;
+    int result = g_basic_monitor->set_vcp_value(opcode, &written);
+    if (result == 0) {
+        emit settings_dirty(true);
+        result = g_basic_monitor->get_vcp_value(opcode, &value);
     }
-    close_after_command();
+    frame.report(result);
+}
+
+void ZETQVToolMainWindow::set_settings_dirty(bool dirty) {
+    emit settings_dirty(dirty);
 }
 
 void ZETQVToolMainWindow::queue_slider_change(QSlider* slider, uint opcode) {
-    slider_queue->queue(slider, opcode);
+    queue_slider_write(slider, opcode,
+                       [this, slider, opcode] { write_slider_value(slider, opcode); });
 }
 
 void ZETQVToolMainWindow::queue_spinbox_change(QSpinBox* spinbox, uint opcode) {
-    spinbox_queue->queue(spinbox, opcode);
+    queue_spinbox_write(spinbox, opcode, [this, spinbox, opcode] {
+        uint value = uint(spinbox->value());
+        const uint before = value;
+        update_vcp(opcode, value);
+        if (value != before)
+            emit update_spinbox_control(spinbox, int(value));
+    });
+}
+
+void ZETQVToolMainWindow::queue_slider_write(QSlider* slider, uint key, Write write) {
+    slider_queue->queue(slider, key, std::move(write));
+}
+
+void ZETQVToolMainWindow::queue_spinbox_write(QSpinBox* spinbox, uint key, Write write) {
+    spinbox_queue->queue(spinbox, key, std::move(write));
+}
+
+void ZETQVToolMainWindow::write_slider_value(QSlider* slider, uint opcode) {
+    uint value = uint(slider->value());
+    const uint before = value;
+    update_vcp(opcode, value);
+    if (value != before)
+        emit update_slider_control(slider, int(value));
+}
+
+void ZETQVToolMainWindow::set_long_operation(bool running) {
+    long_operation = running;
+    release_held_writes();
+}
+
+void ZETQVToolMainWindow::set_process_events_while_logging(bool on) {
+    process_events_while_logging = on;
 }
 
 void ZETQVToolMainWindow::release_held_writes() {
@@ -111,44 +140,25 @@ void ZETQVToolMainWindow::release_held_writes() {
         spinbox_queue->queueTimer()->start(0);
 }
 
-void ZETQVToolMainWindow::slider_timer_timeout() {
+void ZETQVToolMainWindow::run_queue(WriteBehindQueue& queue) {
     // A write must never replace the connection of a command or refresh still running.
     if (frame_busy()) {
         writes_held = true;
         return;
     }
-    while (!slider_queue->isEmpty()) {
-        const auto entry = slider_queue->takeFirst();
-        if (!entry.widget)
-            continue;
-        uint value = uint(entry.widget->value());
-        const uint before = value;
-        update_vcp(entry.opcode, value);
-        if (value != before)
-            emit update_slider_control(entry.widget, int(value));
-        if (isFanSetTemperature(entry.opcode))
-            tabChanged(ui.stackedWidget->currentIndex());
+    while (!queue.isEmpty()) {
+        const WriteBehindQueue::Entry entry = queue.takeFirst();
+        if (entry.widget)
+            entry.write();
     }
 }
 
+void ZETQVToolMainWindow::slider_timer_timeout() {
+    run_queue(*slider_queue);
+}
+
 void ZETQVToolMainWindow::spinbox_timer_timeout() {
-    if (frame_busy()) {
-        writes_held = true;
-        return;
-    }
-    while (!spinbox_queue->isEmpty()) {
-        const auto entry = spinbox_queue->takeFirst();
-        if (!entry.widget)
-            continue;
-        uint value = uint(entry.widget->value());
-        const uint before = value;
-        if (entry.opcode == 0xFFF1)
-            standby_time_write_pushButton();
-        else if (entry.opcode != 0xFFF0) // the power-save time write belongs to its page
-            update_vcp(entry.opcode, value);
-        if (value != before)
-            emit update_spinbox_control(entry.widget, int(value));
-    }
+    run_queue(*spinbox_queue);
 }
 
 void ZETQVToolMainWindow::update_silder_control_value(QSlider* control, int value) {
@@ -161,40 +171,19 @@ void ZETQVToolMainWindow::update_spinbox_control_value(QSpinBox* control, int va
         control->setValue(value);
 }
 
-void ZETQVToolMainWindow::standby_time_write_pushButton() {
-    if (!open_for_command())
-        return;
-    ui.power_save_status_lineEdit->clear();
-    int result;
-    {
-        WaitCursor wait;
-        int display_result = 0;
-        result = g_basic_monitor->auto_standby_time_write(
-            static_cast<unsigned char>(ui.standby_time_spinBox->value()), &display_result);
-        if (result == 0)
-            ui.power_save_status_lineEdit->setText(
-                QStringLiteral("%1 (%2)")
-                    .arg(display_result)
-                    .arg(display_result == 0 ? QStringLiteral("OK") : QStringLiteral("Error")));
-    }
-    show_error_status(result);
-    close_after_command();
-}
-
 void ZETQVToolMainWindow::on_save_settings_pushButton_clicked() {
-    if (!open_for_command())
+    CommandScope frame(*this);
+    if (!frame)
         return;
-    {
-        WaitCursor wait;
-        const int result = g_basic_monitor->save_current_settings();
-        if (result == 0)
-            emit settings_dirty(false);
-        show_error_status(result);
-    }
-    close_after_command();
+    if (frame.report(g_basic_monitor->save_current_settings()) == 0)
+        emit settings_dirty(false);
 }
 
 void ZETQVToolMainWindow::on_reload_settings_pushButton_clicked() {
+    refresh_current_page();
+}
+
+void ZETQVToolMainWindow::refresh_current_page() {
     tabChanged(ui.stackedWidget->currentIndex());
 }
 
@@ -238,26 +227,23 @@ void ZETQVToolMainWindow::communications_interface_verify() {
 }
 
 void ZETQVToolMainWindow::auto_detect_monitor_ID() {
-    if (!open_for_command())
+    CommandScope frame(*this);
+    if (!frame)
         return;
-    {
-        WaitCursor wait;
-        g_basic_monitor->set_monitor_id(0x2A);
-        uint current = 0, max = 0;
-        unsigned char display_result = 0, type = 0;
-        int result = g_basic_monitor->get_parameter(0x023E, &current, &max, &display_result, &type);
-        // A refusal or an ID outside 1..100 is reported and the chosen ID stays: taking it
-        // would select another display, a group, or nothing.
-        if (result == 0 && display_result != 0)
-            result = ResultCode::ReplyError;
-        else if (result == 0 && (current < 1 || current > 100))
-            result = ResultCode::IncorrectReply;
-        if (result == 0) {
-            monitor_data data = ui.communications_interface_widget->get_interface_info();
-            data.m_monitor_id = int(current) + 0x40;
-            ui.communications_interface_widget->set_interface_info(data);
-        }
-        show_error_status(result);
-        close_after_command();
+    g_basic_monitor->set_monitor_id(0x2A);
+    uint current = 0, max = 0;
+    unsigned char display_result = 0, type = 0;
+    int result = g_basic_monitor->get_parameter(0x023E, &current, &max, &display_result, &type);
+    // A refusal or an ID outside 1..100 is reported and the chosen ID stays: taking it would
+    // select another display, a group, or nothing.
+    if (result == 0 && display_result != 0)
+        result = ResultCode::ReplyError;
+    else if (result == 0 && (current < 1 || current > 100))
+        result = ResultCode::IncorrectReply;
+    if (result == 0) {
+        monitor_data data = interface_info();
+        data.m_monitor_id = int(current) + 0x40;
+        ui.communications_interface_widget->set_interface_info(data);
     }
+    frame.report(result);
 }

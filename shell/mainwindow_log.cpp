@@ -1,9 +1,12 @@
 // The window's side of the communications log: protocol signals become coloured lines.
 #include "zetqvtoolmainwindow.h"
 
-#include "lm_communications_interface_configure_widget.h"
 #include "lm_information_dialog.h"
 #include "program_globals.h"
+
+void ZETQVToolMainWindow::log_comment(const QString& text, int type) {
+    comment_text_in(text, type);
+}
 
 void ZETQVToolMainWindow::comment_text_in(QString comment_string, int type) {
     if (!g_information_dialog)
@@ -15,15 +18,13 @@ void ZETQVToolMainWindow::comment_text_in(QString comment_string, int type) {
 void ZETQVToolMainWindow::transfer_data_in(QList<unsigned char> output_buffer, int type) {
     if (!g_information_dialog)
         return;
-    const bool dummy =
-        ui.communications_interface_widget->get_interface_info().communicationsInterfaceType == 3;
-    const LogLine line = log_formatter.traffic(output_buffer, type, dummy);
+    const LogLine line = log_formatter.traffic(output_buffer, type, interface_info().isDummy());
     if (line.level < 0)
         return;
     g_information_dialog->append(line.html, line.level);
     if (type == 1 || type == 2)
         g_information_dialog->append(LogLineFormatter::frameTable(output_buffer), 1);
-    if (long_operation)
+    if (process_events_while_logging)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1000);
 }
 

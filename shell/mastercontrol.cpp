@@ -16,8 +16,8 @@ MasterControl::MasterControl(QObject* parent) : QObject(parent) {
     g_basic_monitor = new basic_monitor(this);
     monitor_data initial;
     initial.m_monitor_id = 0x41;
-    initial.communicationsInterfaceType = 3;
-    initial.s_communicationsInterfacePortName = QStringLiteral("192.168.0.10");
+    initial.communicationsInterfaceType = InterfaceType::Dummy;
+    initial.s_communicationsInterfacePortName = QLatin1String(kDefaultLanAddress);
     g_basic_monitor->set_interface_info(initial);
 }
 

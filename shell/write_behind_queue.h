@@ -1,31 +1,34 @@
 #pragma once
 
 #include <QList>
-#include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
+
+#include <functional>
 
 // Writes of sliders and spin boxes wait until the user has stopped moving them: every change
-// restarts the wait, and each op code is queued once, oldest first, so its widget's value at
-// the time of writing is what goes to the display.
-template <class Widget> class WriteBehindQueue {
+// restarts the wait, and each key (an op code) is queued once, oldest first, so that the
+// widget's value at the time of writing is what its writer sends.
+class WriteBehindQueue {
 public:
     static constexpr int WaitMs = 1500;
+    using Write = std::function<void()>;
 
     struct Entry {
-        QPointer<Widget> widget;
-        uint opcode = 0;
+        QPointer<QWidget> widget; // an entry whose widget is gone writes nothing
+        uint key = 0;
+        Write write;
     };
 
     explicit WriteBehindQueue(QTimer* timer) : timer(timer) { timer->setSingleShot(true); }
 
-    void queue(Widget* widget, uint opcode) {
-        timer->stop();
+    void queue(QWidget* widget, uint key, Write write) {
         timer->start(WaitMs);
         for (const Entry& e : pending)
-            if (e.opcode == opcode)
+            if (e.key == key)
                 return;
-        pending.append({widget, opcode});
+        pending.append({widget, key, std::move(write)});
     }
     bool isEmpty() const { return pending.isEmpty(); }
     Entry takeFirst() { return pending.takeFirst(); }

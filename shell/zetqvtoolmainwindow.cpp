@@ -1,23 +1,29 @@
 #include "zetqvtoolmainwindow.h"
 
-#include "app_helpers.h"
 #include "basic_monitor.h"
 #include "controldefinitions.h"
 #include "lm_communications_interface_configure_widget.h"
+#include "lm_information_dialog.h"
 #include "networkinterfacecard.h"
+#include "page_set.h"
 #include "program_globals.h"
-#include "string_resource.h"
+#include "stored_setting.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QScrollBar>
-#include <QSettings>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
 
 namespace {
-const char kDefaultAddress[] = "192.168.0.10";
+const StoredSetting kIncreasedLanTimeout{"increased_lan_timeout", false};
+const StoredSetting kRetry{"communications_retry", false};
+const StoredSetting kInterfaceType{"communicationsInterfaceType", InterfaceType::Lan};
+const StoredSetting kMonitorId{"m_monitor_id", 0x41};
+const StoredSetting kMonitorIdText{"m_monitor_id_string", QStringLiteral("1")};
+const StoredSetting kPortName{"s_communicationsInterfacePortName",
+                              QLatin1String(kDefaultLanAddress)};
+constexpr int kConnectNavigationMs = 200;
 
 QString controlName(int opcode) {
     return controlDefinitions().find(opcode) ? controlDefinitions().opcodeName(opcode, true)
@@ -28,8 +34,12 @@ QString controlName(int opcode) {
 ZETQVToolMainWindow::ZETQVToolMainWindow(QWidget* parent)
     : QMainWindow(parent, Qt::WindowFlags()), log_formatter(controlName) {
     ui.setupUi(this);
-    long_operation = false;
     g_network_interface_cards = new NetworkInterfaceCard(this);
+
+    int line = 0;
+    // A built-in file that fails to load leaves the definitions empty, without a message.
+    controlDefinitions().load(QStringLiteral(":/text/Resources/controls.txt"), &line);
+    page_set = std::make_unique<PageSet>(PageContext{ui, g_basic_monitor, *this}, this);
 
     read_settings();
     make_connections();
@@ -37,11 +47,6 @@ ZETQVToolMainWindow::ZETQVToolMainWindow(QWidget* parent)
     ui.display_list_tableView->setSelectionMode(QAbstractItemView::SingleSelection);
     ui.display_list_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui.display_list_tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-
-    int line = 0;
-    // A built-in file that fails to load leaves the definitions empty, without a message.
-    controlDefinitions().load(QStringLiteral(":/text/Resources/controls.txt"), &line);
-
     auto* display_list_model = new QStandardItemModel(0, 3, this);
     display_list_model->setHorizontalHeaderLabels(
         {tr("Connection"), tr("Interface"), tr("Monitor ID")});
@@ -49,32 +54,17 @@ ZETQVToolMainWindow::ZETQVToolMainWindow(QWidget* parent)
     ui.display_list_tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui.display_list_tableView->hideColumn(0);
 
-    fill_lists();
-    ui.display_array_size_diagram_widget->showHover(true);
-    ui.display_array_size_diagram_widget->showCurrentlySelectedDisplay(true);
-
     setWindowFlags(windowFlags() ^ Qt::WindowContextHelpButtonHint);
 
-    // The op-code and frame-compensation timers come with the pages that arm them.
-    slider_queue.reset(new WriteBehindQueue<QSlider>(new QTimer(this)));
-    spinbox_queue.reset(new WriteBehindQueue<QSpinBox>(new QTimer(this)));
-    connect(slider_queue->queueTimer(), SIGNAL(timeout()), this, SLOT(slider_timer_timeout()));
-    connect(spinbox_queue->queueTimer(), SIGNAL(timeout()), this, SLOT(spinbox_timer_timeout()));
+    slider_queue = std::make_unique<WriteBehindQueue>(new QTimer(this));
+    spinbox_queue = std::make_unique<WriteBehindQueue>(new QTimer(this));
+    connect(slider_queue->queueTimer(), &QTimer::timeout, this,
+            &ZETQVToolMainWindow::slider_timer_timeout);
+    connect(spinbox_queue->queueTimer(), &QTimer::timeout, this,
+            &ZETQVToolMainWindow::spinbox_timer_timeout);
 
-    settings_dirty_flag = false;
-    connect(ui.control_horizontalSlider, SIGNAL(valueChanged(int)), ui.vcp_value_spinBox,
-            SLOT(setValue(int)));
-    connect(ui.vcp_value_spinBox, SIGNAL(valueChanged(int)), ui.control_horizontalSlider,
-            SLOT(setValue(int)));
-    {
-        const QSignalBlocker blocker(ui.vcp_spinBox);
-        ui.vcp_spinBox->setBase(16);
-        ui.vcp_spinBox->setValue(0x10);
-        ui.vcp_spinBox->setUpperCase(true);
-        ui.vcp_spinBox->setMaximum(0x11FF);
-    }
     build_page_tree();
-    QTimer::singleShot(200, this, SLOT(timeout1()));
+    QTimer::singleShot(kConnectNavigationMs, this, &ZETQVToolMainWindow::timeout1);
 }
 
 ZETQVToolMainWindow::~ZETQVToolMainWindow() {
@@ -82,57 +72,60 @@ ZETQVToolMainWindow::~ZETQVToolMainWindow() {
 }
 
 void ZETQVToolMainWindow::read_settings() {
-    QSettings settings;
-    ui.increased_lan_timeout_checkBox->setChecked(
-        settings.value(QStringLiteral("increased_lan_timeout"), false).toBool());
-    ui.communications_retry_checkBox->setChecked(
-        settings.value(QStringLiteral("communications_retry"), false).toBool());
-    ui.categories_checkBox->setChecked(
-        settings.value(QStringLiteral("list_opcode_by_category"), true).toBool());
-    scan_ip_from =
-        settings.value(QStringLiteral("scan_ip_address_from"), kDefaultAddress).toString();
-    scan_ip_to = settings.value(QStringLiteral("scan_ip_address_to"), "192.168.0.20").toString();
-    if (auto* from = findChild<QLineEdit*>(QStringLiteral("ip_address_from_lineEdit")))
-        from->setText(scan_ip_from);
-    if (auto* to = findChild<QLineEdit*>(QStringLiteral("ip_address_to_lineEdit")))
-        to->setText(scan_ip_to);
-
+    const QSettings settings;
+    ui.increased_lan_timeout_checkBox->setChecked(kIncreasedLanTimeout.read(settings).toBool());
+    ui.communications_retry_checkBox->setChecked(kRetry.read(settings).toBool());
     monitor_data data;
-    data.communicationsInterfaceType =
-        settings.value(QStringLiteral("communicationsInterfaceType"), 1).toInt();
-    data.m_monitor_id = settings.value(QStringLiteral("m_monitor_id"), 65).toInt();
-    data.m_monitor_id_string =
-        settings.value(QStringLiteral("m_monitor_id_string"), "1").toString();
-    data.s_communicationsInterfacePortName =
-        settings.value(QStringLiteral("s_communicationsInterfacePortName"), kDefaultAddress)
-            .toString();
+    data.communicationsInterfaceType = kInterfaceType.read(settings).toInt();
+    data.m_monitor_id = kMonitorId.read(settings).toInt();
+    data.m_monitor_id_string = kMonitorIdText.read(settings).toString();
+    data.s_communicationsInterfacePortName = kPortName.read(settings).toString();
     if (data.s_communicationsInterfacePortName.isEmpty() ||
         data.s_communicationsInterfacePortName == QLatin1String("..."))
-        data.s_communicationsInterfacePortName = QLatin1String(kDefaultAddress);
+        data.s_communicationsInterfacePortName = QLatin1String(kDefaultLanAddress);
     ui.communications_interface_widget->set_interface_info(data);
+    page_set->read_settings(settings);
 }
 
 void ZETQVToolMainWindow::write_settings() {
     QSettings settings;
-    settings.setValue(QStringLiteral("increased_lan_timeout"),
-                      ui.increased_lan_timeout_checkBox->isChecked());
-    settings.setValue(QStringLiteral("communications_retry"),
-                      ui.communications_retry_checkBox->isChecked());
-    settings.setValue(QStringLiteral("list_opcode_by_category"),
-                      ui.categories_checkBox->isChecked());
-    if (auto* from = findChild<QLineEdit*>(QStringLiteral("ip_address_from_lineEdit")))
-        scan_ip_from = from->text();
-    if (auto* to = findChild<QLineEdit*>(QStringLiteral("ip_address_to_lineEdit")))
-        scan_ip_to = to->text();
-    settings.setValue(QStringLiteral("scan_ip_address_from"), scan_ip_from);
-    settings.setValue(QStringLiteral("scan_ip_address_to"), scan_ip_to);
-    const monitor_data data = ui.communications_interface_widget->get_interface_info();
-    settings.setValue(QStringLiteral("communicationsInterfaceType"),
-                      data.communicationsInterfaceType);
-    settings.setValue(QStringLiteral("m_monitor_id"), data.m_monitor_id);
-    settings.setValue(QStringLiteral("m_monitor_id_string"), data.m_monitor_id_string);
-    settings.setValue(QStringLiteral("s_communicationsInterfacePortName"),
-                      data.s_communicationsInterfacePortName);
+    kIncreasedLanTimeout.write(settings, ui.increased_lan_timeout_checkBox->isChecked());
+    kRetry.write(settings, ui.communications_retry_checkBox->isChecked());
+    const monitor_data data = interface_info();
+    kInterfaceType.write(settings, data.communicationsInterfaceType);
+    kMonitorId.write(settings, data.m_monitor_id);
+    kMonitorIdText.write(settings, data.m_monitor_id_string);
+    kPortName.write(settings, data.s_communicationsInterfacePortName);
+    page_set->write_settings(settings);
+}
+
+void ZETQVToolMainWindow::make_connections() {
+    LM_communications_interface_configure_widget* interface = ui.communications_interface_widget;
+    connect(interface, &LM_communications_interface_configure_widget::verify2, this,
+            &ZETQVToolMainWindow::communications_interface_verify);
+    connect(this, &ZETQVToolMainWindow::communications_test_result, interface,
+            &LM_communications_interface_configure_widget::communications_test_result);
+    connect(interface, &LM_communications_interface_configure_widget::auto_detect_monitor_ID, this,
+            &ZETQVToolMainWindow::auto_detect_monitor_ID);
+    if (g_basic_monitor) {
+        connect(g_basic_monitor, &basic_monitor::transfer_data_out, this,
+                &ZETQVToolMainWindow::transfer_data_in);
+        connect(g_basic_monitor, &basic_monitor::comment_text_out, this,
+                &ZETQVToolMainWindow::comment_text_in);
+    }
+    connect(ui.menuView, &QMenu::aboutToShow, this, &ZETQVToolMainWindow::itemMenuAboutToShow);
+    connect(ui.action_Information_Window, &QAction::triggered, this,
+            &ZETQVToolMainWindow::show_information_dialog);
+    connect(this, &ZETQVToolMainWindow::update_slider_control, this,
+            &ZETQVToolMainWindow::update_silder_control_value);
+    connect(this, &ZETQVToolMainWindow::update_spinbox_control, this,
+            &ZETQVToolMainWindow::update_spinbox_control_value);
+    connect(this, &ZETQVToolMainWindow::settings_dirty, this,
+            &ZETQVToolMainWindow::setting_dirty_changed);
+}
+
+monitor_data ZETQVToolMainWindow::interface_info() const {
+    return ui.communications_interface_widget->get_interface_info();
 }
 
 void ZETQVToolMainWindow::resizeEvent(QResizeEvent*) {

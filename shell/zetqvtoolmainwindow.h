@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log_line_formatter.h"
+#include "page_host.h"
 #include "write_behind_queue.h"
 #include "zetqvtoolmainwindow_ui.h"
 
@@ -8,15 +9,16 @@
 
 #include <memory>
 
+class PageSet;
 class QSlider;
 class QSpinBox;
 class QTableView;
-class QTimer;
 class QTreeWidgetItem;
 
-// The program's one main window: builds the form, keeps the settings, and runs every command
-// of its pages inside one frame (open the interface, exchange, report, close).
-class ZETQVToolMainWindow : public QMainWindow {
+// The program's one main window: builds the form, keeps the settings, runs the command frame
+// and the write-behind queues, and switches pages. What the pages do lives in their
+// controllers (PageSet), which reach the window through PageHost.
+class ZETQVToolMainWindow : public QMainWindow, public PageHost {
     Q_OBJECT
 
 public:
@@ -24,34 +26,45 @@ public:
     ~ZETQVToolMainWindow() override;
 
     Ui::ZETQVToolMainWindowClass ui;
+    PageSet& pages() const { return *page_set; }
 
-    // The command frame: every exchange runs between a true open_for_command and
+    // PageHost: the command frame. Every exchange runs between a true open_for_command and
     // close_after_command; show_error_status reports its result.
-    bool open_for_command();
-    void close_after_command();
-    void show_error_status(int result);
-    void queue_slider_change(QSlider* slider, uint opcode);
-    void queue_spinbox_change(QSpinBox* spinbox, uint opcode);
+    bool open_for_command() override;
+    void close_after_command() override;
+    void show_error_status(int result) override;
+    void update_vcp(uint opcode, uint& value) override;
+    void set_settings_dirty(bool dirty) override;
+    void queue_slider_change(QSlider* slider, uint opcode) override;
+    void queue_spinbox_change(QSpinBox* spinbox, uint opcode) override;
+    void queue_slider_write(QSlider* slider, uint key, Write write) override;
+    void queue_spinbox_write(QSpinBox* spinbox, uint key, Write write) override;
+    void write_slider_value(QSlider* slider, uint opcode) override;
+    void set_long_operation(bool running) override;
+    void set_process_events_while_logging(bool on) override;
+    void log_comment(const QString& text, int type) override;
+    monitor_data interface_info() const override;
+    void refresh_current_page() override;
+    QWidget* dialog_parent() override { return this; }
 
-    // Pages, by their index in the page stack, and where the navigation tree shows them.
+    // The pages of the stack: index, where the navigation tree shows it (none for pages it
+    // does not list), and whether showing it reads the display.
     struct PagePath {
         int page;
         const char* path;
+        bool reads = true;
     };
     static const QList<PagePath>& pagePaths();
 
 signals:
-    void update_tile_matrix_selection(int x, int y);
     void update_slider_control(QSlider* control, int value);
     void update_spinbox_control(QSpinBox* control, int value);
     void settings_dirty(bool value);
     void communications_test_result(int value);
 
 public slots:
-    void update_vcp(uint opcode, uint& value);
     void slider_timer_timeout();
     void spinbox_timer_timeout();
-    void standby_time_write_pushButton();
     void on_save_settings_pushButton_clicked();
     void on_reload_settings_pushButton_clicked();
     void setting_dirty_changed(bool value);
@@ -60,28 +73,10 @@ public slots:
     void update_silder_control_value(QSlider* control, int value);
     void update_spinbox_control_value(QSpinBox* control, int value);
 
-    // Navigation and the refreshes the shell owns.
+    // Navigation.
     void timeout1();
     void changePage(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void tabChanged(int tab);
-    void update_power_tab(bool dummy);
-    void update_power_status(int value);
-    void update_power_on_delay_label(int value);
-    void update_group_ID_ui();
-    void update_monitor_group_ID_from_ui();
-    void update_cooling_fans_tab(bool dummy);
-    void update_power_save_tab(bool dummy);
-    void on_group_ID_a_checkBox_stateChanged(int);
-    void on_group_ID_b_checkBox_stateChanged(int);
-    void on_group_ID_c_checkBox_stateChanged(int);
-    void on_group_ID_d_checkBox_stateChanged(int);
-    void on_group_ID_e_checkBox_stateChanged(int);
-    void on_group_ID_f_checkBox_stateChanged(int);
-    void on_group_ID_g_checkBox_stateChanged(int);
-    void on_group_ID_h_checkBox_stateChanged(int);
-    void on_group_ID_i_checkBox_stateChanged(int);
-    void on_group_ID_j_checkBox_stateChanged(int);
-    void on_control_horizontalSlider_valueChanged(int);
 
     // Communications log.
     void transfer_data_in(QList<unsigned char> output_buffer, int type);
@@ -103,26 +98,22 @@ protected:
 private:
     void read_settings();
     void write_settings();
-    void fill_lists();
     void make_connections();
     void build_page_tree();
     void fit_table_to_columns(QTableView* table);
+    // Runs the entries of a queue whose time has come, unless a command is running.
+    void run_queue(WriteBehindQueue& queue);
     // After a command or long operation ends, queued writes that came due inside it run.
     void release_held_writes();
     bool frame_busy() const { return connection_opened || long_operation; }
-    // Reads one op code's current value and maximum, enabling the widget on success (always
-    // with the dummy interface when dummy_rule is set).
-    int read_value_max(uint opcode, uint* current, uint* max, QWidget* widget, bool dummy,
-                       bool dummy_rule = true);
 
+    std::unique_ptr<PageSet> page_set;
     bool connection_opened = false;
-    std::unique_ptr<WriteBehindQueue<QSlider>> slider_queue;
-    std::unique_ptr<WriteBehindQueue<QSpinBox>> spinbox_queue;
+    std::unique_ptr<WriteBehindQueue> slider_queue;
+    std::unique_ptr<WriteBehindQueue> spinbox_queue;
     bool writes_held = false;
     bool settings_dirty_flag = false;
     bool long_operation = false;
-    // Kept while the IP-scan page has no line edits of its own, so the stored range survives.
-    QString scan_ip_from;
-    QString scan_ip_to;
+    bool process_events_while_logging = false;
     LogLineFormatter log_formatter;
 };

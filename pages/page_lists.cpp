@@ -1,11 +1,8 @@
-// The window's fixed lists, colour slider styles and explicit connections. Lists and pairs are
-// tables by object name: a widget of a page that the form does not hold yet is passed over.
-#include "zetqvtoolmainwindow.h"
+// The pages' fixed lists, colour slider styles and slider/spin-box pairs. Lists and pairs are
+// tables by object name: a widget that the form does not hold is passed over.
+#include "page_lists.h"
 
-#include "basic_monitor.h"
 #include "controldefinitions.h"
-#include "lm_communications_interface_configure_widget.h"
-#include "lm_information_dialog.h"
 #include "program_globals.h"
 #include "string_resource.h"
 
@@ -13,7 +10,6 @@
 #include <QLocale>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStandardItemModel>
 
 namespace {
 struct Item {
@@ -129,10 +125,12 @@ const char* const kAdjustmentPairs[] = {"h_position",
 const char* const kFanPairs[] = {"fan_sensor1_temp", "fan_sensor2_temp", "fan_sensor3_temp"};
 } // namespace
 
-void ZETQVToolMainWindow::fill_lists() {
-    auto combo = [this](const char* name) { return findChild<QComboBox*>(QLatin1String(name)); };
+void fill_page_lists(QWidget* form) {
+    auto combo = [form](const char* name) {
+        return form->findChild<QComboBox*>(QLatin1String(name));
+    };
 
-    // Group 1: inputs from the definitions, sorted by text.
+    // Video inputs, from the definitions, sorted by text.
     const Items inputs = opcodeLabels(0x0060);
     fill(combo("video_input_comboBox"), inputs, false, true);
     fill(combo("inputname_name_designated_terminal_input_comboBox"), inputs, false, true);
@@ -147,10 +145,10 @@ void ZETQVToolMainWindow::fill_lists() {
                         {1225, 132}, {1226, 133}, {1227, 134}, {1228, 135}, {1229, 136}}),
          false, true);
 
-    // Group 2.
+    // Auto tile matrix memory.
     fill(combo("auto_tilematrix_memory_comboBox"), {{"Common", 0}, {"Input", 1}}, false);
 
-    // Group 3: daylight saving.
+    // Daylight saving: months, weeks, weekdays, time differences.
     for (const char* name :
          {"daylight_savings_begin_month_comboBox", "daylight_savings_end_month_comboBox"})
         fill(combo(name), months(), false);
@@ -172,16 +170,19 @@ void ZETQVToolMainWindow::fill_lists() {
     fill(combo("daylight_savings_time_difference_comboBox"),
          {{"+1:00", 0}, {"+0:30", 1}, {"-0:30", 2}, {"-1:00", 3}}, false);
 
-    // Group 4, each with its signals blocked.
+    // Power save and tile-matrix lists, filled with their signals blocked.
     fill(combo("power_save_mode_comboBox"),
          {{"Auto Power Save", 0}, {"Auto Standby", 1}, {"Power Save Off", 2}}, true);
-    fill(combo("tile_matrix_memory_comboBox"), {{tr("Common"), 1}, {tr("Input"), 2}}, true);
+    fill(combo("tile_matrix_memory_comboBox"),
+         {{QObject::tr("Common"), 1}, {QObject::tr("Input"), 2}}, true);
     for (const char* name : {"frame_comp_mode_comboBox", "v_scan_reverse_mode_comboBox"})
-        fill(combo(name), {{tr("None"), 1}, {tr("Auto"), 2}, {tr("Manual"), 3}}, true);
-    fill(combo("v_scan_reverse_manual_comboBox"), {{tr("Non-reverse"), 1}, {tr("Reverse"), 2}},
-         true);
+        fill(combo(name),
+             {{QObject::tr("None"), 1}, {QObject::tr("Auto"), 2}, {QObject::tr("Manual"), 3}},
+             true);
+    fill(combo("v_scan_reverse_manual_comboBox"),
+         {{QObject::tr("Non-reverse"), 1}, {QObject::tr("Reverse"), 2}}, true);
 
-    // Group 5.
+    // IR control, size and fan lists, schedule numbers, memories and PIP/PBP.
     fill(combo("ir_control_comboBox"), fromResources({{2101, 1}, {2102, 2}, {2103, 3}, {2104, 4}}),
          false);
     fill(combo("input_resolution_comboBox"),
@@ -204,7 +205,7 @@ void ZETQVToolMainWindow::fill_lists() {
         fill(combo(name), {{"None (0)", 0}, {"Normal (1)", 1}, {"Full (2)", 2}, {"Expand (6)", 6}},
              false);
 
-    // Group 6: schedules and holidays.
+    // Schedules and holidays.
     fill(combo("advanced_schedule_number_comboBox"), numbered(1, 30, -1), true);
     fill(combo("holiday_program_comboBox"), numbered(1, 50, 0), true);
     fill(combo("advanced_schedule_on_off_type_comboBox"), {{"On (1)", 1}, {"Off (2)", 2}}, false);
@@ -241,59 +242,35 @@ void ZETQVToolMainWindow::fill_lists() {
     // Six-axis colour sliders: a gradient through the neighbouring hues.
     for (const SixAxis& s : kSixAxis) {
         auto* slider =
-            findChild<QSlider*>(QLatin1String(s.stem) + QLatin1String("_horizontalSlider"));
+            form->findChild<QSlider*>(QLatin1String(s.stem) + QLatin1String("_horizontalSlider"));
         if (slider)
             slider->setStyleSheet(QString::fromLatin1(kSixAxisStyle)
                                       .arg(QLatin1String(s.colours[0]), QLatin1String(s.colours[1]),
                                            QLatin1String(s.colours[2])));
     }
 
-    // Group 7.
+    // Picture: gamma, picture mode, colour presets.
     fill(combo("gamma_comboBox"), opcodeLabels(0x0268), false);
     fill(combo("picture_mode_comboBox"), pictureModes, false);
     fill(combo("color_preset_comboBox"),
          {{"Color Temp Mode (10000K)", 9}, {"RGB Gain Mode (User 1)", 11}}, false);
 }
 
-void ZETQVToolMainWindow::make_connections() {
+void pair_page_controls(QWidget* form) {
     // Slider and spin box of one control always show the same value.
-    auto pair = [this](const char* stem) {
+    auto pair = [form](const char* stem) {
         auto* slider =
-            findChild<QSlider*>(QLatin1String(stem) + QLatin1String("_horizontalSlider"));
-        auto* spin = findChild<QSpinBox*>(QLatin1String(stem) + QLatin1String("_spinBox"));
+            form->findChild<QSlider*>(QLatin1String(stem) + QLatin1String("_horizontalSlider"));
+        auto* spin = form->findChild<QSpinBox*>(QLatin1String(stem) + QLatin1String("_spinBox"));
         if (!slider || !spin)
             return;
-        connect(slider, SIGNAL(valueChanged(int)), spin, SLOT(setValue(int)));
-        connect(spin, SIGNAL(valueChanged(int)), slider, SLOT(setValue(int)));
+        QObject::connect(slider, &QSlider::valueChanged, spin, &QSpinBox::setValue);
+        QObject::connect(spin, qOverload<int>(&QSpinBox::valueChanged), slider, &QSlider::setValue);
     };
-
-    connect(ui.communications_interface_widget, SIGNAL(verify2()), this,
-            SLOT(communications_interface_verify()));
-    connect(this, SIGNAL(communications_test_result(int)), ui.communications_interface_widget,
-            SLOT(communications_test_result(int)));
-    connect(ui.communications_interface_widget, SIGNAL(auto_detect_monitor_ID()), this,
-            SLOT(auto_detect_monitor_ID()));
-    if (g_basic_monitor) {
-        connect(g_basic_monitor, SIGNAL(transfer_data_out(QList<unsigned char>, int)), this,
-                SLOT(transfer_data_in(QList<unsigned char>, int)));
-        connect(g_basic_monitor, SIGNAL(comment_text_out(QString, int)), this,
-                SLOT(comment_text_in(QString, int)));
-    }
-    connect(ui.menuView, SIGNAL(aboutToShow()), this, SLOT(itemMenuAboutToShow()));
-    connect(ui.action_Information_Window, SIGNAL(triggered()), this,
-            SLOT(show_information_dialog()));
-
     for (const SixAxis& s : kSixAxis)
         pair(s.stem);
-    connect(this, SIGNAL(update_tile_matrix_selection(int, int)),
-            ui.display_array_size_diagram_widget, SLOT(setCurrentlySelectedDisplay(int, int)));
     for (const char* stem : kAdjustmentPairs)
         pair(stem);
-    connect(this, SIGNAL(update_slider_control(QSlider*, int)), this,
-            SLOT(update_silder_control_value(QSlider*, int)));
-    connect(this, SIGNAL(update_spinbox_control(QSpinBox*, int)), this,
-            SLOT(update_spinbox_control_value(QSpinBox*, int)));
     for (const char* stem : kFanPairs)
         pair(stem);
-    connect(this, SIGNAL(settings_dirty(bool)), this, SLOT(setting_dirty_changed(bool)));
 }

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "monitor_data.h"
+
+#include <QString>
+
+#include <functional>
+
+class QSlider;
+class QSpinBox;
+class QWidget;
+
+// What a page may ask of the main window: the command frame, the write-behind queues, the log
+// and the interface the user chose. Pages reach the window through nothing else.
+class PageHost {
+public:
+    using Write = std::function<void()>;
+
+    virtual ~PageHost() = default;
+
+    // The command frame; CommandScope runs the three in their order.
+    virtual bool open_for_command() = 0;
+    virtual void close_after_command() = 0;
+    virtual void show_error_status(int result) = 0;
+
+    // Writes one op code in a frame of its own and reads the value back into value.
+    virtual void update_vcp(uint opcode, uint& value) = 0;
+    // Marks the display's settings as changed and unsaved (or saved).
+    virtual void set_settings_dirty(bool dirty) = 0;
+
+    // Write-behind: the widget's value is written 1500 ms after its last change, once per key.
+    // The plain form writes the op code and puts a different read-back into the widget; the
+    // form with a writer runs the page's own write instead (pseudo op codes, writes that must
+    // re-read their page).
+    virtual void queue_slider_change(QSlider* slider, uint opcode) = 0;
+    virtual void queue_spinbox_change(QSpinBox* spinbox, uint opcode) = 0;
+    virtual void queue_slider_write(QSlider* slider, uint key, Write write) = 0;
+    virtual void queue_spinbox_write(QSpinBox* spinbox, uint key, Write write) = 0;
+    // The plain write of a queued slider, for a page's own writer that adds to it.
+    virtual void write_slider_value(QSlider* slider, uint opcode) = 0;
+
+    // While a long operation runs, queued writes wait for its end.
+    virtual void set_long_operation(bool running) = 0;
+    // While set, the window keeps painting after each logged message.
+    virtual void set_process_events_while_logging(bool on) = 0;
+    // A line in the communications log (the protocol's comment types).
+    virtual void log_comment(const QString& text, int type) = 0;
+
+    // The interface, address and monitor ID of the communications-interface widget.
+    virtual monitor_data interface_info() const = 0;
+    // Runs the page switch's refresh of the page shown, in a frame of its own.
+    virtual void refresh_current_page() = 0;
+    virtual QWidget* dialog_parent() = 0;
+};

@@ -1,0 +1,41 @@
+#include "page_set.h"
+
+#include "group_fan_pages.h"
+#include "ip_scan_page.h"
+#include "opcode_pages.h"
+#include "page_lists.h"
+#include "power_pages.h"
+#include "slot_binder.h"
+#include "tile_matrix_pages.h"
+
+PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : QObject(parent) {
+    fill_page_lists(form);
+    pair_page_controls(form);
+    all = {new OpcodePages(context, this), new PowerPages(context, this),
+           new GroupFanPages(context, this), new TileMatrixPages(context, this),
+           new IpScanPage(context, this)};
+    for (PageController* c : all)
+        unbound << bind_slots_by_name(c, form);
+}
+
+PageController* PageSet::controller_for(QWidget* page) const {
+    for (PageController* c : all)
+        if (c->pages().contains(page))
+            return c;
+    return nullptr;
+}
+
+void PageSet::refresh(QWidget* page) {
+    if (PageController* c = controller_for(page))
+        c->refresh(page);
+}
+
+void PageSet::read_settings(const QSettings& settings) {
+    for (PageController* c : all)
+        c->read_settings(settings);
+}
+
+void PageSet::write_settings(QSettings& settings) const {
+    for (const PageController* c : all)
+        c->write_settings(settings);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+// For tests that link the main window: a window whose interface points at a fake display, and
+// the test-wide set-up that such tests share.
+
+#include "basic_monitor.h"
+#include "display_model.h"
+#include "fake_display.h"
+#include "lm_communications_interface_configure_widget.h"
+#include "page_set.h"
+#include "program_globals.h"
+#include "zetqvtoolmainwindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+inline monitor_data lanInterface(const QString& address, int id = 1) {
+    monitor_data d;
+    d.communicationsInterfaceType = InterfaceType::Lan;
+    d.m_monitor_id = 0x40 + id;
+    d.m_monitor_id_string = QString::number(id);
+    d.s_communicationsInterfacePortName = address;
+    return d;
+}
+
+// A fake display on its own loopback address and a window whose interface points at it.
+struct WindowRig {
+    FakeDisplay fake;
+    DisplayModel model;
+    ZETQVToolMainWindow w;
+    explicit WindowRig(const char* address) : fake(FakeDisplay::Link::Tcp, QLatin1String(address)) {
+        fake.setHandler(model.handler());
+        w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address()));
+    }
+    template <class Controller> Controller& page() { return *w.pages().find<Controller>(); }
+    // The requests that set an op code, by its four hex digits.
+    int setRequests(const QByteArray& opcodeDigits) const {
+        int n = 0;
+        for (const QByteArray& r : fake.requests())
+            if (FakeDisplay::typeOf(r) == 'E' && FakeDisplay::bodyOf(r).startsWith(opcodeDigits))
+                ++n;
+        return n;
+    }
+};
+
+// What every window test needs once: settings in a folder of its own (cleared before each
+// test), the program's names, the one monitor object, and a closer of modal message boxes
+// that keeps their texts, since a modal box would block the test.
+class WindowTestEnvironment : public QObject {
+public:
+    WindowTestEnvironment() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QCoreApplication::setOrganizationName(QStringLiteral("ZET DISPLAY SOLUTIONS"));
+        QCoreApplication::setApplicationName(QStringLiteral("ZET QV Comms Tool"));
+        if (!g_basic_monitor)
+            g_basic_monitor = new basic_monitor(this);
+        connect(&boxCloser, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxTexts << box->text();
+                box->done(0);
+            }
+        });
+        boxCloser.start(20);
+    }
+    bool isValid() const { return settingsDir.isValid(); }
+    void reset() {
+        QSettings().clear();
+        boxTexts.clear();
+    }
+
+    QStringList boxTexts; // texts of the modal boxes that were shown and closed
+
+private:
+    QTemporaryDir settingsDir;
+    QTimer boxCloser;
+};
