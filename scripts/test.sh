@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 build=build/test
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DZQV_SANITIZE=ON -DZQV_TESTS=ON >/dev/null
-cmake --build "$build" -j"$(nproc)"
+cmake --build "$build" -j"${JOBS:-$(nproc)}"
 run_tests="cd '$build' && ctest --output-on-failure -j$(nproc) ${CTEST_ARGS:-}"
 if [ "${ZQV_IN_NETNS:-}" != 1 ] && unshare --net true 2>/dev/null; then
     exec unshare --net env ZQV_IN_NETNS=1 bash -c "ip link set lo up && $run_tests"
