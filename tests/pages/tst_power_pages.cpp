@@ -37,6 +37,7 @@ private slots:
         QCOMPARE(w.ui.power_save_time_label->text(), QStringLiteral("Time: 60 seconds"));
         QCOMPARE(w.ui.standby_time_spinBox->value(), 30);
         QCOMPARE(w.ui.standby_time_label->text(), QStringLiteral("Time: 150 seconds"));
+        rig.saveShot(QStringLiteral("power_save"));
         // The standby write shows the display's result byte.
         w.ui.standby_time_spinBox->setValue(40);
         rig.page<PowerPages>().standby_time_write_pushButton();

@@ -12,6 +12,7 @@
 #include "zetqvtoolmainwindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -36,6 +37,17 @@ struct WindowRig {
         w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address()));
     }
     template <class Controller> Controller& page() { return *w.pages().find<Controller>(); }
+    // For looking at a page after a test has filled it: with ZQV_SHOTS naming a folder, saves
+    // the window as <folder>/<name>.png; otherwise does nothing.
+    void saveShot(const QString& name) {
+        const QString folder = qEnvironmentVariable("ZQV_SHOTS");
+        if (folder.isEmpty() || !QDir().mkpath(folder))
+            return;
+        w.resize(941, 990);
+        w.show();
+        QApplication::processEvents();
+        w.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    }
     // The requests that set an op code, by its four hex digits.
     int setRequests(const QByteArray& opcodeDigits) const {
         int n = 0;
