@@ -300,14 +300,18 @@ protected:
     // Text that goes into a frame as it stands must be printable ASCII: a control byte would
     // break the frame.
     static bool is_printable_text(const char* text, int length);
+    // What an output holds when its command fails before the output was read.
+    enum class OnFailure { Cleared, Kept };
     // A request of the code and fields whose reply echoes the code and the first field (the
-    // sub-command), then carries one byte for `out`, which is cleared first.
+    // sub-command), then carries one byte for `out`: cleared first, or written only when read.
     int one_byte_command(const QString& title, unsigned short code,
                          const QList<unsigned char>& fields, BodyLength length, int* out,
-                         const char* label = "", const char* echo_label = "");
+                         const char* label = "", const char* echo_label = "",
+                         OnFailure on_failure = OnFailure::Cleared);
     int one_byte_command(const QString& title, unsigned short code,
                          const QList<unsigned char>& fields, BodyLength length, unsigned char* out,
-                         const char* label = "", const char* echo_label = "");
+                         const char* label = "", const char* echo_label = "",
+                         OnFailure on_failure = OnFailure::Cleared);
     int parse_schedule_record(int request_code, int program, schedule_entry* e);
     int schedule_read_plain(const char* title, int program, schedule_entry* e, bool picture_mode);
     int schedule_write_plain(const char* title, int program, schedule_entry* e, bool picture_mode);

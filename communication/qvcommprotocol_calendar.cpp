@@ -235,8 +235,9 @@ int QVCommProtocol::daylight_saving_onoff_write(unsigned char on, int* result) {
 }
 
 int QVCommProtocol::weekend_write(unsigned char* bits, int* status) {
-    const int result = one_byte_command(QStringLiteral("Weekend Write %1").arg(*bits), WeekendCode,
-                                        {0x01, *bits}, BodyLength::exactly(10), status, "status");
+    const int result =
+        one_byte_command(QStringLiteral("Weekend Write %1").arg(*bits), WeekendCode, {0x01, *bits},
+                         BodyLength::exactly(10), status, "status", "", OnFailure::Kept);
     if (result == 0)
         *bits = read_hex2("weekend_bitfield");
     return result;
@@ -244,8 +245,9 @@ int QVCommProtocol::weekend_write(unsigned char* bits, int* status) {
 
 // The reply carries the bit set and no status byte.
 int QVCommProtocol::weekend_read(unsigned char* bits, int* status) {
-    const int result = one_byte_command(QStringLiteral("Weekend Read %1").arg(*bits), WeekendCode,
-                                        {0x00}, BodyLength::exactly(8), bits, "weekend_bitfield");
+    const int result =
+        one_byte_command(QStringLiteral("Weekend Read %1").arg(*bits), WeekendCode, {0x00},
+                         BodyLength::exactly(8), bits, "weekend_bitfield", "", OnFailure::Kept);
     if (result == 0)
         *status = 0;
     return result;

@@ -110,8 +110,10 @@ bool QVCommProtocol::expect_reply(unsigned short request_code, int sub_command, 
 
 int QVCommProtocol::one_byte_command(const QString& title, unsigned short code,
                                      const QList<unsigned char>& fields, BodyLength length,
-                                     int* out, const char* label, const char* echo_label) {
-    *out = 0;
+                                     int* out, const char* label, const char* echo_label,
+                                     OnFailure on_failure) {
+    if (on_failure == OnFailure::Cleared)
+        *out = 0;
     begin_command(title, code);
     for (unsigned char field : fields)
         put_hex2(field);
@@ -126,10 +128,12 @@ int QVCommProtocol::one_byte_command(const QString& title, unsigned short code,
 
 int QVCommProtocol::one_byte_command(const QString& title, unsigned short code,
                                      const QList<unsigned char>& fields, BodyLength length,
-                                     unsigned char* out, const char* label,
-                                     const char* echo_label) {
-    int value = 0;
-    const int result = one_byte_command(title, code, fields, length, &value, label, echo_label);
+                                     unsigned char* out, const char* label, const char* echo_label,
+                                     OnFailure on_failure) {
+    // Starts from the caller's value, so that a kept output is written back unchanged.
+    int value = *out;
+    const int result =
+        one_byte_command(title, code, fields, length, &value, label, echo_label, on_failure);
     *out = static_cast<unsigned char>(value);
     return result;
 }

@@ -35,9 +35,9 @@ int QVCommProtocol::set_proof_of_play_mode(int* status, unsigned char mode) {
 }
 
 int QVCommProtocol::get_proof_of_play_current(int* status, proof_of_play_log* entry) {
-    const int result =
-        one_byte_command(QStringLiteral("Get Proof of Play Current command"), ProofOfPlayCode,
-                         {0x01}, BodyLength::atLeast(8), status, "status", "command");
+    const int result = one_byte_command(QStringLiteral("Get Proof of Play Current command"),
+                                        ProofOfPlayCode, {0x01}, BodyLength::atLeast(8), status,
+                                        "status", "command", OnFailure::Kept);
     if (result != 0)
         return result;
     if (reply_body.size() != NumberedEntryLength)

@@ -108,7 +108,7 @@ int QVCommProtocol::tile_matrix_profile_read(unsigned char profile, unsigned cha
                                              unsigned char* tile_comp, unsigned char* status) {
     const int result =
         one_byte_command(tileMatrixTitle("Contents Read", profile), TileMatrixProfileCode,
-                         {0x01, profile}, BodyLength::exactly(18), status);
+                         {0x01, profile}, BodyLength::exactly(18), status, "", "", OnFailure::Kept);
     if (result != 0)
         return result;
     if (!expect_hex2(profile))
@@ -124,13 +124,14 @@ int QVCommProtocol::tile_matrix_profile_write(unsigned char profile, unsigned ch
     const int result =
         one_byte_command(tileMatrixTitle("Contents Write", profile), TileMatrixProfileCode,
                          {0x00, profile, h_monitors, v_monitors, position, tile_comp},
-                         BodyLength::exactly(8), status);
+                         BodyLength::exactly(8), status, "", "", OnFailure::Kept);
     return result == 0 && *status != 0 ? ResultCode::ReplyError : result;
 }
 
 int QVCommProtocol::tile_matrix_profile_select(unsigned char profile, unsigned char* status) {
-    const int result = one_byte_command(tileMatrixTitle("Select", profile), TileMatrixProfileCode,
-                                        {0x02, profile}, BodyLength::exactly(8), status);
+    const int result =
+        one_byte_command(tileMatrixTitle("Select", profile), TileMatrixProfileCode, {0x02, profile},
+                         BodyLength::exactly(8), status, "", "", OnFailure::Kept);
     return result == 0 && *status != 0 ? ResultCode::ReplyError : result;
 }
 

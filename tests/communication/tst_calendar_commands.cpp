@@ -327,11 +327,14 @@ private slots:
         QTest::newRow("weekend write")
             << "weekend_write" << QVariantList{0x60} << QByteArray("CA1A0160")
             << replyB("CB1A010260") << 0 << "status=2 bits=60";
+        QTest::newRow("weekend write, 8 characters: the outputs stay as they were")
+            << "weekend_write" << QVariantList{0x60} << QByteArray("CA1A0160")
+            << replyB("CB1A0102") << -5002 << "status=99 bits=60";
         QTest::newRow("weekend read") << "weekend_read" << QVariantList{} << QByteArray("CA1A00")
                                       << replyB("CB1A0041") << 0 << "status=0 bits=41";
         QTest::newRow("weekend read, 10 characters")
             << "weekend_read" << QVariantList{} << QByteArray("CA1A00") << replyB("CB1A004100")
-            << -5002 << "status=99 bits=00";
+            << -5002 << "status=99 bits=7f";
         QTest::newRow("holiday by day")
             << "holiday_write" << QVariantList{2, 0x02, 26, 12, 25, 1, 2, 3, 4}
             << QByteArray("CA190102021A0C19") << replyB("CB19010002021A0C1900000000") << 0

@@ -159,7 +159,7 @@ private slots:
             << -5002 << "status=0 " + blank;
         QTest::newRow("current entry, 6 characters")
             << "get_proof_of_play_current" << QVariantList{} << QByteArray("CA1501")
-            << replyB("CB1501") << -5002 << "status=0 " + blank;
+            << replyB("CB1501") << -5002 << "status=99 " + blank;
         QTest::newRow("log status")
             << "get_proof_of_play_status" << QVariantList{} << QByteArray("CA1502")
             << replyB("CB1502000064"

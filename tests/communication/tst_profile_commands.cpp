@@ -221,7 +221,7 @@ private slots:
             << "tile_matrix_profile_read" << QVariantList{3} << QByteArray("CA170103")
             << replyB("CB17010003"
                       "020203")
-            << -5002 << "status=0 matrix=9x9 at 9 comp 9";
+            << -5002 << "status=99 matrix=9x9 at 9 comp 9";
         QTest::newRow("tile-matrix profile write")
             << "tile_matrix_profile_write" << QVariantList{3, 2, 2, 3, 1}
             << QByteArray("CA170003"
@@ -238,6 +238,14 @@ private slots:
         QTest::newRow("tile-matrix profile select, rejected")
             << "tile_matrix_profile_select" << QVariantList{4} << QByteArray("CA170204")
             << replyB("CB170203") << -5008 << "status=3";
+        QTest::newRow("tile-matrix profile write, 6 characters: the status stays")
+            << "tile_matrix_profile_write" << QVariantList{3, 2, 2, 3, 1}
+            << QByteArray("CA170003"
+                          "02020301")
+            << replyB("CB1700") << -5002 << "status=99";
+        QTest::newRow("tile-matrix profile select, 6 characters: the status stays")
+            << "tile_matrix_profile_select" << QVariantList{4} << QByteArray("CA170204")
+            << replyB("CB1702") << -5002 << "status=99";
 
         QTest::newRow("PIP/PBP profile write")
             << "pip_pbp_profile_write" << QVariantList{1} << QByteArray("CA200001" + countingHex())
