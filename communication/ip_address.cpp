@@ -2,25 +2,41 @@
 
 #include <QStringList>
 
-QString normalizedIPv4(const QString& text) {
-    const QString trimmed = text.trimmed();
-    const QStringList parts = trimmed.split(QLatin1Char('.'));
+#include <algorithm>
+
+namespace {
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The four parts of a dotted decimal address in their plain reading, or an empty list.
+QStringList dottedParts(const QString& text) {
+    const QStringList parts = text.trimmed().split(QLatin1Char('.'));
     if (parts.size() != 4)
-        return text;
+        return {};
     QStringList out;
     for (const QString& part : parts) {
-        if (part.isEmpty() || part.size() > 3)
-            return text;
-        for (QChar c : part)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return text;
-        bool ok = false;
-        const int value = part.toInt(&ok, 10);
-        if (!ok || value < 0 || value > 255)
-            return text;
+        if (part.isEmpty() || part.size() > 3 || !std::all_of(part.begin(), part.end(), isDigit))
+            return {};
+        const int value = part.toInt(nullptr, 10);
+        if (value > 255)
+            return {};
         out << QString::number(value);
     }
-    return out.join(QLatin1Char('.'));
+    return out;
+}
+} // namespace
+
+QString normalizedIPv4(const QString& text) {
+    const QStringList parts = dottedParts(text);
+    return parts.isEmpty() ? text : parts.join(QLatin1Char('.'));
+}
+
+bool namesNoHost(const QString& text) {
+    const QString trimmed = text.trimmed();
+    return std::all_of(trimmed.begin(), trimmed.end(),
+                       [](QChar c) { return isDigit(c) || c == QLatin1Char('.'); }) &&
+           dottedParts(trimmed).isEmpty();
 }
 
 QString ipUIntToText(uint ip) {

@@ -48,6 +48,8 @@ int TLANComm::Connect(QString address) {
     connected = false;
     if (socket.state() != QAbstractSocket::UnconnectedState)
         socket.abort();
+    if (namesNoHost(address))
+        return ResultCode::HostNotFound;
     // Leading zeros are decimal here, never octal: "010" is display 10.
     const QString host = normalizedIPv4(address);
     socket.connectToHost(host, Port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);

@@ -6,6 +6,7 @@
 #include "serial_port_watcher.h"
 #include "ui_lm_communications_interface_configure_widget.h"
 
+#include <QApplication>
 #include <QCompleter>
 #include <QIcon>
 #include <QStringList>
@@ -57,8 +58,12 @@ QValidator::State IP4Validator::validate(QString& input, int&) const {
         const int value = part.toInt(&ok, 10);
         if (!ok)
             return Intermediate;
-        if (value < 0 || value > 255)
+        if (value < 0)
             return Invalid;
+        // Refusing the keystroke would let the masked line move on and turn 999 into 99, a
+        // different address: the part stays as typed and the address is not acceptable.
+        if (value > 255)
+            return Intermediate;
     }
     return parts.size() == 4 && !anyEmpty ? Acceptable : Intermediate;
 }
@@ -171,6 +176,16 @@ void LM_communications_interface_configure_widget::update_ui_state() {
     ui->auto_detect_monitor_ID_pushButton->setEnabled(rs || lan);
     ui->verify_pushButton->setEnabled(rs || lan);
     ui->verify_pushButton->setIcon(QIcon());
+    show_address_validity();
+}
+
+void LM_communications_interface_configure_widget::show_address_validity() {
+    QLineEdit* address = ui->ip_address_lineEdit;
+    QPalette palette = address->palette();
+    palette.setColor(QPalette::Text, address->hasAcceptableInput()
+                                         ? QApplication::palette(address).color(QPalette::Text)
+                                         : QColor(Qt::red));
+    address->setPalette(palette);
 }
 
 void LM_communications_interface_configure_widget::verify_clicked() {

@@ -16,6 +16,7 @@ class QCompleter;
 class SerialPortWatcher;
 
 // Accepts a dotted IPv4 address while it is being typed: up to four decimal parts of 0 to 255.
+// A part above 255 is kept as typed but makes the address not acceptable.
 class IP4Validator : public QValidator {
     Q_OBJECT
 public:
@@ -59,6 +60,8 @@ private:
     void fill_com_port_list(const QString& keep);
     void rebuild_com_port_list();
     void select_com_port(const QString& name);
+    // An address that is not complete and valid is drawn in red.
+    void show_address_validity();
 
     std::unique_ptr<Ui::LM_communications_interface_configure_widgetClass> ui;
     std::unique_ptr<QCompleter> completer;

@@ -3,6 +3,7 @@
 #include "serial_port_watcher.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QGroupBox>
@@ -96,6 +97,7 @@ private slots:
     void validator_data();
     void validator();
     void typedAddressWithLeadingZeros();
+    void typedAddressAbove255();
     void formTexts_data();
     void formTexts();
     void initialState();
@@ -131,8 +133,9 @@ void TestCommunicationsInterfaceWidget::validator_data() {
     QTest::newRow("empty inner part") << "1..2.3" << QValidator::Intermediate;
     QTest::newRow("not a number") << "192.168.x.1" << QValidator::Intermediate;
     QTest::newRow("letter before too big") << "x.300.1.1" << QValidator::Intermediate;
-    QTest::newRow("too big before letter") << "300.x.1.1" << QValidator::Invalid;
-    QTest::newRow("256") << "192.168.0.256" << QValidator::Invalid;
+    // Above 255 the text stays as typed but is no address.
+    QTest::newRow("too big before letter") << "300.x.1.1" << QValidator::Intermediate;
+    QTest::newRow("256") << "192.168.0.256" << QValidator::Intermediate;
     QTest::newRow("negative") << "-1.0.0.0" << QValidator::Invalid;
     QTest::newRow("five parts") << "1.2.3.4.5" << QValidator::Invalid;
     QTest::newRow("four parts and a dot") << "1.2.3.4." << QValidator::Invalid;
@@ -164,6 +167,28 @@ void TestCommunicationsInterfaceWidget::typedAddressWithLeadingZeros() {
     line->home(false);
     QTest::keyClicks(line, QStringLiteral("10.1"));
     QVERIFY(!line->hasAcceptableInput());
+}
+
+// A part above 255 stays as typed, is drawn in red and reaches the commands as it stands, so
+// that they report it instead of talking to another address.
+void TestCommunicationsInterfaceWidget::typedAddressAbove255() {
+    Widget w;
+    child<QRadioButton>(w, "lan_radioButton")->setChecked(true);
+    QLineEdit* line = child<QLineEdit>(w, "ip_address_lineEdit");
+    line->clear();
+    line->home(false);
+    QTest::keyClicks(line, QStringLiteral("999.1.1.1"));
+    QCOMPARE(line->text(), QStringLiteral("999.1.1.1"));
+    QVERIFY(!line->hasAcceptableInput());
+    QCOMPARE(line->palette().color(QPalette::Text), QColor(Qt::red));
+    QCOMPARE(w.get_interface_info().s_communicationsInterfacePortName, QStringLiteral("999.1.1.1"));
+
+    line->clear();
+    line->home(false);
+    QTest::keyClicks(line, QStringLiteral("192.168.0.10"));
+    QVERIFY(line->hasAcceptableInput());
+    QCOMPARE(line->palette().color(QPalette::Text),
+             QApplication::palette(line).color(QPalette::Text));
 }
 
 void TestCommunicationsInterfaceWidget::formTexts_data() {
