@@ -4,35 +4,92 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHostInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class PlatformTest : public QObject {
     Q_OBJECT
 
+    // The user's settings folder of this test, apart from the real one and from other runs.
+    QTemporaryDir config;
+
+    static QString key(const char* name) {
+        return QStringLiteral("zqv-test-%1-%2").arg(name).arg(QCoreApplication::applicationPid());
+    }
+
 private slots:
+    void initTestCase() {
+        QVERIFY(config.isValid());
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    }
+
     void secondCopyFindsTheLock() {
-        const QString key = QStringLiteral("zqv-test-%1").arg(QCoreApplication::applicationPid());
         {
-            SingleInstanceGuard first(key);
+            SingleInstanceGuard first(key("second"));
             QVERIFY(!first.alreadyRunning());
-            SingleInstanceGuard second(key);
+            SingleInstanceGuard second(key("second"));
             QVERIFY(second.alreadyRunning());
         }
-        SingleInstanceGuard again(key); // released when the first copy went
+        SingleInstanceGuard again(key("second")); // released when the first copy went
         QVERIFY(!again.alreadyRunning());
     }
 
     void lockOfACrashedCopyIsTakenOver() {
-        const QString key =
-            QStringLiteral("zqv-test-crash-%1").arg(QCoreApplication::applicationPid());
-        QFile stale(QDir::temp().absoluteFilePath(key + QStringLiteral(".lock")));
+        const QString path = SingleInstanceGuard::lockFilePath(key("crash"));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile stale(path);
         QVERIFY(stale.open(QIODevice::WriteOnly));
         // A lock whose process is gone: pid 2^22 + 1 is above Linux's pid limit.
         stale.write("4194305\nzetqvtool\n" + QHostInfo::localHostName().toUtf8() + "\n");
         stale.close();
-        SingleInstanceGuard guard(key);
+        SingleInstanceGuard guard(key("crash"));
         QVERIFY(!guard.alreadyRunning());
+    }
+
+    // The temp folder has no say: copies started with different ones, or with none, find each
+    // other, and nothing lands in the folder a copy was started from.
+    void lockIgnoresTheTempFolder() {
+        const QByteArray tmp = qgetenv("TMPDIR");
+        const QString cwd = QDir::currentPath();
+        QTemporaryDir a, b, work;
+        qputenv("TMPDIR", a.path().toLocal8Bit());
+        SingleInstanceGuard first(key("tmp"));
+        qputenv("TMPDIR", b.path().toLocal8Bit());
+        SingleInstanceGuard second(key("tmp"));
+        qputenv("TMPDIR", "");
+        QDir::setCurrent(work.path());
+        SingleInstanceGuard third(key("tmp"));
+        QDir::setCurrent(cwd);
+        qputenv("TMPDIR", tmp);
+        QVERIFY(!first.alreadyRunning());
+        QVERIFY(second.alreadyRunning());
+        QVERIFY(third.alreadyRunning());
+        for (const QTemporaryDir* d : {&a, &b, &work})
+            QVERIFY(QDir(d->path()).isEmpty());
+    }
+
+    // A settings folder that is relative, or that cannot be made, neither writes into the
+    // working folder nor keeps the program from starting.
+    void unusableSettingsFolder() {
+        QTemporaryDir work;
+        QFile file(work.filePath("file"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(work.path());
+        qputenv("XDG_CONFIG_HOME", "relative");
+        const QString relativePath = SingleInstanceGuard::lockFilePath(key("relative"));
+        qputenv("XDG_CONFIG_HOME", (work.path() + "/file/below").toLocal8Bit());
+        SingleInstanceGuard unwritable(key("unwritable"));
+        QDir::setCurrent(cwd);
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        QVERIFY(QDir::isAbsolutePath(relativePath));
+        QVERIFY(!relativePath.startsWith(work.path()));
+        QVERIFY(!unwritable.alreadyRunning());
+        QCOMPARE(QDir(work.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"file"});
     }
 
     void neighbourTable_data() {
