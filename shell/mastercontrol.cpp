@@ -30,7 +30,8 @@ MasterControl::~MasterControl() {
 }
 
 void MasterControl::start() {
-    splash = new QSplashScreen(QPixmap());
+    // On top of the main window, which is shown after it, until it closes.
+    splash = new QSplashScreen(QPixmap(), Qt::WindowStaysOnTopHint);
     splash->setPixmap(QPixmap(QStringLiteral(":/images/Resources/splash blank.png")));
     const QPixmap logo(StringResource(14));
     const int line = splash->fontMetrics().height();
@@ -42,6 +43,7 @@ void MasterControl::start() {
     g_information_dialog = new LM_Information_Dialog(main_window);
     QTimer::singleShot(SplashCloseMs, splash, &QSplashScreen::close);
     main_window->show();
+    splash->raise();
 }
 
 void MasterControl::show_splash_message() {
