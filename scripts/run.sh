@@ -13,7 +13,7 @@ if [ ! -x "$program" ]; then
 fi
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No desktop session here. Start it under Xvfb with:"
-    echo "  xvfb-run -a -s '-screen 0 1280x1024x24' $program"
+    echo "  xvfb-run -a -s '-screen 0 1280x1100x24' $program"
     exit 1
 fi
 exec "$program" "$@"
