@@ -5,6 +5,8 @@
 #include <QTextCodec>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace {
 
 const char Magic[] = "VKRZ";
@@ -81,6 +83,17 @@ Verdict classify(const QByteArray& d, int mode, quint16 sequence, bool fromTarge
     return fromTarget ? Verdict::Accept : Verdict::Drop;
 }
 
+// A reply to an IPv6 socket names its IPv4 sender in the mapped form ::ffff:a.b.c.d.
+QHostAddress plainIPv4(const QHostAddress& address) {
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    return isV4 ? QHostAddress(v4) : address;
+}
+
+bool sameAddress(const QHostAddress& a, const QHostAddress& b) {
+    return a.isEqual(b, QHostAddress::TolerantConversion);
+}
+
 QString decodeName(const QByteArray& bytes) {
     if (QTextCodec* codec = QTextCodec::codecForName("Shift-JIS"))
         return codec->toUnicode(bytes);
@@ -95,15 +108,11 @@ PJSearchUdp::PJSearchUdp(QObject* parent, int mode, QList<QHostAddress> targets)
     m_request[OffVersion] = RequestVersion;
     write<quint16>(m_request, OffLength, RequestLength);
     m_timer.setInterval(ResendIntervalMs);
-    connect(&m_socket, &QAbstractSocket::errorOccurred, this, &PJSearchUdp::UdpSocketError);
-    connect(&m_socket, &QAbstractSocket::disconnected, this, &PJSearchUdp::UdpSocketDisconnect);
-    connect(&m_socket, &QIODevice::readyRead, this, &PJSearchUdp::readPendingDatagrams);
     connect(&m_timer, &QTimer::timeout, this, &PJSearchUdp::UdpSendTimeout);
 }
 
 PJSearchUdp::~PJSearchUdp() {
-    m_timer.stop();
-    m_socket.close();
+    finish();
 }
 
 void PJSearchUdp::SetTargets(QList<QHostAddress> targets) {
@@ -120,12 +129,16 @@ bool PJSearchUdp::StartSearch(uint type) {
     if (m_targets.isEmpty() || m_targets.first().toIPv4Address() == 0)
         return false;
 
-    // A search started while another runs replaces it on a fresh socket.
-    m_timer.stop();
-    m_socket.close();
+    // A search started while another runs replaces it.
+    finish();
+    m_socket = std::make_unique<QUdpSocket>();
+    connect(m_socket.get(), &QAbstractSocket::errorOccurred, this, &PJSearchUdp::UdpSocketError);
+    connect(m_socket.get(), &QAbstractSocket::disconnected, this,
+            &PJSearchUdp::UdpSocketDisconnect);
+    connect(m_socket.get(), &QIODevice::readyRead, this, &PJSearchUdp::readPendingDatagrams);
     // An IPv4 socket, so that sender addresses compare equal to the targets.
-    if (!m_socket.bind(m_local_address, m_port)) {
-        m_searching = false;
+    if (!m_socket->bind(m_local_address, m_port)) {
+        m_socket.reset();
         return false;
     }
 
@@ -158,7 +171,7 @@ bool PJSearchUdp::GetResult(int i, PJSearchResult& out) const {
 
 int PJSearchUdp::AddResult(QString name, QHostAddress address, uint value) {
     for (const PJSearchResult& r : qAsConst(m_results))
-        if (r.address == address)
+        if (sameAddress(r.address, address))
             return 0;
     m_results.append({std::move(name), std::move(address), value});
     return 0;
@@ -199,29 +212,36 @@ void PJSearchUdp::fillRequest() {
 
 void PJSearchUdp::send(const QByteArray& datagram, const QHostAddress& to) {
     // Datagrams are handed to the system whole; there is no write buffer to wait for.
-    m_socket.writeDatagram(datagram, to, m_port);
+    if (m_socket)
+        m_socket->writeDatagram(datagram, to, m_port);
 }
 
 void PJSearchUdp::receivePass() {
     // waitForReadyRead emits readyRead, which reads what arrived; the pass ends after a quiet
     // ReceiveWaitMs.
-    while (m_socket.waitForReadyRead(ReceiveWaitMs))
+    while (m_socket && m_socket->waitForReadyRead(ReceiveWaitMs))
         readPendingDatagrams();
 }
 
 void PJSearchUdp::readPendingDatagrams() {
-    while (m_socket.hasPendingDatagrams()) {
-        const QNetworkDatagram datagram = m_socket.receiveDatagram();
+    while (m_socket && m_socket->state() == QAbstractSocket::BoundState &&
+           m_socket->hasPendingDatagrams()) {
+        const QNetworkDatagram datagram = m_socket->receiveDatagram();
         if (!datagram.isValid())
             break;
-        handleDatagram(datagram.data(), datagram.senderAddress());
+        handleDatagram(datagram.data(), plainIPv4(datagram.senderAddress()));
     }
 }
 
+bool PJSearchUdp::isTarget(const QHostAddress& address) const {
+    return std::any_of(m_targets.begin(), m_targets.end(),
+                       [&](const QHostAddress& t) { return sameAddress(t, address); });
+}
+
 void PJSearchUdp::handleDatagram(const QByteArray& d, const QHostAddress& sender) {
-    if (d.size() != ReplySize || m_targets.isEmpty() || sender == m_targets.first())
+    if (d.size() != ReplySize || m_targets.isEmpty() || sameAddress(sender, m_targets.first()))
         return;
-    const Verdict verdict = classify(d, m_mode, m_sequence, m_targets.contains(sender));
+    const Verdict verdict = classify(d, m_mode, m_sequence, isTarget(sender));
     if (verdict == Verdict::Drop)
         return;
     if (verdict == Verdict::AcknowledgeAndAccept) {
@@ -240,8 +260,7 @@ void PJSearchUdp::handleDatagram(const QByteArray& d, const QHostAddress& sender
 
 void PJSearchUdp::finish() {
     m_timer.stop();
-    if (m_socket.state() == QAbstractSocket::BoundState)
-        readPendingDatagrams();
+    readPendingDatagrams();
     m_searching = false;
-    m_socket.close();
+    m_socket.reset();
 }

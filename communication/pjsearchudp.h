@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <memory>
+
 // A display found by the LAN search.
 struct PJSearchResult {
     QString name;
@@ -63,6 +65,7 @@ private:
     void receivePass();
     void handleDatagram(const QByteArray& datagram, const QHostAddress& sender);
     void finish();
+    bool isTarget(const QHostAddress& address) const;
 
     int m_mode;
     quint32 m_filter_a = 0xFFFFFFFF;
@@ -73,7 +76,9 @@ private:
     quint16 m_sequence = 0;
     quint32 m_time_stamp = 0;
     uint m_search_type = 0;
-    QUdpSocket m_socket;
+    // Made afresh for every search: a socket whose bind was refused keeps its error and would
+    // hand it to the next search.
+    std::unique_ptr<QUdpSocket> m_socket;
     QTimer m_timer;
     quint16 m_port = DefaultPort;
     QHostAddress m_local_address{QHostAddress::AnyIPv4};

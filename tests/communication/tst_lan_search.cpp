@@ -230,6 +230,15 @@ private slots:
         QVERIFY(search->StopSearch());
     }
 
+    // A display listed under its IPv4 address is the same display in the mapped IPv6 form.
+    void addressesCompareAsIPv4() {
+        PJSearchUdp search(nullptr, 2, {});
+        search.AddResult("A", QHostAddress(DisplayA), 1);
+        search.AddResult("A", QHostAddress("::ffff:" + DisplayA), 1);
+        search.AddResult("B", QHostAddress(DisplayB), 1);
+        QCOMPARE(resultAddresses(search), (QStringList{DisplayA, DisplayB}));
+    }
+
     void repliesToResendsAreRead_data() {
         QTest::addColumn<int>("answeredRequest");
         QTest::addColumn<int>("type");
@@ -297,10 +306,23 @@ private slots:
             QVERIFY(!search->IsSearching());
         }
         QVERIFY(a.received().isEmpty());
-        QVERIFY(search->StartSearch(1));
-        QVERIFY(waitIdle(*search, 1500));
-        QCOMPARE(a.received().size(), 1);
-        QCOMPARE(FakeSearchResponder::sequenceOf(a.received()[0].bytes), quint16(1));
+        // The next search starts clean: every request leaves from the search port, and a
+        // display that answers each of them is listed once.
+        a.setHandler([&](const QByteArray& d, int) -> QList<Reply> {
+            if (FakeSearchResponder::typeOf(d) != PJSearchUdp::TypeDisplays)
+                return {};
+            return {{FakeSearchResponder::reply(displayReply(d))}};
+        });
+        QVERIFY(search->StartSearch(2));
+        QVERIFY(waitIdle(*search));
+        const QList<QByteArray> requests = withType(a.received(), PJSearchUdp::TypeDisplays);
+        QCOMPARE(requests.size(), 1 + PJSearchUdp::MaxResends);
+        QCOMPARE(FakeSearchResponder::sequenceOf(requests[0]), quint16(1));
+        for (const auto& r : a.received()) {
+            QCOMPARE(r.from, Own);
+            QCOMPARE(r.fromPort, Port);
+        }
+        QCOMPARE(resultAddresses(*search), QStringList{DisplayA});
     }
 
     void stopEndsTheResends() {
