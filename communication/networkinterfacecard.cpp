@@ -18,7 +18,11 @@ QList<NetworkAdapter> NetworkInterfaceCard::usable(const QList<NetworkAdapter>& 
     return kept;
 }
 
-void NetworkInterfaceCard::enumerate() {
+void NetworkInterfaceCard::setSource(Source s) {
+    source = std::move(s);
+}
+
+QList<NetworkAdapter> NetworkInterfaceCard::systemEntries() {
     QList<NetworkAdapter> entries;
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface& iface : interfaces) {
@@ -29,7 +33,11 @@ void NetworkInterfaceCard::enumerate() {
             entries.append(
                 {iface.humanReadableName(), entry.ip(), entry.netmask(), entry.broadcast()});
     }
-    adapters = usable(entries);
+    return entries;
+}
+
+void NetworkInterfaceCard::enumerate() {
+    adapters = usable(source());
 }
 
 const NetworkAdapter* NetworkInterfaceCard::at(int i) const {

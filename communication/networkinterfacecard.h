@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 // One IPv4 address of a network adapter.
 struct NetworkAdapter {
     QString name; // the interface's human-readable name
@@ -17,7 +19,15 @@ struct NetworkAdapter {
 class NetworkInterfaceCard : public QObject {
     Q_OBJECT
 public:
+    // Where enumerate() takes the address entries from: the system's interfaces unless told
+    // otherwise.
+    using Source = std::function<QList<NetworkAdapter>()>;
+
     explicit NetworkInterfaceCard(QObject* parent = nullptr);
+    // Takes the entries from the source from now on; enumerate() reads it.
+    void setSource(Source source);
+    // Every address entry of every valid interface, unfiltered.
+    static QList<NetworkAdapter> systemEntries();
 
     // Keeps the entries that can carry a LAN search: an IPv4 address other than 127.0.0.1, a
     // netmask and a name. Order is kept.
@@ -34,5 +44,6 @@ public slots:
 private:
     const NetworkAdapter* at(int i) const;
 
+    Source source = systemEntries;
     QList<NetworkAdapter> adapters;
 };

@@ -102,10 +102,13 @@ private slots:
         row("asset unreadable", "asset_eep(zz)", -1, "asset_eep", "0");
         row("asset leading space", "asset_eep( 80)", -1, "asset_eep", "128");
         row("asset overflow", "asset_eep(123456789)", -1, "asset_eep", "0");
+        // Digits after the overflow must not start a new number.
+        row("asset overflow, more digits", "asset_eep(100000000040)", -1, "asset_eep", "0");
         row("asset negative is unreadable", "asset_eep(-40)", -1, "asset_eep", "0");
 
         row("colour offset negative", "c_tmp_ofst(-3)", -1, "c_tmp_ofst", "-3");
         row("colour offset overflow", "c_tmp_ofst(FFFFFFFFF)", -1, "c_tmp_ofst", "0");
+        row("colour offset overflow, more digits", "c_tmp_ofst(1000000003)", -1, "c_tmp_ofst", "0");
         row("gamma partial", "gamma_table(size(100) r_ofs(zz) g_ofs(5))", -1, "gamma",
             "1 100 0 0 0");
         row("gamma without closing of a number", "gamma_table(size(100 r_ofs(4)))", -1, "gamma",
@@ -118,7 +121,8 @@ private slots:
         row("nested group in a text", "model(A(1)B)vcp(10)", 0, "model", "A(1)B");
 
         row("values then next code", "vcp(14(1 2 3) 16)", 0, "vcp", "14[1,2,3] 16");
-        row("codes with a value list", "vcp(10 12 14(01 02 03) 16)", 0, "vcp", "10 12 14[1,2,3] 16");
+        row("codes with a value list", "vcp(10 12 14(01 02 03) 16)", 0, "vcp",
+            "10 12 14[1,2,3] 16");
         row("any whitespace separates", "vcp(10\t12\n14\r\n(01\v02)\f16)", 0, "vcp",
             "10 12 14[1,2] 16");
         row("run of digits in pairs", "vcp(0102 123)", 0, "vcp", "1 2 12 3");

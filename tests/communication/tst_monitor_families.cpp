@@ -263,6 +263,32 @@ private slots:
         QCOMPARE(int(pipBack.v_position[3]), 9);
     }
 
+    // A wall 3 wide and 2 high: across goes first on the wire and comes back as across, for
+    // the auto tile matrix and for the tile-matrix profiles.
+    void nonSquareWallThroughTheMonitor() {
+        Bench bench(QStringLiteral("127.0.0.98"));
+        basic_monitor& m = bench.monitor;
+        int result = 99;
+        unsigned char status = 99;
+        QCOMPARE(m.auto_tile_matrix_execute(3, 2, 1, 4, &result), 0);
+        QCOMPARE(m.auto_tile_matrix_write(3, 2, &result), 0);
+        QCOMPARE(m.tile_matrix_profile_write(5, 3, 2, 6, 1, &status), 0);
+        const QList<QByteArray> requests = bench.fake.requests();
+        QCOMPARE(requests.size(), 3);
+        QCOMPARE(FakeDisplay::bodyOf(requests[0]), QByteArray("CA03010302010104"));
+        QCOMPARE(FakeDisplay::bodyOf(requests[1]), QByteArray("CA03050302"));
+        QCOMPARE(FakeDisplay::bodyOf(requests[2]), QByteArray("CA1700050302"
+                                                              "0601"));
+
+        unsigned char across = 0, down = 0, position = 0, comp = 0;
+        QCOMPARE(m.auto_tile_matrix_read(&across, &down, &result), 0);
+        QCOMPARE(QPair(int(across), int(down)), QPair(3, 2));
+        across = down = 0;
+        QCOMPARE(m.tile_matrix_profile_read(5, &across, &down, &position, &comp, &status), 0);
+        QCOMPARE(QPair(int(across), int(down)), QPair(3, 2));
+        QCOMPARE(QPair(int(position), int(comp)), QPair(6, 1));
+    }
+
     // The execute-and-wait sequence: the completion arrives later and from another display.
     void autoIdCompletionThroughTheMonitor() {
         Bench bench(QStringLiteral("127.0.0.99"));

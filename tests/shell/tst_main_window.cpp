@@ -1,7 +1,10 @@
+#include "controldefinitions.h"
 #include "lm_information_dialog.h"
 #include "window_rig.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // Loopback addresses 127.0.0.130 to 127.0.0.149 belong to this test.
@@ -266,6 +269,26 @@ private slots:
         QVERIFY(html.contains("Model &lt;b&gt;X&lt;/b&gt;"));
         QVERIFY(html.contains("Sent 11 bytes:"));
         QVERIFY(html.contains("Delimiter")); // the frame table follows at decoding level
+    }
+
+    // A name from a definitions file of the user's own shows in the log as it was written.
+    void opcodeNameFromAUserFileIsEscaped() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("mine.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("0010,\"Picture|<i>Bright</i> & >dim\",0\r\n");
+        file.close();
+        ZETQVToolMainWindow w; // loads the built-in definitions; the user's replace them
+        int line = 0;
+        QCOMPARE(controlDefinitions().load(file.fileName(), &line), 0);
+        LM_Information_Dialog log(&w);
+        g_information_dialog = &log;
+        emit g_basic_monitor->comment_text_out(QStringLiteral("10"), 4);
+        g_information_dialog = nullptr;
+        QCOMPARE(controlDefinitions().load(QStringLiteral(":/text/Resources/controls.txt"), &line),
+                 0);
+        QCOMPARE(log.ui.data_textEdit->toPlainText(),
+                 QStringLiteral("OP Code Control Name: <i>Bright</i> & >dim"));
     }
 };
 
