@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScrollArea>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,13 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr) << "cannot create " << folder << "\n";
         return 1;
     }
+
+    const auto save = [](QWidget* widget, const QString& file) {
+        if (widget->grab().save(file))
+            return true;
+        QTextStream(stderr) << "cannot write " << file << "\n";
+        return false;
+    };
 
     QMainWindow window;
     Ui::ZETQVToolMainWindowClass ui;
@@ -33,10 +41,12 @@ int main(int argc, char* argv[]) {
         QTextStream(stdout) << file << ": size hint " << page->sizeHint().width() << " x "
                             << page->sizeHint().height() << ", window " << window.width() << " x "
                             << window.height() << "\n";
-        if (!window.grab().save(file)) {
-            QTextStream(stderr) << "cannot write " << file << "\n";
+        if (!save(&window, file))
             return 1;
-        }
+        // What a scroll area hides below its edge is saved whole beside the page.
+        if (auto* area = page->findChild<QScrollArea*>())
+            if (!save(area->widget(), QString(file).replace(".png", "_content.png")))
+                return 1;
     }
     QTextStream(stdout) << ui.stackedWidget->count() << " pages saved in " << folder << "\n";
     return 0;
