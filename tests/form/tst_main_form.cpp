@@ -4,10 +4,15 @@
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
 #include <QSizePolicy>
+#include <QTextDocument>
+#include <QTextTable>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <functional>
 
 Q_DECLARE_METATYPE(QMargins)
 
@@ -65,6 +70,64 @@ const QString kNote = QStringLiteral(
     "directly from the display commands and may not match those shown on the display's "
     "OSD.</p></body></html>");
 
+// A tool tip or help text as the form writes it: one paragraph per sentence group.
+QString rich(const QStringList& paragraphs) {
+    return "<html><head/><body><p>" + paragraphs.join("</p><p>") + "</p></body></html>";
+}
+
+const QString kMediaPlayerNote =
+    QStringLiteral("The display's media player is not supported here.");
+
+// The pages that are built but stay disabled until the display's media player is supported.
+constexpr int kFirstMediaPlayerPage = 37;
+constexpr int kLastMediaPlayerPage = 40;
+
+// The tool tip that shows over a widget: its own or the nearest one of its holders.
+QString shownToolTip(const QWidget* w) {
+    for (; w; w = w->parentWidget())
+        if (!w->toolTip().isEmpty())
+            return w->toolTip();
+    return QString();
+}
+
+// The innermost layout of its holder that places a widget, and the widget's cell there (row and
+// column of a grid or form; the item's place in a box layout as the row).
+struct Cell {
+    const QLayout* layout = nullptr;
+    int row = 0;
+    int column = 0;
+    bool operator<(const Cell& other) const {
+        return std::tie(row, column) < std::tie(other.row, other.column);
+    }
+};
+
+Cell cellOf(const QWidget* w) {
+    std::function<Cell(const QLayout*)> find = [&](const QLayout* l) -> Cell {
+        for (int i = 0; i < l->count(); ++i) {
+            QLayoutItem* item = l->itemAt(i);
+            if (item->widget() == w) {
+                Cell c{l, i, 0};
+                int rowSpan = 0;
+                int columnSpan = 0;
+                QFormLayout::ItemRole role;
+                if (auto* grid = qobject_cast<const QGridLayout*>(l))
+                    grid->getItemPosition(i, &c.row, &c.column, &rowSpan, &columnSpan);
+                else if (auto* form = qobject_cast<const QFormLayout*>(l)) {
+                    form->getItemPosition(i, &c.row, &role);
+                    c.column = role;
+                }
+                return c;
+            }
+            if (item->layout())
+                if (Cell c = find(item->layout()); c.layout)
+                    return c;
+        }
+        return Cell();
+    };
+    const QWidget* holder = w->parentWidget();
+    return holder && holder->layout() ? find(holder->layout()) : Cell();
+}
+
 QStringList withSpinBoxes(const QStringList& prefixes) {
     QStringList out;
     for (const QString& p : prefixes)
@@ -115,8 +178,20 @@ QStringList expectedTabChain() {
           << QStringList{"aspect_comboBox", "size_reset_pushButton"}
           << withSpinBoxes({"v_position", "clock_phase", "v_resolution", "zoom", "v_expansion",
                             "zoom_v_position"});
-    for (QChar c : QStringLiteral("jgfcedhiab"))
-        chain << QStringLiteral("group_ID_%1_checkBox").arg(c);
+    // Page 6's stretch also holds three buttons of pages 42 and 43.
+    chain << QStringList{"group_ID_j_checkBox",
+                         "group_ID_g_checkBox",
+                         "gamma_read_3d_LUT_from_RAM_pushButton",
+                         "group_ID_f_checkBox",
+                         "gamma_reset_pushButton",
+                         "group_ID_c_checkBox",
+                         "group_ID_e_checkBox",
+                         "group_ID_d_checkBox",
+                         "group_ID_h_checkBox",
+                         "test_gamma_lut_write_pushButton",
+                         "group_ID_i_checkBox",
+                         "group_ID_a_checkBox",
+                         "group_ID_b_checkBox"};
     chain << QStringList{"enable_tile_matrix_groupBox",
                          "horizontal_monitors_spinBox",
                          "vertical_monitors_spinBox",
@@ -143,6 +218,8 @@ QSizePolicy policy(QSizePolicy::Policy h, QSizePolicy::Policy v, int hStretch = 
 }
 
 bool sameValue(const QVariant& actual, const QVariant& expected) {
+    if (expected.userType() == QMetaType::QFont)
+        return qvariant_cast<QFont>(actual).family() == qvariant_cast<QFont>(expected).family();
     if (expected.userType() == QMetaType::QSizePolicy)
         return qvariant_cast<QSizePolicy>(actual) == qvariant_cast<QSizePolicy>(expected);
     if (expected.userType() == QMetaType::QString)
@@ -173,11 +250,39 @@ class tst_main_form : public QObject {
         return out;
     }
 
-    bool onLaterPage(const QWidget* w) const {
-        for (int i = 10; i < ui.stackedWidget->count(); ++i)
-            if (ui.stackedWidget->widget(i)->isAncestorOf(w))
-                return true;
-        return false;
+    // The index of the page that holds a widget, or -1 outside the pages.
+    int pageOf(const QWidget* w) const {
+        for (int i = 0; i < ui.stackedWidget->count(); ++i)
+            if (ui.stackedWidget->widget(i) != w && ui.stackedWidget->widget(i)->isAncestorOf(w))
+                return i;
+        return -1;
+    }
+
+    // The named widgets in the order the focus chain meets them, starting at the navigation tree.
+    QStringList focusOrder(const QStringList& names) const {
+        const QSet<QString> wanted(names.cbegin(), names.cend());
+        QStringList seen;
+        QWidget* w = ui.treeWidget;
+        do {
+            if (wanted.contains(w->objectName()) && !seen.contains(w->objectName()))
+                seen << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != ui.treeWidget);
+        return seen;
+    }
+
+    // The form's tab stops in the order the form file lists them.
+    static QStringList tabStops() {
+        QFile file(QFINDTESTDATA("../../form/zetqvtoolmainwindow.ui"));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QXmlStreamReader xml(&file);
+        QStringList stops;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement &&
+                xml.name() == QLatin1String("tabstop"))
+                stops << xml.readElementText();
+        return stops;
     }
 
 private slots:
@@ -435,6 +540,118 @@ private slots:
         row("fan_sensor3_temp_spinBox", "QSpinBox", "suffix", QString::fromUtf8(" \u00b0C"));
         row("fan_sensor2_temp_horizontalSlider", "QSlider", "toolTip", "OpCode 10E2h");
         row("cooling_fan_speed_comboBox", "QComboBox", "toolTip", "OpCode 103Fh");
+
+        // pages 26 to 45
+        const int right = int(Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter);
+        row("label_97", "QLabel", "alignment", right);
+        row("tile_matrix_memory_memorynum_comboBox", "QComboBox", "parent", "tile_matrix_memory");
+        row("tile_matrix_memory_columns_spinBox", "QSpinBox", "prefix", empty);
+        row("tile_matrix_memory_columns_spinBox", "QSpinBox", "minimum", 1);
+        row("tile_matrix_memory_rows_spinBox", "QSpinBox", "maximum", 10);
+        row("tile_matrix_memory_position_spinBox", "QSpinBox", "maximum", 100);
+        row("tile_matrix_memory_position_spinBox", "QSpinBox", "value", 1);
+        row("tile_matrix_memory_usetilecomp_checkBox", "QCheckBox", "text", "Use Tile Comp");
+        row("tile_matrix_memory_save_pushButton", "QPushButton", "text", "Write");
+        row("tile_matrix_memory_status_lineEdit", "QLineEdit", "readOnly", true);
+        row("verticalLayout_9", "QVBoxLayout", none, QVariant());
+        row("label_123", "QLabel", "text", "<b>Picture 4</b>");
+        row("label_135", "QLabel", "text", "Mode:");
+        row("pip_pbp_memory_picture_size4_spinBox", "QSpinBox", "maximum", 80);
+        row("pip_pbp_memory_picture_size4_spinBox", "QSpinBox", "prefix", empty);
+        row("pip_pbp_memory_hposition1_spinBox", "QSpinBox", "maximum", 100);
+        row("pip_pbp_memory_vposition3_spinBox", "QSpinBox", "value", 0);
+        row("pip_pbp_memory_save_pushButton", "QPushButton", "text", "Write");
+        row("pip_pbp_memory_status_lineEdit", "QLineEdit", "readOnly", true);
+        row("horizontalLayout_49", "QHBoxLayout", none, QVariant());
+        row("label_7", "QLabel", "text", "Text to send: <i>('CR' will automatically be added)</i>");
+        row("simple_command_send_lineEdit", "QLineEdit", "text", "help");
+        row("simple_command_receive_plainTextEdit", "QPlainTextEdit", "readOnly", true);
+        row("widget", "QWidget", "parent", "simple_commands");
+        row("label_38", "QLabel", "alignment",
+            int(Qt::AlignLeading | Qt::AlignLeft | Qt::AlignTop));
+        row("formLayout", "QFormLayout", none, QVariant());
+        row("auto_gain_bias_pushButton", "QPushButton", "text", "Analog Auto Bias/Gain Setup");
+        row("label_41", "QLabel", "text", "Resets the Programmable LUT to linear (no correction)");
+        row("label_25", "QLabel", "sizePolicy",
+            policy(QSizePolicy::Preferred, QSizePolicy::Preferred, 1));
+        row("label_43", "QLabel", "wordWrap", true);
+        row("delete_script_pushButton", "QPushButton", "enabled", false);
+        row("run_script_pushButton", "QPushButton", "text", "Run selected script");
+        row("script_list_tableWidget", "QTableWidget", "editTriggers",
+            int(QAbstractItemView::NoEditTriggers));
+        row("script_list_tableWidget", "QTableWidget", "dragDropMode",
+            int(QAbstractItemView::NoDragDrop));
+        row("script_list_tableWidget", "QTableWidget", "selectionMode",
+            int(QAbstractItemView::SingleSelection));
+        row("script_list_tableWidget", "QTableWidget", "cornerButtonEnabled", false);
+        row("script_decode_textEdit", "QTextEdit", "readOnly", true);
+        row("script_decode_textEdit", "QTextEdit", "sizePolicy",
+            policy(QSizePolicy::Expanding, QSizePolicy::Expanding, 1));
+        row("scripting_info_textEdit", "QTextEdit", "readOnly", true);
+        row("scripting_info_show_only_supported_controls_checkBox", "QCheckBox", "text",
+            "Show only OpCodes and values supported by this display");
+        row("ip_address_from_lineEdit", "QLineEdit", "inputMask", "000.000.000.000");
+        row("ip_address_to_lineEdit", "QLineEdit", "maxLength", 15);
+        row("help_pushButton2_3", "CHelpTip", "whatsThis",
+            rich({"Scan a range of IP address to detect displays. This checks for a response from "
+                  "the LAN interface on the display."}));
+        row("ip_tableWidget", "QTableWidget", "sizePolicy",
+            policy(QSizePolicy::Expanding, QSizePolicy::Expanding));
+        row("ip_tableWidget", "QTableWidget", "selectionBehavior",
+            int(QAbstractItemView::SelectRows));
+        row("hboxLayout23", "QHBoxLayout", none, QVariant());
+        row("mode_expert_pushButton", "QPushButton", "parent", "groupBox_7");
+        row("help_pushButton2_2", "CHelpTip", "parent", "operating_mode");
+        row("opcode_scanner_pushButton", "QPushButton", "text", "Start Op Code Scanner...");
+        row("opcode_results_textEdit", "QTextEdit", "readOnly", true);
+        row("label_46", "QLabel", "text",
+            "<b>Note:</b> Test Patterns bypass all color and gamma related settings.");
+        row("test_pattern_enable_groupBox", "QGroupBox", "checked", true);
+        row("test_pattern_enable_groupBox", "QGroupBox", "toolTip", rich({"OpCode 02C3h"}));
+        row("lme_test_pattern_enable_groupBox", "QGroupBox", "toolTip", rich({"OpCode 02C8h"}));
+        row("test_pattern_red_level_horizontalSlider", "QSlider", "toolTip",
+            rich({"OpCode 103Ah"}));
+        row("lme_test_pattern_blue_level_horizontalSlider", "QSlider", "toolTip",
+            rich({"OpCode 1194h"}));
+        row("test_pattern_red_percent_label", "QLabel", "minimumSize", QSize(45, 0));
+        row("test_pattern_link_colors_checkBox", "QCheckBox", "text", "Link colors");
+        row("groupBox_20", "QGroupBox", "parent", "test_pattern_enable_groupBox");
+        row("test_pattern_preset_ggray10_pushButton", "QPushButton", "text", "10% Gray");
+        row("lme_test_pattern_preset_ggray75_pushButton", "QPushButton", "parent", "groupBox_24");
+        row("scrollArea_3", "QScrollArea", "widgetResizable", true);
+        row("scrollAreaWidgetContents_2", "QWidget", "parent", "qt_scrollarea_viewport");
+        row("media_player_play_pushButton", "QPushButton", "toolTip",
+            rich({"CMD_SET_MP_PLAY", kMediaPlayerNote}));
+        row("media_player_play_number_spinBox", "QSpinBox", "maximum", 65535);
+        row("media_player_get_folder_name_lineEdit", "QLineEdit", "sizePolicy",
+            policy(QSizePolicy::Expanding, QSizePolicy::Fixed, 1));
+        row("media_player_status_lineEdit_2", "QLineEdit", "readOnly", true);
+        row("media_player_slideshow_interval_spinBox", "QSpinBox", "minimum", 5);
+        row("media_player_misc_misc_shifttonosignal_interval_spinBox", "QSpinBox", "maximum", 300);
+        row("media_player_get_misc_thumbnails_pushButton", "QPushButton", "toolTip",
+            rich({"CMD_GET_MP_THUMBNAUL_ON/OFF", kMediaPlayerNote}));
+        row("label_175", "QLabel", "text", "Sort Order");
+        row("media_player_sharedsdcardsettings_user_name_lineEdit", "QLineEdit", "readOnly", true);
+        row("media_player_ssharedfolder_2_settings_password_lineEdit", "QLineEdit", "echoMode",
+            int(QLineEdit::Normal));
+        row("media_player_ssharedfolder_4_settings_status_lineEdit", "QLineEdit", "parent",
+            "groupBox_33");
+        row("media_player_set_sharedfolder_3_settings_folder_pushButton", "QPushButton", "toolTip",
+            rich({"CMD_SET_MP_SHARED_FOLDER3_PATH", kMediaPlayerNote}));
+        row("horizontalLayout_65", "QHBoxLayout", none, QVariant());
+        row("emergency_contents_delete_pushButton", "QPushButton", "text", "Delete (hide)");
+        row("emergency_contents_status_lineedit", "QLineEdit", "readOnly", true);
+        row("capability_string_text_plainTextEdit", "QPlainTextEdit", "font", QFont("Courier New"));
+        row("capability_string_decoded_text_textBrowser", "QTextBrowser", none, QVariant());
+        row("capability_string_verify_pushButton", "QPushButton", "text", "Validate");
+        row("test_theoretical_lut_write_pushButton", "QPushButton", "text",
+            "Test Theoretical LUT Write");
+        row("gamma_init_pushButton", "QPushButton", "parent", "gamma");
+        row("gamma_read_3d_LUT_from_RAM_pushButton", "QPushButton", "text", "Read 3D LUT from RAM");
+        row("pushButton_2", "QPushButton", "text", "PushButton");
+        row("pushButton_2", "QPushButton", "enabled", false);
+        row("pushButton_2", "QPushButton", "toolTip", rich({"Not supported here."}));
+        row("verticalLayout_17", "QVBoxLayout", none, QVariant());
     }
 
     void samples() {
@@ -447,7 +664,8 @@ private slots:
         QCOMPARE(QString(o->metaObject()->className()), className);
         if (property.isEmpty())
             return;
-        const QVariant actual = o->property(property);
+        const QVariant actual =
+            property == "parent" ? QVariant(o->parent()->objectName()) : o->property(property);
         QVERIFY2(actual.isValid(), property.constData());
         QVERIFY2(sameValue(actual, expected),
                  qPrintable(QString("%1 is %2, expected %3")
@@ -465,30 +683,66 @@ private slots:
         QTest::addRow("value_group_widget") << "value_group_widget" << 9 << QMargins();
         for (int i = 0; i < 10; ++i)
             QTest::addRow("%s", kPages[i]) << kPages[i] << 6 << eleven;
+        for (int i = 26; i < 44; ++i)
+            QTest::addRow("%s", kPages[i]) << kPages[i] << 6 << eleven;
+        for (const char* holder : {"groupBox_7", "test_pattern_enable_groupBox", "groupBox_24",
+                                   "scrollAreaWidgetContents_3", "groupBox_36", "groupBox_34",
+                                   "groupBox_29", "groupBox_37"})
+            QTest::addRow("%s", holder) << holder << 6 << eleven;
+        // layouts inside layouts
+        for (const char* nested : {"verticalLayout_9", "_5", "_7", "gridLayout12", "_8",
+                                   "hboxLayout22", "gridLayout_73", "horizontalLayout_69"})
+            QTest::addRow("%s", nested) << nested << 6 << QMargins();
     }
 
     void layouts() {
         QFETCH(QString, holder);
         QFETCH(int, spacing);
         QFETCH(QMargins, margins);
-        auto* w = window.findChild<QWidget*>(holder);
-        QVERIFY(w && w->layout());
-        QCOMPARE(w->layout()->spacing(), spacing);
-        QCOMPARE(w->layout()->contentsMargins(), margins);
+        QLayout* layout = window.findChild<QLayout*>(holder);
+        if (!layout) {
+            auto* w = window.findChild<QWidget*>(holder);
+            QVERIFY(w && w->layout());
+            layout = w->layout();
+        }
+        QCOMPARE(layout->spacing(), spacing);
+        QCOMPARE(layout->contentsMargins(), margins);
     }
 
-    // The frame and pages 0 to 9 start enabled and with empty lists.
+    // Everything starts enabled, every list empty, every box unticked and every field empty, but
+    // for these. The media-player pages start disabled whole, and say why.
     void initialStates() {
-        const QSet<QString> disabled{"delete_row_pushButton", "display_list_save_pushButton"};
+        const QSet<QString> disabled{"delete_row_pushButton", "display_list_save_pushButton",
+                                     "delete_script_pushButton", "run_script_pushButton",
+                                     "pushButton_2"};
+        const QSet<QString> ticked{"update_on_change_checkBox"};
+        // an empty masked field still shows the mask's dots
+        const QMap<QString, QString> filled{{"simple_command_send_lineEdit", "help"},
+                                            {"ip_address_from_lineEdit", "..."},
+                                            {"ip_address_to_lineEdit", "..."}};
+        int mediaPlayerWidgets = 0;
         for (QObject* o : formObjects()) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (!w || onLaterPage(w))
+            const int page = w ? pageOf(w) : -1;
+            if (!w)
                 continue;
-            QVERIFY2(w->isEnabledTo(&window) != disabled.contains(w->objectName()),
-                     qPrintable(w->objectName()));
+            const QString name = w->objectName();
+            const bool mediaPlayer = page >= kFirstMediaPlayerPage &&
+                                     page <= kLastMediaPlayerPage && !qobject_cast<QScrollArea*>(w);
+            QVERIFY2(w->isEnabledTo(&window) != (disabled.contains(name) || mediaPlayer),
+                     qPrintable(name));
+            if (mediaPlayer) {
+                QVERIFY2(shownToolTip(w).contains(kMediaPlayerNote), qPrintable(name));
+                ++mediaPlayerWidgets;
+            }
             if (auto* combo = qobject_cast<QComboBox*>(w))
-                QVERIFY2(combo->count() == 0, qPrintable(combo->objectName()));
+                QVERIFY2(combo->count() == 0, qPrintable(name));
+            if (auto* box = qobject_cast<QCheckBox*>(w))
+                QVERIFY2(box->isChecked() == ticked.contains(name), qPrintable(name));
+            if (auto* edit = qobject_cast<QLineEdit*>(w))
+                QCOMPARE(edit->text(), filled.value(name));
         }
+        QVERIFY(mediaPlayerWidgets > 200);
     }
 
     void frameCompensationSteps_data() {
@@ -516,15 +770,206 @@ private slots:
 
     void tabChain() {
         const QStringList expected = expectedTabChain();
-        const QSet<QString> wanted(expected.cbegin(), expected.cend());
-        QStringList seen;
-        QWidget* w = ui.treeWidget;
-        do {
-            if (wanted.contains(w->objectName()) && !seen.contains(w->objectName()))
-                seen << w->objectName();
-            w = w->nextInFocusChain();
-        } while (w != ui.treeWidget);
-        QCOMPARE(seen, expected);
+        QCOMPARE(focusOrder(expected), expected);
+    }
+
+    // The tab stops of the form file make one chain, link by link, from the navigation tree
+    // through the bottom bar and the pages in page order to the four buttons that end it; every
+    // widget that takes focus by Tab is on it.
+    void tabChainCoversTheForm() {
+        const QStringList stops = tabStops();
+        QVERIFY(!stops.isEmpty());
+        QCOMPARE(stops.first(), QString("treeWidget"));
+        const QStringList end{"pushButton_2", "test_theoretical_lut_write_pushButton",
+                              "gamma_refresh_pushButton", "gamma_save_pushButton"};
+        QCOMPARE(stops.mid(stops.size() - end.size()), end);
+        QCOMPARE(QSet<QString>(stops.cbegin(), stops.cend()).size(), stops.size());
+
+        // every link took: the focus chain meets the stops in their order
+        QCOMPARE(focusOrder(stops), stops);
+
+        const QSet<QString> defaultOrder{"display_list_add_current_pushButton",
+                                         "display_list_open_pushButton"};
+        for (QObject* o : formObjects()) {
+            auto* widget = qobject_cast<QWidget*>(o);
+            if (widget && (widget->focusPolicy() & Qt::TabFocus) &&
+                !defaultOrder.contains(widget->objectName()))
+                QVERIFY2(stops.contains(widget->objectName()), qPrintable(widget->objectName()));
+        }
+
+        // page after page; the bottom bar right after page 1; five buttons placed elsewhere
+        const QMap<QString, int> placedIn{{"gamma_read_3d_LUT_from_RAM_pushButton", 6},
+                                          {"gamma_reset_pushButton", 6},
+                                          {"test_gamma_lut_write_pushButton", 6},
+                                          {"gamma_init_pushButton", 15}};
+        const int lastPage = ui.stackedWidget->count();
+        int previous = -1;
+        for (int i = 1; i < stops.size(); ++i) {
+            auto* widget = window.findChild<QWidget*>(stops[i]);
+            QVERIFY2(widget && (widget->focusPolicy() & Qt::TabFocus), qPrintable(stops[i]));
+            const int page =
+                end.contains(stops[i]) ? lastPage : placedIn.value(stops[i], pageOf(widget));
+            const int rank = page < 0 ? 3 : 2 * page; // between pages 1 and 2
+            QVERIFY2(rank >= previous, qPrintable(stops[i]));
+            previous = rank;
+        }
+
+        // where the order within a page is ours: reading order inside each layout
+        for (int i = 1; i < stops.size(); ++i) {
+            auto* before = window.findChild<QWidget*>(stops[i - 1]);
+            auto* after = window.findChild<QWidget*>(stops[i]);
+            if (pageOf(after) < 26 || pageOf(after) != pageOf(before) ||
+                placedIn.contains(stops[i]) || end.contains(stops[i]))
+                continue;
+            const Cell a = cellOf(before);
+            const Cell b = cellOf(after);
+            if (a.layout && a.layout == b.layout)
+                QVERIFY2(a < b, qPrintable(stops[i - 1] + " before " + stops[i]));
+        }
+    }
+
+    void ipScanFieldsTakePartialAddresses_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("one digit a part") << "ip_address_from_lineEdit"
+                                          << "1.2.3.4"
+                                          << "1.2.3.4";
+        QTest::addRow("whole address") << "ip_address_to_lineEdit"
+                                       << "192.168.100.254"
+                                       << "192.168.100.254";
+        QTest::addRow("two parts") << "ip_address_from_lineEdit"
+                                   << "10.0"
+                                   << "10.0..";
+        QTest::addRow("letters refused") << "ip_address_to_lineEdit"
+                                         << "1a.b2"
+                                         << "1.2..";
+    }
+
+    void ipScanFieldsTakePartialAddresses() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        auto* edit = window.findChild<QLineEdit*>(field);
+        QVERIFY(edit);
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), text);
+        QVERIFY(edit->hasAcceptableInput());
+        edit->clear();
+    }
+
+    // Both test-pattern pages keep the class range, and nothing in the form ties a slider to its
+    // spin box.
+    void testPatternLevels() {
+        for (const QString page : {"", "lme_"}) {
+            for (const QString colour : {"red", "green", "blue"}) {
+                const QString base = page + "test_pattern_" + colour + "_level_";
+                auto* slider = window.findChild<QSlider*>(base + "horizontalSlider");
+                auto* spin = window.findChild<QSpinBox*>(base + "spinBox");
+                QVERIFY2(slider && spin, qPrintable(base));
+                QCOMPARE(QPair(slider->minimum(), slider->maximum()), QPair(0, 99));
+                QCOMPARE(QPair(spin->minimum(), spin->maximum()), QPair(0, 99));
+                slider->setValue(60);
+                spin->setValue(30);
+                QCOMPARE(QPair(slider->value(), spin->value()), QPair(60, 30));
+                slider->setValue(0);
+                spin->setValue(0);
+            }
+        }
+    }
+
+    // Each preset button of the two test-pattern pages shows the swatch of its own colour.
+    void presetSwatches() {
+        const QRegularExpression preset("^(lme_)?test_pattern_preset_(.+)_pushButton$");
+        const auto buttons = window.findChildren<QPushButton*>(preset);
+        QCOMPARE(buttons.size(), 24);
+        for (QPushButton* button : buttons) {
+            // the grey buttons are named with a doubled g
+            const QString colour =
+                preset.match(button->objectName()).captured(2).replace("ggray", "gray");
+            const QImage swatch = QImage(":/images/Resources/" + colour + " 16.png")
+                                      .convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(!swatch.isNull(), qPrintable(colour));
+            QCOMPARE(button->icon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32),
+                     swatch);
+        }
+    }
+
+    // The definitions beside the simple-command field: one table of three columns under its
+    // heading, each entry on its own line.
+    void simpleCommandDefinitions() {
+        QTextDocument doc;
+        doc.setHtml(ui.label_38->text());
+        QVERIFY(doc.toPlainText().startsWith("Simple Command Definitions"));
+        QTextTable* table = nullptr;
+        for (QTextFrame* frame : doc.rootFrame()->childFrames())
+            if ((table = qobject_cast<QTextTable*>(frame)))
+                break;
+        QVERIFY(table);
+        QCOMPARE(table->columns(), 3);
+        QCOMPARE(table->format().border(), 1.0);
+        QCOMPARE(table->format().cellPadding(), 3.0);
+        const auto cellLines = [&](int row, int column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            QTextCursor cursor(doc.rootFrame());
+            cursor.setPosition(cell.firstPosition());
+            cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+            return cursor.selectedText().split(QChar::LineSeparator);
+        };
+        QCOMPARE(cellLines(0, 0), QStringList{"Power State"});
+        QCOMPARE(cellLines(0, 1), QStringList{"Inputs"});
+        QCOMPARE(cellLines(0, 2), QStringList{"Picture Modes"});
+        QCOMPARE(cellLines(1, 0), (QStringList{"On: 1", "Off: 0"}));
+        QCOMPARE(cellLines(1, 1).size(), 12);
+        QCOMPARE(cellLines(1, 1).last(), QString("DISPLAYPORT: d1"));
+        QCOMPARE(cellLines(1, 2).size(), 8);
+        QCOMPARE(cellLines(1, 2).first(), QString("HIBRIGHT: p1"));
+    }
+
+    void emptyPages() {
+        for (const char* name : {"pjlink", "snmp"}) {
+            auto* page = ui.stackedWidget->findChild<QWidget*>(name);
+            QVERIFY(page);
+            QVERIFY(!page->layout());
+            QVERIFY(page->children().isEmpty());
+        }
+    }
+
+    // Cells the pages name; the test-pattern buttons are made in another order than their cells.
+    void cells_data() {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QRect>("cell"); // column, row, column span, row span
+        const auto cell = [](const char* object, const char* layout, const QRect& place) {
+            QTest::addRow("%s", object) << object << layout << place;
+        };
+        cell("test_pattern_preset_black_pushButton", "gridLayout_50", QRect(1, 5, 1, 1));
+        cell("lme_test_pattern_preset_ggray75_pushButton", "gridLayout_71", QRect(3, 6, 1, 1));
+        cell("groupBox_20", "gridLayout_49", QRect(0, 4, 4, 1));
+        cell("label_46", "gridLayout_52", QRect(0, 1, 2, 1));
+        cell("simple_command_receive_plainTextEdit", "_7", QRect(0, 3, 2, 1));
+        cell("script_decode_textEdit", "gridLayout_9", QRect(1, 1, 1, 1));
+        cell("media_player_sharedsdcardsettings_password_lineEdit", "gridLayout_85",
+             QRect(3, 2, 2, 2));
+        cell("media_player_set_sharedfolder_4_settings_user_name_pushButton", "gridLayout_89",
+             QRect(3, 2, 1, 1));
+        cell("media_player_slideshow_status_lineEdit", "gridLayout_78", QRect(2, 7, 4, 1));
+        cell("media_player_get_file_name_lineEdit", "gridLayout_76", QRect(3, 6, 2, 1));
+    }
+
+    void cells() {
+        QFETCH(QString, object);
+        QFETCH(QString, layout);
+        QFETCH(QRect, cell);
+        auto* grid = window.findChild<QGridLayout*>(layout);
+        auto* w = window.findChild<QWidget*>(object);
+        QVERIFY(grid && w);
+        const int index = grid->indexOf(w);
+        QVERIFY(index >= 0);
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        QCOMPARE(QRect(column, row, columnSpan, rowSpan), cell);
     }
 
     void resourceImages() {
@@ -549,6 +994,36 @@ private slots:
         for (auto* button : window.findChildren<QAbstractButton*>())
             if (!button->icon().isNull())
                 QVERIFY2(!button->icon().pixmap(16).isNull(), qPrintable(button->objectName()));
+    }
+
+    // Shown, the window keeps its size on every page; the media-player pages scroll, and their
+    // content follows the scroll area's size.
+    void pagesFitTheWindow() {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (int i = 0; i < ui.stackedWidget->count(); ++i) {
+            ui.stackedWidget->setCurrentIndex(i);
+            QApplication::processEvents();
+            QVERIFY2(window.size() == QSize(941, 990), kPages[i]);
+        }
+        const QList<QPair<int, QScrollArea*>> areas{
+            {37, ui.scrollArea_3}, {38, ui.scrollArea_2}, {39, ui.scrollArea}};
+        for (const auto& [page, area] : areas) {
+            ui.stackedWidget->setCurrentIndex(page);
+            QApplication::processEvents();
+            QVERIFY2(area->verticalScrollBar()->isVisible(), kPages[page]);
+            QCOMPARE(area->widget()->width(), area->viewport()->width());
+        }
+        window.resize(1400, 1500);
+        ui.stackedWidget->setCurrentIndex(37);
+        QApplication::processEvents();
+        QVERIFY(!ui.scrollArea_3->verticalScrollBar()->isVisible());
+        QCOMPARE(ui.scrollArea_3->widget()->size(), ui.scrollArea_3->viewport()->size());
+        QVERIFY(ui.scrollArea_3->widget()->width() > 794);
+
+        window.hide();
+        window.resize(941, 990);
+        ui.stackedWidget->setCurrentIndex(11);
     }
 };
 
