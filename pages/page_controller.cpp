@@ -14,6 +14,8 @@ void PageController::read_settings(const QSettings&) {}
 
 void PageController::write_settings(QSettings&) const {}
 
+void PageController::definitions_loaded() {}
+
 bool PageController::dummy_interface() const {
     return host.interface_info().isDummy();
 }

@@ -32,6 +32,8 @@ public:
     virtual void refresh(QWidget* page);
     virtual void read_settings(const QSettings& settings);
     virtual void write_settings(QSettings& settings) const;
+    // Another op-code definitions file was loaded into the store.
+    virtual void definitions_loaded();
 
 protected:
     bool dummy_interface() const;

@@ -41,6 +41,9 @@ public:
 
     // While a long operation runs, queued writes wait for its end.
     virtual void set_long_operation(bool running) = 0;
+    // True while a command's connection is open or a long operation runs: a page's own
+    // delayed write must wait, since its frame would close that connection.
+    virtual bool command_running() const = 0;
     // While set, the window keeps painting after each logged message.
     virtual void set_process_events_while_logging(bool on) = 0;
     // A line in the communications log (the protocol's comment types).

@@ -39,3 +39,8 @@ void PageSet::write_settings(QSettings& settings) const {
     for (const PageController* c : all)
         c->write_settings(settings);
 }
+
+void PageSet::definitions_loaded() {
+    for (PageController* c : all)
+        c->definitions_loaded();
+}

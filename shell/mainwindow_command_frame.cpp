@@ -7,6 +7,7 @@
 #include "lm_information_dialog.h"
 #include "program_globals.h"
 #include "result_codes.h"
+#include "status_bar_style.h"
 #include "string_resource.h"
 #include "wait_cursor.h"
 
@@ -16,8 +17,6 @@
 #include <QToolTip>
 
 namespace {
-const char kErrorStyle[] =
-    "QStatusBar{padding-left:8px;background:rgba(0,0,0,0);color:red;font-weight:bold;}";
 const char kDirtyNotice[] =
     "<img src=\":/images/Resources/warning.png\"><font COLOR=red>Notice: Unsaved changes. Click "
     "<b>Save All Settings</b> when done to save changes to the display.";
@@ -67,7 +66,7 @@ void ZETQVToolMainWindow::show_error_status(int result) {
         return;
     }
     const QString text = errorText(result);
-    ui.statusBar->setStyleSheet(QLatin1String(kErrorStyle));
+    ui.statusBar->setStyleSheet(QLatin1String(kErrorStatusStyle));
     ui.statusBar->showMessage(QStringLiteral("%2 (%1)").arg(result).arg(text));
     comment_text_in(text, 5);
 }

@@ -3,6 +3,7 @@
 
 #include "controldefinitions.h"
 #include "lm_about_dialog.h"
+#include "page_set.h"
 #include "program_globals.h"
 #include "string_resource.h"
 
@@ -37,8 +38,10 @@ void ZETQVToolMainWindow::on_actionOpen_triggered() {
     int line = 0;
     // A bad file leaves the definitions that were working in place.
     const int result = controlDefinitions().load(dialog.selectedFiles().first(), &line);
-    if (result == 0)
+    if (result == 0) {
+        page_set->definitions_loaded();
         return;
+    }
     const QString text = line > 0
                              ? QStringLiteral("Parse error %1 at line %2").arg(result).arg(line)
                              : QStringLiteral("Parse error %1").arg(result);

@@ -41,6 +41,7 @@ public:
     void queue_spinbox_write(QSpinBox* spinbox, uint key, Write write) override;
     void write_slider_value(QSlider* slider, uint opcode) override;
     void set_long_operation(bool running) override;
+    bool command_running() const override { return frame_busy(); }
     void set_process_events_while_logging(bool on) override;
     void log_comment(const QString& text, int type) override;
     monitor_data interface_info() const override;

@@ -74,9 +74,7 @@ private:
 struct MonitorRig {
     explicit MonitorRig(const QString& address)
         : fake(FakeDisplay::Link::Tcp, address), monitor(log) {
-        for (const QByteArray& prefix : TransferDisplay::prefixes())
-            model.addCommand('A', prefix,
-                             [this](const QByteArray& body) { return transfers.answerBody(body); });
+        transfers.attach(model);
         fake.setHandler([this](const QByteArray& request) {
             log.add(EventLog::describe(request));
             return model.answer(request);

@@ -39,6 +39,11 @@ FakeReply TransferDisplay::answer(const QByteArray& request) {
     return body.isNull() ? FakeReply::silence() : replyB(body);
 }
 
+void TransferDisplay::attach(DisplayModel& model) {
+    for (const QByteArray& prefix : prefixes())
+        model.addCommand('A', prefix, [this](const QByteArray& body) { return answerBody(body); });
+}
+
 QList<QByteArray> TransferDisplay::prefixes() {
     return {"F3",   "C00B", "C00E", "C204", "C205", "C206",
             "C207", "C208", "C209", "C20A", "C20B", "C22E"};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display_model.h"
 #include "fake_display.h"
 #include "lut3d_entry.h"
 
@@ -19,10 +20,10 @@ public:
     FakeReply answer(const QByteArray& request);
     // The reply body to a request body; null when it is none of these commands.
     QByteArray answerBody(const QByteArray& body);
-    // The body prefixes of the commands answered here.
-    static QList<QByteArray> prefixes();
     // answer() for FakeDisplay::setHandler.
     FakeDisplay::Handler handler();
+    // Lets the model answer these commands from here, beside its own.
+    void attach(DisplayModel& model);
 
     QByteArray capability;
     int capabilityChunk = 32; // characters a capability reply carries
@@ -36,5 +37,8 @@ public:
     static QList<QByteArray> bodies(const QList<QByteArray>& requests);
 
 private:
+    // The body prefixes of the commands answered here.
+    static QList<QByteArray> prefixes();
+
     std::mutex mutex;
 };

@@ -11,12 +11,15 @@
 #include "program_globals.h"
 #include "zetqvtoolmainwindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <functional>
 
 inline monitor_data lanInterface(const QString& address, int id = 1) {
     monitor_data d;
@@ -58,11 +61,33 @@ struct WindowRig {
     }
 };
 
+// Runs act on the next modal dialog of class Dialog as soon as it shows (a modal dialog would
+// block the test).
+template <class Dialog> void whenModal(std::function<void(Dialog*)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(dialog);
+        }
+    });
+    poll->start();
+}
+
 // What every window test needs once: settings in a folder of its own (cleared before each
 // test), the program's names, the one monitor object, and a closer of modal message boxes
-// that keeps their texts, since a modal box would block the test.
+// that keeps their texts, since a modal box would block the test. A box is closed without an
+// answer unless the test queued one for it.
 class WindowTestEnvironment : public QObject {
 public:
+    // The button to press in the next message box, and what to do just before pressing it.
+    struct Answer {
+        QMessageBox::StandardButton button;
+        std::function<void()> before = {};
+    };
+
     WindowTestEnvironment() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         QCoreApplication::setOrganizationName(QStringLiteral("ZET DISPLAY SOLUTIONS"));
@@ -70,10 +95,18 @@ public:
         if (!g_basic_monitor)
             g_basic_monitor = new basic_monitor(this);
         connect(&boxCloser, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxTexts << box->text();
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            boxTexts << box->text();
+            if (answers.isEmpty()) {
                 box->done(0);
+                return;
             }
+            const Answer answer = answers.takeFirst();
+            if (answer.before)
+                answer.before();
+            box->button(answer.button)->click();
         });
         boxCloser.start(20);
     }
@@ -81,9 +114,11 @@ public:
     void reset() {
         QSettings().clear();
         boxTexts.clear();
+        answers.clear();
     }
 
-    QStringList boxTexts; // texts of the modal boxes that were shown and closed
+    QStringList boxTexts;  // texts of the modal boxes that were shown and closed
+    QList<Answer> answers; // for the next boxes, in turn
 
 private:
     QTemporaryDir settingsDir;
