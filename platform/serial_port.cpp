@@ -98,3 +98,12 @@ QList<SerialPortInfo> availableSerialPorts() {
     }
     return list;
 }
+
+bool isSerialDevicePath(const QString& name) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(name)
+    return false;
+#else
+    return name.startsWith(QLatin1String("/dev/"));
+#endif
+}

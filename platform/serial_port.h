@@ -48,3 +48,7 @@ struct SerialPortInfo {
 };
 
 QList<SerialPortInfo> availableSerialPorts();
+
+// True when a name written by the user is a serial device path of this platform ("/dev/ttyS0");
+// Windows has none, its ports are named "COMn".
+bool isSerialDevicePath(const QString& name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "script_definitions.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -25,8 +27,9 @@ struct ControlDefinition {
 };
 
 // The op-code definitions read from a definitions file. The list keeps file order and
-// duplicates; the index maps each op code to its last definition in the list.
-class ControlDefinitions {
+// duplicates; the index maps each op code to its last definition in the list. Scripts look their
+// op-code, value and input names up here.
+class ControlDefinitions : public ScriptDefinitions {
 public:
     // Result of a line in error; a file that cannot be opened gives ResultCode::FileOpenFailed.
     enum LineError { BadValue = -1, TooFewFields = -2, OpcodeOutOfRange = -3, OpcodeNotHex = -4 };
@@ -43,12 +46,12 @@ public:
     // The same for a device already open for reading.
     int read(QIODevice& device, int* line_no);
 
-    QString opcodeName(int opcode, bool last_part_only) const;
-    int opcodeForShortName(QString name) const;
+    QString opcodeName(int opcode, bool last_part_only) const override;
+    int opcodeForShortName(QString name) const override;
     int opcodeForName(QString name) const;
     ControlDefinition* find(int opcode) const;
-    int valueForLabel(int opcode, QString label) const;
-    QString valueLabel(int opcode, int value) const;
+    int valueForLabel(int opcode, QString label) const override;
+    QString valueLabel(int opcode, int value) const override;
 
     QList<ControlDefinition> list;
     QHash<int, ControlDefinition*> index;
