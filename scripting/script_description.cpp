@@ -54,8 +54,8 @@ QString scheduleText(const ScriptCommand& c, const ScriptDefinitions& definition
                 QLatin1String(option.name),
                 QLatin1String(s.*option.field & option.bit ? "Set" : "Cleared"));
     if (c.input_given)
-        text += codePart("Input", definitions.valueLabel(ScriptLimits::InputOpcode, s.input),
-                         s.input);
+        text +=
+            codePart("Input", definitions.valueLabel(ScriptLimits::InputOpcode, s.input), s.input);
     if (c.picture_mode_given)
         text += codePart("PictureMode",
                          definitions.valueLabel(ScriptLimits::PictureModeOpcode, s.picture_mode),
@@ -104,7 +104,8 @@ QString describedText(const ScriptCommand& c, const ScriptDefinitions& definitio
     case ScriptCommand::SetAssetTag:
         return QStringLiteral("Set Asset Tag to \"%1\"").arg(c.text);
     case ScriptCommand::SetTvChannel:
-        return QStringLiteral("Set TV Channel to %1-%2").arg(decimal(c.tv_major), decimal(c.tv_minor));
+        return QStringLiteral("Set TV Channel to %1-%2")
+            .arg(decimal(c.tv_major), decimal(c.tv_minor));
     case ScriptCommand::SetOperatingMode:
         return QStringLiteral("Set Operating Mode to \"%1\"").arg(c.value);
     case ScriptCommand::SetInputName:
@@ -116,9 +117,9 @@ QString describedText(const ScriptCommand& c, const ScriptDefinitions& definitio
             .arg(c.text);
     case ScriptCommand::SetInputNameByInput: {
         const QString input = definitions.valueLabel(ScriptLimits::InputOpcode, c.value);
-        return c.text.isEmpty() ? QStringLiteral("Reset name of input \"%1\"").arg(input)
-                                : QStringLiteral("Set name of input \"%2\" to \"%1\"")
-                                      .arg(c.text, input);
+        return c.text.isEmpty()
+                   ? QStringLiteral("Reset name of input \"%1\"").arg(input)
+                   : QStringLiteral("Set name of input \"%2\" to \"%1\"").arg(c.text, input);
     }
     default:
         return QString();

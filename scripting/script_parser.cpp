@@ -95,8 +95,7 @@ Code parseSetPort(const Line& line, ScriptCommand& c) {
     if (!countIn(line, 2, Any))
         return ResultCode::ScriptParameterCount;
     const QString& port = line.at(1);
-    const bool serial =
-        port.toUpper().startsWith(QLatin1String("COM")) || isSerialDevicePath(port);
+    const bool serial = port.toUpper().startsWith(QLatin1String("COM")) || isSerialDevicePath(port);
     if (!serial && port.split(QLatin1Char('.')).size() != 4)
         return ResultCode::ScriptParameterCount;
     c.type = ScriptCommand::SetPort;
@@ -172,8 +171,7 @@ Code parseSetInputNameByInput(const Line& line, ScriptCommand& c) {
         return ResultCode::ScriptParameterCount;
     if (!readInputName(line, 2, &c.text))
         return ResultCode::ScriptInvalidParameter;
-    c.value =
-        line.definitions.valueForLabel(ScriptLimits::InputOpcode, convertedName(line.at(1)));
+    c.value = line.definitions.valueForLabel(ScriptLimits::InputOpcode, convertedName(line.at(1)));
     if (c.value < 0)
         return ResultCode::ScriptInvalidParameter;
     c.type = ScriptCommand::SetInputNameByInput;
@@ -204,8 +202,8 @@ bool readTime(const QString& token, unsigned int* hour, unsigned char* minute) {
     const int colon = token.indexOf(QLatin1Char(':'));
     unsigned int h = 0;
     unsigned int m = 0;
-    if (colon < 0 || !readDecimal(token.left(colon), &h) || !readDecimal(token.mid(colon + 1), &m) ||
-        h > 23 || m > 59)
+    if (colon < 0 || !readDecimal(token.left(colon), &h) ||
+        !readDecimal(token.mid(colon + 1), &m) || h > 23 || m > 59)
         return false;
     *hour = h;
     *minute = static_cast<unsigned char>(m);
@@ -225,17 +223,20 @@ bool readCode(const QString& token, std::initializer_list<Word> names, unsigned 
     return true;
 }
 
-const std::initializer_list<Word> inputNames = {
-    {"LASTINPUT", 0},  {"VGA", 1},           {"RGB/HV", 2},        {"DVI", 3},
-    {"VIDEO1", 5},     {"VIDEO2", 6},        {"S-VIDEO", 7},       {"TV", 10},
-    {"DVD/HD1", 12},   {"OPTION", 13},       {"DVD/HD2", 14},      {"DISPLAYPORT", 15},
-    {"DISPLAYPORT2", 16}, {"DISPLAYPORT3", 128}, {"HDMI", 17},     {"HDMI2", 18},
-    {"HDMI3", 130},    {"HDMI4", 131}};
+const std::initializer_list<Word> inputNames = {{"LASTINPUT", 0},     {"VGA", 1},
+                                                {"RGB/HV", 2},        {"DVI", 3},
+                                                {"VIDEO1", 5},        {"VIDEO2", 6},
+                                                {"S-VIDEO", 7},       {"TV", 10},
+                                                {"DVD/HD1", 12},      {"OPTION", 13},
+                                                {"DVD/HD2", 14},      {"DISPLAYPORT", 15},
+                                                {"DISPLAYPORT2", 16}, {"DISPLAYPORT3", 128},
+                                                {"HDMI", 17},         {"HDMI2", 18},
+                                                {"HDMI3", 130},       {"HDMI4", 131}};
 
 const std::initializer_list<Word> pictureModeNames = {
-    {"LASTSETTING", 0}, {"SRGB", 1},       {"HIBRIGHT", 3},  {"STANDARD", 4}, {"CINEMA", 5},
-    {"ISF-DAY", 6},     {"ISF-NIGHT", 7},  {"AMBIENT-1", 11}, {"AMBIENT-2", 12}, {"LME-1", 13},
-    {"LME-2", 14},      {"LME-3", 15},     {"LME-4", 16},    {"LME-5", 17}};
+    {"LASTSETTING", 0}, {"SRGB", 1},      {"HIBRIGHT", 3},   {"STANDARD", 4},   {"CINEMA", 5},
+    {"ISF-DAY", 6},     {"ISF-NIGHT", 7}, {"AMBIENT-1", 11}, {"AMBIENT-2", 12}, {"LME-1", 13},
+    {"LME-2", 14},      {"LME-3", 15},    {"LME-4", 16},     {"LME-5", 17}};
 
 // The options from token 2 on; false at the first fault.
 bool readScheduleOptions(const Line& line, ScriptCommand& c) {

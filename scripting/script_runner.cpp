@@ -48,9 +48,8 @@ ScriptRunner::ScriptRunner(basic_monitor& m, ScriptHost& h, const ScriptDefiniti
 
 bool ScriptRunner::allSucceeded() const {
     return !list.isEmpty() && !wasAborted &&
-           std::all_of(list.cbegin(), list.cend(), [](const ScriptCommand& c) {
-               return c.status == ScriptCommand::Succeeded;
-           });
+           std::all_of(list.cbegin(), list.cend(),
+                       [](const ScriptCommand& c) { return c.status == ScriptCommand::Succeeded; });
 }
 
 int ScriptRunner::run(ScriptCommandList commands) {

@@ -27,8 +27,8 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("line"); // black: not run
         QTest::newRow("port") << QByteArray("SETPORT 10.0.0.1") << black("Set Port to 10.0.0.1");
-        QTest::newRow("monitor ID") << QByteArray("SETMONITORID \"Group B\"")
-                                    << black("Set Monitor ID to Group B");
+        QTest::newRow("monitor ID")
+            << QByteArray("SETMONITORID \"Group B\"") << black("Set Monitor ID to Group B");
         QTest::newRow("range without labels")
             << QByteArray("SETOPCODE 10 TO 50") << black("Set OP Code 0x0010 (Brightness) to 50");
         QTest::newRow("value with its label")
@@ -48,9 +48,8 @@ private slots:
         QTest::newRow("range of addresses")
             << QByteArray("FOREACHPORT 192.168.0.10 TO 192.168.0.20\nENDFOREACHPORT")
             << black("FOR EACH IP FROM 192.168.0.10 TO 192.168.0.20 (11 addresses)");
-        QTest::newRow("schedule")
-            << QByteArray("SCHEDULE 2 ONTIME 7:05 MONDAY SET ENABLE")
-            << black("Set Schedule #2 Enable MONDAY=Set ONTIME=07:05");
+        QTest::newRow("schedule") << QByteArray("SCHEDULE 2 ONTIME 7:05 MONDAY SET ENABLE")
+                                  << black("Set Schedule #2 Enable MONDAY=Set ONTIME=07:05");
         QTest::newRow("schedule time cleared")
             << QByteArray("SCHEDULE 2 ENABLE MONDAY SET ONTIME Clear")
             << black("Set Schedule #2 Enable MONDAY=Set ONTIME=Cleared");
@@ -65,26 +64,22 @@ private slots:
         QTest::newRow("date and time")
             << QByteArray("SETDATETIME") << black("Set Time and Date to system time.");
         QTest::newRow("save") << QByteArray("SAVESETTINGS") << black("Save Settings");
-        QTest::newRow("asset tag is escaped")
-            << QByteArray("SETASSETTAG \"Hall <b>&\"")
-            << black("Set Asset Tag to \"Hall &lt;b&gt;&amp;\"");
-        QTest::newRow("TV channel") << QByteArray("SETTVCHANNEL 5-2")
-                                    << black("Set TV Channel to 5-2");
-        QTest::newRow("operating mode") << QByteArray("SETOPERATINGMODE FACTORY")
-                                        << black("Set Operating Mode to \"3\"");
-        QTest::newRow("input name reset") << QByteArray("SETINPUTNAME") << black("Reset input name");
+        QTest::newRow("asset tag is escaped") << QByteArray("SETASSETTAG \"Hall <b>&\"")
+                                              << black("Set Asset Tag to \"Hall &lt;b&gt;&amp;\"");
+        QTest::newRow("TV channel")
+            << QByteArray("SETTVCHANNEL 5-2") << black("Set TV Channel to 5-2");
+        QTest::newRow("operating mode")
+            << QByteArray("SETOPERATINGMODE FACTORY") << black("Set Operating Mode to \"3\"");
+        QTest::newRow("input name reset")
+            << QByteArray("SETINPUTNAME") << black("Reset input name");
         QTest::newRow("input name with a placeholder")
-            << QByteArray("SETINPUTNAME \"%1 %2\"")
-            << black("Set current input name to \"%1 %2\"");
-        QTest::newRow("security on")
-            << QByteArray("SETSECURITY ENABLE \"1234\"")
-            << black("Enable Security with password \"1234\"");
-        QTest::newRow("security off")
-            << QByteArray("SETSECURITY DISABLE \"1234\"")
-            << black("Disable Security with password \"1234\"");
-        QTest::newRow("name of an input")
-            << QByteArray("SETINPUTNAMEBYINPUT HDMI Lobby")
-            << black("Set name of input \"HDMI\" to \"Lobby\"");
+            << QByteArray("SETINPUTNAME \"%1 %2\"") << black("Set current input name to \"%1 %2\"");
+        QTest::newRow("security on") << QByteArray("SETSECURITY ENABLE \"1234\"")
+                                     << black("Enable Security with password \"1234\"");
+        QTest::newRow("security off") << QByteArray("SETSECURITY DISABLE \"1234\"")
+                                      << black("Disable Security with password \"1234\"");
+        QTest::newRow("name of an input") << QByteArray("SETINPUTNAMEBYINPUT HDMI Lobby")
+                                          << black("Set name of input \"HDMI\" to \"Lobby\"");
         QTest::newRow("name of an input with a placeholder")
             << QByteArray("SETINPUTNAMEBYINPUT HDMI \"%2\"")
             << black("Set name of input \"HDMI\" to \"%2\"");

@@ -34,8 +34,8 @@ private slots:
         QTest::addColumn<Records>("records");
         QTest::newRow("one command per address")
             << QByteArray("FOREACHPORT 192.168.0.10 TO 192.168.0.12\nWAIT 5\nENDFOREACHPORT")
-            << Records{port("192.168.0.10"), "5 value=5", port("192.168.0.11"), "5 value=5",
-                       port("192.168.0.12"), "5 value=5"};
+            << Records{port("192.168.0.10"), "5 value=5",          port("192.168.0.11"),
+                       "5 value=5",          port("192.168.0.12"), "5 value=5"};
         QTest::newRow("commands around two blocks keep their places")
             << QByteArray("SETPOWER ON\nFOREACHPORT 10.0.0.1 TO 10.0.0.2\nSETMONITORID 2\n"
                           "SETOPCODE 10 TO 5\nENDFOREACHPORT\nWAIT 1\n"
@@ -61,8 +61,7 @@ private slots:
         QTest::newRow("range ending at the last address")
             << QByteArray("FOREACHPORT 255.255.255.254 TO 255.255.255.255\nSAVESETTINGS\n"
                           "ENDFOREACHPORT\nWAIT 3")
-            << Records{port("255.255.255.254"), "12", port("255.255.255.255"), "12",
-                       "5 value=3"};
+            << Records{port("255.255.255.254"), "12", port("255.255.255.255"), "12", "5 value=3"};
         QTest::newRow("block without commands leaves its end")
             << QByteArray("WAIT 1\nFOREACHPORT 10.0.0.1 TO 10.0.0.3\nENDFOREACHPORT\nWAIT 2")
             << Records{"5 value=1", "9", "5 value=2"};
@@ -94,14 +93,16 @@ private slots:
 
     // The widest range the parser takes, every address once, in order.
     void widestRange() {
-        const ScriptCommandList out = expandScriptLoops(parsed(
-            "FOREACHPORT 10.0.0.0 TO 10.0.255.255\nSETPOWER ON\nWAIT 5\nSAVESETTINGS\n"
-            "ENDFOREACHPORT"));
+        const ScriptCommandList out = expandScriptLoops(
+            parsed("FOREACHPORT 10.0.0.0 TO 10.0.255.255\nSETPOWER ON\nWAIT 5\nSAVESETTINGS\n"
+                   "ENDFOREACHPORT"));
         const int perAddress = 4;
         QCOMPARE(out.size(), 65536 * perAddress);
         for (int i = 0; i < out.size(); i += perAddress) {
-            if (out[i].text != QStringLiteral("10.0.%1.%2").arg(i / perAddress >> 8).arg(i / perAddress & 0xFF))
-                QFAIL(qPrintable(QStringLiteral("address %1 is %2").arg(i / perAddress).arg(out[i].text)));
+            if (out[i].text !=
+                QStringLiteral("10.0.%1.%2").arg(i / perAddress >> 8).arg(i / perAddress & 0xFF))
+                QFAIL(qPrintable(
+                    QStringLiteral("address %1 is %2").arg(i / perAddress).arg(out[i].text)));
         }
         QCOMPARE(recordText(out.constLast()), QStringLiteral("12"));
     }

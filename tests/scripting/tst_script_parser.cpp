@@ -33,7 +33,8 @@ private slots:
     void tokens_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("tokens");
-        QTest::newRow("words") << "SETPORT  192.168.0.10 " << QStringList{"SETPORT", "192.168.0.10"};
+        QTest::newRow("words") << "SETPORT  192.168.0.10 "
+                               << QStringList{"SETPORT", "192.168.0.10"};
         QTest::newRow("only spaces") << "   " << QStringList{};
         QTest::newRow("a tab is no separator") << "WAIT\t5 x" << QStringList{"WAIT\t5", "x"};
         QTest::newRow("quoted phrase")
@@ -73,24 +74,24 @@ private slots:
             << Records{"3 value=50 opcode=0010", "3 value=11 opcode=0014"};
         QTest::newRow("largest op code and value")
             << QByteArray("SETOPCODE FFFF TO 65535") << Records{"3 value=65535 opcode=ffff"};
-        QTest::newRow("longest wait") << QByteArray("WAIT 2147483647")
-                                      << Records{"5 value=2147483647"};
+        QTest::newRow("longest wait")
+            << QByteArray("WAIT 2147483647") << Records{"5 value=2147483647"};
         QTest::newRow("IR codes keep their low byte")
             << QByteArray("SENDIR 3 1FF 0") << Records{"6 ir=03,ff,00"};
         QTest::newRow("power modes") << QByteArray("SETPOWER on\nSETPOWER OFF\nSETPOWER Standby")
                                      << Records{"7 value=1", "7 value=4", "7 value=4"};
         QTest::newRow("further tokens ignored")
             << QByteArray("SETDATETIME now\nSAVESETTINGS all") << Records{"11", "12"};
-        QTest::newRow("asset tag") << QByteArray("SETASSETTAG \"Main hall\"")
-                                   << Records{"13 text=Main hall"};
+        QTest::newRow("asset tag")
+            << QByteArray("SETASSETTAG \"Main hall\"") << Records{"13 text=Main hall"};
         QTest::newRow("TV channel") << QByteArray("SETTVCHANNEL 5-02") << Records{"14 tv=5-2"};
         QTest::newRow("operating mode")
             << QByteArray("SETOPERATINGMODE expert") << Records{"15 value=2"};
-        QTest::newRow("input names")
-            << QByteArray("SETINPUTNAME\nSETINPUTNAME \"12345678901234\"")
-            << Records{"16", "16 text=12345678901234"};
+        QTest::newRow("input names") << QByteArray("SETINPUTNAME\nSETINPUTNAME \"12345678901234\"")
+                                     << Records{"16", "16 text=12345678901234"};
         QTest::newRow("input names become Latin-1 read as UTF-8")
-            << QByteArray("SETINPUTNAME \"\xE2\x82\xAC" "5\"\nSETINPUTNAME caf\xC3\xA9")
+            << QByteArray("SETINPUTNAME \"\xE2\x82\xAC"
+                          "5\"\nSETINPUTNAME caf\xC3\xA9")
             << Records{"16 text=?5", QStringLiteral("16 text=caf\uFFFD")};
         QTest::newRow("input names by input")
             << QByteArray("SETINPUTNAMEBYINPUT hdmi\nSETINPUTNAMEBYINPUT \"HDMI\" Lobby")
@@ -134,8 +135,8 @@ private slots:
             << QByteArray("FOREACHPORT 10.0.0.1 TO 10.0.0.2\n \nENDFOREACHPORT") << 2;
         QTest::newRow("space before hash") << QByteArray(" # note") << 1;
         QTest::newRow("quoted keyword") << QByteArray("\"WAIT\" 5") << 1;
-        QTest::newRow("FROM in place of TO") << QByteArray("FOREACHPORT 10.0.0.1 FROM 10.0.0.2")
-                                             << 1;
+        QTest::newRow("FROM in place of TO")
+            << QByteArray("FOREACHPORT 10.0.0.1 FROM 10.0.0.2") << 1;
         QTest::newRow("comment counts, empty lines do not")
             << QByteArray("\n\n# note\r\nWAIT 5\r\n\r\nBOGUS") << 3;
     }
@@ -156,13 +157,28 @@ private slots:
 
     void parameterCount_data() {
         faultColumns();
-        for (const char* line :
-             {"SETPORT", "SETPORT 192.168.0", "SETPORT \"COM1\"", "WAIT", "WAIT 5 #", "SENDIR",
-              "SCHEDULE 1", "SETTVCHANNEL 5", "SETTVCHANNEL 5-x", "SETTVCHANNEL 5-2-1",
-              "SETTVCHANNEL 5 2", "SETPOWER ON OFF", "SETSECURITY ENABLE", "SETOPCODE 10 TO",
-              "SETINPUTNAME a b", "SETINPUTNAMEBYINPUT", "SETINPUTNAMEBYINPUT HDMI a b",
-              "SETASSETTAG", "SETMONITORID", "SETOPERATINGMODE", "ENDFOREACHPORT x",
-              "FOREACHPORT 10.0.0.1 TO"})
+        for (const char* line : {"SETPORT",
+                                 "SETPORT 192.168.0",
+                                 "SETPORT \"COM1\"",
+                                 "WAIT",
+                                 "WAIT 5 #",
+                                 "SENDIR",
+                                 "SCHEDULE 1",
+                                 "SETTVCHANNEL 5",
+                                 "SETTVCHANNEL 5-x",
+                                 "SETTVCHANNEL 5-2-1",
+                                 "SETTVCHANNEL 5 2",
+                                 "SETPOWER ON OFF",
+                                 "SETSECURITY ENABLE",
+                                 "SETOPCODE 10 TO",
+                                 "SETINPUTNAME a b",
+                                 "SETINPUTNAMEBYINPUT",
+                                 "SETINPUTNAMEBYINPUT HDMI a b",
+                                 "SETASSETTAG",
+                                 "SETMONITORID",
+                                 "SETOPERATINGMODE",
+                                 "ENDFOREACHPORT x",
+                                 "FOREACHPORT 10.0.0.1 TO"})
             QTest::newRow(line) << QByteArray(line) << 1;
     }
     void parameterCount() { checkFault(ResultCode::ScriptParameterCount); }
@@ -181,18 +197,38 @@ private slots:
 
     void invalidParameter_data() {
         faultColumns();
-        for (const char* line :
-             {"SETOPCODE 10 FROM 5", "SETOPCODE 10 TO 101%", "SETOPCODE 10 TO 5%%x",
-              "SETOPCODE 10 TO x", "SETOPCODE 10 TO -1", "SETOPCODE 1G TO 5",
-              "SETOPCODE \"NoSuchControl\" TO 5", "SETOPCODE 14 TO \"No such label\"",
-              "SETOPCODE 10000 TO 5", "SETOPCODE 10 TO 65536", "WAIT 0", "WAIT -5", "WAIT 5s",
-              "WAIT 2147483648", "WAIT 4294967296", "SENDIR 3 G", "SENDIR 100000000",
-              "SETPOWER MAYBE", "SETPOWER \"ON\"", "SETSECURITY ENABLE 1234",
-              "SETSECURITY ENABLE \"123\"", "SETSECURITY ENABLE \"12345\"",
-              "SETSECURITY ON \"1234\"", "SETOPERATINGMODE TURBO", "SETINPUTNAME 123456789012345",
-              "SETINPUTNAMEBYINPUT NOSUCH", "SETINPUTNAMEBYINPUT HDMI \"123456789012345\"",
-              "SETMONITORID 0", "SETMONITORID 101", "SETMONITORID \"Group K\"",
-              "SETMONITORID 1a", "SETMONITORID \"\""})
+        for (const char* line : {"SETOPCODE 10 FROM 5",
+                                 "SETOPCODE 10 TO 101%",
+                                 "SETOPCODE 10 TO 5%%x",
+                                 "SETOPCODE 10 TO x",
+                                 "SETOPCODE 10 TO -1",
+                                 "SETOPCODE 1G TO 5",
+                                 "SETOPCODE \"NoSuchControl\" TO 5",
+                                 "SETOPCODE 14 TO \"No such label\"",
+                                 "SETOPCODE 10000 TO 5",
+                                 "SETOPCODE 10 TO 65536",
+                                 "WAIT 0",
+                                 "WAIT -5",
+                                 "WAIT 5s",
+                                 "WAIT 2147483648",
+                                 "WAIT 4294967296",
+                                 "SENDIR 3 G",
+                                 "SENDIR 100000000",
+                                 "SETPOWER MAYBE",
+                                 "SETPOWER \"ON\"",
+                                 "SETSECURITY ENABLE 1234",
+                                 "SETSECURITY ENABLE \"123\"",
+                                 "SETSECURITY ENABLE \"12345\"",
+                                 "SETSECURITY ON \"1234\"",
+                                 "SETOPERATINGMODE TURBO",
+                                 "SETINPUTNAME 123456789012345",
+                                 "SETINPUTNAMEBYINPUT NOSUCH",
+                                 "SETINPUTNAMEBYINPUT HDMI \"123456789012345\"",
+                                 "SETMONITORID 0",
+                                 "SETMONITORID 101",
+                                 "SETMONITORID \"Group K\"",
+                                 "SETMONITORID 1a",
+                                 "SETMONITORID \"\""})
             QTest::newRow(line) << QByteArray(line) << 1;
         QTest::newRow("on a later line") << QByteArray("WAIT 5\n\nWAIT 0") << 2;
     }
@@ -216,9 +252,8 @@ private slots:
                           "THURSDAY SET FRIDAY SET SATURDAY CLEAR SUNDAY SET DISABLE")
             << "10 number=1 flags=01 weekdays=5b given=enable,everyday,everyweek,monday,"
                "tuesday,wednesday,thursday,friday,saturday,sunday";
-        QTest::newRow("last time counts")
-            << QByteArray("ONTIME 8:15 ONTIME 9:30 OFFTIME 23:59")
-            << "10 number=1 flags=00 weekdays=00 on=9:30 off=23:59";
+        QTest::newRow("last time counts") << QByteArray("ONTIME 8:15 ONTIME 9:30 OFFTIME 23:59")
+                                          << "10 number=1 flags=00 weekdays=00 on=9:30 off=23:59";
         QTest::newRow("clear in any case")
             << QByteArray("OFFTIME clear") << "10 number=1 flags=00 weekdays=00 off=24:60";
         QTest::newRow("input number keeps its low byte, names in any case")
