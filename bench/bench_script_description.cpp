@@ -77,14 +77,19 @@ public:
     int failures = 0;
 };
 
+// The run's list as it was before the run.
+ScriptCommandList notRun(ScriptCommandList list) {
+    for (ScriptCommand& c : list)
+        c.status = ScriptCommand::NotRun;
+    return list;
+}
+
 // The description work the runner does itself, done again on the run's result: describe the
 // list, then one line per command.
 qint64 runnerDescriptionNs(const ScriptCommandList& done, const ScriptDefinitions& definitions) {
     QElapsedTimer timer;
     timer.start();
-    ScriptCommandList list = done;
-    for (ScriptCommand& c : list)
-        c.status = ScriptCommand::NotRun;
+    ScriptCommandList list = notRun(done);
     ScriptDescription description(definitions);
     description.reset(list);
     QStringList shown = description.numberedLines();
@@ -101,9 +106,7 @@ qint64 runnerDescriptionNs(const ScriptCommandList& done, const ScriptDefinition
 qint64 wholeRebuildNs(const ScriptCommandList& done, const ScriptDefinitions& definitions) {
     QElapsedTimer timer;
     timer.start();
-    ScriptCommandList list = done;
-    for (ScriptCommand& c : list)
-        c.status = ScriptCommand::NotRun;
+    ScriptCommandList list = notRun(done);
     QTextDocument document;
     for (int i = 0; i < list.size(); ++i) {
         list[i].status = done[i].status;

@@ -2,27 +2,16 @@
 // three commands each. Prints the time and the peak memory, next to a plain reference: the same
 // number of records copied into a list, without parsing or address texts.
 #include "controldefinitions.h"
+#include "proc_status.h"
 #include "script_expansion.h"
 #include "script_parser.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <cstdio>
 
 namespace {
-// The peak resident memory of this process so far, in MB.
-double peakMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
-}
-
 const QByteArray kScript = "FOREACHPORT 10.0.0.0 TO 10.0.255.255\n"
                            "SETOPCODE 10 TO 50%\n"
                            "SETPOWER ON\n"
@@ -33,7 +22,7 @@ const QByteArray kScript = "FOREACHPORT 10.0.0.0 TO 10.0.255.255\n"
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const ControlDefinitions definitions; // the script names no op code
-    const double before = peakMegabytes();
+    const double before = processMegabytes("VmHWM:");
 
     QElapsedTimer timer;
     timer.start();
@@ -42,7 +31,7 @@ int main(int argc, char** argv) {
     const int result = parseScriptText(kScript, &line, &parsed, definitions);
     const ScriptCommandList expanded = expandScriptLoops(parsed);
     const double ms = timer.nsecsElapsed() / 1e6;
-    const double peak = peakMegabytes();
+    const double peak = processMegabytes("VmHWM:");
     if (result != 0 || expanded.size() != 65536 * 4) {
         std::printf("unexpected result %d, %d records\n", result, int(expanded.size()));
         return 1;

@@ -1,6 +1,7 @@
 // Start-up cost of the program: time from process start to the main window built and shown
 // (the splash screen's fixed wait excluded) and the resident memory once idle.
 #include "mastercontrol.h"
+#include "proc_status.h"
 #include "zetqvtoolmainwindow.h"
 
 #include <QApplication>
@@ -27,16 +28,6 @@ double msSinceProcessStart() {
     clock_gettime(CLOCK_BOOTTIME, &now);
     return (now.tv_sec + now.tv_nsec / 1e9 - startTicks / sysconf(_SC_CLK_TCK)) * 1000.0;
 }
-
-double residentMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -58,6 +49,6 @@ int main(int argc, char** argv) {
     std::printf(
         "main window built: %.1f ms after process start (%.1f ms of it in main); goal < 300 ms\n",
         built, fromMain);
-    std::printf("resident memory when idle: %.1f MB; goal < 80 MB\n", residentMegabytes());
+    std::printf("resident memory when idle: %.1f MB; goal < 80 MB\n", processMegabytes("VmRSS:"));
     return 0;
 }

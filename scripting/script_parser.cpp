@@ -45,32 +45,17 @@ bool lookUpWord(const QString& token, std::initializer_list<Word> words, int* va
     return false;
 }
 
-int digitValue(QChar c) {
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
-// A whole token of digits of the base that fits in 32 bits.
+// A whole token of digits of the base that fits in 32 bits: no sign, no prefix, no spaces.
 bool readUnsigned(const QString& token, int base, unsigned int* value) {
-    if (token.isEmpty())
+    static const QRegularExpression decimal(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+")));
+    static const QRegularExpression hexadecimal(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]+")));
+    if (!(base == 16 ? hexadecimal : decimal).match(token).hasMatch())
         return false;
-    quint64 number = 0;
-    for (QChar c : token) {
-        const int digit = digitValue(c);
-        if (digit < 0 || digit >= base)
-            return false;
-        number = number * unsigned(base) + unsigned(digit);
-        if (number > 0xFFFFFFFFu)
-            return false;
-    }
-    *value = unsigned(number);
-    return true;
+    bool ok = false;
+    *value = token.toUInt(&ok, base);
+    return ok;
 }
 
 bool readDecimal(const QString& token, unsigned int* value) {
@@ -339,7 +324,8 @@ Code parseSetOperatingMode(const Line& line, ScriptCommand& c) {
 Code parseSetSecurity(const Line& line, ScriptCommand& c) {
     if (line.count() != 3)
         return ResultCode::ScriptParameterCount;
-    static const QRegularExpression password(QStringLiteral("^\"[0-9]{4}\"$"));
+    static const QRegularExpression password(
+        QRegularExpression::anchoredPattern(QStringLiteral("\"[0-9]{4}\"")));
     if (!lookUpWord(line.at(1), {{"ENABLE", 1}, {"DISABLE", 0}}, &c.value) ||
         !password.match(line.at(2)).hasMatch())
         return ResultCode::ScriptInvalidParameter;

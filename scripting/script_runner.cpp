@@ -125,11 +125,9 @@ void ScriptRunner::perform(ScriptCommand& c) {
     case ScriptCommand::SendIr:
         latest = monitor.send_ir_remote_codes(c.ir_codes);
         break;
-    case ScriptCommand::SetPower: {
-        unsigned char mode = static_cast<unsigned char>(c.value);
-        latest = monitor.power_control(&mode);
+    case ScriptCommand::SetPower:
+        latest = modeCommand(&basic_monitor::power_control, c.value);
         break;
-    }
     case ScriptCommand::Schedule:
         mergeSchedule(c);
         break;
@@ -151,11 +149,9 @@ void ScriptRunner::perform(ScriptCommand& c) {
         latest = monitor.direct_tv_channel_write(&major, &minor);
         break;
     }
-    case ScriptCommand::SetOperatingMode: {
-        unsigned char mode = static_cast<unsigned char>(c.value);
-        latest = monitor.mode_change_request(&mode);
+    case ScriptCommand::SetOperatingMode:
+        latest = modeCommand(&basic_monitor::mode_change_request, c.value);
         break;
-    }
     case ScriptCommand::SetInputName:
         setInputName(c, false);
         break;
@@ -168,6 +164,11 @@ void ScriptRunner::perform(ScriptCommand& c) {
     default:
         break;
     }
+}
+
+int ScriptRunner::modeCommand(int (basic_monitor::*command)(unsigned char*), int value) {
+    unsigned char mode = static_cast<unsigned char>(value);
+    return (monitor.*command)(&mode);
 }
 
 // A port that does not open is logged, not shown on the status bar; the commands after it fail

@@ -48,6 +48,8 @@ private:
     void mergeSchedule(const ScriptCommand& command);
     void setInputName(const ScriptCommand& command, bool byInput);
     void setSecurity(const ScriptCommand& command);
+    // A command that sends a mode byte (the display's answer is not used).
+    int modeCommand(int (basic_monitor::*command)(unsigned char*), int value);
 
     basic_monitor& monitor;
     ScriptHost& host;
