@@ -71,14 +71,7 @@ QString convertedName(const QString& token) {
     return QString::fromUtf8(withoutQuotes(token).toLatin1());
 }
 
-bool countIn(const Line& line, int least, int most) {
-    return line.count() >= least && line.count() <= most;
-}
-constexpr int Any = 0x7FFFFFFF;
-
 Code parseSetPort(const Line& line, ScriptCommand& c) {
-    if (!countIn(line, 2, Any))
-        return ResultCode::ScriptParameterCount;
     const QString& port = line.at(1);
     const bool serial = port.toUpper().startsWith(QLatin1String("COM")) || isSerialDevicePath(port);
     if (!serial && port.split(QLatin1Char('.')).size() != 4)
@@ -90,8 +83,6 @@ Code parseSetPort(const Line& line, ScriptCommand& c) {
 }
 
 Code parseForEachPort(const Line& line, ScriptCommand& c) {
-    if (line.count() != 4)
-        return ResultCode::ScriptParameterCount;
     if (!isWord(line.at(2), "TO"))
         return KeepPreset;
     if (line.inBlock)
@@ -109,8 +100,6 @@ Code parseForEachPort(const Line& line, ScriptCommand& c) {
 }
 
 Code parseEndForEachPort(const Line& line, ScriptCommand& c) {
-    if (line.count() != 1)
-        return ResultCode::ScriptParameterCount;
     if (!line.inBlock)
         return ResultCode::ScriptInvalidCommand;
     c.type = ScriptCommand::EndForEachPort;
@@ -118,16 +107,12 @@ Code parseEndForEachPort(const Line& line, ScriptCommand& c) {
 }
 
 Code parseSetAssetTag(const Line& line, ScriptCommand& c) {
-    if (line.count() != 2)
-        return ResultCode::ScriptParameterCount;
     c.type = ScriptCommand::SetAssetTag;
     c.text = withoutQuotes(line.at(1));
     return 0;
 }
 
 Code parseSetMonitorId(const Line& line, ScriptCommand& c) {
-    if (line.count() != 2)
-        return ResultCode::ScriptParameterCount;
     c.text = withoutQuotes(line.at(1));
     // An ID the runner could not address would send the following commands to the last one.
     if (monitor_id_to_address(c.text) == 0)
@@ -143,8 +128,6 @@ bool readInputName(const Line& line, int index, QString* name) {
 }
 
 Code parseSetInputName(const Line& line, ScriptCommand& c) {
-    if (!countIn(line, 1, 2))
-        return ResultCode::ScriptParameterCount;
     if (!readInputName(line, 1, &c.text))
         return ResultCode::ScriptInvalidParameter;
     c.type = ScriptCommand::SetInputName;
@@ -152,8 +135,6 @@ Code parseSetInputName(const Line& line, ScriptCommand& c) {
 }
 
 Code parseSetInputNameByInput(const Line& line, ScriptCommand& c) {
-    if (!countIn(line, 2, 3))
-        return ResultCode::ScriptParameterCount;
     if (!readInputName(line, 2, &c.text))
         return ResultCode::ScriptInvalidParameter;
     c.value = line.definitions.valueForLabel(ScriptLimits::InputOpcode, convertedName(line.at(1)));
@@ -164,8 +145,6 @@ Code parseSetInputNameByInput(const Line& line, ScriptCommand& c) {
 }
 
 Code parseSetTvChannel(const Line& line, ScriptCommand& c) {
-    if (line.count() != 2)
-        return ResultCode::ScriptParameterCount;
     const QStringList parts = line.at(1).split(QLatin1Char('-'));
     unsigned int major = 0;
     unsigned int minor = 0;
@@ -278,8 +257,6 @@ bool readScheduleOptions(const Line& line, ScriptCommand& c) {
 }
 
 Code parseSchedule(const Line& line, ScriptCommand& c) {
-    if (line.count() < 3)
-        return ResultCode::ScriptParameterCount;
     unsigned int number = 0;
     if (!readDecimal(line.at(1), &number) || number < 1 || number > 7)
         return ResultCode::ScriptInvalidParameter;
@@ -303,8 +280,6 @@ Code parseSaveSettings(const Line&, ScriptCommand& c) {
 // A keyword with one word argument that names a value.
 Code parseWordCommand(const Line& line, ScriptCommand& c, int type,
                       std::initializer_list<Word> words) {
-    if (line.count() != 2)
-        return ResultCode::ScriptParameterCount;
     if (!lookUpWord(line.at(1), words, &c.value))
         return ResultCode::ScriptInvalidParameter;
     c.type = type;
@@ -322,8 +297,6 @@ Code parseSetOperatingMode(const Line& line, ScriptCommand& c) {
 }
 
 Code parseSetSecurity(const Line& line, ScriptCommand& c) {
-    if (line.count() != 3)
-        return ResultCode::ScriptParameterCount;
     static const QRegularExpression password(
         QRegularExpression::anchoredPattern(QStringLiteral("\"[0-9]{4}\"")));
     if (!lookUpWord(line.at(1), {{"ENABLE", 1}, {"DISABLE", 0}}, &c.value) ||
@@ -339,8 +312,6 @@ bool isQuoted(const QString& token) {
 }
 
 Code parseSetOpcode(const Line& line, ScriptCommand& c) {
-    if (line.count() != 4)
-        return ResultCode::ScriptParameterCount;
     if (!isWord(line.at(2), "TO"))
         return ResultCode::ScriptInvalidParameter;
     const QString& code = line.at(1);
@@ -379,8 +350,6 @@ Code parseSetOpcode(const Line& line, ScriptCommand& c) {
 }
 
 Code parseWait(const Line& line, ScriptCommand& c) {
-    if (line.count() != 2)
-        return ResultCode::ScriptParameterCount;
     unsigned int ms = 0;
     if (!readDecimal(line.at(1), &ms) || ms == 0 || ms > ScriptLimits::MaxWaitMs)
         return ResultCode::ScriptInvalidParameter;
@@ -390,8 +359,6 @@ Code parseWait(const Line& line, ScriptCommand& c) {
 }
 
 Code parseSendIr(const Line& line, ScriptCommand& c) {
-    if (line.count() < 2)
-        return ResultCode::ScriptParameterCount;
     for (int i = 1; i < line.count(); ++i) {
         unsigned int code = 0;
         if (!readUnsigned(line.at(i), 16, &code))
@@ -402,30 +369,36 @@ Code parseSendIr(const Line& line, ScriptCommand& c) {
     return 0;
 }
 
+constexpr int Any = 0x7FFFFFFF;
+
+// A keyword, the number of tokens its line may have (the keyword included) and the reading of
+// its arguments, which runs once the count is right.
 struct Keyword {
     const char* name;
+    int least;
+    int most;
     Code (*parse)(const Line&, ScriptCommand&);
 };
 
 // In the order the keywords are tried; SETPORT is not one inside a block.
 const Keyword keywords[] = {
-    {"SETPORT", parseSetPort},
-    {"FOREACHPORT", parseForEachPort},
-    {"ENDFOREACHPORT", parseEndForEachPort},
-    {"SETASSETTAG", parseSetAssetTag},
-    {"SETMONITORID", parseSetMonitorId},
-    {"SETINPUTNAME", parseSetInputName},
-    {"SETINPUTNAMEBYINPUT", parseSetInputNameByInput},
-    {"SETTVCHANNEL", parseSetTvChannel},
-    {"SCHEDULE", parseSchedule},
-    {"SETDATETIME", parseSetDateTime},
-    {"SAVESETTINGS", parseSaveSettings},
-    {"SETPOWER", parseSetPower},
-    {"SETSECURITY", parseSetSecurity},
-    {"SETOPERATINGMODE", parseSetOperatingMode},
-    {"SETOPCODE", parseSetOpcode},
-    {"WAIT", parseWait},
-    {"SENDIR", parseSendIr},
+    {"SETPORT", 2, Any, parseSetPort},
+    {"FOREACHPORT", 4, 4, parseForEachPort},
+    {"ENDFOREACHPORT", 1, 1, parseEndForEachPort},
+    {"SETASSETTAG", 2, 2, parseSetAssetTag},
+    {"SETMONITORID", 2, 2, parseSetMonitorId},
+    {"SETINPUTNAME", 1, 2, parseSetInputName},
+    {"SETINPUTNAMEBYINPUT", 2, 3, parseSetInputNameByInput},
+    {"SETTVCHANNEL", 2, 2, parseSetTvChannel},
+    {"SCHEDULE", 3, Any, parseSchedule},
+    {"SETDATETIME", 1, Any, parseSetDateTime},
+    {"SAVESETTINGS", 1, Any, parseSaveSettings},
+    {"SETPOWER", 2, 2, parseSetPower},
+    {"SETSECURITY", 3, 3, parseSetSecurity},
+    {"SETOPERATINGMODE", 2, 2, parseSetOperatingMode},
+    {"SETOPCODE", 4, 4, parseSetOpcode},
+    {"WAIT", 2, 2, parseWait},
+    {"SENDIR", 2, Any, parseSendIr},
 };
 
 // One command line: 0 with the command appended, or the line's fault.
@@ -440,6 +413,8 @@ Code parseLine(const QString& text, bool inBlock, const ScriptDefinitions& defin
     for (const Keyword& keyword : keywords) {
         if (!isWord(tokens[0], keyword.name) || (inBlock && keyword.parse == parseSetPort))
             continue;
+        if (line.count() < keyword.least || line.count() > keyword.most)
+            return ResultCode::ScriptParameterCount;
         ScriptCommand command;
         const Code code = keyword.parse(line, command);
         if (code == KeepPreset)

@@ -15,6 +15,12 @@ class ScriptParserTest : public QObject {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("line");
     }
+    // Rows of one-line files, each faulty on line 1.
+    static void firstLineRows(std::initializer_list<const char*> lines) {
+        faultColumns();
+        for (const char* line : lines)
+            QTest::newRow(line) << QByteArray(line) << 1;
+    }
     static void checkFault(int code) {
         QFETCH(QByteArray, text);
         QFETCH(int, line);
@@ -156,80 +162,76 @@ private slots:
     void invalidCommand() { checkFault(ResultCode::ScriptInvalidCommand); }
 
     void parameterCount_data() {
-        faultColumns();
-        for (const char* line : {"SETPORT",
-                                 "SETPORT 192.168.0",
-                                 "SETPORT \"COM1\"",
-                                 "WAIT",
-                                 "WAIT 5 #",
-                                 "SENDIR",
-                                 "SCHEDULE 1",
-                                 "SETTVCHANNEL 5",
-                                 "SETTVCHANNEL 5-x",
-                                 "SETTVCHANNEL 5-2-1",
-                                 "SETTVCHANNEL 5 2",
-                                 "SETPOWER ON OFF",
-                                 "SETSECURITY ENABLE",
-                                 "SETOPCODE 10 TO",
-                                 "SETINPUTNAME a b",
-                                 "SETINPUTNAMEBYINPUT",
-                                 "SETINPUTNAMEBYINPUT HDMI a b",
-                                 "SETASSETTAG",
-                                 "SETMONITORID",
-                                 "SETOPERATINGMODE",
-                                 "ENDFOREACHPORT x",
-                                 "FOREACHPORT 10.0.0.1 TO"})
-            QTest::newRow(line) << QByteArray(line) << 1;
+        firstLineRows({"SETPORT",
+                       "SETPORT 192.168.0",
+                       "SETPORT \"COM1\"",
+                       "WAIT",
+                       "WAIT 5 #",
+                       "SENDIR",
+                       "SCHEDULE 1",
+                       "SETTVCHANNEL 5",
+                       "SETTVCHANNEL 5-x",
+                       "SETTVCHANNEL 5-2-1",
+                       "SETTVCHANNEL 5 2",
+                       "SETPOWER ON OFF",
+                       "SETSECURITY ENABLE",
+                       "SETOPCODE 10 TO",
+                       "SETINPUTNAME a b",
+                       "SETINPUTNAMEBYINPUT",
+                       "SETINPUTNAMEBYINPUT HDMI a b",
+                       "SETASSETTAG",
+                       "SETMONITORID",
+                       "SETOPERATINGMODE",
+                       "ENDFOREACHPORT x",
+                       "FOREACHPORT 10.0.0.1 TO"});
     }
     void parameterCount() { checkFault(ResultCode::ScriptParameterCount); }
 
     void ipRange_data() {
-        faultColumns();
-        for (const char* line :
-             {"FOREACHPORT 10.0.0.5 TO 10.0.0.5", "FOREACHPORT 10.0.0.5 TO 10.0.0.4",
-              "FOREACHPORT 0.0.0.0 TO 10.0.0.4", "FOREACHPORT 10.0.0.256 TO 10.0.1.4",
-              "FOREACHPORT 10.0.0 TO 10.0.1.4", "FOREACHPORT 10.0.0.1 TO x",
-              // at most 65,536 addresses
-              "FOREACHPORT 10.0.0.0 TO 10.1.0.0", "FOREACHPORT 0.0.0.1 TO 255.255.255.255"})
-            QTest::newRow(line) << QByteArray(line) << 1;
+        firstLineRows({"FOREACHPORT 10.0.0.5 TO 10.0.0.5", "FOREACHPORT 10.0.0.5 TO 10.0.0.4",
+                       "FOREACHPORT 0.0.0.0 TO 10.0.0.4", "FOREACHPORT 10.0.0.256 TO 10.0.1.4",
+                       "FOREACHPORT 10.0.0 TO 10.0.1.4", "FOREACHPORT 10.0.0.1 TO x",
+                       // at most 65,536 addresses
+                       "FOREACHPORT 10.0.0.0 TO 10.1.0.0",
+                       "FOREACHPORT 0.0.0.1 TO 255.255.255.255"});
     }
     void ipRange() { checkFault(ResultCode::ScriptInvalidIpRange); }
 
     void invalidParameter_data() {
-        faultColumns();
-        for (const char* line : {"SETOPCODE 10 FROM 5",
-                                 "SETOPCODE 10 TO 101%",
-                                 "SETOPCODE 10 TO 5%%x",
-                                 "SETOPCODE 10 TO x",
-                                 "SETOPCODE 10 TO -1",
-                                 "SETOPCODE 1G TO 5",
-                                 "SETOPCODE \"NoSuchControl\" TO 5",
-                                 "SETOPCODE 14 TO \"No such label\"",
-                                 "SETOPCODE 10000 TO 5",
-                                 "SETOPCODE 10 TO 65536",
-                                 "WAIT 0",
-                                 "WAIT -5",
-                                 "WAIT 5s",
-                                 "WAIT 2147483648",
-                                 "WAIT 4294967296",
-                                 "SENDIR 3 G",
-                                 "SENDIR 100000000",
-                                 "SETPOWER MAYBE",
-                                 "SETPOWER \"ON\"",
-                                 "SETSECURITY ENABLE 1234",
-                                 "SETSECURITY ENABLE \"123\"",
-                                 "SETSECURITY ENABLE \"12345\"",
-                                 "SETSECURITY ON \"1234\"",
-                                 "SETOPERATINGMODE TURBO",
-                                 "SETINPUTNAME 123456789012345",
-                                 "SETINPUTNAMEBYINPUT NOSUCH",
-                                 "SETINPUTNAMEBYINPUT HDMI \"123456789012345\"",
-                                 "SETMONITORID 0",
-                                 "SETMONITORID 101",
-                                 "SETMONITORID \"Group K\"",
-                                 "SETMONITORID 1a",
-                                 "SETMONITORID \"\""})
-            QTest::newRow(line) << QByteArray(line) << 1;
+        firstLineRows({"SETOPCODE 10 FROM 5",
+                       "SETOPCODE 10 TO 101%",
+                       "SETOPCODE 10 TO 5%%x",
+                       "SETOPCODE 10 TO x",
+                       "SETOPCODE 10 TO -1",
+                       "SETOPCODE 1G TO 5",
+                       "SETOPCODE \"NoSuchControl\" TO 5",
+                       "SETOPCODE 14 TO \"No such label\"",
+                       "SETOPCODE 10000 TO 5",
+                       "SETOPCODE 10 TO 65536",
+                       "WAIT 0",
+                       "WAIT -5",
+                       "WAIT 5s",
+                       "WAIT +5",
+                       "SETOPCODE 0x10 TO 5",
+                       "WAIT 2147483648",
+                       "WAIT 4294967296",
+                       "SENDIR 3 G",
+                       "SENDIR 100000000",
+                       "SETPOWER MAYBE",
+                       "SETPOWER \"ON\"",
+                       "SETSECURITY ENABLE 1234",
+                       "SETSECURITY ENABLE \"123\"",
+                       "SETSECURITY ENABLE \"12345\"",
+                       "SETSECURITY ON \"1234\"",
+                       "SETOPERATINGMODE TURBO",
+                       "SETINPUTNAME 123456789012345",
+                       "SETINPUTNAMEBYINPUT NOSUCH",
+                       "SETINPUTNAMEBYINPUT HDMI \"123456789012345\"",
+                       "SETMONITORID 0",
+                       "SETMONITORID 101",
+                       "SETMONITORID \"Group K\"",
+                       "SETMONITORID 1a",
+                       "SETMONITORID \"\""});
         QTest::newRow("on a later line") << QByteArray("WAIT 5\n\nWAIT 0") << 2;
     }
     void invalidParameter() { checkFault(ResultCode::ScriptInvalidParameter); }
