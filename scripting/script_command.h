@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display_records.h"
+#include "monitor_data.h"
 
 #include <QList>
 #include <QString>
@@ -32,15 +33,13 @@ struct ScriptCommand {
     };
     // Values of `status`: only the runner sets Succeeded and Failed.
     enum Status : int { NotRun = 0, Succeeded = 1, Failed = -1 };
-    // Values of `port_kind`: the interface types of the monitor object.
-    enum PortKind : int { Lan = 1, Serial = 2 };
 
     int type = 0;
     QString text;  // port, start address, monitor ID, asset tag, input name, password digits
     QString text2; // FOREACHPORT: end address
     int value = 0; // op-code value or percent, milliseconds, power or operating mode, input code
     int opcode = 0;
-    int port_kind = 0;
+    int port_kind = 0; // SETPORT, FOREACHPORT: InterfaceType::Lan or InterfaceType::Rs232
     QList<unsigned char> ir_codes;
     int status = NotRun;
     // SCHEDULE: only the fields whose given-mark is set hold a value.

@@ -65,7 +65,7 @@ ScriptCommandList expandScriptLoops(ScriptCommandList commands) {
         [&](const Block& b) {
             ScriptCommand port;
             port.type = ScriptCommand::SetPort;
-            port.port_kind = ScriptCommand::Lan;
+            port.port_kind = InterfaceType::Lan;
             for (quint64 address = b.first; address <= b.last; ++address) {
                 port.text = ipUIntToText(uint(address));
                 out.append(port);

@@ -78,7 +78,7 @@ Code parseSetPort(const Line& line, ScriptCommand& c) {
         return ResultCode::ScriptParameterCount;
     c.type = ScriptCommand::SetPort;
     c.text = port;
-    c.port_kind = serial ? ScriptCommand::Serial : ScriptCommand::Lan;
+    c.port_kind = serial ? InterfaceType::Rs232 : InterfaceType::Lan;
     return 0;
 }
 
@@ -93,7 +93,7 @@ Code parseForEachPort(const Line& line, ScriptCommand& c) {
         last - first + 1 > ScriptLimits::MaxRangeAddresses)
         return ResultCode::ScriptInvalidIpRange;
     c.type = ScriptCommand::ForEachPort;
-    c.port_kind = ScriptCommand::Lan;
+    c.port_kind = InterfaceType::Lan;
     c.text = line.at(1);
     c.text2 = line.at(3);
     return 0;

@@ -53,12 +53,13 @@ bool ScriptRunner::allSucceeded() const {
 }
 
 int ScriptRunner::run(ScriptCommandList commands) {
+    if (running || commands.isEmpty())
+        return EmptyScript;
+    running = true;
     list = std::move(commands);
     wasAborted = false;
     connected = false;
     latest = 0;
-    if (list.isEmpty())
-        return EmptyScript;
     host.beginProgress(list.size());
     for (ScriptCommand& command : list)
         command.status = ScriptCommand::NotRun;
@@ -98,11 +99,12 @@ int ScriptRunner::run(ScriptCommandList commands) {
         host.processEvents();
     }
     host.endProgress();
+    running = false;
     return latest;
 }
 
 // Commands without a result of their own leave `latest` as it is, and are marked by it.
-void ScriptRunner::perform(ScriptCommand& c) {
+void ScriptRunner::perform(const ScriptCommand& c) {
     switch (c.type) {
     case ScriptCommand::SetPort:
         openPort(c);

@@ -31,7 +31,8 @@ public:
     ScriptRunner(basic_monitor& monitor, ScriptHost& host, const ScriptDefinitions& definitions);
 
     // Runs a copy of the commands; returns the latest command's result code (0 success), or
-    // EmptyScript at once, showing nothing, for an empty list.
+    // EmptyScript at once, showing nothing, for an empty list and for a run started while this
+    // runner is running (from the host's processEvents).
     int run(ScriptCommandList commands);
 
     // The run's copy with each command's status: 1 succeeded, -1 failed, 0 not run.
@@ -41,7 +42,7 @@ public:
     bool allSucceeded() const;
 
 private:
-    void perform(ScriptCommand& command);
+    void perform(const ScriptCommand& command);
     void openPort(const ScriptCommand& command);
     void wait(int ms);
     void setPercent(const ScriptCommand& command);
@@ -57,5 +58,6 @@ private:
     ScriptCommandList list;
     bool connected = false;
     bool wasAborted = false;
+    bool running = false;
     int latest = 0;
 };

@@ -52,7 +52,7 @@ public:
     void setProgress(int value) override { progress << QString::number(value); }
     bool abortRequested() override { return abortAt >= 0 && abortCalls++ >= abortAt; }
     void endProgress() override { progress << QStringLiteral("end"); }
-    void processEvents() override {}
+    void processEvents() override { duringRun(); }
     bool openForCommand() override {
         events << QStringLiteral("open");
         return open();
@@ -68,6 +68,7 @@ public:
     void updateDescriptionLine(int line, const QString& text) override { description[line] = text; }
 
     std::function<bool()> open = [] { return false; };
+    std::function<void()> duringRun = [] {};
     int abortAt = -1; // abortRequested answers true from this call on, counting from 0
     int abortCalls = 0;
     QStringList events;
@@ -111,7 +112,7 @@ struct Rig {
     bool openAt(const QString& address) {
         monitor_data data;
         data.m_monitor_id = 'A';
-        data.communicationsInterfaceType = ScriptCommand::Lan;
+        data.communicationsInterfaceType = InterfaceType::Lan;
         data.s_communicationsInterfacePortName = address;
         return monitor.set_interface_info(data) == 0;
     }
@@ -127,11 +128,20 @@ class ScriptRunnerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void emptyScriptShowsNothing() {
+    // An empty script, or one started while the runner runs, shows nothing and sends nothing.
+    void refusedRuns() {
         Rig rig;
         QCOMPARE(rig.runner.run({}), ScriptRunner::EmptyScript);
         QVERIFY(rig.host.progress.isEmpty());
         QVERIFY(rig.host.events.isEmpty());
+
+        int nested = 0;
+        rig.host.open = [] { return true; };
+        rig.host.duringRun = [&] { nested = rig.runner.run(script("WAIT 7")); };
+        QCOMPARE(rig.run("WAIT 1\nWAIT 2"), 0);
+        QCOMPARE(nested, ScriptRunner::EmptyScript);
+        QCOMPARE(rig.log.take(), (QStringList{"pause 1", "pause 2"}));
+        QCOMPARE(rig.statuses(), (QList<int>{1, 1}));
     }
 
     // The second display does not answer: its port fails and is logged, its commands fail
