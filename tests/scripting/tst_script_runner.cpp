@@ -19,9 +19,7 @@ struct Display {
     explicit Display(const QString& address) : fake(FakeDisplay::Link::Tcp, address) { serve(); }
     Display() : fake(FakeDisplay::Link::Pty) { serve(); }
     void serve() {
-        for (const QByteArray& prefix : TransferDisplay::prefixes())
-            model.addCommand('A', prefix,
-                             [this](const QByteArray& body) { return transfers.answerBody(body); });
+        transfers.attach(model);
         fake.setHandler([this](const QByteArray& request) {
             model.address = FakeDisplay::destinationOf(request);
             return model.answer(request);
