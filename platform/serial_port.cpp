@@ -107,3 +107,11 @@ bool isSerialDevicePath(const QString& name) {
     return name.startsWith(QLatin1String("/dev/"));
 #endif
 }
+
+bool isSerialPortName(const QString& name) {
+#ifdef Q_OS_WIN
+    return name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive);
+#else
+    return isSerialDevicePath(name) || name.startsWith(QLatin1String("tty"));
+#endif
+}

@@ -1,6 +1,7 @@
 #include "lm_communications_interface_configure_widget.h"
 
 #include "com_port_entries.h"
+#include "cprojectorbrowsedlg.h"
 #include "ip_address.h"
 #include "serial_port_list.h"
 #include "serial_port_watcher.h"
@@ -210,8 +211,9 @@ void LM_communications_interface_configure_widget::communications_test_result(in
 void LM_communications_interface_configure_widget::on_verify_pushButton_clicked() {}
 
 void LM_communications_interface_configure_widget::on_search_pushButton_clicked() {
-    // The LAN browse dialog is not part of the program yet; once it is, an accepted choice goes
-    // to use_browsed_address().
+    CProjectorBrowseDlg dialog(this, CProjectorBrowseDlg::ModeDisplays);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedIp().isEmpty())
+        use_browsed_address(dialog.selectedIp());
 }
 
 void LM_communications_interface_configure_widget::on_auto_detect_monitor_ID_pushButton_clicked() {

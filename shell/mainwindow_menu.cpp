@@ -1,6 +1,7 @@
 // The File and Help menu actions that do not talk to a display.
 #include "zetqvtoolmainwindow.h"
 
+#include "check_for_software_updates.h"
 #include "controldefinitions.h"
 #include "lm_about_dialog.h"
 #include "page_set.h"
@@ -15,6 +16,19 @@
 void ZETQVToolMainWindow::on_actionAbout_triggered() {
     LM_About_Dialog dialog(this);
     dialog.exec();
+}
+
+void ZETQVToolMainWindow::on_actionCheck_for_updates_triggered() {
+    if (!update_checker) {
+        update_checker = new checkForSoftwareUpdates(this);
+        connect(update_checker, &checkForSoftwareUpdates::completion_message, this,
+                &ZETQVToolMainWindow::check_for_update_reply);
+    }
+    update_checker->execute(checkForSoftwareUpdates::programInitInfo());
+}
+
+void ZETQVToolMainWindow::check_for_update_reply(QString message, int) {
+    showMessageBox(this, message, MessageIcon::Information);
 }
 
 void ZETQVToolMainWindow::on_actionUser_s_Guide_triggered() {

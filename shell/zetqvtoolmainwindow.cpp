@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "controldefinitions.h"
+#include "display_list_panel.h"
 #include "lm_communications_interface_configure_widget.h"
 #include "lm_information_dialog.h"
 #include "networkinterfacecard.h"
@@ -53,6 +54,15 @@ ZETQVToolMainWindow::ZETQVToolMainWindow(QWidget* parent)
     ui.display_list_tableView->setModel(display_list_model);
     ui.display_list_tableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui.display_list_tableView->hideColumn(0);
+    auto* display_list =
+        new DisplayListPanel({ui.display_list_tableView, ui.display_list_add_current_pushButton,
+                              ui.delete_row_pushButton, ui.display_list_open_pushButton,
+                              ui.display_list_save_pushButton, ui.communications_interface_widget},
+                             this);
+    connect(display_list, &DisplayListPanel::display_chosen, this,
+            [this] { tabChanged(ui.stackedWidget->currentIndex()); });
+    connect(display_list, &DisplayListPanel::rows_added, this,
+            [this] { fit_table_to_columns(ui.display_list_tableView); });
 
     setWindowFlags(windowFlags() ^ Qt::WindowContextHelpButtonHint);
 

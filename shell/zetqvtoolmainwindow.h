@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class checkForSoftwareUpdates;
 class PageSet;
 class QSlider;
 class QSpinBox;
@@ -87,6 +88,8 @@ public slots:
 
     // Menus.
     void on_actionAbout_triggered();
+    void on_actionCheck_for_updates_triggered();
+    void check_for_update_reply(QString message, int reply);
     void on_actionUser_s_Guide_triggered();
     void on_actionOpen_triggered();
     void on_actionExit_triggered();
@@ -117,4 +120,5 @@ private:
     bool long_operation = false;
     bool process_events_while_logging = false;
     LogLineFormatter log_formatter;
+    checkForSoftwareUpdates* update_checker = nullptr; // made on the first check
 };
