@@ -86,6 +86,8 @@ void DisplayListPanel::on_delete_row_pushButton_clicked() {
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     for (int r : rows)
         model->removeRow(r);
+    // The selection handler ran while the rows were still there.
+    enable_buttons(ui.view->selectionModel()->currentIndex().isValid());
 }
 
 void DisplayListPanel::on_display_list_open_pushButton_clicked() {
