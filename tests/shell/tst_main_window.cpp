@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -245,6 +246,28 @@ private slots:
         QCOMPARE(w.ui.stackedWidget->currentIndex(), page);
         QCOMPARE(w.ui.main_groupBox->title(), title);
         QCOMPARE(w.ui.reload_settings_pushButton->isEnabled(), page != 32);
+    }
+
+    // A display-list row, chosen again after the interface changed, reads the page from its
+    // display.
+    void displayListRowReadsThePageFromItsDisplay() {
+        WindowRig rig("127.0.0.141");
+        auto& [fake, model, w] = rig;
+        model.setParameter(0x107F, 0x001, 0x3FF);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.ui.display_list_add_current_pushButton->click();
+        w.ui.communications_interface_widget->set_interface_info(monitor_data{0x41, "1", 3, ""});
+        w.ui.stackedWidget->setCurrentIndex(6);
+        QCOMPARE(fake.connectionCount(), 0);
+        QTableView* list = w.ui.display_list_tableView;
+        const QRect row = list->visualRect(list->model()->index(0, 1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(fake.connectionCount(), 1);
+        QVERIFY(w.ui.group_ID_a_checkBox->isChecked());
+        QCOMPARE(w.ui.communications_interface_widget->get_interface_info()
+                     .s_communicationsInterfacePortName,
+                 fake.address());
     }
 
     void settingsDirtyNotice() {
