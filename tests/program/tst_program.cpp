@@ -88,6 +88,16 @@ private slots:
         stop(p);
         QVERIFY(QDir(work.path()).isEmpty());
     }
+
+    // Help > User's Guide opens the guide beside the program.
+    void usersGuideLiesBesideTheProgram() {
+        QFile guide(QFileInfo(QStringLiteral(ZQV_PROGRAM)).dir().filePath("Users Guide.pdf"));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        const QByteArray pdf = guide.readAll();
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+        QVERIFY(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") >= 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(ProgramTest)
