@@ -61,8 +61,7 @@ int parse_display_list_line(const QString& line, DisplayListRow* row) {
     QString port = valueAfter(fields[1], kPort);
     if (type == Rs232Interface && !isSerialPortName(port))
         return DisplayListLine::NotSerialPort;
-    int pos = 0;
-    if (type == LanInterface && IP4Validator().validate(port, pos) != QValidator::Acceptable)
+    if (type == LanInterface && !IP4Validator::isAcceptable(port))
         return DisplayListLine::NotIPv4;
     const QString id = valueAfter(fields[2], kId);
     // An ID outside the displays' range would address another display, a group or all of them.

@@ -59,10 +59,8 @@ void DisplayListPanel::add_to_list() {
     const monitor_data d = ui.interface->get_interface_info();
     if (d.communicationsInterfaceType == DummyInterface)
         return;
-    QString port = d.s_communicationsInterfacePortName;
-    int pos = 0;
     if (d.communicationsInterfaceType == LanInterface &&
-        IP4Validator().validate(port, pos) != QValidator::Acceptable)
+        !IP4Validator::isAcceptable(d.s_communicationsInterfacePortName))
         return;
     const DisplayListRow row = rowOf(d);
     const int existing = find_row(row);

@@ -69,6 +69,11 @@ QValidator::State IP4Validator::validate(QString& input, int&) const {
     return parts.size() == 4 && !anyEmpty ? Acceptable : Intermediate;
 }
 
+bool IP4Validator::isAcceptable(QString text) {
+    int pos = 0;
+    return IP4Validator().validate(text, pos) == Acceptable;
+}
+
 LM_communications_interface_configure_widget::LM_communications_interface_configure_widget(
     QWidget* parent)
     : QWidget(parent), ui(new Ui::LM_communications_interface_configure_widgetClass) {

@@ -22,6 +22,8 @@ class IP4Validator : public QValidator {
 public:
     explicit IP4Validator(QObject* parent = nullptr);
     State validate(QString& input, int& pos) const override;
+    // A complete address: four parts of 0 to 255.
+    static bool isAcceptable(QString text);
 };
 
 // The panel in which the user chooses how to reach the display (RS-232 port, LAN address or the
