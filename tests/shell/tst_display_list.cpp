@@ -102,6 +102,10 @@ private slots:
                              << DisplayListRow{1, "192.168.0.10", "1"};
         QTest::newRow("serial, this platform's port")
             << "TYPE=2,PORT=" + ownPort + ",ID=100" << 0 << DisplayListRow{2, ownPort, "100"};
+#ifndef Q_OS_WIN
+        QTest::newRow("serial, a name as the port list shows it")
+            << "TYPE=2,PORT=ttyS0,ID=2" << 0 << DisplayListRow{2, "ttyS0", "2"};
+#endif
         QTest::newRow("dummy drops its port")
             << "TYPE=3,PORT=10.0.0.1,ID=ALL" << 0 << DisplayListRow{3, "", "ALL"};
         QTest::newRow("group, CR LF") << "TYPE=1,PORT=10.0.0.1,ID=Group J\r\n"
