@@ -108,9 +108,10 @@ bool isSerialDevicePath(const QString& name) {
 #endif
 }
 
-bool isSerialPortName(const QString& name) {
+bool isPlatformSerialPortName(const QString& name) {
 #ifdef Q_OS_WIN
-    return name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive);
+    Q_UNUSED(name)
+    return false;
 #else
     return isSerialDevicePath(name) || name.startsWith(QLatin1String("tty"));
 #endif

@@ -52,6 +52,6 @@ QList<SerialPortInfo> availableSerialPorts();
 // True when a name written by the user is a serial device path of this platform ("/dev/ttyS0");
 // Windows has none, its ports are named "COMn".
 bool isSerialDevicePath(const QString& name);
-// True when a name is a serial port of this platform as the port list shows it or as a user writes
-// it: "COM3" (any case) on Windows; "ttyUSB0" or a device path ("/dev/ttyUSB0") elsewhere.
-bool isSerialPortName(const QString& name);
+// True when a name is a serial port named this platform's own way, beside "COMn": a device name
+// as the port list shows it ("ttyUSB0") or a device path ("/dev/ttyUSB0"); Windows has none.
+bool isPlatformSerialPortName(const QString& name);

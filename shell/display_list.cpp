@@ -59,7 +59,9 @@ int parse_display_list_line(const QString& line, DisplayListRow* row) {
     if (!ok || type < LanInterface || type > DummyInterface)
         return DisplayListLine::BadType;
     QString port = valueAfter(fields[1], kPort);
-    if (type == Rs232Interface && !isSerialPortName(port))
+    // "COMn" as on Windows, or a port named this platform's own way.
+    if (type == Rs232Interface && !port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) &&
+        !isPlatformSerialPortName(port))
         return DisplayListLine::NotSerialPort;
     if (type == LanInterface && !IP4Validator::isAcceptable(port))
         return DisplayListLine::NotIPv4;

@@ -21,7 +21,7 @@ enum : int {
     NoType = -3,        // field 1 does not start with "TYPE="
     NoPort = -4,        // field 2 does not start with "PORT="
     NoId = -5,          // field 3 does not start with "ID="
-    NotSerialPort = -6, // RS-232 with a port that is no serial port name of this platform
+    NotSerialPort = -6, // RS-232 with a port that is neither "COMn" nor a name of this platform
     NotIPv4 = -7,       // LAN with a port that is no complete IPv4 address
     BadMonitorId = -8,  // not 1 to 100, ALL or Group A to Group J
 };

@@ -13,13 +13,11 @@
 Q_DECLARE_METATYPE(DisplayListRow)
 
 namespace {
-// A serial port name of this platform, and one of another.
+// A serial port named the way of this platform.
 #ifdef Q_OS_WIN
 const QString ownPort = QStringLiteral("COM3");
-const QString foreignPort = QStringLiteral("/dev/ttyUSB0");
 #else
 const QString ownPort = QStringLiteral("/dev/ttyUSB0");
-const QString foreignPort = QStringLiteral("COM3");
 #endif
 
 monitor_data display(int type, const QString& port, int id) {
@@ -118,8 +116,9 @@ private slots:
         QTest::newRow("type 4, checked before port and ID") << "TYPE=4,PORT=x,ID=0" << -2 << none;
         QTest::newRow("lower-case prefixes are not read")
             << "type=1,port=10.0.0.1,id=1" << -2 << none;
-        QTest::newRow("another platform's port")
-            << "TYPE=2,PORT=" + foreignPort + ",ID=1" << -6 << none;
+        QTest::newRow("COM on every platform")
+            << "TYPE=2,PORT=com7,ID=1" << 0 << DisplayListRow{2, "com7", "1"};
+        QTest::newRow("not a serial port") << "TYPE=2,PORT=LPT1,ID=1" << -6 << none;
         QTest::newRow("incomplete address") << "TYPE=1,PORT=192.168.0.,ID=1" << -7 << none;
         QTest::newRow("address above 255") << "TYPE=1,PORT=192.168.0.256,ID=1" << -7 << none;
         QTest::newRow("ID 0") << "TYPE=1,PORT=10.0.0.1,ID=0" << -8 << none;
@@ -145,8 +144,8 @@ private slots:
     void files() {
         QFETCH(QByteArray, lineEnd);
         const QByteArray text = "TYPE=1,PORT=10.0.0.1,ID=1" + lineEnd + lineEnd +
-                                "TYPE=2,PORT=" + foreignPort.toLatin1() + ",ID=2" + lineEnd +
-                                "TYPE=1,PORT=10.0.0.2,ID=0" + lineEnd + "   " + lineEnd +
+                                "TYPE=2,PORT=LPT1,ID=2" + lineEnd + "TYPE=1,PORT=10.0.0.2,ID=0" +
+                                lineEnd + "   " + lineEnd +
                                 "TYPE=3,PORT=,ID=Group A"; // no line end at the end
         const DisplayListFile file = read_display_list(writeFile("list.txt", text));
         QCOMPARE(file.result, 0);
