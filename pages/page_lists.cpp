@@ -1,5 +1,5 @@
-// The pages' fixed lists, colour slider styles and slider/spin-box pairs. Lists and pairs are
-// tables by object name: a widget that the form does not hold is passed over.
+// The pages' fixed lists, colour slider styles, slider/spin-box pairs and extra keys. Lists and
+// pairs are tables by object name: a widget that the form does not hold is passed over.
 #include "page_lists.h"
 
 #include "controldefinitions.h"
@@ -8,6 +8,8 @@
 
 #include <QComboBox>
 #include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -273,4 +275,14 @@ void pair_page_controls(QWidget* form) {
         pair(stem);
     for (const char* stem : kFanPairs)
         pair(stem);
+}
+
+void add_page_keys(QWidget* form) {
+    // The keypad's shortcut "Enter" is the keypad key; the main Return key presses the same IR
+    // key. Held by the button, it acts like the button's own shortcut: only while it is shown.
+    auto* enter = form->findChild<QPushButton*>(QStringLiteral("ir_remote_ent_pushButton"));
+    if (!enter)
+        return;
+    auto* returnKey = new QShortcut(QKeySequence(Qt::Key_Return), enter);
+    QObject::connect(returnKey, &QShortcut::activated, enter, [enter] { enter->animateClick(); });
 }

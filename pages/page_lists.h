@@ -7,3 +7,6 @@ class QWidget;
 void fill_page_lists(QWidget* form);
 // Couples each slider of the adjustment pages with its spin box, both ways.
 void pair_page_controls(QWidget* form);
+// Keys that the form cannot give: Return presses the IR keypad's Enter key, as the keypad's
+// Enter does.
+void add_page_keys(QWidget* form);

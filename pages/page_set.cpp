@@ -11,6 +11,7 @@
 PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : QObject(parent) {
     fill_page_lists(form);
     pair_page_controls(form);
+    add_page_keys(form);
     all = {new OpcodePages(context, this), new PowerPages(context, this),
            new GroupFanPages(context, this), new TileMatrixPages(context, this),
            new IpScanPage(context, this)};

@@ -135,6 +135,87 @@ QStringList withSpinBoxes(const QStringList& prefixes) {
     return out;
 }
 
+QStringList named(const QString& prefix, const QStringList& stems, const QString& suffix) {
+    QStringList out;
+    for (const QString& s : stems)
+        out << prefix + s + suffix;
+    return out;
+}
+
+const QStringList kWeekdays{"monday", "tuesday",  "wednesday", "thursday",
+                            "friday", "saturday", "sunday"};
+
+// The IR keypad: number, navigation and multi-picture blocks, then power, inputs and misc.
+QStringList irKeypad() {
+    return named("ir_remote_",
+                 {"1",
+                  "2",
+                  "3",
+                  "4",
+                  "5",
+                  "6",
+                  "7",
+                  "8",
+                  "9",
+                  "hyphen",
+                  "0",
+                  "ent",
+                  "display",
+                  "uparrow",
+                  "menu",
+                  "minus",
+                  "set",
+                  "plus",
+                  "auto_setup",
+                  "downarrow",
+                  "exit",
+                  "multipicture_onoff",
+                  "multipicture_mode",
+                  "multipicture_change",
+                  "multipicture_pictureaspect",
+                  "multipicture_rotate",
+                  "multipicture_rotateall",
+                  "power",
+                  "standby",
+                  "poweron",
+                  "volplus",
+                  "chplus",
+                  "guide",
+                  "volminus",
+                  "chminus",
+                  "mute",
+                  "dvi",
+                  "displayport",
+                  "vga",
+                  "ypbpr",
+                  "hdmi",
+                  "dvdhd",
+                  "video",
+                  "rgbhv",
+                  "svideo",
+                  "option",
+                  "dvi1",
+                  "dvi2",
+                  "hdmi1",
+                  "hdmi2",
+                  "hdmi3",
+                  "hdmi4",
+                  "media_player",
+                  "compute_module",
+                  "picturemode",
+                  "sound",
+                  "audio_input",
+                  "option_menu",
+                  "wait1s",
+                  "imageflip",
+                  "aspect",
+                  "active_picture",
+                  "preset1",
+                  "preset2",
+                  "preset3"},
+                 "_pushButton");
+}
+
 // The focus chain as the form sets it, page by page.
 QStringList expectedTabChain() {
     QStringList chain{"treeWidget",
@@ -206,6 +287,92 @@ QStringList expectedTabChain() {
                          "cooling_fan_mode_comboBox",
                          "cooling_fan_speed_comboBox"}
           << withSpinBoxes({"fan_sensor1_temp", "fan_sensor2_temp", "fan_sensor3_temp"});
+    // pages 10 and 11
+    chain << QStringList{"status_asset_tag_lineEdit", "status_asset_update_pushButton",
+                         "copy_status_pushButton"}
+          << irKeypad()
+          << QStringList{"ir_remote_code_lineEdit", "ir_remote_sendsequence_pushButton",
+                         "ir_remote_send_immediately_checkBox", "ir_control_comboBox"};
+    // pages 12 to 18
+    chain << QStringList{"set_to_custom_date_pushButton",   "clock_set_time_dateTimeEdit",
+                         "set_to_system_date_pushButton",   "daylight_savings_checkBox",
+                         "read_clock_pushButton",           "clock_get_time_dateTimeEdit",
+                         "daylight_savings_enable_checkBox"};
+    for (const char* side : {"begin", "end"})
+        chain << named(QStringLiteral("daylight_savings_%1_").arg(side),
+                       {"month_comboBox", "day1_comboBox", "day2_comboBox", "time_timeEdit"}, "");
+    chain << named("daylight_savings_",
+                   {"time_difference_comboBox", "read_pushButton", "write_pushButton", "lineEdit"},
+                   "")
+          << named("schedule_",
+                   {"number_comboBox", "update_pushButton", "enable_groupBox",
+                    "on_time_enable_checkBox", "on_time_timeEdit", "off_time_enable_checkBox",
+                    "off_time_timeEdit", "input_comboBox", "picture_mode_comboBox",
+                    "every_day_checkBox", "every_week_checkBox"},
+                   "")
+          << named("schedule_", kWeekdays, "_checkBox")
+          << named("advanced_schedule_",
+                   {"number_comboBox", "enable_checkBox", "on_off_type_comboBox"}, "")
+          << "gamma_init_pushButton" // of page 42
+          << named("advanced_schedule_",
+                   {"timeEdit", "input_comboBox", "picture_mode_comboBox", "date_radioButton",
+                    "date_year_comboBox", "date_month_comboBox", "date_day_comboBox",
+                    "every_day_radioButton", "every_week_radioButton"},
+                   "")
+          << named("advanced_schedule_", kWeekdays, "_checkBox")
+          << named("advanced_schedule_",
+                   {"weekday_radioButton", "weekend_radioButton", "holiday_radioButton",
+                    "read_pushButton", "write_pushButton", "status_lineEdit",
+                    "clear_all_pushButton"},
+                   "")
+          << named("holiday_",
+                   {"program_comboBox", "year_comboBox", "month_comboBox", "day_radioButton",
+                    "day_comboBox", "week_radioButton", "week_nth_comboBox",
+                    "week_weekday_comboBox", "end_day_checkBox", "end_day_month_comboBox",
+                    "end_day_day_comboBox", "read_pushButton", "write_pushButton",
+                    "status_lineEdit", "clear_all_pushButton"},
+                   "")
+          << named("weekend_", kWeekdays, "_checkBox")
+          << named("weekend_", {"read_pushButton", "write_pushButton", "status_lineEdit"}, "")
+          << named("get_frimwareversion_command_", {"pushButton", "spinBox", "lineEdit"}, "");
+    // pages 19 to 25
+    chain << QStringList{"get_LAN_MAC_addres_pushButton",
+                         "get_LAN_MAC_addres_lineEdit",
+                         "tv_chnnel_lineEdit",
+                         "get_tv_channel_pushButton",
+                         "set_tv_channel_pushButton",
+                         "security_enable_checkBox",
+                         "security_read_pushButton",
+                         "security_write_pushButton",
+                         "security_lock_control_pushButton",
+                         "security_password_lineEdit",
+                         "security_status_lineEdit",
+                         "pushButton"}
+          << named("compute_module_setting_lock_",
+                   {"enable_checkBox", "pushButton", "passcode_lineEdit", "status_lineEdit"}, "")
+          << named("inputname_",
+                   {"name_lineEdit", "read_pushButton", "write_pushButton", "reset_pushButton",
+                    "status_lineEdit"},
+                   "")
+          << named("inputname_name_designated_terminal_",
+                   {"input_comboBox", "name_lineEdit", "read_pushButton", "write_pushButton",
+                    "reset_pushButton", "status_lineEdit"},
+                   "")
+          << QStringList{"auto_id_reset_pushButton", "auto_id_execute_pushButton",
+                         "auto_id_execute_get_complete_pushButton", "auto_ID_lineEdit",
+                         "help_pushButton2_5"}
+          << named("auto_tilematrix_",
+                   {"input_comboBox", "memory_comboBox", "h_spinBox", "v_spinBox",
+                    "read_pushButton", "write_pushButton", "reset_pushButton", "execute_pushButton",
+                    "execute_get_complete_pushButton", "lineEdit"},
+                   "")
+          << "help_pushButton2_4"
+          << named("proof_of_playV2_",
+                   {"start_pushButton", "stop_pushButton", "clear_pushButton",
+                    "get_current_pushButton", "get_status_pushButton",
+                    "get_number_to_number_pushButton", "from_spinBox", "to_spinBox"},
+                   "")
+          << QStringList{"pop_v2_status_lineEdit", "proof_of_play_plainTextEdit"};
     return chain;
 }
 
@@ -235,6 +402,9 @@ class tst_main_form : public QObject {
 
     QMainWindow window;
     Ui::ZETQVToolMainWindowClass ui;
+    // A second form, shown and active, for the keyboard shortcuts.
+    QMainWindow keyboardWindow;
+    Ui::ZETQVToolMainWindowClass keyboard;
 
     // Every object of the main form itself; the interface widget's own form is left out.
     QList<QObject*> formObjects() const {
@@ -286,7 +456,10 @@ class tst_main_form : public QObject {
     }
 
 private slots:
-    void initTestCase() { ui.setupUi(&window); }
+    void initTestCase() {
+        ui.setupUi(&window);
+        keyboard.setupUi(&keyboardWindow);
+    }
 
     void frame() {
         QCOMPARE(window.objectName(), QString("ZETQVToolMainWindowClass"));
@@ -652,6 +825,116 @@ private slots:
         row("pushButton_2", "QPushButton", "enabled", false);
         row("pushButton_2", "QPushButton", "toolTip", rich({"Not supported here."}));
         row("verticalLayout_17", "QVBoxLayout", none, QVariant());
+
+        // pages 10 to 25 ("parent" names the widget that holds the object)
+        const QByteArray parent = "parent";
+        auto html = [](const QString& text) {
+            return QString("<html><head/><body><p>%1</p></body></html>").arg(text);
+        };
+        const QString minuteNote =
+            "<b>Note:</b> This function can take up to a minute to complete.";
+        row("status_DOM_sub_label", "QLabel", "text", "Date of Manufacture:");
+        row("status_DOM_sub_label", "QLabel", "alignment",
+            int(Qt::AlignRight | Qt::AlignTrailing | Qt::AlignVCenter));
+        row("status_fan2_sub_label", "QLabel", "text", "Fan 2:");
+        row("status_temp_sensor3_label", "QLabel", parent, "status");
+        row("status_asset_tag_lineEdit", "QLineEdit", "maxLength", 64);
+        row("status_asset_tag_lineEdit", "QLineEdit", "readOnly", true);
+        row("status_asset_update_pushButton", "QPushButton", "text", "Update");
+        row("label_210", "QLabel", "text",
+            "<b>Note:</b> Date of Manufacture for displays 10 years or older will be shown "
+            "offset by 10 years.");
+        row("ir_remote_hyphen_pushButton", "QPushButton", "text", "-");
+        row("ir_remote_ent_pushButton", "QPushButton", "text", "Ent");
+        row("ir_remote_multipicture_pictureaspect_pushButton", "QPushButton", "text", "Aspect");
+        row("ir_remote_ypbpr_pushButton", "QPushButton", parent, "ir_remote");
+        row("ir_remote_code_lineEdit", "QLineEdit", "text", empty);
+        row("ir_remote_send_immediately_checkBox", "QCheckBox", "checked", true);
+        row("ir_control_comboBox", "QComboBox", "toolTip", "OpCode 023Fh");
+        row("label_24", "QLabel", "text",
+            "Code Sequence (sets of 2 hex digits separated by a space):");
+        row("line_4", "QFrame", "frameShape", int(QFrame::VLine));
+        row("line_10", "QFrame", "sizePolicy", policy(QSizePolicy::Minimum, QSizePolicy::Fixed));
+        row("label_104", "QLabel", "text", "Misc.");
+        row("gridLayout_64", "QGridLayout", none, QVariant());
+        row("clock_set_time_dateTimeEdit", "QDateTimeEdit", "displayFormat", "M/d/yyyy h:mm AP");
+        row("clock_set_time_dateTimeEdit", "QDateTimeEdit", "minimumDate", QDate(2000, 1, 1));
+        row("clock_set_time_dateTimeEdit", "QDateTimeEdit", "maximumDate", QDate(2099, 12, 31));
+        row("clock_get_time_dateTimeEdit", "QDateTimeEdit", "readOnly", true);
+        row("clock_get_time_dateTimeEdit", "QDateTimeEdit", "minimumDateTime",
+            QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
+        row("clock_get_time_dateTimeEdit", "QDateTimeEdit", "maximumDate", QDate(2099, 12, 31));
+        row("clock_get_time_dateTimeEdit", "QDateTimeEdit", parent, "groupBox_4");
+        row("label_88", "QLabel", "toolTip", html("Time and Date read from the display"));
+        row("daylight_savings_checkBox", "QCheckBox", "toolTip",
+            html("Use caution when selecting this as it may cause unexpected results."));
+        row("line", "QFrame", "frameShadow", int(QFrame::Sunken));
+        row("label_54", "QLabel", "text", " Month:");
+        row("daylight_savings_end_time_timeEdit", "QTimeEdit", "displayFormat", "h:mm AP");
+        row("daylight_savings_end_time_timeEdit", "QTimeEdit", parent, "groupBox_19");
+        row("daylight_savings_begin_day2_comboBox", "QComboBox", parent, "groupBox_18");
+        row("daylight_savings_lineEdit", "QLineEdit", "readOnly", true);
+        row("gridLayout_4", "QGridLayout", none, QVariant());
+        row("schedule_enable_groupBox", "QGroupBox", "checkable", true);
+        row("schedule_enable_groupBox", "QGroupBox", "checked", true);
+        row("schedule_every_week_checkBox", "QCheckBox", parent, "schedule_enable_groupBox");
+        row("schedule_on_time_enable_checkBox", "QCheckBox", "text", empty);
+        row("schedule_off_time_timeEdit", "QTimeEdit", "displayFormat", "h:mm AP");
+        row("label_39", "QLabel", "text",
+            "<b>Note:</b> On some models using <b>Input=Last Input</b> is not supported and may "
+            "result in an error.");
+        row("_13", "QGridLayout", none, QVariant());
+        row("advanced_schedule_enable_groupBox", "QGroupBox", "title", empty);
+        row("advanced_schedule_enable_groupBox", "QGroupBox", parent, "advanced_schedule_groupBox");
+        row("advanced_schedule_holiday_radioButton", "QRadioButton", "text", "Holiday");
+        row("advanced_schedule_sunday_checkBox", "QCheckBox", parent,
+            "advanced_schedule_enable_groupBox");
+        row("label_149", "QLabel", "sizePolicy",
+            policy(QSizePolicy::Fixed, QSizePolicy::Preferred));
+        row("label_154", "QLabel", "minimumSize", QSize(20, 0));
+        row("advanced_schedule_clear_all_pushButton", "QPushButton", "text", "Clear all Schedules");
+        row("buttonGroup_2", "QButtonGroup", parent, "ZETQVToolMainWindowClass");
+        row("holiday_description_label", "QLabel", "wordWrap", true);
+        row("holiday_week_weekday_comboBox", "QComboBox", parent, "holiday_groupBox");
+        row("holiday_clear_all_pushButton", "QPushButton", "text", "Clear all Holidays");
+        row("weekend_thursday_checkBox", "QCheckBox", "text", "Thursday");
+        row("weekend_status_lineEdit", "QLineEdit", "readOnly", true);
+        row("get_frimwareversion_command_spinBox", "QSpinBox", "maximum", 99);
+        row("get_frimwareversion_command_lineEdit", "QLineEdit", parent, "groupBox_12");
+        row("get_LAN_MAC_addres_lineEdit", "QLineEdit", "readOnly", true);
+        row("get_LAN_MAC_addres_lineEdit", "QLineEdit", "text", empty);
+        row("groupBox_11", "QGroupBox", "title", "LAN MAC Address");
+        row("tv_chnnel_lineEdit", "QLineEdit", "maxLength", 7);
+        row("tv_chnnel_lineEdit", "QLineEdit", parent, "groupBox_8");
+        row("security_password_lineEdit", "QLineEdit", "inputMask", "9999");
+        row("security_password_lineEdit", "QLineEdit", "maxLength", 4);
+        row("compute_module_setting_lock_passcode_lineEdit", "QLineEdit", parent, "groupBox_9");
+        row("label_142", "QLabel", "text", "Write passcode:");
+        row("pushButton", "CHelpTip", parent, "security");
+        row("inputname_name_lineEdit", "QLineEdit", "maxLength", 14);
+        row("inputname_name_designated_terminal_name_lineEdit", "QLineEdit", "maxLength", 14);
+        row("groupBox_17", "QGroupBox", "title", "Input Name Designated (Input) Terminal");
+        row("inputname_name_designated_terminal_status_lineEdit", "QLineEdit", "readOnly", true);
+        row("groupBox_10", "QGroupBox", "title", "Auto ID (for LAN daisy-chain only)");
+        row("auto_id_execute_get_complete_pushButton", "QPushButton", "text", "Execute + Complete");
+        row("label_83", "QLabel", "text", minuteNote);
+        row("help_pushButton2_5", "CHelpTip", parent, "auto_id");
+        row("auto_tilematrix_h_spinBox", "QSpinBox", "maximum", 12);
+        row("auto_tilematrix_v_spinBox", "QSpinBox", "minimum", 0);
+        row("auto_tilematrix_v_spinBox", "QSpinBox", "maximum", 12);
+        row("auto_tilematrix_read_pushButton", "QPushButton", "text", "Read H&&V");
+        row("auto_tilematrix_read_pushButton", "QPushButton", "shortcut", empty);
+        row("auto_tilematrix_write_pushButton", "QPushButton", "text", "Write H&&V");
+        row("auto_tilematrix_write_pushButton", "QPushButton", "shortcut", empty);
+        row("label_84", "QLabel", "text", minuteNote);
+        row("proof_of_playV2_from_spinBox", "QSpinBox", "minimum", 1);
+        row("proof_of_playV2_to_spinBox", "QSpinBox", "maximum", 9999);
+        row("proof_of_playV2_to_spinBox", "QSpinBox", "value", 1);
+        row("proof_of_playV2_get_number_to_number_pushButton", "QPushButton", "text", "Get # to #");
+        row("pop_v2_groupBox", "QGroupBox", "title", "Proof Of Play");
+        row("proof_of_play_plainTextEdit", "QPlainTextEdit", "sizePolicy",
+            policy(QSizePolicy::Expanding, QSizePolicy::Expanding, 1, 0));
+        row("proof_of_play_plainTextEdit", "QPlainTextEdit", parent, "proof_of_play");
     }
 
     void samples() {
@@ -681,9 +964,7 @@ private slots:
         QTest::addRow("gridLayout_45") << "main_groupBox" << 6 << QMargins();
         QTest::addRow("widget_2") << "widget_2" << 0 << QMargins();
         QTest::addRow("value_group_widget") << "value_group_widget" << 9 << QMargins();
-        for (int i = 0; i < 10; ++i)
-            QTest::addRow("%s", kPages[i]) << kPages[i] << 6 << eleven;
-        for (int i = 26; i < 44; ++i)
+        for (int i = 0; i < 44; ++i)
             QTest::addRow("%s", kPages[i]) << kPages[i] << 6 << eleven;
         for (const char* holder : {"groupBox_7", "test_pattern_enable_groupBox", "groupBox_24",
                                    "scrollAreaWidgetContents_3", "groupBox_36", "groupBox_34",
@@ -712,14 +993,24 @@ private slots:
     // Everything starts enabled, every list empty, every box unticked and every field empty, but
     // for these. The media-player pages start disabled whole, and say why.
     void initialStates() {
-        const QSet<QString> disabled{"delete_row_pushButton", "display_list_save_pushButton",
-                                     "delete_script_pushButton", "run_script_pushButton",
-                                     "pushButton_2"};
-        const QSet<QString> ticked{"update_on_change_checkBox"};
+        QSet<QString> disabled{
+            "delete_row_pushButton",          "display_list_save_pushButton",
+            "status_asset_update_pushButton", "ir_remote_sendsequence_pushButton",
+            "holiday_end_day_checkBox",       "holiday_end_day_month_comboBox",
+            "holiday_end_day_day_comboBox",   "delete_script_pushButton",
+            "run_script_pushButton",          "pushButton_2"};
+        for (const QString& day : kWeekdays)
+            disabled << "advanced_schedule_" + day + "_checkBox";
+        const QSet<QString> ticked{"update_on_change_checkBox",
+                                   "ir_remote_send_immediately_checkBox"};
         // an empty masked field still shows the mask's dots
-        const QMap<QString, QString> filled{{"simple_command_send_lineEdit", "help"},
-                                            {"ip_address_from_lineEdit", "..."},
-                                            {"ip_address_to_lineEdit", "..."}};
+        const QMap<QString, QString> filled{
+            {"tv_chnnel_lineEdit", "00-00"},
+            {"security_password_lineEdit", "4739"},
+            {"compute_module_setting_lock_passcode_lineEdit", "4739"},
+            {"simple_command_send_lineEdit", "help"},
+            {"ip_address_from_lineEdit", "..."},
+            {"ip_address_to_lineEdit", "..."}};
         int mediaPlayerWidgets = 0;
         for (QObject* o : formObjects()) {
             auto* w = qobject_cast<QWidget*>(o);
@@ -766,6 +1057,158 @@ private slots:
         }
         QCOMPARE(seen, steps);
         box->setValue(box->minimum());
+    }
+
+    // Every value of the status page reads "-" until the first read.
+    void statusValuesBeforeRead() {
+        int values = 0;
+        for (const QLabel* label : ui.status->findChildren<QLabel*>()) {
+            const QString name = label->objectName();
+            if (!name.endsWith("_label") || name.endsWith("_sub_label"))
+                continue;
+            ++values;
+            QVERIFY2(label->text() == "-", qPrintable(name));
+        }
+        QCOMPARE(values, 21);
+    }
+
+    void irKeypadShortcuts_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("button");
+        const int plain = Qt::NoModifier;
+        const int keypad = Qt::KeypadModifier;
+        for (int digit = 0; digit <= 9; ++digit)
+            QTest::addRow("%d", digit)
+                << Qt::Key_0 + digit << plain << QString("ir_remote_%1_pushButton").arg(digit);
+        QTest::addRow("keypad 7") << int(Qt::Key_7) << keypad << "ir_remote_7_pushButton";
+        QTest::addRow(".") << int(Qt::Key_Period) << plain << "ir_remote_hyphen_pushButton";
+        QTest::addRow("keypad .") << int(Qt::Key_Period) << keypad << "ir_remote_hyphen_pushButton";
+        QTest::addRow("-") << int(Qt::Key_Minus) << plain << "ir_remote_minus_pushButton";
+        QTest::addRow("keypad -") << int(Qt::Key_Minus) << keypad << "ir_remote_minus_pushButton";
+        QTest::addRow("+") << int(Qt::Key_Plus) << plain << "ir_remote_plus_pushButton";
+        QTest::addRow("keypad Enter") << int(Qt::Key_Enter) << keypad << "ir_remote_ent_pushButton";
+    }
+
+    // A keypad key presses its button while the IR remote page is shown, and nothing elsewhere.
+    void irKeypadShortcuts() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, button);
+        if (!keyboardWindow.isVisible()) {
+            keyboardWindow.show();
+            QVERIFY(QTest::qWaitForWindowActive(&keyboardWindow));
+        }
+        const Ui::ZETQVToolMainWindowClass& form = keyboard;
+        const auto keys = form.ir_remote->findChildren<QPushButton*>();
+        auto pressed = [&keys] {
+            QStringList down;
+            for (const QPushButton* b : keys)
+                if (b->isDown())
+                    down << b->objectName();
+            return down;
+        };
+        auto* target = form.ir_remote->findChild<QPushButton*>(button);
+        QVERIFY(target);
+        QSignalSpy clicks(target, &QAbstractButton::clicked);
+
+        for (int page : {10, 11}) {
+            form.stackedWidget->setCurrentIndex(page);
+            form.treeWidget->setFocus();
+            QTest::keyClick(&keyboardWindow, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(pressed(), page == 11 ? QStringList{button} : QStringList());
+        }
+        QTRY_COMPARE(clicks.count(), 1);
+    }
+
+    void maskedFields_data() {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("typed"); // empty: the form's own default
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("acceptable");
+        for (const char* field :
+             {"security_password_lineEdit", "compute_module_setting_lock_passcode_lineEdit"}) {
+            QTest::addRow("%s default", field) << field << QString() << "4739" << true;
+            QTest::addRow("%s five digits", field) << field << "12345"
+                                                   << "1234" << true;
+            QTest::addRow("%s letters", field) << field << "1a2b"
+                                               << "12" << false;
+            QTest::addRow("%s three digits", field) << field << "123"
+                                                    << "123" << false;
+        }
+        const QString channel = "tv_chnnel_lineEdit";
+        QTest::addRow("channel default") << channel << QString() << "00-00" << true;
+        QTest::addRow("channel short") << channel << "5-1"
+                                       << "5-1" << true;
+        QTest::addRow("channel too long") << channel << "123456789"
+                                          << "1234-56" << true;
+        QTest::addRow("channel letters") << channel << "1a-b2"
+                                         << "1-2" << true;
+        QTest::addRow("channel without minor") << channel << "12-"
+                                               << "12-" << false;
+    }
+
+    // Passcodes take exactly four digits; the channel one to four, a dash, then one or two.
+    void maskedFields() {
+        QFETCH(QString, object);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(bool, acceptable);
+        auto* field = window.findChild<QLineEdit*>(object);
+        QVERIFY(field);
+        const QString defaultText = field->text();
+        if (!typed.isEmpty()) {
+            field->setText(QString());
+            field->setCursorPosition(0);
+            QTest::keyClicks(field, typed);
+        }
+        QCOMPARE(field->text(), text);
+        QCOMPARE(field->hasAcceptableInput(), acceptable);
+        field->setText(defaultText);
+    }
+
+    // The six choices of the advanced schedule are one exclusive group, and choosing any of
+    // them leaves the weekday boxes disabled: the page logic enables those.
+    void advancedScheduleChoices() {
+        QMainWindow other;
+        Ui::ZETQVToolMainWindowClass form;
+        form.setupUi(&other);
+        QStringList names;
+        for (const QAbstractButton* b : form.buttonGroup_2->buttons())
+            names << b->objectName();
+        QCOMPARE(names, named("advanced_schedule_",
+                              {"date", "every_day", "every_week", "weekday", "weekend", "holiday"},
+                              "_radioButton"));
+        QVERIFY(form.buttonGroup_2->exclusive());
+        for (QAbstractButton* choice : form.buttonGroup_2->buttons()) {
+            choice->click();
+            QCOMPARE(form.buttonGroup_2->checkedButton(), choice);
+            for (const QString& day : kWeekdays)
+                QVERIFY(!other.findChild<QCheckBox*>("advanced_schedule_" + day + "_checkBox")
+                             ->isEnabledTo(&other));
+        }
+    }
+
+    // Help buttons show their text in What's This mode, so it must be the What's This text.
+    void helpTexts_data() {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("phrase");
+        QTest::addRow("security") << "pushButton"
+                                  << "The default password is \"4739\".";
+        QTest::addRow("auto ID") << "help_pushButton2_5"
+                                 << "Execute + Complete</span> sends the Execute command";
+        QTest::addRow("auto tile matrix") << "help_pushButton2_4"
+                                          << "Execute + Complete</span> sends the Execute command";
+    }
+
+    void helpTexts() {
+        QFETCH(QString, object);
+        QFETCH(QString, phrase);
+        auto* help = window.findChild<CHelpTip*>(object);
+        QVERIFY(help);
+        QVERIFY(Qt::mightBeRichText(help->whatsThis()));
+        QVERIFY(help->whatsThis().contains(phrase));
+        QVERIFY(help->toolTip().isEmpty());
     }
 
     void tabChain() {
@@ -991,8 +1434,9 @@ private slots:
         for (const QString& p : qAsConst(paths))
             QVERIFY2(!QImage(p).isNull(), qPrintable(p));
 
+        // The schedule's Update button names "." as its icon file: an icon without an image.
         for (auto* button : window.findChildren<QAbstractButton*>())
-            if (!button->icon().isNull())
+            if (!button->icon().isNull() && button != ui.schedule_update_pushButton)
                 QVERIFY2(!button->icon().pixmap(16).isNull(), qPrintable(button->objectName()));
     }
 
