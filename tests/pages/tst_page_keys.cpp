@@ -14,9 +14,8 @@ private slots:
     // Both Enter keys press the IR keypad's Enter button, and only while its page is shown.
     void bothEnterKeysPressTheIrEnterKey() {
         ZETQVToolMainWindow w;
-        monitor_data dummy;
-        dummy.communicationsInterfaceType = InterfaceType::Dummy;
-        w.ui.communications_interface_widget->set_interface_info(dummy);
+        w.ui.communications_interface_widget->set_interface_info(
+            monitor_data{0x41, "1", InterfaceType::Dummy, ""});
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QPushButton* enter = w.ui.ir_remote_ent_pushButton;
