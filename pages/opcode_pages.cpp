@@ -5,6 +5,7 @@
 #include "capability_filter.h"
 #include "command_scope.h"
 #include "controldefinitions.h"
+#include "opcode_info_html.h"
 #include "program_globals.h"
 #include "search_opcode_dialog.h"
 #include "status_bar_style.h"
@@ -17,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTextEdit>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -75,10 +77,11 @@ OpcodePages::OpcodePages(const PageContext& context, QObject* parent)
     // Only now: the initial selection reads nothing from a display.
     connect(ui.control_list_treeWidget, &QTreeWidget::currentItemChanged, this,
             &OpcodePages::selectedControlTreeItemChanged);
+    build_opcode_info_html();
 }
 
 QList<QWidget*> OpcodePages::pages() const {
-    return {ui.opcode};
+    return {ui.opcode, ui.opcode_info};
 }
 
 void OpcodePages::refresh(QWidget* page) {
@@ -182,6 +185,16 @@ void OpcodePages::update_control_value_widgets(int opcode) {
     vcp_widgets_updating = true;
     on_vcp_value_spinBox_valueChanged(ui.vcp_value_spinBox->value());
     vcp_widgets_updating = false;
+}
+
+void OpcodePages::build_opcode_info_html() {
+    ui.scripting_info_textEdit->setHtml(opcode_info_html(
+        controlDefinitions().list, CapabilityFilter::parse(filter_capability_string)));
+}
+
+void OpcodePages::on_scripting_info_copy_pushButton_clicked() {
+    ui.scripting_info_textEdit->selectAll();
+    ui.scripting_info_textEdit->copy();
 }
 
 void OpcodePages::show_value(uint value, uint max) {
@@ -331,6 +344,7 @@ void OpcodePages::on_opcode_list_filter_by_capability_checkBox_toggled(bool) {
     fill_control_tree();
     select_control_tree_item(ui.vcp_spinBox->value());
     update_control_value_widgets(ui.vcp_spinBox->value());
+    build_opcode_info_html();
     // Reported only now: the reselection above reads the op code, and that read's own report
     // would clear the status bar.
     if (unparsable) {
@@ -368,7 +382,14 @@ bool OpcodePages::read_filter_string(int& result) {
     return true;
 }
 
+void OpcodePages::on_scripting_info_show_only_supported_controls_checkBox_toggled(bool checked) {
+    on_opcode_list_filter_by_capability_checkBox_toggled(checked);
+}
+
 void OpcodePages::set_filter_boxes(bool checked) {
-    const QSignalBlocker blocker(ui.opcode_list_filter_by_capability_checkBox);
-    ui.opcode_list_filter_by_capability_checkBox->setChecked(checked);
+    for (QCheckBox* box : {ui.opcode_list_filter_by_capability_checkBox,
+                           ui.scripting_info_show_only_supported_controls_checkBox}) {
+        const QSignalBlocker blocker(box);
+        box->setChecked(checked);
+    }
 }

@@ -6,8 +6,8 @@ class QTimer;
 class QTreeWidgetItem;
 
 // The op-code control page (any display control read and set by its op code, picked from the
-// definitions tree) and the capability filter that reduces its lists to what the connected
-// display declares.
+// definitions tree), the op-code reference page for script writers, and the capability filter
+// that reduces the lists of both to what the connected display declares.
 class OpcodePages : public PageController {
     Q_OBJECT
 
@@ -29,6 +29,8 @@ public:
     void select_control_tree_item(int opcode);
     // Rebuilds the value list and the range widgets for the op code's definitions.
     void update_control_value_widgets(int opcode);
+    // Rebuilds the reference table from the definitions store, filtered.
+    void build_opcode_info_html();
 
     // The display's capability string while the filter is on; empty while it is off.
     QString filter_capability_string;
@@ -46,6 +48,8 @@ public slots:
     void on_categories_checkBox_toggled(bool checked);
     void on_search_opcode_pushButton_clicked();
     void on_opcode_list_filter_by_capability_checkBox_toggled(bool checked);
+    void on_scripting_info_show_only_supported_controls_checkBox_toggled(bool checked);
+    void on_scripting_info_copy_pushButton_clicked();
 
 private:
     // Reads the display's capability string into the filter in a frame of its own, which

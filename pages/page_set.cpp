@@ -3,6 +3,7 @@
 #include "group_fan_pages.h"
 #include "ip_scan_page.h"
 #include "opcode_pages.h"
+#include "opcode_scanner_page.h"
 #include "page_lists.h"
 #include "power_pages.h"
 #include "slot_binder.h"
@@ -12,9 +13,9 @@ PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : Q
     fill_page_lists(form);
     pair_page_controls(form);
     add_page_keys(form);
-    all = {new OpcodePages(context, this), new PowerPages(context, this),
+    all = {new OpcodePages(context, this),   new PowerPages(context, this),
            new GroupFanPages(context, this), new TileMatrixPages(context, this),
-           new IpScanPage(context, this)};
+           new IpScanPage(context, this),    new OpcodeScannerPage(context, this)};
     for (PageController* c : all)
         unbound << bind_slots_by_name(c, form);
 }

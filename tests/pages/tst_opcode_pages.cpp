@@ -6,6 +6,7 @@
 #include "window_rig.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryFile>
@@ -399,6 +400,23 @@ private slots:
         QVERIFY(!tree->currentItem());
         QCOMPARE(comboTexts(w.ui.control_value_comboBox), values);
         QVERIFY(env.boxTexts.isEmpty());
+        // The reference keeps the definitions it was built from until the filter is toggled.
+        QVERIFY(w.ui.scripting_info_textEdit->toPlainText().contains("\"Red Gain\""));
+    }
+
+    // "Copy" puts the whole reference on the clipboard.
+    void referenceIsCopied() {
+        WindowRig rig("127.0.13.16");
+        rig.w.ui.stackedWidget->setCurrentIndex(31);
+        rig.w.ui.main_groupBox->setTitle("OpCode Info");
+        rig.saveShot("opcode_info");
+        QGuiApplication::clipboard()->clear();
+        rig.page<OpcodePages>().on_scripting_info_copy_pushButton_clicked();
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY(copied.startsWith("OpCodes Names and Values"));
+        QVERIFY(copied.contains("\"Red Gain\""));
+        QVERIFY(copied.contains("0016"));
+        QVERIFY(!copied.contains("Operating Time On")); // read only
     }
 
     // Switching the filter on: the display's string read and parsed, a read that fails, and a
@@ -445,6 +463,12 @@ private slots:
         QVERIFY2(message.isEmpty() ? shown.isEmpty() : shown.contains(message), qPrintable(shown));
         QCOMPARE(fake.connectionCount(), 2);
         QCOMPARE(frames(fake).last(), QString("get 0010"));
+        // The reference page follows the filter, and its box shows the same state.
+        QCOMPARE(w.ui.scripting_info_show_only_supported_controls_checkBox->isChecked(), on);
+        const QString info = w.ui.scripting_info_textEdit->toPlainText();
+        QCOMPARE(info.contains("(filtered by current monitor support)"), on);
+        QCOMPARE(info.contains("\"Contrast\""), !on);
+        QVERIFY(info.contains("\"Brightness\""));
         rig.saveShot(QString("opcode_filter_") + QTest::currentDataTag());
         w.ui.vcp_spinBox->setValue(0x30);
         QTEST(comboTexts(w.ui.control_value_comboBox), "values");
@@ -471,14 +495,19 @@ private slots:
         box->setChecked(true);
         QCOMPARE(w.ui.control_list_treeWidget->topLevelItem(0)->childCount(), 1);
         fake.clearRequests();
-        box->setChecked(false);
+        // Off from the reference page's box: both boxes follow.
+        QCheckBox* infoBox = w.ui.scripting_info_show_only_supported_controls_checkBox;
+        QVERIFY(infoBox->isChecked());
+        infoBox->setChecked(false);
+        QVERIFY(!box->isChecked());
         QCOMPARE(frames(fake), QStringList{"get 0010"});
         QCOMPARE(w.ui.control_list_treeWidget->topLevelItem(0)->childCount(), 3);
         w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.13.15"));
         const QSignalBlocker tree(w.ui.control_list_treeWidget);
         w.ui.control_list_treeWidget->clear();
-        box->setChecked(true);
+        infoBox->setChecked(true);
         QVERIFY(!box->isChecked());
+        QVERIFY(!infoBox->isChecked());
         QVERIFY(page.filter_capability_string.isEmpty());
         QCOMPARE(w.ui.control_list_treeWidget->topLevelItemCount(), 0);
         QCOMPARE(env.boxTexts.size(), 1);
