@@ -36,9 +36,9 @@ public:
     // Requests' bodies so far, for the tests that look at the traffic.
     static QList<QByteArray> bodies(const QList<QByteArray>& requests);
 
-private:
     // The body prefixes of the commands answered here.
     static QList<QByteArray> prefixes();
 
+private:
     std::mutex mutex;
 };
