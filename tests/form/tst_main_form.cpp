@@ -1211,11 +1211,11 @@ private slots:
             previous = rank;
         }
 
-        // where the order within a page is ours: reading order inside each layout
+        // pages 12 to 45, where the order within a page is ours: reading order in each layout
         for (int i = 1; i < stops.size(); ++i) {
             auto* before = window.findChild<QWidget*>(stops[i - 1]);
             auto* after = window.findChild<QWidget*>(stops[i]);
-            if (pageOf(after) < 26 || pageOf(after) != pageOf(before) ||
+            if (pageOf(after) < 12 || pageOf(after) != pageOf(before) ||
                 placedIn.contains(stops[i]) || end.contains(stops[i]))
                 continue;
             const Cell a = cellOf(before);
