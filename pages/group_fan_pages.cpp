@@ -14,6 +14,9 @@ namespace {
 // A display can report any maximum; never make more list items than this from one.
 constexpr uint kMaxListedSensors = 32;
 constexpr uint kGroupMaskOpcode = 0x107F;
+constexpr uint kSensorOpcode = 0x0278;
+constexpr uint kFanModeOpcode = 0x027D;
+constexpr uint kFanSpeedOpcode = 0x103F;
 } // namespace
 
 GroupFanPages::GroupFanPages(const PageContext& context, QObject* parent)
@@ -21,6 +24,22 @@ GroupFanPages::GroupFanPages(const PageContext& context, QObject* parent)
     for (QCheckBox* box : group_boxes())
         connect(box, &QCheckBox::stateChanged, this,
                 &GroupFanPages::update_monitor_group_ID_from_ui);
+    QSlider* const sliders[] = {ui.fan_sensor1_temp_horizontalSlider,
+                                ui.fan_sensor2_temp_horizontalSlider,
+                                ui.fan_sensor3_temp_horizontalSlider};
+    for (int n = 0; n < 3; ++n) {
+        QSlider* slider = sliders[n];
+        const uint opcode = FanSetTemperatures[n];
+        connect(slider, &QSlider::valueChanged, this,
+                [this, slider, opcode] { queue_fan_temperature(slider, opcode); });
+    }
+    const auto changed = qOverload<int>(&QComboBox::currentIndexChanged);
+    connect(ui.cooling_fan_sensor_comboBox, changed, this,
+            &GroupFanPages::onCooling_fan_sensor_comboBoxChanged);
+    connect(ui.cooling_fan_mode_comboBox, changed, this,
+            &GroupFanPages::onCooling_fan_mode_comboBoxChanged);
+    connect(ui.cooling_fan_speed_comboBox, changed, this,
+            &GroupFanPages::onCooling_fan_speed_comboBoxChanged);
 }
 
 QList<QWidget*> GroupFanPages::pages() const {
@@ -30,8 +49,11 @@ QList<QWidget*> GroupFanPages::pages() const {
 void GroupFanPages::refresh(QWidget* page) {
     if (page == ui.group_id)
         update_group_ID_ui();
-    else if (page == ui.cooling_fans)
-        update_cooling_fans_tab(dummy_interface());
+    else if (page == ui.cooling_fans) {
+        FirstFailure failure;
+        update_cooling_fans_tab(dummy_interface(), failure);
+        host.show_error_status(failure.result());
+    }
 }
 
 QList<QCheckBox*> GroupFanPages::group_boxes() const {
@@ -76,10 +98,36 @@ void GroupFanPages::queue_fan_temperature(QSlider* slider, uint opcode) {
     });
 }
 
-void GroupFanPages::update_cooling_fans_tab(bool dummy) {
+void GroupFanPages::write_fan_choice(QComboBox* combo, int index, uint opcode, bool refresh) {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    const bool dummy = dummy_interface();
+    // Blocked until the page is read again: rebuilding the lists must write nothing.
+    const QSignalBlocker blocker(combo);
+    FirstFailure failure;
+    failure.note(write_combo_value(combo, index, opcode));
+    if (refresh)
+        update_cooling_fans_tab(dummy, failure);
+    frame.report(failure.result());
+}
+
+void GroupFanPages::onCooling_fan_sensor_comboBoxChanged(int index) {
+    write_fan_choice(ui.cooling_fan_sensor_comboBox, index, kSensorOpcode, true);
+}
+
+void GroupFanPages::onCooling_fan_mode_comboBoxChanged(int index) {
+    write_fan_choice(ui.cooling_fan_mode_comboBox, index, kFanModeOpcode, true);
+}
+
+void GroupFanPages::onCooling_fan_speed_comboBoxChanged(int index) {
+    write_fan_choice(ui.cooling_fan_speed_comboBox, index, kFanSpeedOpcode, false);
+}
+
+void GroupFanPages::update_cooling_fans_tab(bool dummy, FirstFailure& failure) {
     uint current = 0, max = 0;
-    int result = read_value_max(0x0278, &current, &max, ui.cooling_fan_sensor_comboBox, dummy);
-    host.show_error_status(result);
+    int result = failure.note(
+        read_value_max(kSensorOpcode, &current, &max, ui.cooling_fan_sensor_comboBox, dummy));
     if (result == 0) {
         const QSignalBlocker blocker(ui.cooling_fan_sensor_comboBox);
         ui.cooling_fan_sensor_comboBox->clear();
@@ -87,13 +135,15 @@ void GroupFanPages::update_cooling_fans_tab(bool dummy) {
             ui.cooling_fan_sensor_comboBox->addItem(StringResource(1601).arg(i), i);
         select_by_data(ui.cooling_fan_sensor_comboBox, current);
     }
-    if (read_value_max(0x103F, &current, &max, ui.cooling_fan_speed_comboBox, dummy) == 0) {
+    if (failure.note(read_value_max(kFanSpeedOpcode, &current, &max, ui.cooling_fan_speed_comboBox,
+                                    dummy)) == 0) {
         const QSignalBlocker blocker(ui.cooling_fan_speed_comboBox);
         select_by_data(ui.cooling_fan_speed_comboBox, current);
     }
     if (dummy)
         return;
-    if (read_value_max(0x027D, &current, &max, ui.cooling_fan_mode_comboBox, dummy, false) == 0) {
+    if (failure.note(read_value_max(kFanModeOpcode, &current, &max, ui.cooling_fan_mode_comboBox,
+                                    dummy, false)) == 0) {
         const QSignalBlocker blocker(ui.cooling_fan_mode_comboBox);
         ui.cooling_fan_mode_comboBox->clear();
         // Mode 2 comes before mode 1, then 3 to 7, as far as the maximum reaches.
@@ -105,8 +155,8 @@ void GroupFanPages::update_cooling_fans_tab(bool dummy) {
         select_by_data(ui.cooling_fan_mode_comboBox, current);
     }
     uint set_current = 0, set_max = 0;
-    if (read_value_max(FanSetTemperatures[0], &set_current, &set_max, ui.fan_sensor_temp_groupBox,
-                       dummy, false) != 0)
+    if (failure.note(read_value_max(FanSetTemperatures[0], &set_current, &set_max,
+                                    ui.fan_sensor_temp_groupBox, dummy, false)) != 0)
         return;
     const QList<QPair<QSlider*, QSpinBox*>> sensors = {
         {ui.fan_sensor1_temp_horizontalSlider, ui.fan_sensor1_temp_spinBox},
@@ -117,14 +167,14 @@ void GroupFanPages::update_cooling_fans_tab(bool dummy) {
         QSpinBox* spin = sensors[n].second;
         const uint set_opcode = FanSetTemperatures[n];
         if (n > 0) {
-            result = monitor->get_vcp_value_max(set_opcode, &set_current, &set_max);
+            result = failure.note(monitor->get_vcp_value_max(set_opcode, &set_current, &set_max));
             slider->setEnabled(result == 0);
             spin->setEnabled(result == 0);
             if (result != 0)
                 return;
         }
         uint range_current = 0, range = 0;
-        result = monitor->get_vcp_value_max(set_opcode + 1, &range_current, &range);
+        result = failure.note(monitor->get_vcp_value_max(set_opcode + 1, &range_current, &range));
         if (n == 0) {
             slider->setEnabled(result == 0);
             spin->setEnabled(result == 0);

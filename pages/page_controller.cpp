@@ -31,3 +31,21 @@ int PageController::read_value_max(uint opcode, uint* current, uint* max, QWidge
 void PageController::select_by_data(QComboBox* combo, uint value) {
     combo->setCurrentIndex(combo->findData(value));
 }
+
+QString PageController::reply_status_text(int value) {
+    return QStringLiteral("%1 (%2)").arg(value).arg(value == 0 ? QStringLiteral("OK")
+                                                               : QStringLiteral("Error"));
+}
+
+int PageController::write_combo_value(QComboBox* combo, int index, uint opcode) {
+    uint value = combo->itemData(index).toUInt();
+    const int result = monitor->set_vcp_value(opcode, &value);
+    if (result == 0) {
+        host.set_settings_dirty(true);
+        uint read_back = 0;
+        if (monitor->get_vcp_value(opcode, &read_back) == 0)
+            value = read_back;
+    }
+    select_by_data(combo, value);
+    return result;
+}

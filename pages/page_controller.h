@@ -18,6 +18,21 @@ struct PageContext {
     PageHost& host;
 };
 
+// The first failure among the results of several exchanges, so that a later success cannot hide
+// it; 0 while all succeeded.
+class FirstFailure {
+public:
+    int note(int result) {
+        if (first == 0)
+            first = result;
+        return result;
+    }
+    int result() const { return first; }
+
+private:
+    int first = 0;
+};
+
 // The behaviour of one group of pages. Its on_<object>_<signal> slots are bound to the form by
 // name; the shell asks it to refresh a page it owns when that page is shown.
 class PageController : public QObject {
@@ -43,6 +58,12 @@ protected:
                        bool dummy_rule = true);
     // Selects the item whose data is exactly value; none when no item has it.
     static void select_by_data(QComboBox* combo, uint value);
+    // The display's result value on a status line: "0 (OK)", "1 (Error)".
+    static QString reply_status_text(int value);
+    // Writes the data of the combo box's item at index to the op code; on success marks the
+    // settings dirty and reads the value back. Then selects the item of the value the display
+    // holds (of the value sent when the write failed). Returns the write's result.
+    int write_combo_value(QComboBox* combo, int index, uint opcode);
 
     Ui::ZETQVToolMainWindowClass& ui;
     basic_monitor* monitor;

@@ -5,6 +5,7 @@
 #include "opcode_pages.h"
 #include "opcode_scanner_page.h"
 #include "page_lists.h"
+#include "picture_pages.h"
 #include "power_pages.h"
 #include "slot_binder.h"
 #include "tile_matrix_pages.h"
@@ -13,9 +14,10 @@ PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : Q
     fill_page_lists(form);
     pair_page_controls(form);
     add_page_keys(form);
-    all = {new OpcodePages(context, this),   new PowerPages(context, this),
-           new GroupFanPages(context, this), new TileMatrixPages(context, this),
-           new IpScanPage(context, this),    new OpcodeScannerPage(context, this)};
+    all = {new OpcodePages(context, this),      new PowerPages(context, this),
+           new PicturePages(context, this),     new GroupFanPages(context, this),
+           new TileMatrixPages(context, this),  new IpScanPage(context, this),
+           new OpcodeScannerPage(context, this)};
     for (PageController* c : all)
         unbound << bind_slots_by_name(c, form);
 }

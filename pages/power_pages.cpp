@@ -5,6 +5,19 @@
 
 #include <QSignalBlocker>
 
+namespace {
+constexpr uint kPowerOnDelayOpcode = 0x02D8;
+constexpr uint kPowerSavingOpcode = 0x00E1;
+constexpr unsigned char kPowerOn = 1;
+constexpr unsigned char kPowerOff = 4;
+constexpr int kStandbyTimeMax = 255;
+constexpr int kSecondsPerStep = 5;
+
+QString timeText(int steps) {
+    return QStringLiteral("Time: %1 seconds").arg(steps * kSecondsPerStep);
+}
+} // namespace
+
 PowerPages::PowerPages(const PageContext& context, QObject* parent)
     : PageController(context, parent) {}
 
@@ -20,21 +33,23 @@ void PowerPages::refresh(QWidget* page) {
 }
 
 void PowerPages::update_power_tab(bool dummy) {
+    FirstFailure failure;
     unsigned char state = 0;
-    const int result = monitor->power_status_read(&state);
-    host.show_error_status(result);
-    if (result != 0) {
+    if (failure.note(monitor->power_status_read(&state)) != 0) {
         ui.power_state_label->setText(QString());
+        host.show_error_status(failure.result());
         return;
     }
     update_power_status(state);
     uint current = 0, max = 0;
-    if (read_value_max(0x02D8, &current, &max, ui.power_on_delay_horizontalSlider, dummy) != 0)
-        return;
-    const QSignalBlocker blocker(ui.power_on_delay_horizontalSlider);
-    ui.power_on_delay_horizontalSlider->setMaximum(int(max));
-    ui.power_on_delay_horizontalSlider->setValue(int(current));
-    update_power_on_delay_label(int(current));
+    if (failure.note(read_value_max(kPowerOnDelayOpcode, &current, &max,
+                                    ui.power_on_delay_horizontalSlider, dummy)) == 0) {
+        const QSignalBlocker blocker(ui.power_on_delay_horizontalSlider);
+        ui.power_on_delay_horizontalSlider->setMaximum(int(max));
+        ui.power_on_delay_horizontalSlider->setValue(int(current));
+        update_power_on_delay_label(int(current));
+    }
+    host.show_error_status(failure.result());
 }
 
 void PowerPages::update_power_status(int value) {
@@ -54,10 +69,11 @@ void PowerPages::update_power_on_delay_label(int value) {
 }
 
 void PowerPages::update_power_save_tab(bool dummy) {
+    // Every read decides only its own control; the status bar shows the first failure.
+    FirstFailure failure;
     ui.power_save_status_lineEdit->clear();
     uint value = 0;
-    int result = monitor->get_vcp_value(0x00E1, &value);
-    host.show_error_status(result);
+    int result = failure.note(monitor->get_vcp_value(kPowerSavingOpcode, &value));
     ui.power_saving_mode_groupBox->setEnabled(result == 0 || dummy);
     if (result == 0) {
         const QSignalBlocker a(ui.power_saving_mode_enable_radioButton);
@@ -67,43 +83,111 @@ void PowerPages::update_power_save_tab(bool dummy) {
             ->setChecked(true);
     }
     unsigned char byte = 0;
-    result = monitor->power_save_mode_read(&byte);
+    result = failure.note(monitor->power_save_mode_read(&byte));
     ui.power_save_mode_comboBox->setEnabled(result == 0 || dummy);
     if (result == 0) {
         const QSignalBlocker blocker(ui.power_save_mode_comboBox);
         select_by_data(ui.power_save_mode_comboBox, byte);
     }
-    result = monitor->power_save_time_read(&byte);
+    result = failure.note(monitor->power_save_time_read(&byte));
     ui.power_save_time_spinBox->setEnabled(result == 0 || dummy);
     if (result == 0) {
         const QSignalBlocker blocker(ui.power_save_time_spinBox);
         ui.power_save_time_spinBox->setValue(byte);
-        ui.power_save_time_label->setText(tr("Time: %1 seconds").arg(byte * 5));
+        ui.power_save_time_label->setText(timeText(byte));
     }
-    result = monitor->auto_standby_time_read(&byte);
+    result = failure.note(monitor->auto_standby_time_read(&byte));
     ui.standby_time_spinBox->setEnabled(result == 0 || dummy);
     if (result == 0) {
         const QSignalBlocker blocker(ui.standby_time_spinBox);
-        ui.standby_time_spinBox->setMaximum(255);
+        ui.standby_time_spinBox->setMaximum(kStandbyTimeMax);
         ui.standby_time_spinBox->setValue(byte);
-        ui.standby_time_label->setText(tr("Time: %1 seconds").arg(byte * 5));
-        ui.statusBar->showMessage(QString());
-    } else {
-        host.show_error_status(result);
+        ui.standby_time_label->setText(timeText(byte));
     }
+    host.show_error_status(failure.result());
 }
 
-void PowerPages::standby_time_write_pushButton() {
+void PowerPages::power_control(unsigned char mode) {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    // The display answers with its power state, which is what the page shows.
+    if (frame.report(monitor->power_control(&mode)) == 0)
+        update_power_status(mode);
+}
+
+void PowerPages::on_power_on_pushButton_clicked() {
+    power_control(kPowerOn);
+}
+
+void PowerPages::on_power_off_pushButton_clicked() {
+    power_control(kPowerOff);
+}
+
+void PowerPages::on_power_on_delay_horizontalSlider_valueChanged(int value) {
+    host.queue_slider_change(ui.power_on_delay_horizontalSlider, kPowerOnDelayOpcode);
+    update_power_on_delay_label(value);
+}
+
+void PowerPages::on_power_save_mode_comboBox_currentIndexChanged(int) {
     CommandScope frame(host);
     if (!frame)
         return;
     ui.power_save_status_lineEdit->clear();
+    const auto mode =
+        static_cast<unsigned char>(ui.power_save_mode_comboBox->currentData().toInt());
     int display_result = 0;
-    const int result = frame.report(monitor->auto_standby_time_write(
-        static_cast<unsigned char>(ui.standby_time_spinBox->value()), &display_result));
-    if (result == 0)
+    if (frame.report(monitor->power_save_mode_write(mode, &display_result)) == 0)
         ui.power_save_status_lineEdit->setText(
             QStringLiteral("%1 (%2)")
                 .arg(display_result)
-                .arg(display_result == 0 ? QStringLiteral("OK") : QStringLiteral("Error")));
+                .arg(display_result == 0 ? QStringLiteral("no error") : QStringLiteral("error")));
+}
+
+void PowerPages::on_power_save_time_spinBox_valueChanged(int value) {
+    ui.power_save_status_lineEdit->clear();
+    ui.power_save_time_label->setText(timeText(value));
+    host.queue_spinbox_write(ui.power_save_time_spinBox, PowerSaveTimeKey,
+                             [this] { power_save_time_write(); });
+}
+
+void PowerPages::on_standby_time_spinBox_valueChanged(int value) {
+    ui.power_save_status_lineEdit->clear();
+    ui.standby_time_label->setText(timeText(value));
+    host.queue_spinbox_write(ui.standby_time_spinBox, StandbyTimeKey,
+                             [this] { standby_time_write_pushButton(); });
+}
+
+void PowerPages::on_power_saving_mode_enable_radioButton_toggled(bool on) {
+    uint value = 1;
+    if (on)
+        host.update_vcp(kPowerSavingOpcode, value);
+}
+
+void PowerPages::on_power_saving_mode_disable_radioButton_toggled(bool on) {
+    uint value = 0;
+    if (on)
+        host.update_vcp(kPowerSavingOpcode, value);
+}
+
+void PowerPages::write_time(QSpinBox* spin) {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.power_save_status_lineEdit->clear();
+    const auto time = static_cast<unsigned char>(spin->value());
+    int display_result = 0;
+    const int result = spin == ui.standby_time_spinBox
+                           ? monitor->auto_standby_time_write(time, &display_result)
+                           : monitor->power_save_time_write(time, &display_result);
+    if (frame.report(result) == 0)
+        ui.power_save_status_lineEdit->setText(reply_status_text(display_result));
+}
+
+void PowerPages::power_save_time_write() {
+    write_time(ui.power_save_time_spinBox);
+}
+
+void PowerPages::standby_time_write_pushButton() {
+    write_time(ui.standby_time_spinBox);
 }

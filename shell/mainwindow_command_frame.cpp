@@ -79,7 +79,12 @@ void ZETQVToolMainWindow::update_vcp(uint opcode, uint& value) {
     int result = g_basic_monitor->set_vcp_value(opcode, &written);
     if (result == 0) {
         emit settings_dirty(true);
-        result = g_basic_monitor->get_vcp_value(opcode, &value);
+        // A failed read-back leaves the value as it was: the caller would put a 0 that the
+        // display never held into the widget, and its queue would write that 0.
+        uint read_back = 0;
+        result = g_basic_monitor->get_vcp_value(opcode, &read_back);
+        if (result == 0)
+            value = read_back;
     }
     frame.report(result);
 }

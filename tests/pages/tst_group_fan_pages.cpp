@@ -3,7 +3,29 @@
 
 #include <QtTest>
 
-// Loopback addresses 127.0.0.242 to 127.0.0.244 belong to this test.
+namespace {
+// Three sensors with set temperatures 40, 41, 42 of at most 60, each 20 below at the least.
+void fillFans(DisplayModel& model) {
+    model.setParameter(0x0278, 1, 3);
+    model.setParameter(0x103F, 1, 2);
+    model.setParameter(0x027D, 1, 3);
+    for (uint n = 0; n < 3; ++n) {
+        model.setParameter(0x10E0 + 2 * n, static_cast<unsigned short>(40 + n), 60);
+        model.setParameter(0x10E1 + 2 * n, 0, 20);
+    }
+}
+
+monitor_data dummyInterface() {
+    monitor_data d;
+    d.communicationsInterfaceType = InterfaceType::Dummy;
+    d.m_monitor_id = 0x41;
+    d.m_monitor_id_string = QStringLiteral("1");
+    return d;
+}
+} // namespace
+
+// Loopback addresses 127.0.0.242 to 127.0.0.244 and 127.0.15.50 to 127.0.15.54 belong to this
+// test.
 class GroupFanPagesTest : public QObject {
     Q_OBJECT
 
@@ -71,7 +93,96 @@ private slots:
             if (!after.isEmpty() || FakeDisplay::typeOf(r) == 'E')
                 after << QString::fromLatin1(FakeDisplay::bodyOf(r).left(4));
         QCOMPARE(after.mid(0, 3), (QStringList{"10E0", "10E0", "0278"})); // set, read back, page
+    }
 
+    // The fan page: each read enables its own control (with the dummy interface the sensor and
+    // speed lists stay enabled); the status bar shows the first failure.
+    void coolingFanRefresh_data() {
+        QTest::addColumn<bool>("dummy");
+        QTest::addColumn<uint>("broken");
+        QTest::addColumn<QString>("enabled"); // sensor, speed, mode, temperatures
+        QTest::addColumn<QString>("status");
+        QTest::newRow("all answered") << false << 0u << "1111" << QString();
+        QTest::newRow("speed broken") << false << 0x103Fu << "1011"
+                                      << "(-5002)";
+        QTest::newRow("sensor 1 broken") << false << 0x10E0u << "1110"
+                                         << "(-5002)";
+        QTest::newRow("dummy") << true << 0u << "1100"
+                               << "(-3003)";
+    }
+    void coolingFanRefresh() {
+        QFETCH(bool, dummy);
+        QFETCH(uint, broken);
+        QFETCH(QString, enabled);
+        QFETCH(QString, status);
+        WindowRig rig("127.0.15.50");
+        auto& [fake, model, w] = rig;
+        fillFans(model);
+        if (broken)
+            model.failReads(broken);
+        for (QWidget* c : std::initializer_list<QWidget*>{w.ui.cooling_fan_mode_comboBox,
+                                                          w.ui.fan_sensor_temp_groupBox})
+            c->setEnabled(false);
+        if (dummy)
+            w.ui.communications_interface_widget->set_interface_info(dummyInterface());
+        w.ui.stackedWidget->setCurrentIndex(9);
+        const QList<QWidget*> controls = {
+            w.ui.cooling_fan_sensor_comboBox, w.ui.cooling_fan_speed_comboBox,
+            w.ui.cooling_fan_mode_comboBox, w.ui.fan_sensor_temp_groupBox};
+        for (int i = 0; i < controls.size(); ++i)
+            QVERIFY2(controls[i]->isEnabled() == (enabled[i] == QLatin1Char('1')),
+                     qPrintable(controls[i]->objectName()));
+        const QString shown = w.ui.statusBar->currentMessage();
+        QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.endsWith(status), qPrintable(shown));
+        if (dummy || broken)
+            return;
+        QCOMPARE(w.ui.cooling_fan_sensor_comboBox->count(), 3);
+        QCOMPARE(w.ui.cooling_fan_mode_comboBox->currentData().toUInt(), 1u);
+        QCOMPARE(w.ui.fan_sensor3_temp_horizontalSlider->minimum(), 40);
+        QCOMPARE(w.ui.fan_sensor3_temp_spinBox->value(), 42);
+        rig.saveShot(QStringLiteral("cooling_fans"));
+    }
+
+    // Sensor and mode writes read the page again on their connection; a display that keeps
+    // another mode is shown with it. The speed writes alone; a set temperature writes behind.
+    void coolingFanWrites() {
+        WindowRig rig("127.0.15.51");
+        auto& [fake, model, w] = rig;
+        fillFans(model);
+        w.ui.stackedWidget->setCurrentIndex(9);
+        QSignalSpy dirty(&w, &ZETQVToolMainWindow::settings_dirty);
+        // This display stays in mode 1 whatever it is told.
+        model.addCommand('E', "027D",
+                         [](const QByteArray&) { return QByteArray("00027D0000030001"); });
+        int from = fake.requests().size();
+        w.ui.cooling_fan_mode_comboBox->setCurrentIndex(
+            w.ui.cooling_fan_mode_comboBox->findData(2u));
+        QStringList seen = rig.seen(from);
+        QCOMPARE(seen.mid(0, 3), (QStringList{"set 027D=0002", "get 027D", "get 0278"}));
+        QCOMPARE(seen.count("set 027D=0002") + seen.count("set 027D=0001"), 1);
+        QCOMPARE(w.ui.cooling_fan_mode_comboBox->currentData().toUInt(), 1u);
+        QCOMPARE(fake.connectionCount(), 2);
+
+        from = fake.requests().size();
+        w.ui.cooling_fan_speed_comboBox->setCurrentIndex(
+            w.ui.cooling_fan_speed_comboBox->findData(2u));
+        QCOMPARE(rig.seen(from), (QStringList{"set 103F=0002", "get 103F"}));
+
+        from = fake.requests().size();
+        for (int v = 50; v <= 55; ++v)
+            w.ui.fan_sensor2_temp_horizontalSlider->setValue(v);
+        QTRY_COMPARE_WITH_TIMEOUT(model.parameter(0x10E2).current, 55, 3000);
+        QTRY_COMPARE(rig.seen(from).mid(0, 3),
+                     (QStringList{"set 10E2=0037", "get 10E2", "get 0278"}));
+        QCOMPARE(dirty.size(), 3);
+    }
+
+    void groupReadFailure() {
+        WindowRig rig("127.0.15.52");
+        rig.model.failReads(0x107F);
+        rig.w.ui.stackedWidget->setCurrentIndex(6);
+        QVERIFY(!rig.w.ui.group_ID_groupBox->isEnabled());
+        QCOMPARE(rig.seen(), QStringList{"get 107F"});
     }
 };
 

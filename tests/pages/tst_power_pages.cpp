@@ -4,7 +4,24 @@
 
 #include <QtTest>
 
-// Loopback addresses 127.0.0.240 to 127.0.0.241 belong to this test.
+namespace {
+monitor_data dummyInterface() {
+    monitor_data d;
+    d.communicationsInterfaceType = InterfaceType::Dummy;
+    d.m_monitor_id = 0x41;
+    d.m_monitor_id_string = QStringLiteral("1");
+    return d;
+}
+
+// Power save: mode 1, time 12, standby 30; power saving (00E1h) is set by each test.
+void fillPowerSave(DisplayFamilies& families) {
+    families.powerSaveMode = 1;
+    families.powerSaveTime = 12;
+    families.autoStandbyTime = 30;
+}
+} // namespace
+
+// Loopback addresses 127.0.0.240 to 127.0.0.241 and 127.0.15.1 to 127.0.15.5 belong to this test.
 class PowerPagesTest : public QObject {
     Q_OBJECT
 
@@ -58,6 +75,134 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(families.autoStandbyTime, 25, 3000);
         QCOMPARE(fake.requests().size(), 1);
         QVERIFY(FakeDisplay::typeOf(fake.requests().first()) != 'E');
+    }
+
+    // Each control of the power-save page follows its own read; the status bar keeps the
+    // first failure (a later success does not clear it).
+    void powerSaveRefresh_data() {
+        QTest::addColumn<bool>("dummy");
+        QTest::addColumn<int>("powerSaving"); // 0 answered, 1 not supported, 2 broken reply
+        QTest::addColumn<bool>("standbyFails");
+        QTest::addColumn<QList<bool>>("enabled"); // radio group, mode, time, standby
+        QTest::addColumn<QString>("status");
+        QTest::newRow("all answered")
+            << false << 0 << false << QList<bool>{true, true, true, true} << QString();
+        QTest::newRow("power saving broken")
+            << false << 2 << false << QList<bool>{false, true, true, true} << "(-5002)";
+        QTest::newRow("unsupported, then standby fails")
+            << false << 1 << true << QList<bool>{false, true, true, false} << "(-1027)";
+        QTest::newRow("dummy") << true << 0 << false << QList<bool>{true, true, true, true}
+                               << "(-3003)";
+    }
+    void powerSaveRefresh() {
+        QFETCH(bool, dummy);
+        QFETCH(int, powerSaving);
+        QFETCH(bool, standbyFails);
+        QFETCH(QList<bool>, enabled);
+        QFETCH(QString, status);
+        WindowRig rig("127.0.15.1");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        fillPowerSave(families);
+        if (powerSaving == 0)
+            model.setParameter(0x00E1, 1, 1);
+        else if (powerSaving == 2)
+            model.failReads(0x00E1);
+        if (standbyFails)
+            model.addCommand('A', "CA0B04", [](const QByteArray&) { return QByteArray("CB0B"); });
+        w.ui.power_save_status_lineEdit->setText(QStringLiteral("old"));
+        if (dummy)
+            w.ui.communications_interface_widget->set_interface_info(dummyInterface());
+        w.ui.stackedWidget->setCurrentIndex(3);
+        const QList<QWidget*> controls = {w.ui.power_saving_mode_groupBox,
+                                          w.ui.power_save_mode_comboBox,
+                                          w.ui.power_save_time_spinBox, w.ui.standby_time_spinBox};
+        for (int i = 0; i < controls.size(); ++i)
+            QCOMPARE(controls[i]->isEnabled(), enabled[i]);
+        QCOMPARE(w.ui.power_save_status_lineEdit->text(), QString());
+        const QString shown = w.ui.statusBar->currentMessage();
+        QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.endsWith(status), qPrintable(shown));
+        if (dummy)
+            return;
+        QCOMPARE(w.ui.power_saving_mode_enable_radioButton->isChecked(), powerSaving == 0);
+        QCOMPARE(w.ui.power_save_mode_comboBox->currentData().toUInt(), 1u);
+        QCOMPARE(w.ui.power_save_time_spinBox->value(), 12);
+        QCOMPARE(w.ui.power_save_time_label->text(), QStringLiteral("Time: 60 seconds"));
+        QCOMPARE(w.ui.standby_time_spinBox->value(), standbyFails ? 0 : 30);
+    }
+
+    // A failed power-state read ends the refresh before the delay is read.
+    void powerStateReadFailure() {
+        WindowRig rig("127.0.15.2");
+        auto& [fake, model, w] = rig;
+        model.addCommand('A', "01D6", [](const QByteArray&) { return QByteArray("0200D6"); });
+        model.setParameter(0x02D8, 5, 50);
+        w.ui.power_state_label->setText(QStringLiteral("old"));
+        w.ui.stackedWidget->setCurrentIndex(2);
+        QCOMPARE(w.ui.power_state_label->text(), QString());
+        QVERIFY(!w.ui.statusBar->currentMessage().isEmpty());
+        QCOMPARE(rig.seen(), QStringList{"A01D6"});
+    }
+
+    // The buttons show the state the display answers with, not the mode asked for; the
+    // delay slider writes once after a burst of moves while its label follows every move.
+    void powerButtonsAndDelay() {
+        WindowRig rig("127.0.15.3");
+        auto& [fake, model, w] = rig;
+        model.setParameter(0x02D8, 5, 50);
+        w.ui.stackedWidget->setCurrentIndex(2);
+        QVERIFY(w.ui.power_state_label->text().endsWith("  On"));
+        // This display goes to standby (2) when told to switch off.
+        model.addCommand('A', "C203D6", [](const QByteArray&) {
+            return QByteArray("00C203D6") + DisplayModel::hex4(2);
+        });
+        int from = fake.requests().size();
+        w.ui.power_off_pushButton->click();
+        QCOMPARE(rig.seen(from), QStringList{"AC203D60004"});
+        QCOMPARE(w.ui.power_state_label->text(), QStringLiteral("Standby"));
+        rig.saveShot(QStringLiteral("power"));
+
+        from = fake.requests().size();
+        for (int v : {6, 9, 1})
+            w.ui.power_on_delay_horizontalSlider->setValue(v);
+        QCOMPARE(w.ui.power_on_delay_label->text(), QStringLiteral("1 second"));
+        QTRY_COMPARE_WITH_TIMEOUT(model.parameter(0x02D8).current, 1, 3000);
+        QTRY_COMPARE(rig.seen(from), (QStringList{"set 02D8=0001", "get 02D8"}));
+    }
+
+    // The power-save writes: the mode at once with its own wording, the time 1500 ms after the
+    // last change; the radio button toggled on writes its value once.
+    void powerSaveWrites() {
+        WindowRig rig("127.0.15.4");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        fillPowerSave(families);
+        model.setParameter(0x00E1, 1, 1);
+        w.ui.stackedWidget->setCurrentIndex(3);
+        QSignalSpy dirty(&w, &ZETQVToolMainWindow::settings_dirty);
+
+        // This display refuses mode changes with result value 1.
+        model.addCommand('A', "CA0B01", [](const QByteArray&) { return QByteArray("CB0B0101"); });
+        int from = fake.requests().size();
+        w.ui.power_save_mode_comboBox->setCurrentIndex(2);
+        QCOMPARE(rig.seen(from), QStringList{"ACA0B0102"});
+        QCOMPARE(w.ui.power_save_status_lineEdit->text(), QStringLiteral("1 (error)"));
+
+        from = fake.requests().size();
+        w.ui.power_save_time_spinBox->setValue(3);
+        w.ui.power_save_time_spinBox->setValue(12);
+        QCOMPARE(w.ui.power_save_time_label->text(), QStringLiteral("Time: 60 seconds"));
+        QCOMPARE(w.ui.power_save_status_lineEdit->text(), QString());
+        QCOMPARE(rig.seen(from), QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(w.ui.power_save_status_lineEdit->text(), QStringLiteral("0 (OK)"),
+                                  3000);
+        QCOMPARE(rig.seen(from), QStringList{"ACA0B030C"});
+        QCOMPARE(families.powerSaveTime, 12);
+
+        from = fake.requests().size();
+        w.ui.power_saving_mode_disable_radioButton->click();
+        QCOMPARE(rig.seen(from), (QStringList{"set 00E1=0000", "get 00E1"}));
+        QCOMPARE(dirty.size(), 1);
     }
 };
 

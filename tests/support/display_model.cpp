@@ -92,6 +92,10 @@ void DisplayModel::failNext(int count) {
     failures = count;
 }
 
+void DisplayModel::failReads(unsigned int opcode) {
+    addCommand('C', hex4(opcode), [](const QByteArray&) { return QByteArray("00"); });
+}
+
 QByteArray DisplayModel::parameterReply(const QByteArray& body, bool write) {
     const unsigned int opcode = field(body, 0, 4);
     auto found = parameters.find(opcode);

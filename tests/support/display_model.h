@@ -42,6 +42,9 @@ public:
     Parameter parameter(unsigned int opcode) const;
     // The next `count` requests get a reply with a broken check byte: a failure without delay.
     void failNext(int count);
+    // Every read of the op code gets a reply too short to hold a value (a protocol error, not
+    // the display's refusal); writes are answered as before.
+    void failReads(unsigned int opcode);
 
     // Hexadecimal fields as the display writes them.
     static QByteArray hex2(unsigned int value);

@@ -1,0 +1,243 @@
+#include "picture_pages.h"
+
+#include "basic_monitor.h"
+#include "command_scope.h"
+#include "result_codes.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+
+namespace {
+constexpr uint kMenuResetOpcode = 0x02CB;
+constexpr uint kResetPicture = 2;
+constexpr uint kResetGeometry = 3;
+
+// A failure that ends a refresh: anything but a control the display does not have.
+bool endsRefresh(int result) {
+    return result != 0 && result != ResultCode::Unsupported;
+}
+} // namespace
+
+PicturePages::PicturePages(const PageContext& context, QObject* parent)
+    : PageController(context, parent) {
+    picture_levels = {
+        {ui.brightness_horizontalSlider, ui.brightness_spinBox, 0x0010},
+        {ui.contrast_horizontalSlider, ui.contrast_spinBox, 0x0012},
+        {ui.sharpness_horizontalSlider, ui.sharpness_spinBox, 0x008C},
+        {ui.black_level_horizontalSlider, ui.black_level_spinBox, 0x0092},
+        {ui.tint_horizontalSlider, ui.tint_spinBox, 0x0090},
+        {ui.color_horizontalSlider, ui.color_spinBox, 0x021F},
+        {ui.color_temp_horizontalSlider, ui.color_temp_spinBox, 0x0054},
+        {ui.red_level_horizontalSlider, ui.red_level_spinBox, 0x0016},
+        {ui.green_level_horizontalSlider, ui.green_level_spinBox, 0x0018},
+        {ui.blue_level_horizontalSlider, ui.blue_level_spinBox, 0x001A},
+    };
+    six_axis_levels = {
+        {ui.six_axis_red_horizontalSlider, ui.six_axis_red_spinBox, 0x009B},
+        {ui.six_axis_yellow_horizontalSlider, ui.six_axis_yellow_spinBox, 0x009C},
+        {ui.six_axis_green_horizontalSlider, ui.six_axis_green_spinBox, 0x009D},
+        {ui.six_axis_cyan_horizontalSlider, ui.six_axis_cyan_spinBox, 0x009E},
+        {ui.six_axis_blue_horizontalSlider, ui.six_axis_blue_spinBox, 0x009F},
+        {ui.six_axis_magenta_horizontalSlider, ui.six_axis_magenta_spinBox, 0x00A0},
+    };
+    picture_choices = {
+        {ui.gamma_comboBox, 0x0268},
+        {ui.color_preset_comboBox, 0x0014},
+        {ui.picture_mode_comboBox, 0x021A},
+    };
+    size_levels = {
+        {ui.h_position_horizontalSlider, ui.h_position_spinBox, 0x0020},
+        {ui.v_position_horizontalSlider, ui.v_position_spinBox, 0x0030},
+        {ui.clock_horizontalSlider, ui.clock_spinBox, 0x000E},
+        {ui.clock_phase_horizontalSlider, ui.clock_phase_spinBox, 0x003E},
+        {ui.h_resolution_horizontalSlider, ui.h_resolution_spinBox, 0x0250},
+        {ui.v_resolution_horizontalSlider, ui.v_resolution_spinBox, 0x0251},
+        {ui.zoom_horizontalSlider, ui.zoom_spinBox, 0x026F},
+        {ui.h_expansion_horizontalSlider, ui.h_expansion_spinBox, 0x026C},
+        {ui.v_expansion_horizontalSlider, ui.v_expansion_spinBox, 0x026D},
+        {ui.zoom_h_position_horizontalSlider, ui.zoom_h_position_spinBox, 0x02CC},
+        {ui.zoom_v_position_horizontalSlider, ui.zoom_v_position_spinBox, 0x02CD},
+    };
+    size_choices = {
+        {ui.input_resolution_comboBox, 0x02DA},
+        {ui.base_zoom_comboBox, 0x02CE},
+        {ui.aspect_comboBox, 0x0270},
+    };
+
+    // A slider move (or its spin box's, through the pairing) writes behind.
+    for (const QList<Level>* levels : {&picture_levels, &six_axis_levels, &size_levels})
+        for (const Level& level : *levels)
+            connect(level.slider, &QSlider::valueChanged, this,
+                    [this, level] { host.queue_slider_change(level.slider, level.opcode); });
+
+    const auto changed = qOverload<int>(&QComboBox::currentIndexChanged);
+    connect(ui.video_input_comboBox, changed, this, &PicturePages::onVideoInputChanged);
+    connect(ui.gamma_comboBox, changed, this, &PicturePages::onGammaChanged);
+    connect(ui.picture_mode_comboBox, changed, this, &PicturePages::onPictureModeChanged);
+    connect(ui.color_preset_comboBox, changed, this, &PicturePages::onColorPresetChanged);
+    connect(ui.input_resolution_comboBox, changed, this,
+            &PicturePages::onInputResolutionComboBoxChanged);
+    connect(ui.base_zoom_comboBox, changed, this, &PicturePages::onBaseZoomComboBoxChanged);
+    connect(ui.aspect_comboBox, changed, this, &PicturePages::onAspectComboBoxChanged);
+}
+
+QList<QWidget*> PicturePages::pages() const {
+    return {ui.video, ui.size_position};
+}
+
+void PicturePages::refresh(QWidget* page) {
+    if (page == ui.video)
+        update_picture_tab();
+    else if (page == ui.size_position)
+        update_size_position_tab();
+}
+
+int PicturePages::read_level(const Level& level) {
+    uint current = 0, max = 0;
+    const int result = monitor->get_vcp_value_max(level.opcode, &current, &max);
+    level.slider->setEnabled(result == 0);
+    level.spin->setEnabled(result == 0);
+    if (result == 0) {
+        const QSignalBlocker a(level.slider), b(level.spin);
+        level.slider->setMaximum(int(max));
+        level.spin->setMaximum(int(max));
+        level.slider->setValue(int(current));
+        level.spin->setValue(int(current));
+    }
+    return result;
+}
+
+int PicturePages::read_choice(const Choice& choice) {
+    uint current = 0, max = 0;
+    const int result = monitor->get_vcp_value_max(choice.opcode, &current, &max);
+    choice.combo->setEnabled(result == 0);
+    if (result == 0) {
+        const QSignalBlocker blocker(choice.combo);
+        select_by_data(choice.combo, current);
+    }
+    return result;
+}
+
+void PicturePages::update_picture_tab() {
+    for (const QList<Level>* levels : {&picture_levels, &six_axis_levels})
+        for (const Level& level : *levels) {
+            level.slider->setEnabled(false);
+            level.spin->setEnabled(false);
+        }
+    ui.video_input_comboBox->setEnabled(false);
+    for (const Choice& choice : picture_choices)
+        choice.combo->setEnabled(false);
+
+    uint input = 0;
+    const int result = monitor->get_video_input(&input);
+    ui.video_input_comboBox->setEnabled(result == 0);
+    if (result == 0) {
+        const QSignalBlocker blocker(ui.video_input_comboBox);
+        select_by_data(ui.video_input_comboBox, input);
+    } else if (endsRefresh(result)) {
+        return;
+    }
+    for (const Level& level : picture_levels)
+        if (endsRefresh(read_level(level)))
+            return;
+    // A failed choice only stays disabled.
+    for (const Choice& choice : picture_choices)
+        read_choice(choice);
+    for (const Level& level : six_axis_levels)
+        if (endsRefresh(read_level(level)))
+            return;
+}
+
+void PicturePages::update_size_position_tab() {
+    for (const Level& level : size_levels) {
+        level.slider->setEnabled(false);
+        level.spin->setEnabled(false);
+    }
+    for (const Choice& choice : size_choices)
+        choice.combo->setEnabled(false);
+    // Only the first read can end the refresh; every later failure disables its own control.
+    if (endsRefresh(read_level(size_levels.first())))
+        return;
+    for (int i = 1; i < size_levels.size(); ++i)
+        read_level(size_levels[i]);
+    for (const Choice& choice : size_choices)
+        read_choice(choice);
+}
+
+void PicturePages::write_picture_choice(const Choice& choice, int index) {
+    uint value = choice.combo->itemData(index).toUInt();
+    const uint sent = value;
+    host.update_vcp(choice.opcode, value);
+    if (value != sent) {
+        const QSignalBlocker blocker(choice.combo);
+        select_by_data(choice.combo, value);
+    }
+    host.refresh_current_page();
+}
+
+void PicturePages::onGammaChanged(int index) {
+    write_picture_choice(picture_choices[0], index);
+}
+
+void PicturePages::onColorPresetChanged(int index) {
+    write_picture_choice(picture_choices[1], index);
+}
+
+void PicturePages::onPictureModeChanged(int index) {
+    write_picture_choice(picture_choices[2], index);
+}
+
+void PicturePages::onVideoInputChanged(int index) {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    {
+        const QSignalBlocker blocker(ui.video_input_comboBox);
+        uint value = ui.video_input_comboBox->itemData(index).toUInt();
+        frame.report(monitor->set_video_input(&value));
+        monitor->get_video_input(&value);
+        select_by_data(ui.video_input_comboBox, value);
+    }
+    update_picture_tab();
+}
+
+void PicturePages::write_size_choice(const Choice& choice, int index) {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    // Blocked until the page is read again, so neither the re-selection nor the refresh writes.
+    const QSignalBlocker blocker(choice.combo);
+    frame.report(write_combo_value(choice.combo, index, choice.opcode));
+    update_size_position_tab();
+}
+
+void PicturePages::onInputResolutionComboBoxChanged(int index) {
+    write_size_choice(size_choices[0], index);
+}
+
+void PicturePages::onBaseZoomComboBoxChanged(int index) {
+    write_size_choice(size_choices[1], index);
+}
+
+void PicturePages::onAspectComboBoxChanged(int index) {
+    write_size_choice(size_choices[2], index);
+}
+
+void PicturePages::reset(uint group, QWidget* page) {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    // A reset is no change of a setting: the settings stay as clean or dirty as they were.
+    frame.report(monitor->set_vcp_value(kMenuResetOpcode, &group));
+    refresh(page);
+}
+
+void PicturePages::on_color_reset_pushButton_clicked() {
+    reset(kResetPicture, ui.video);
+}
+
+void PicturePages::on_size_reset_pushButton_clicked() {
+    reset(kResetGeometry, ui.size_position);
+}

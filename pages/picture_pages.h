@@ -1,0 +1,64 @@
+#pragma once
+
+#include "page_controller.h"
+
+class QComboBox;
+class QSlider;
+class QSpinBox;
+
+// The picture page (video input, levels, six-axis colours, gamma, picture mode, colour preset,
+// reset) and the size and position page (geometry levels, resolution, zoom, aspect, reset).
+class PicturePages : public PageController {
+    Q_OBJECT
+
+public:
+    // A slider, its spin box and the op code they set.
+    struct Level {
+        QSlider* slider;
+        QSpinBox* spin;
+        uint opcode;
+    };
+    // A combo box and the op code its items' data is written to.
+    struct Choice {
+        QComboBox* combo;
+        uint opcode;
+    };
+
+    explicit PicturePages(const PageContext& context, QObject* parent = nullptr);
+
+    QList<QWidget*> pages() const override;
+    void refresh(QWidget* page) override;
+
+    // The refreshes, on a connection the caller opened; they write nothing to the status bar.
+    void update_picture_tab();
+    void update_size_position_tab();
+
+public slots:
+    void onVideoInputChanged(int index);
+    void onGammaChanged(int index);
+    void onPictureModeChanged(int index);
+    void onColorPresetChanged(int index);
+    void on_color_reset_pushButton_clicked();
+    void onInputResolutionComboBoxChanged(int index);
+    void onBaseZoomComboBoxChanged(int index);
+    void onAspectComboBoxChanged(int index);
+    void on_size_reset_pushButton_clicked();
+
+private:
+    // Reads a level's value and maximum into its pair, enabled exactly when the read succeeded.
+    int read_level(const Level& level);
+    // Reads a choice's value into its combo box, enabled exactly when the read succeeded.
+    int read_choice(const Choice& choice);
+    // Writes a picture choice in a frame of its own, then reads the page again.
+    void write_picture_choice(const Choice& choice, int index);
+    // Writes a geometry choice and reads the page again, on one connection.
+    void write_size_choice(const Choice& choice, int index);
+    // The menu-tree reset of a group of settings, then the page read again.
+    void reset(uint group, QWidget* page);
+
+    QList<Level> picture_levels;
+    QList<Level> six_axis_levels;
+    QList<Choice> picture_choices; // gamma, colour preset, picture mode, in reading order
+    QList<Level> size_levels;      // the first, H position, can end the refresh
+    QList<Choice> size_choices;
+};

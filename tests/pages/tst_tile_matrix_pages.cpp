@@ -1,0 +1,298 @@
+#include "lm_display_array_size_diagram_widget.h"
+#include "tile_matrix_pages.h"
+#include "window_rig.h"
+
+#include <QtTest>
+
+namespace {
+constexpr int kBroken = -1; // the display answers reads of the op code with a broken reply
+
+// A value for an op code, or a broken reply to its reads.
+void answer(DisplayModel& model, uint opcode, int value, int max) {
+    if (value == kBroken)
+        model.failReads(opcode);
+    else
+        model.setParameter(opcode, static_cast<unsigned short>(value),
+                           static_cast<unsigned short>(max));
+}
+
+// Each widget enabled exactly as its digit of the mask says ("101": first and third).
+void checkEnabled(const QList<QWidget*>& widgets, const QString& mask) {
+    for (int i = 0; i < widgets.size(); ++i)
+        QVERIFY2(widgets[i]->isEnabled() == (mask[i] == QLatin1Char('1')),
+                 qPrintable(widgets[i]->objectName()));
+}
+
+QPoint selection(LM_display_array_size_diagram_widget* diagram) {
+    int x = -1, y = -1;
+    diagram->getCurrentlySelectedDisplay(x, y);
+    return {x, y};
+}
+
+monitor_data dummyInterface() {
+    monitor_data d;
+    d.communicationsInterfaceType = InterfaceType::Dummy;
+    d.m_monitor_id = 0x41;
+    d.m_monitor_id_string = QStringLiteral("1");
+    return d;
+}
+
+// The advanced page's settings: tile comp on, memory per input, frame comp manual with auto
+// 1.50 of 2.00 and manual 1.25, v-scan reverse manual, reversed.
+void fillAdvanced(DisplayModel& model) {
+    model.setParameter(0x02D5, 2, 2);
+    model.setParameter(0x104A, 2, 2);
+    model.setParameter(0x1101, 3, 3);
+    model.setParameter(0x1102, 150, 200);
+    model.setParameter(0x1103, 125, 200);
+    model.setParameter(0x1104, 3, 3);
+    model.setParameter(0x1105, 2, 2);
+}
+} // namespace
+
+// Loopback addresses 127.0.15.40 to 127.0.15.49 belong to this test.
+class TileMatrixPagesTest : public QObject {
+    Q_OBJECT
+
+    WindowTestEnvironment env;
+
+private slots:
+    void initTestCase() { QVERIFY(env.isValid()); }
+    void init() { env.reset(); }
+
+    // Each read of the tile matrix page decides its own controls and none ends the refresh.
+    void tileMatrixRefresh_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QPoint>("selected"); // (1, 1) before the refresh
+        QTest::addColumn<QString>("enabled"); // H, V, diagram, group
+        QTest::addColumn<bool>("checked");
+        const QString all = QStringLiteral("1111");
+        QTest::newRow("position 7 of 3 wide") << 3 << 3 << 7 << 2 << QPoint(0, 2) << all << true;
+        QTest::newRow("position 1") << 4 << 2 << 1 << 2 << QPoint(0, 0) << all << true;
+        QTest::newRow("position 0") << 3 << 3 << 0 << 2 << QPoint(1, 1) << all << true;
+        QTest::newRow("columns broken") << kBroken << 3 << 7 << 2 << QPoint(1, 1) << "0111" << true;
+        QTest::newRow("rows broken") << 3 << kBroken << 7 << 2 << QPoint(0, 2) << "1001" << true;
+        QTest::newRow("position broken") << 3 << 3 << kBroken << 2 << QPoint(1, 1) << all << true;
+        // Without a mode the group and all it holds are disabled; switched off, it is unticked.
+        QTest::newRow("mode broken") << 3 << 3 << 7 << kBroken << QPoint(0, 2) << "0000" << true;
+        QTest::newRow("switched off") << 3 << 3 << 7 << 1 << QPoint(0, 2) << "0001" << false;
+    }
+    void tileMatrixRefresh() {
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(int, position);
+        QFETCH(int, mode);
+        QFETCH(QPoint, selected);
+        QFETCH(QString, enabled);
+        QFETCH(bool, checked);
+        WindowRig rig("127.0.15.40");
+        auto& [fake, model, w] = rig;
+        answer(model, 0x02D0, columns, 10);
+        answer(model, 0x02D1, rows, 8);
+        answer(model, 0x02D2, position, 100);
+        answer(model, 0x02D3, mode, 3);
+        auto* diagram = w.ui.display_array_size_diagram_widget;
+        diagram->setCurrentlySelectedDisplay(1, 1);
+        {
+            const QSignalBlocker blocker(w.ui.enable_tile_matrix_groupBox);
+            w.ui.enable_tile_matrix_groupBox->setChecked(true);
+        }
+        QSignalSpy toggled(w.ui.enable_tile_matrix_groupBox, &QGroupBox::toggled);
+        w.ui.stackedWidget->setCurrentIndex(7);
+        QCOMPARE(selection(diagram), selected);
+        checkEnabled({w.ui.horizontal_monitors_spinBox, w.ui.vertical_monitors_spinBox, diagram,
+                      w.ui.enable_tile_matrix_groupBox},
+                     enabled);
+        QCOMPARE(w.ui.enable_tile_matrix_groupBox->isChecked(), checked);
+        if (columns != kBroken) {
+            QCOMPARE(w.ui.horizontal_monitors_spinBox->maximum(), 10);
+            QCOMPARE(w.ui.horizontal_monitors_spinBox->value(), columns);
+        }
+        QCOMPARE(toggled.size(), 0);
+        QCOMPARE(rig.seen(), (QStringList{"get 02D0", "get 02D1", "get 02D2", "get 02D3"}));
+        QCOMPARE(w.ui.statusBar->currentMessage(), QString());
+        if (QTest::currentDataTag() == QLatin1String("position 7 of 3 wide"))
+            rig.saveShot(QStringLiteral("tile_matrix"));
+    }
+
+    // A click writes the position of the cell; the selection moves only when the display took
+    // it. A wall-size change selects the display's position again, unless it reports 0 columns.
+    void clicksAndWallSize() {
+        WindowRig rig("127.0.15.41");
+        auto& [fake, model, w] = rig;
+        answer(model, 0x02D0, 4, 10);
+        answer(model, 0x02D1, 2, 10);
+        answer(model, 0x02D2, 1, 100);
+        answer(model, 0x02D3, 2, 3);
+        w.ui.stackedWidget->setCurrentIndex(7);
+        auto* diagram = w.ui.display_array_size_diagram_widget;
+        QSignalSpy dirty(&w, &ZETQVToolMainWindow::settings_dirty);
+        int from = fake.requests().size();
+        emit diagram->clicked(2, 1);
+        QCOMPARE(rig.seen(from), (QStringList{"get 02D0", "set 02D2=0007"}));
+        QCOMPARE(selection(diagram), QPoint(2, 1));
+        QCOMPARE(dirty.size(), 1);
+
+        model.addCommand('E', "02D2", [](const QByteArray&) { return QByteArray("00"); });
+        emit diagram->clicked(3, 0);
+        QCOMPARE(selection(diagram), QPoint(2, 1));
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5002)"));
+
+        from = fake.requests().size();
+        w.ui.vertical_monitors_spinBox->setValue(3);
+        QCOMPARE(rig.seen(from), (QStringList{"set 02D1=0003", "get 02D0", "get 02D2"}));
+        QCOMPARE(selection(diagram), QPoint(2, 1)); // position 7 on a wall 4 wide
+        QCOMPARE(w.ui.statusBar->currentMessage(), QString());
+
+        // This display keeps 0 columns whatever it is told.
+        model.addCommand('E', "02D0",
+                         [](const QByteArray&) { return QByteArray("0002D000000A0000"); });
+        model.setParameter(0x02D0, 0, 10);
+        diagram->setCurrentlySelectedDisplay(1, 0);
+        from = fake.requests().size();
+        w.ui.horizontal_monitors_spinBox->setValue(5);
+        QCOMPARE(rig.seen(from), (QStringList{"set 02D0=0005", "get 02D0"}));
+        QCOMPARE(selection(diagram), QPoint(1, 0));
+        QCOMPARE(dirty.size(), 3);
+    }
+
+    // Switching the tile matrix off keeps the frame where the display knows only two modes.
+    void switchingOff_data() {
+        QTest::addColumn<int>("modeMax");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("two modes") << 2 << "set 02D3=0001";
+        QTest::newRow("three modes") << 3 << "set 02D3=0003";
+    }
+    void switchingOff() {
+        QFETCH(int, modeMax);
+        QFETCH(QString, sent);
+        WindowRig rig("127.0.15.42");
+        auto& [fake, model, w] = rig;
+        answer(model, 0x02D3, 2, modeMax);
+        w.ui.stackedWidget->setCurrentIndex(7);
+        const int from = fake.requests().size();
+        w.ui.enable_tile_matrix_groupBox->setChecked(false);
+        QCOMPARE(rig.seen(from), (QStringList{"get 02D3", sent}));
+        w.ui.enable_tile_matrix_groupBox->setChecked(true);
+        QCOMPARE(rig.seen(from).last(), QStringLiteral("set 02D3=0002"));
+    }
+
+    // With the dummy interface the page shows one display; the wall-size spin boxes resize the
+    // diagram and a click moves its selection although no display answers.
+    void dummyDiagram() {
+        WindowRig rig("127.0.15.43");
+        auto& w = rig.w;
+        w.ui.communications_interface_widget->set_interface_info(dummyInterface());
+        auto* diagram = w.ui.display_array_size_diagram_widget;
+        diagram->setCurrentlySelectedDisplay(2, 2);
+        w.ui.stackedWidget->setCurrentIndex(7);
+        QCOMPARE(w.ui.horizontal_monitors_spinBox->maximum(), 10);
+        QCOMPARE(w.ui.vertical_monitors_spinBox->value(), 1);
+        QCOMPARE(selection(diagram), QPoint(0, 0));
+        QVERIFY(w.ui.enable_tile_matrix_groupBox->isEnabled());
+        // 400 x 100 pixels: one row of 100-pixel tiles, centred; the fourth tile is at the right.
+        diagram->resize(400, 100);
+        const QPoint fourthTile(350, 50);
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, fourthTile);
+        QCOMPARE(selection(diagram), QPoint(0, 0)); // one tile only: the click hit nothing
+        w.ui.horizontal_monitors_spinBox->setValue(4);
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, fourthTile);
+        QCOMPARE(selection(diagram), QPoint(3, 0));
+        QCOMPARE(rig.fake.connectionCount(), 0);
+    }
+
+    // The advanced page: a failed group read disables its dependent controls only.
+    void advancedRefresh_data() {
+        QTest::addColumn<QList<uint>>("broken");
+        // tile comp, memory, frame comp group, auto, manual, v-scan group, v-scan manual
+        QTest::addColumn<QString>("enabled");
+        QTest::addColumn<QStringList>("notRead");
+        QTest::newRow("all answered") << QList<uint>{} << "1111111" << QStringList{};
+        QTest::newRow("no frame comp mode")
+            << QList<uint>{0x1101} << "1100011" << QStringList{"get 1102", "get 1103"};
+        QTest::newRow("no auto value") << QList<uint>{0x1102} << "1110111" << QStringList{};
+        QTest::newRow("no v-scan mode")
+            << QList<uint>{0x1104} << "1111100" << QStringList{"get 1105"};
+        QTest::newRow("no tile comp, no memory")
+            << QList<uint>{0x02D5, 0x104A} << "0011111" << QStringList{};
+    }
+    void advancedRefresh() {
+        QFETCH(QList<uint>, broken);
+        QFETCH(QString, enabled);
+        QFETCH(QStringList, notRead);
+        WindowRig rig("127.0.15.44");
+        auto& [fake, model, w] = rig;
+        fillAdvanced(model);
+        for (uint opcode : broken)
+            model.failReads(opcode);
+        w.ui.stackedWidget->setCurrentIndex(8);
+        checkEnabled({w.ui.use_tile_comp_checkBox, w.ui.tile_matrix_memory_groupBox,
+                      w.ui.frame_comp_groupBox, w.ui.frame_comp_auto_value_doubleSpinBox,
+                      w.ui.frame_comp_manual_value_doubleSpinBox, w.ui.v_scan_reverse_groupBox,
+                      w.ui.v_scan_reverse_manual_comboBox},
+                     enabled);
+        for (const QString& line : notRead)
+            QVERIFY(!rig.seen().contains(line));
+        for (const QString& line : rig.seen())
+            QVERIFY2(!line.startsWith("set"), qPrintable(line));
+        if (!broken.isEmpty())
+            return;
+        QVERIFY(w.ui.use_tile_comp_checkBox->isChecked());
+        QCOMPARE(w.ui.tile_matrix_memory_comboBox->currentData().toUInt(), 2u);
+        QCOMPARE(w.ui.frame_comp_mode_comboBox->currentData().toUInt(), 3u);
+        QCOMPARE(w.ui.frame_comp_auto_value_doubleSpinBox->value(), 1.5);
+        QCOMPARE(w.ui.frame_comp_auto_value_doubleSpinBox->maximum(), 2.0);
+        QCOMPARE(w.ui.frame_comp_manual_value_doubleSpinBox->value(), 1.25);
+        QCOMPARE(w.ui.v_scan_reverse_mode_comboBox->currentData().toUInt(), 3u);
+        QCOMPARE(w.ui.v_scan_reverse_manual_comboBox->currentData().toUInt(), 2u);
+        rig.saveShot(QStringLiteral("tile_matrix_advanced"));
+    }
+
+    // Frame compensation writes 1500 ms after the last change, manual before auto on one
+    // connection, in rounded hundredths; then the page is read again.
+    void frameCompensation() {
+        WindowRig rig("127.0.15.45");
+        auto& [fake, model, w] = rig;
+        fillAdvanced(model);
+        w.ui.stackedWidget->setCurrentIndex(8);
+        QSignalSpy dirty(&w, &ZETQVToolMainWindow::settings_dirty);
+        const int from = fake.requests().size();
+        const int connections = fake.connectionCount();
+        w.ui.frame_comp_auto_value_doubleSpinBox->setValue(1.0);
+        w.ui.frame_comp_manual_value_doubleSpinBox->setValue(1.15);
+        QCOMPARE(rig.seen(from), QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(model.parameter(0x1102).current, 100, 3000);
+        QCOMPARE(rig.seen(from).mid(0, 3),
+                 (QStringList{"set 1103=0073", "set 1102=0064", "get 02D5"}));
+        QCOMPARE(fake.connectionCount(), connections + 2); // the writes, then the page read
+        QCOMPARE(dirty.size(), 1);
+    }
+
+    // The advanced page's other controls write at once; the mode lists read the page again.
+    void advancedWrites() {
+        WindowRig rig("127.0.15.46");
+        auto& [fake, model, w] = rig;
+        fillAdvanced(model);
+        w.ui.stackedWidget->setCurrentIndex(8);
+        int from = fake.requests().size();
+        w.ui.use_tile_comp_checkBox->setChecked(false);
+        w.ui.tile_matrix_memory_comboBox->setCurrentIndex(0);
+        QCOMPARE(rig.seen(from), (QStringList{"set 02D5=0001", "set 104A=0001"}));
+        from = fake.requests().size();
+        w.ui.v_scan_reverse_manual_comboBox->setCurrentIndex(0);
+        QStringList seen = rig.seen(from);
+        QCOMPARE(seen.mid(0, 2), (QStringList{"set 1105=0001", "get 02D5"}));
+        // No current item: nothing is sent and the status bar is cleared.
+        w.ui.statusBar->showMessage(QStringLiteral("old"));
+        from = fake.requests().size();
+        w.ui.frame_comp_mode_comboBox->setCurrentIndex(-1);
+        QCOMPARE(rig.seen(from).value(0), QStringLiteral("get 02D5"));
+        QCOMPARE(w.ui.statusBar->currentMessage(), QString());
+    }
+};
+
+QTEST_MAIN(TileMatrixPagesTest)
+#include "tst_tile_matrix_pages.moc"
