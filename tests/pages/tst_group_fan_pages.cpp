@@ -48,6 +48,7 @@ private slots:
         QVERIFY(w.ui.group_ID_c_checkBox->isChecked());
         QVERIFY(w.ui.group_ID_j_checkBox->isChecked());
         QCOMPARE(boxes.size(), 0); // set with the signals blocked: nothing is written back
+        rig.saveShot(QStringLiteral("group_id"));
         // Ticking any box writes the mask and reads it back, in a frame of its own.
         QSignalSpy dirty(&w, &ZETQVToolMainWindow::settings_dirty);
         w.ui.group_ID_b_checkBox->setChecked(true);

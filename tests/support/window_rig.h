@@ -46,6 +46,12 @@ struct WindowRig {
         const QString folder = qEnvironmentVariable("ZQV_SHOTS");
         if (folder.isEmpty() || !QDir().mkpath(folder))
             return;
+        // The title the navigation tree gives the page shown.
+        for (const ZETQVToolMainWindow::PagePath& p : ZETQVToolMainWindow::pagePaths())
+            if (p.page == w.ui.stackedWidget->currentIndex() && p.path)
+                w.ui.main_groupBox->setTitle(QString::fromLatin1(p.path)
+                                                 .section(QLatin1Char('/'), -1)
+                                                 .replace(QLatin1Char('&'), QLatin1String("&&")));
         w.resize(941, 990);
         w.show();
         QApplication::processEvents();
