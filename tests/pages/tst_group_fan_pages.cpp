@@ -15,13 +15,6 @@ void fillFans(DisplayModel& model) {
     }
 }
 
-monitor_data dummyInterface() {
-    monitor_data d;
-    d.communicationsInterfaceType = InterfaceType::Dummy;
-    d.m_monitor_id = 0x41;
-    d.m_monitor_id_string = QStringLiteral("1");
-    return d;
-}
 } // namespace
 
 // Loopback addresses 127.0.0.242 to 127.0.0.244 and 127.0.15.50 to 127.0.15.54 belong to this
@@ -127,12 +120,10 @@ private slots:
         if (dummy)
             w.ui.communications_interface_widget->set_interface_info(dummyInterface());
         w.ui.stackedWidget->setCurrentIndex(9);
-        const QList<QWidget*> controls = {
-            w.ui.cooling_fan_sensor_comboBox, w.ui.cooling_fan_speed_comboBox,
-            w.ui.cooling_fan_mode_comboBox, w.ui.fan_sensor_temp_groupBox};
-        for (int i = 0; i < controls.size(); ++i)
-            QVERIFY2(controls[i]->isEnabled() == (enabled[i] == QLatin1Char('1')),
-                     qPrintable(controls[i]->objectName()));
+        QCOMPARE(enabledMismatch({w.ui.cooling_fan_sensor_comboBox, w.ui.cooling_fan_speed_comboBox,
+                                  w.ui.cooling_fan_mode_comboBox, w.ui.fan_sensor_temp_groupBox},
+                                 enabled),
+                 QString());
         const QString shown = w.ui.statusBar->currentMessage();
         QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.endsWith(status), qPrintable(shown));
         if (dummy || broken)

@@ -5,13 +5,6 @@
 #include <QtTest>
 
 namespace {
-monitor_data dummyInterface() {
-    monitor_data d;
-    d.communicationsInterfaceType = InterfaceType::Dummy;
-    d.m_monitor_id = 0x41;
-    d.m_monitor_id_string = QStringLiteral("1");
-    return d;
-}
 
 // Power save: mode 1, time 12, standby 30; power saving (00E1h) is set by each test.
 void fillPowerSave(DisplayFamilies& families) {
@@ -83,22 +76,21 @@ private slots:
         QTest::addColumn<bool>("dummy");
         QTest::addColumn<int>("powerSaving"); // 0 answered, 1 not supported, 2 broken reply
         QTest::addColumn<bool>("standbyFails");
-        QTest::addColumn<QList<bool>>("enabled"); // radio group, mode, time, standby
+        QTest::addColumn<QString>("enabled"); // radio group, mode, time, standby
         QTest::addColumn<QString>("status");
-        QTest::newRow("all answered")
-            << false << 0 << false << QList<bool>{true, true, true, true} << QString();
-        QTest::newRow("power saving broken")
-            << false << 2 << false << QList<bool>{false, true, true, true} << "(-5002)";
-        QTest::newRow("unsupported, then standby fails")
-            << false << 1 << true << QList<bool>{false, true, true, false} << "(-1027)";
-        QTest::newRow("dummy") << true << 0 << false << QList<bool>{true, true, true, true}
+        QTest::newRow("all answered") << false << 0 << false << "1111" << QString();
+        QTest::newRow("power saving broken") << false << 2 << false << "0111"
+                                             << "(-5002)";
+        QTest::newRow("unsupported, then standby fails") << false << 1 << true << "0110"
+                                                         << "(-1027)";
+        QTest::newRow("dummy") << true << 0 << false << "1111"
                                << "(-3003)";
     }
     void powerSaveRefresh() {
         QFETCH(bool, dummy);
         QFETCH(int, powerSaving);
         QFETCH(bool, standbyFails);
-        QFETCH(QList<bool>, enabled);
+        QFETCH(QString, enabled);
         QFETCH(QString, status);
         WindowRig rig("127.0.15.1");
         auto& [fake, model, w] = rig;
@@ -114,11 +106,10 @@ private slots:
         if (dummy)
             w.ui.communications_interface_widget->set_interface_info(dummyInterface());
         w.ui.stackedWidget->setCurrentIndex(3);
-        const QList<QWidget*> controls = {w.ui.power_saving_mode_groupBox,
-                                          w.ui.power_save_mode_comboBox,
-                                          w.ui.power_save_time_spinBox, w.ui.standby_time_spinBox};
-        for (int i = 0; i < controls.size(); ++i)
-            QCOMPARE(controls[i]->isEnabled(), enabled[i]);
+        QCOMPARE(enabledMismatch({w.ui.power_saving_mode_groupBox, w.ui.power_save_mode_comboBox,
+                                  w.ui.power_save_time_spinBox, w.ui.standby_time_spinBox},
+                                 enabled),
+                 QString());
         QCOMPARE(w.ui.power_save_status_lineEdit->text(), QString());
         const QString shown = w.ui.statusBar->currentMessage();
         QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.endsWith(status), qPrintable(shown));

@@ -16,25 +16,10 @@ void answer(DisplayModel& model, uint opcode, int value, int max) {
                            static_cast<unsigned short>(max));
 }
 
-// Each widget enabled exactly as its digit of the mask says ("101": first and third).
-void checkEnabled(const QList<QWidget*>& widgets, const QString& mask) {
-    for (int i = 0; i < widgets.size(); ++i)
-        QVERIFY2(widgets[i]->isEnabled() == (mask[i] == QLatin1Char('1')),
-                 qPrintable(widgets[i]->objectName()));
-}
-
 QPoint selection(LM_display_array_size_diagram_widget* diagram) {
     int x = -1, y = -1;
     diagram->getCurrentlySelectedDisplay(x, y);
     return {x, y};
-}
-
-monitor_data dummyInterface() {
-    monitor_data d;
-    d.communicationsInterfaceType = InterfaceType::Dummy;
-    d.m_monitor_id = 0x41;
-    d.m_monitor_id_string = QStringLiteral("1");
-    return d;
 }
 
 // The advanced page's settings: tile comp on, memory per input, frame comp manual with auto
@@ -103,9 +88,10 @@ private slots:
         QSignalSpy toggled(w.ui.enable_tile_matrix_groupBox, &QGroupBox::toggled);
         w.ui.stackedWidget->setCurrentIndex(7);
         QCOMPARE(selection(diagram), selected);
-        checkEnabled({w.ui.horizontal_monitors_spinBox, w.ui.vertical_monitors_spinBox, diagram,
-                      w.ui.enable_tile_matrix_groupBox},
-                     enabled);
+        QCOMPARE(enabledMismatch({w.ui.horizontal_monitors_spinBox, w.ui.vertical_monitors_spinBox,
+                                  diagram, w.ui.enable_tile_matrix_groupBox},
+                                 enabled),
+                 QString());
         QCOMPARE(w.ui.enable_tile_matrix_groupBox->isChecked(), checked);
         if (columns != kBroken) {
             QCOMPARE(w.ui.horizontal_monitors_spinBox->maximum(), 10);
@@ -229,11 +215,13 @@ private slots:
         for (uint opcode : broken)
             model.failReads(opcode);
         w.ui.stackedWidget->setCurrentIndex(8);
-        checkEnabled({w.ui.use_tile_comp_checkBox, w.ui.tile_matrix_memory_groupBox,
-                      w.ui.frame_comp_groupBox, w.ui.frame_comp_auto_value_doubleSpinBox,
-                      w.ui.frame_comp_manual_value_doubleSpinBox, w.ui.v_scan_reverse_groupBox,
-                      w.ui.v_scan_reverse_manual_comboBox},
-                     enabled);
+        QCOMPARE(
+            enabledMismatch({w.ui.use_tile_comp_checkBox, w.ui.tile_matrix_memory_groupBox,
+                             w.ui.frame_comp_groupBox, w.ui.frame_comp_auto_value_doubleSpinBox,
+                             w.ui.frame_comp_manual_value_doubleSpinBox,
+                             w.ui.v_scan_reverse_groupBox, w.ui.v_scan_reverse_manual_comboBox},
+                            enabled),
+            QString());
         for (const QString& line : notRead)
             QVERIFY(!rig.seen().contains(line));
         for (const QString& line : rig.seen())

@@ -30,6 +30,23 @@ inline monitor_data lanInterface(const QString& address, int id = 1) {
     return d;
 }
 
+inline monitor_data dummyInterface() {
+    monitor_data d;
+    d.communicationsInterfaceType = InterfaceType::Dummy;
+    d.m_monitor_id = 0x41;
+    d.m_monitor_id_string = QStringLiteral("1");
+    return d;
+}
+
+// Whether each widget's enabled state is what its digit of the mask says ("101": the first and
+// the third enabled); names the first widget that is not.
+inline QString enabledMismatch(const QList<QWidget*>& widgets, const QString& mask) {
+    for (int i = 0; i < widgets.size(); ++i)
+        if (widgets[i]->isEnabled() != (mask.at(i) == QLatin1Char('1')))
+            return widgets[i]->objectName();
+    return QString();
+}
+
 // A fake display on its own loopback address and a window whose interface points at it.
 struct WindowRig {
     FakeDisplay fake;
