@@ -150,22 +150,22 @@ private slots:
         w.ui.cooling_fan_mode_comboBox->setCurrentIndex(
             w.ui.cooling_fan_mode_comboBox->findData(2u));
         QStringList seen = rig.seen(from);
-        QCOMPARE(seen.mid(0, 3), (QStringList{"set 027D=0002", "get 027D", "get 0278"}));
-        QCOMPARE(seen.count("set 027D=0002") + seen.count("set 027D=0001"), 1);
+        QCOMPARE(seen.mid(0, 3), (QStringList{"set 027D=2", "get 027D", "get 0278"}));
+        QCOMPARE(seen.count("set 027D=2") + seen.count("set 027D=1"), 1);
         QCOMPARE(w.ui.cooling_fan_mode_comboBox->currentData().toUInt(), 1u);
         QCOMPARE(fake.connectionCount(), 2);
 
         from = fake.requests().size();
         w.ui.cooling_fan_speed_comboBox->setCurrentIndex(
             w.ui.cooling_fan_speed_comboBox->findData(2u));
-        QCOMPARE(rig.seen(from), (QStringList{"set 103F=0002", "get 103F"}));
+        QCOMPARE(rig.seen(from), (QStringList{"set 103F=2", "get 103F"}));
 
         from = fake.requests().size();
         for (int v = 50; v <= 55; ++v)
             w.ui.fan_sensor2_temp_horizontalSlider->setValue(v);
         QTRY_COMPARE_WITH_TIMEOUT(model.parameter(0x10E2).current, 55, 3000);
         QTRY_COMPARE(rig.seen(from).mid(0, 3),
-                     (QStringList{"set 10E2=0037", "get 10E2", "get 0278"}));
+                     (QStringList{"set 10E2=55", "get 10E2", "get 0278"}));
         QCOMPARE(dirty.size(), 3);
     }
 

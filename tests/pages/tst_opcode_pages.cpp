@@ -51,13 +51,6 @@ QStringList frames(const FakeDisplay& fake) {
     return out;
 }
 
-monitor_data dummyInterface() {
-    monitor_data d;
-    d.communicationsInterfaceType = InterfaceType::Dummy;
-    d.m_monitor_id = 0x41;
-    d.m_monitor_id_string = QStringLiteral("1");
-    return d;
-}
 } // namespace
 
 // Loopback addresses 127.0.13.1 to 127.0.13.19 belong to this test.

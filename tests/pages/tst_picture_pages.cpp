@@ -192,8 +192,8 @@ private slots:
         w.ui.six_axis_red_horizontalSlider->setValue(7);
         QCOMPARE(rig.seen(from), QStringList());
         QTRY_COMPARE_WITH_TIMEOUT(rig.seen(from).size(), 6, 3000);
-        QCOMPARE(rig.seen(from), (QStringList{"set 0010=001E", "get 0010", "set 0012=002C",
-                                              "get 0012", "set 009B=0007", "get 009B"}));
+        QCOMPARE(rig.seen(from), (QStringList{"set 0010=30", "get 0010", "set 0012=44", "get 0012",
+                                              "set 009B=7", "get 009B"}));
         QCOMPARE(w.ui.contrast_horizontalSlider->value(), 44);
         QCOMPARE(dirty.size(), 3);
     }
@@ -214,7 +214,7 @@ private slots:
         w.ui.brightness_horizontalSlider->setValue(70);
         QTRY_COMPARE_WITH_TIMEOUT(rig.seen(from).size(), 4, 5000);
         QCOMPARE(rig.seen(from),
-                 (QStringList{"set 0010=0046", "get 0010", "set 0010=0028", "get 0010"}));
+                 (QStringList{"set 0010=70", "get 0010", "set 0010=40", "get 0010"}));
         QCOMPARE(w.ui.brightness_spinBox->value(), 40);
 
         model.failReads(0x0012);
@@ -222,7 +222,7 @@ private slots:
         w.ui.contrast_horizontalSlider->setValue(70);
         QTRY_COMPARE_WITH_TIMEOUT(rig.seen(from).size(), 2, 3000);
         QTest::qWait(2000); // nothing more follows
-        QCOMPARE(rig.seen(from), (QStringList{"set 0012=0046", "get 0012"}));
+        QCOMPARE(rig.seen(from), (QStringList{"set 0012=70", "get 0012"}));
         QCOMPARE(w.ui.contrast_horizontalSlider->value(), 70);
         QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5002)"));
     }
@@ -241,8 +241,8 @@ private slots:
         int from = fake.requests().size();
         w.ui.color_preset_comboBox->setCurrentIndex(w.ui.color_preset_comboBox->findData(9u));
         QStringList seen = rig.seen(from);
-        QCOMPARE(seen.mid(0, 2), (QStringList{"set 0014=0009", "get 0014"}));
-        QCOMPARE(count(seen, "set 0014=0009") + count(seen, "set 0014=000B"), 1);
+        QCOMPARE(seen.mid(0, 2), (QStringList{"set 0014=9", "get 0014"}));
+        QCOMPARE(count(seen, "set 0014=9") + count(seen, "set 0014=11"), 1);
         QCOMPARE(count(seen, "get 0010"), 1); // the page was read again
         QCOMPARE(w.ui.color_preset_comboBox->currentData().toUInt(), 11u);
         QCOMPARE(fake.connectionCount(), 3); // the page switch, the write, the re-read
@@ -252,7 +252,7 @@ private slots:
         from = fake.requests().size();
         w.ui.video_input_comboBox->setCurrentIndex(4);
         seen = rig.seen(from);
-        QCOMPARE(count(seen, QStringLiteral("set 0060=") + DisplayModel::hex4(input)), 1);
+        QCOMPARE(count(seen, QStringLiteral("set 0060=%1").arg(input)), 1);
         QCOMPARE(count(seen, "get 0010"), 1);
         QCOMPARE(model.parameter(0x0060).current, input);
         QCOMPARE(w.ui.video_input_comboBox->currentIndex(), 4);
@@ -274,8 +274,8 @@ private slots:
         int from = fake.requests().size();
         w.ui.aspect_comboBox->setCurrentIndex(w.ui.aspect_comboBox->findData(2u));
         QStringList seen = rig.seen(from);
-        QCOMPARE(seen.mid(0, 3), (QStringList{"set 0270=0002", "get 0270", "get 0020"}));
-        QCOMPARE(count(seen, "set 0270=0002") + count(seen, "set 0270=0003"), 1);
+        QCOMPARE(seen.mid(0, 3), (QStringList{"set 0270=2", "get 0270", "get 0020"}));
+        QCOMPARE(count(seen, "set 0270=2") + count(seen, "set 0270=3"), 1);
         QCOMPARE(w.ui.aspect_comboBox->currentData().toUInt(), 3u);
         QCOMPARE(fake.connectionCount(), 2);
         QCOMPARE(dirty.size(), 1);
@@ -286,7 +286,7 @@ private slots:
             reset->click();
             seen = rig.seen(from);
             QCOMPARE(seen.first(),
-                     reset == w.ui.size_reset_pushButton ? "set 02CB=0003" : "set 02CB=0002");
+                     reset == w.ui.size_reset_pushButton ? "set 02CB=3" : "set 02CB=2");
             QVERIFY(seen.size() > 10); // the page read again
             QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5002)"));
         }

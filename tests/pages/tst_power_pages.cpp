@@ -158,7 +158,7 @@ private slots:
             w.ui.power_on_delay_horizontalSlider->setValue(v);
         QCOMPARE(w.ui.power_on_delay_label->text(), QStringLiteral("1 second"));
         QTRY_COMPARE_WITH_TIMEOUT(model.parameter(0x02D8).current, 1, 3000);
-        QTRY_COMPARE(rig.seen(from), (QStringList{"set 02D8=0001", "get 02D8"}));
+        QTRY_COMPARE(rig.seen(from), (QStringList{"set 02D8=1", "get 02D8"}));
     }
 
     // The power-save writes: the mode at once with its own wording, the time 1500 ms after the
@@ -192,7 +192,7 @@ private slots:
 
         from = fake.requests().size();
         w.ui.power_saving_mode_disable_radioButton->click();
-        QCOMPARE(rig.seen(from), (QStringList{"set 00E1=0000", "get 00E1"}));
+        QCOMPARE(rig.seen(from), (QStringList{"set 00E1=0", "get 00E1"}));
         QCOMPARE(dirty.size(), 1);
     }
 };

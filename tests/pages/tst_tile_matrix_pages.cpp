@@ -118,7 +118,7 @@ private slots:
         QSignalSpy dirty(&w, &ZETQVToolMainWindow::settings_dirty);
         int from = fake.requests().size();
         emit diagram->clicked(2, 1);
-        QCOMPARE(rig.seen(from), (QStringList{"get 02D0", "set 02D2=0007"}));
+        QCOMPARE(rig.seen(from), (QStringList{"get 02D0", "set 02D2=7"}));
         QCOMPARE(selection(diagram), QPoint(2, 1));
         QCOMPARE(dirty.size(), 1);
 
@@ -129,7 +129,7 @@ private slots:
 
         from = fake.requests().size();
         w.ui.vertical_monitors_spinBox->setValue(3);
-        QCOMPARE(rig.seen(from), (QStringList{"set 02D1=0003", "get 02D0", "get 02D2"}));
+        QCOMPARE(rig.seen(from), (QStringList{"set 02D1=3", "get 02D0", "get 02D2"}));
         QCOMPARE(selection(diagram), QPoint(2, 1)); // position 7 on a wall 4 wide
         QCOMPARE(w.ui.statusBar->currentMessage(), QString());
 
@@ -140,7 +140,7 @@ private slots:
         diagram->setCurrentlySelectedDisplay(1, 0);
         from = fake.requests().size();
         w.ui.horizontal_monitors_spinBox->setValue(5);
-        QCOMPARE(rig.seen(from), (QStringList{"set 02D0=0005", "get 02D0"}));
+        QCOMPARE(rig.seen(from), (QStringList{"set 02D0=5", "get 02D0"}));
         QCOMPARE(selection(diagram), QPoint(1, 0));
         QCOMPARE(dirty.size(), 3);
     }
@@ -149,8 +149,8 @@ private slots:
     void switchingOff_data() {
         QTest::addColumn<int>("modeMax");
         QTest::addColumn<QString>("sent");
-        QTest::newRow("two modes") << 2 << "set 02D3=0001";
-        QTest::newRow("three modes") << 3 << "set 02D3=0003";
+        QTest::newRow("two modes") << 2 << "set 02D3=1";
+        QTest::newRow("three modes") << 3 << "set 02D3=3";
     }
     void switchingOff() {
         QFETCH(int, modeMax);
@@ -163,7 +163,7 @@ private slots:
         w.ui.enable_tile_matrix_groupBox->setChecked(false);
         QCOMPARE(rig.seen(from), (QStringList{"get 02D3", sent}));
         w.ui.enable_tile_matrix_groupBox->setChecked(true);
-        QCOMPARE(rig.seen(from).last(), QStringLiteral("set 02D3=0002"));
+        QCOMPARE(rig.seen(from).last(), QStringLiteral("set 02D3=2"));
     }
 
     // With the dummy interface the page shows one display; the wall-size spin boxes resize the
@@ -254,7 +254,7 @@ private slots:
         QCOMPARE(rig.seen(from), QStringList());
         QTRY_COMPARE_WITH_TIMEOUT(model.parameter(0x1102).current, 100, 3000);
         QCOMPARE(rig.seen(from).mid(0, 3),
-                 (QStringList{"set 1103=0073", "set 1102=0064", "get 02D5"}));
+                 (QStringList{"set 1103=115", "set 1102=100", "get 02D5"}));
         QCOMPARE(fake.connectionCount(), connections + 2); // the writes, then the page read
         QCOMPARE(dirty.size(), 1);
     }
@@ -268,11 +268,11 @@ private slots:
         int from = fake.requests().size();
         w.ui.use_tile_comp_checkBox->setChecked(false);
         w.ui.tile_matrix_memory_comboBox->setCurrentIndex(0);
-        QCOMPARE(rig.seen(from), (QStringList{"set 02D5=0001", "set 104A=0001"}));
+        QCOMPARE(rig.seen(from), (QStringList{"set 02D5=1", "set 104A=1"}));
         from = fake.requests().size();
         w.ui.v_scan_reverse_manual_comboBox->setCurrentIndex(0);
         QStringList seen = rig.seen(from);
-        QCOMPARE(seen.mid(0, 2), (QStringList{"set 1105=0001", "get 02D5"}));
+        QCOMPARE(seen.mid(0, 2), (QStringList{"set 1105=1", "get 02D5"}));
         // No current item: nothing is sent and the status bar is cleared.
         w.ui.statusBar->showMessage(QStringLiteral("old"));
         from = fake.requests().size();

@@ -7,6 +7,7 @@
 #include "display_model.h"
 #include "fake_display.h"
 #include "lm_communications_interface_configure_widget.h"
+#include "monitor_rig.h"
 #include "page_set.h"
 #include "program_globals.h"
 #include "zetqvtoolmainwindow.h"
@@ -74,22 +75,16 @@ struct WindowRig {
         QApplication::processEvents();
         w.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
     }
-    // What the display saw from request `from` on, one line each: "get 0010", "set 0010=0005",
-    // or the message type and body of any other command.
+    // What the display saw from request `from` on, one line each: "get 0010", "set 0010=5"
+    // (as EventLog describes them), or the message type and whole body of any other command.
     QStringList seen(int from = 0) const {
         QStringList lines;
         const QList<QByteArray> all = fake.requests();
         for (int i = from; i < all.size(); ++i) {
-            const QByteArray body = FakeDisplay::bodyOf(all[i]);
             const char type = FakeDisplay::typeOf(all[i]);
-            if (type == 'C')
-                lines << QStringLiteral("get ") + QString::fromLatin1(body.left(4));
-            else if (type == 'E')
-                lines << QStringLiteral("set %1=%2")
-                             .arg(QString::fromLatin1(body.left(4)),
-                                  QString::fromLatin1(body.mid(4, 4)));
-            else
-                lines << QLatin1Char(type) + QString::fromLatin1(body);
+            lines << (type == 'C' || type == 'E'
+                          ? EventLog::describe(all[i])
+                          : QLatin1Char(type) + QString::fromLatin1(FakeDisplay::bodyOf(all[i])));
         }
         return lines;
     }
