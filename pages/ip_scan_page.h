@@ -2,23 +2,35 @@
 
 #include "page_controller.h"
 
-class QLineEdit;
+#include <optional>
+#include <utility>
+
+struct IpScanRow;
 
 // The IP scan page: an address range searched for displays.
 class IpScanPage : public PageController {
     Q_OBJECT
 
 public:
+    // The widest range a scan takes: at most 1001 addresses.
+    static constexpr quint32 MaxSpan = 1000;
+    enum Column { AddressColumn, StatusColumn, ModelColumn, SerialColumn, IdColumn, MacColumn };
+
     explicit IpScanPage(const PageContext& context, QObject* parent = nullptr);
 
     QList<QWidget*> pages() const override;
     void read_settings(const QSettings& settings) override;
     void write_settings(QSettings& settings) const override;
 
-private:
-    QLineEdit* range_edit(const char* name) const;
+    // The start button is enabled only for a range that a scan takes.
+    void update_ip_address_state();
 
-    // The stored range, kept while the page's line edits are not in the form.
-    QString scan_ip_from;
-    QString scan_ip_to;
+public slots:
+    void on_detect_start_pushButton_clicked();
+
+private:
+    // The first and last address of the two fields, when both are given (neither empty nor
+    // 0.0.0.0), the first is not above the last and they are at most MaxSpan apart.
+    std::optional<std::pair<quint32, quint32>> scan_range() const;
+    void show_row(int row, const IpScanRow& found);
 };

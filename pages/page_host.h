@@ -8,6 +8,7 @@
 
 class QSlider;
 class QSpinBox;
+class QTableView;
 class QWidget;
 
 // What a page may ask of the main window: the command frame, the write-behind queues, the log
@@ -53,5 +54,7 @@ public:
     virtual monitor_data interface_info() const = 0;
     // Runs the page switch's refresh of the page shown, in a frame of its own.
     virtual void refresh_current_page() = 0;
+    // Makes a table exactly as wide as its columns (as the window does when it is resized).
+    virtual void fit_table_to_columns(QTableView* table) = 0;
     virtual QWidget* dialog_parent() = 0;
 };

@@ -8,16 +8,17 @@
 #include "picture_pages.h"
 #include "power_pages.h"
 #include "slot_binder.h"
+#include "tile_matrix_memory_page.h"
 #include "tile_matrix_pages.h"
 
 PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : QObject(parent) {
     fill_page_lists(form);
     pair_page_controls(form);
     add_page_keys(form);
-    all = {new OpcodePages(context, this),      new PowerPages(context, this),
-           new PicturePages(context, this),     new GroupFanPages(context, this),
-           new TileMatrixPages(context, this),  new IpScanPage(context, this),
-           new OpcodeScannerPage(context, this)};
+    all = {new OpcodePages(context, this),     new PowerPages(context, this),
+           new PicturePages(context, this),    new GroupFanPages(context, this),
+           new TileMatrixPages(context, this), new TileMatrixMemoryPage(context, this),
+           new IpScanPage(context, this),      new OpcodeScannerPage(context, this)};
     for (PageController* c : all)
         unbound << bind_slots_by_name(c, form);
 }

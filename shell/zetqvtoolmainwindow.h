@@ -47,6 +47,7 @@ public:
     void log_comment(const QString& text, int type) override;
     monitor_data interface_info() const override;
     void refresh_current_page() override;
+    void fit_table_to_columns(QTableView* table) override;
     QWidget* dialog_parent() override { return this; }
 
     // The pages of the stack: index, where the navigation tree shows it (none for pages it
@@ -104,7 +105,6 @@ private:
     void write_settings();
     void make_connections();
     void build_page_tree();
-    void fit_table_to_columns(QTableView* table);
     // Runs the entries of a queue whose time has come, unless a command is running.
     void run_queue(WriteBehindQueue& queue);
     // After a command or long operation ends, queued writes that came due inside it run.

@@ -60,7 +60,8 @@ struct WindowRig {
     template <class Controller> Controller& page() { return *w.pages().find<Controller>(); }
     // For looking at a page after a test has filled it: with ZQV_SHOTS naming a folder, saves
     // the window as <folder>/<name>.png; otherwise does nothing.
-    void saveShot(const QString& name) {
+    void saveShot(const QString& name) { saveShotOf(w, name); }
+    static void saveShotOf(ZETQVToolMainWindow& w, const QString& name) {
         const QString folder = qEnvironmentVariable("ZQV_SHOTS");
         if (folder.isEmpty() || !QDir().mkpath(folder))
             return;

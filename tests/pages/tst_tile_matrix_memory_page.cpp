@@ -1,0 +1,77 @@
+#include "display_families.h"
+#include "window_rig.h"
+
+#include <QtTest>
+
+// Loopback addresses 127.0.15.60 to 127.0.15.64 belong to this test.
+class TileMatrixMemoryPageTest : public QObject {
+    Q_OBJECT
+
+    WindowTestEnvironment env;
+
+private slots:
+    void initTestCase() { QVERIFY(env.isValid()); }
+    void init() { env.reset(); }
+
+    // Read, write and recall against a display's profile memories: what was sent, what the
+    // widgets and the status line show; none of them marks the settings changed.
+    void profiles() {
+        WindowRig rig("127.0.15.60");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.tileMatrixProfiles.insert(0, "02020302"); // 2 x 2, position 3, tile comp on
+        QSignalSpy dirty(&w, &ZETQVToolMainWindow::settings_dirty);
+        w.ui.tile_matrix_memory_read_pushButton->click();
+        QCOMPARE(rig.seen(), QStringList{"ACA170100"});
+        QCOMPARE(w.ui.tile_matrix_memory_columns_spinBox->value(), 2);
+        QCOMPARE(w.ui.tile_matrix_memory_rows_spinBox->value(), 2);
+        QCOMPARE(w.ui.tile_matrix_memory_position_spinBox->value(), 3);
+        QVERIFY(w.ui.tile_matrix_memory_usetilecomp_checkBox->isChecked());
+        QCOMPARE(w.ui.tile_matrix_memory_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        w.ui.stackedWidget->setCurrentIndex(26);
+        rig.saveShot(QStringLiteral("tile_matrix_memory"));
+
+        // Written unticked, tile compensation goes out as 1.
+        w.ui.tile_matrix_memory_memorynum_comboBox->setCurrentIndex(4);
+        w.ui.tile_matrix_memory_columns_spinBox->setValue(4);
+        w.ui.tile_matrix_memory_usetilecomp_checkBox->setChecked(false);
+        int from = fake.requests().size();
+        w.ui.tile_matrix_memory_save_pushButton->click();
+        QCOMPARE(rig.seen(from), QStringList{"ACA170004040203"
+                                             "01"});
+        QCOMPARE(families.tileMatrixProfiles.value(4), QByteArray("04020301"));
+        QCOMPARE(w.ui.tile_matrix_memory_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+
+        from = fake.requests().size();
+        w.ui.tile_matrix_memory_recall_pushButton->click();
+        QCOMPARE(rig.seen(from), QStringList{"ACA170204"});
+        QCOMPARE(dirty.size(), 0);
+    }
+
+    // A profile the display refuses shows its status byte and leaves the widgets; a broken
+    // reply leaves the status line empty and goes to the status bar.
+    void refusedAndBroken() {
+        WindowRig rig("127.0.15.61");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        model.addCommand('A', "CA170103", [](const QByteArray&) {
+            return QByteArray("CB17010103"
+                              "09090909");
+        });
+        w.ui.tile_matrix_memory_columns_spinBox->setValue(5);
+        w.ui.tile_matrix_memory_memorynum_comboBox->setCurrentIndex(3);
+        w.ui.tile_matrix_memory_read_pushButton->click();
+        QCOMPARE(w.ui.tile_matrix_memory_status_lineEdit->text(), QStringLiteral("1 (Error)"));
+        QCOMPARE(w.ui.tile_matrix_memory_columns_spinBox->value(), 5);
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5008)"));
+
+        model.addCommand('A', "CA1702", [](const QByteArray&) { return QByteArray("CB17"); });
+        w.ui.tile_matrix_memory_recall_pushButton->click();
+        QCOMPARE(w.ui.tile_matrix_memory_status_lineEdit->text(), QString());
+        QVERIFY(!w.ui.statusBar->currentMessage().isEmpty());
+        QVERIFY(!w.ui.statusBar->currentMessage().endsWith("(-5008)"));
+    }
+};
+
+QTEST_MAIN(TileMatrixMemoryPageTest)
+#include "tst_tile_matrix_memory_page.moc"
