@@ -1,8 +1,10 @@
 #include "page_controller.h"
 
 #include "basic_monitor.h"
+#include "string_resource.h"
 
 #include <QComboBox>
+#include <QMessageBox>
 #include <QSettings>
 
 PageController::PageController(const PageContext& context, QObject* parent)
@@ -48,4 +50,11 @@ int PageController::write_combo_value(QComboBox* combo, int index, uint opcode) 
     }
     select_by_data(combo, value);
     return result;
+}
+
+bool PageController::confirm_warning(const QString& question) {
+    constexpr int ApplicationName = 1;
+    return QMessageBox::warning(host.dialog_parent(), StringResource(ApplicationName), question,
+                                QMessageBox::Yes | QMessageBox::Cancel,
+                                QMessageBox::NoButton) == QMessageBox::Yes;
 }

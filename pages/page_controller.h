@@ -64,6 +64,8 @@ protected:
     // settings dirty and reads the value back. Then selects the item of the value the display
     // holds (of the value sent when the write failed). Returns the write's result.
     int write_combo_value(QComboBox* combo, int index, uint opcode);
+    // Asks before an action that cannot be undone: a warning with Yes and Cancel; true for Yes.
+    bool confirm_warning(const QString& question);
 
     Ui::ZETQVToolMainWindowClass& ui;
     basic_monitor* monitor;

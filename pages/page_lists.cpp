@@ -3,6 +3,7 @@
 #include "page_lists.h"
 
 #include "controldefinitions.h"
+#include "holiday_description.h"
 #include "program_globals.h"
 #include "string_resource.h"
 
@@ -37,14 +38,14 @@ Items numbered(int first, int last, int dataOffset) {
 Items months() {
     Items items;
     for (int n = 1; n <= 12; ++n)
-        items.append({QStringLiteral("%1 (%2)").arg(QLocale::system().monthName(n)).arg(n), n});
+        items.append({QStringLiteral("%1 (%2)").arg(QLocale().monthName(n)).arg(n), n});
     return items;
 }
 
 Items weekdays() {
     Items items;
     for (int n = 1; n <= 7; ++n)
-        items.append({QStringLiteral("%1 (%2)").arg(QLocale::system().dayName(n)).arg(n), n});
+        items.append({QStringLiteral("%1 (%2)").arg(QLocale().dayName(n)).arg(n), n});
     return items;
 }
 
@@ -220,8 +221,10 @@ void fill_page_lists(QWidget* form) {
     fill(combo("holiday_month_comboBox"), Items{{"Every (0)", 0}} + months(), false);
     fill(combo("holiday_day_comboBox"), Items{{"Every (0)", 0}} + numbered(1, 31, 0), false);
     fill(combo("holiday_end_day_day_comboBox"), numbered(1, 31, 0), false);
-    fill(combo("holiday_week_nth_comboBox"),
-         {{"1st", 1}, {"2nd", 2}, {"3rd", 3}, {"4th", 4}, {"5th", 5}}, false);
+    Items weeks;
+    for (int n = 1; !holiday_nth_text(n).isEmpty(); ++n)
+        weeks.append({holiday_nth_text(n), n});
+    fill(combo("holiday_week_nth_comboBox"), weeks, false);
     fill(combo("holiday_week_weekday_comboBox"), weekdays(), false);
     fill(combo("holiday_end_day_month_comboBox"), months(), false);
     fill(combo("schedule_input_comboBox"),
