@@ -1,12 +1,17 @@
 #include "page_set.h"
 
+#include "clock_page.h"
+#include "command_pages.h"
 #include "group_fan_pages.h"
+#include "input_name_page.h"
 #include "ip_scan_page.h"
 #include "opcode_pages.h"
 #include "opcode_scanner_page.h"
 #include "page_lists.h"
 #include "picture_pages.h"
 #include "power_pages.h"
+#include "schedule_pages.h"
+#include "security_page.h"
 #include "slot_binder.h"
 #include "tile_matrix_memory_page.h"
 #include "tile_matrix_pages.h"
@@ -18,7 +23,10 @@ PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : Q
     all = {new OpcodePages(context, this),     new PowerPages(context, this),
            new PicturePages(context, this),    new GroupFanPages(context, this),
            new TileMatrixPages(context, this), new TileMatrixMemoryPage(context, this),
-           new IpScanPage(context, this),      new OpcodeScannerPage(context, this)};
+           new IpScanPage(context, this),      new OpcodeScannerPage(context, this),
+           new SchedulePages(context, this),   new ClockPage(context, this),
+           new CommandPages(context, this),    new SecurityPage(context, this),
+           new InputNamePage(context, this)};
     for (PageController* c : all)
         unbound << bind_slots_by_name(c, form);
 }

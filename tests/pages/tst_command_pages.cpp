@@ -1,11 +1,32 @@
+#include "command_pages.h"
+#include "display_families.h"
+#include "transfer_display.h"
 #include "tv_channel_text.h"
+#include "window_rig.h"
 
 #include <QtTest>
+
+// Loopback addresses 127.0.16.30 to 127.0.16.39 belong to this test.
+
+namespace {
+QList<QByteArray> bodies(const FakeDisplay& fake) {
+    return TransferDisplay::bodies(fake.requests());
+}
+
+QByteArray nullMessage(const QByteArray&) {
+    return "BE";
+}
+} // namespace
 
 class CommandPagesTest : public QObject {
     Q_OBJECT
 
+    WindowTestEnvironment env;
+
 private slots:
+    void initTestCase() { QVERIFY(env.isValid()); }
+    void init() { env.reset(); }
+
     void tvChannelText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("channel"); // "major-minor" as parsed; empty: no channel
@@ -43,6 +64,96 @@ private slots:
         QFETCH(QString, channel);
         const std::optional<TvChannel> parsed = parse_tv_channel(text);
         QCOMPARE(parsed ? tv_channel_text(parsed->major, parsed->minor) : QString(), channel);
+    }
+    void tvChannelPage() {
+        WindowRig rig("127.0.16.30");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.tvMajor = 7;
+        families.tvMinor = 2;
+        w.ui.stackedWidget->setCurrentIndex(20);
+        QCOMPARE(w.ui.tv_chnnel_lineEdit->text(), QStringLiteral("7-2"));
+        rig.saveShot(QStringLiteral("tv_channel"));
+        w.ui.tv_chnnel_lineEdit->setText(QStringLiteral("5-1"));
+        w.ui.set_tv_channel_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("C22D000000050001"));
+        QCOMPARE(families.tvMajor, 5u);
+        QCOMPARE(int(families.tvMinor), 1);
+        QCOMPARE(w.ui.tv_chnnel_lineEdit->text(), QStringLiteral("5-1"));
+        // A channel without its minor number: nothing goes out, and the status bar says why.
+        const int connections = fake.connectionCount();
+        w.ui.tv_chnnel_lineEdit->setText(QStringLiteral("12-"));
+        w.ui.set_tv_channel_pushButton->click();
+        QCOMPARE(fake.connectionCount(), connections);
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-2105)")));
+        QCOMPARE(families.tvMajor, 5u);
+    }
+
+    void firmwareVersion() {
+        WindowRig rig("127.0.16.31");
+        auto& [fake, model, w] = rig;
+        model.firmwareVersions = {"R1.234"};
+        w.ui.stackedWidget->setCurrentIndex(18);
+        QCOMPARE(bodies(fake), QList<QByteArray>{"CA0200"});
+        QCOMPARE(w.ui.get_frimwareversion_command_lineEdit->text(), QStringLiteral("R1.234"));
+        rig.saveShot(QStringLiteral("firmware_version"));
+        // An index the display does not know: the field is emptied, the error shown.
+        w.ui.get_frimwareversion_command_spinBox->setValue(1);
+        w.ui.get_frimwareversion_command_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("CA0201"));
+        QCOMPARE(w.ui.get_frimwareversion_command_lineEdit->text(), QString());
+        QVERIFY(!w.ui.statusBar->currentMessage().isEmpty());
+    }
+
+    // The older LAN MAC command is asked only when the newer one fails, and its code counts.
+    void lanMacFallback() {
+        WindowRig rig("127.0.16.32");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        w.ui.stackedWidget->setCurrentIndex(19);
+        QCOMPARE(bodies(fake), QList<QByteArray>{"C22A02"});
+        QCOMPARE(w.ui.get_LAN_MAC_addres_lineEdit->text(), QStringLiteral("00-11-22-33-44-AA"));
+        model.addCommand('A', "C22A02", nullMessage);
+        fake.clearRequests();
+        w.ui.get_LAN_MAC_addres_lineEdit->clear();
+        w.ui.get_LAN_MAC_addres_pushButton->click();
+        QCOMPARE(bodies(fake), QList<QByteArray>({"C22A02", "C22000"}));
+        QCOMPARE(w.ui.get_LAN_MAC_addres_lineEdit->text(), QStringLiteral("00-11-22-33-44-AA"));
+        QCOMPARE(w.ui.statusBar->currentMessage(), QString());
+        rig.saveShot(QStringLiteral("lan_mac_address"));
+    }
+
+    void assetTagWriteThenReadBack() {
+        WindowRig rig("127.0.16.33");
+        auto& [fake, model, w] = rig;
+        TransferDisplay transfer;
+        transfer.attach(model);
+        CommandPages& page = rig.page<CommandPages>();
+        w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Lobby wall 3"));
+        w.ui.status_asset_tag_lineEdit->setReadOnly(true);
+        page.on_status_asset_update_pushButton_clicked();
+        QCOMPARE(transfer.asset, QByteArray("Lobby wall 3").leftJustified(64, '\0'));
+        QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Lobby wall 3"));
+        QVERIFY(!w.ui.status_asset_tag_lineEdit->isReadOnly());
+        QVERIFY(w.ui.status_asset_update_pushButton->isEnabled());
+        // A write that fails is not read back: the typed text stays.
+        model.failNext(1);
+        fake.clearRequests();
+        w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Foyer"));
+        page.on_status_asset_update_pushButton_clicked();
+        QCOMPARE(bodies(fake).size(), 1);
+        QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Foyer"));
+    }
+
+    void operatingMode() {
+        WindowRig rig("127.0.16.34");
+        auto& [fake, model, w] = rig;
+        w.ui.mode_expert_pushButton->click();
+        QCOMPARE(bodies(fake), QList<QByteArray>{"C01102"});
+        QCOMPARE(int(model.inputMode), 2);
+        w.ui.mode_normal_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("C01100"));
+        QCOMPARE(int(model.inputMode), 0);
     }
 };
 

@@ -1,6 +1,13 @@
+#include "display_families.h"
 #include "holiday_description.h"
+#include "schedule_pages.h"
+#include "string_resource.h"
+#include "transfer_display.h"
+#include "window_rig.h"
 
 #include <QtTest>
+
+// Loopback addresses 127.0.16.1 to 127.0.16.19 belong to this test.
 
 namespace {
 // The locale every sentence below is written in.
@@ -19,6 +26,28 @@ holiday_entry holiday(int type, int year, int month, int day, int week = 0, int 
     h.end_day = static_cast<unsigned char>(end_day);
     return h;
 }
+QList<QByteArray> bodies(const FakeDisplay& fake) {
+    return TransferDisplay::bodies(fake.requests());
+}
+
+void select(QComboBox* combo, uint data) {
+    combo->setCurrentIndex(combo->findData(data));
+}
+
+// The item data of a combo box's current item, "-" with none.
+QString shown(const QComboBox* combo) {
+    return combo->currentIndex() < 0 ? QStringLiteral("-") : combo->currentData().toString();
+}
+
+// "1" for each enabled widget, "0" for each disabled one.
+QString enabled(const QList<QWidget*>& widgets) {
+    QString mask;
+    for (const QWidget* w : widgets)
+        mask += w->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    return mask;
+}
+
+using Answer = WindowTestEnvironment::Answer;
 } // namespace
 
 Q_DECLARE_METATYPE(holiday_entry)
@@ -26,7 +55,15 @@ Q_DECLARE_METATYPE(holiday_entry)
 class SchedulePagesTest : public QObject {
     Q_OBJECT
 
+    WindowTestEnvironment env;
+
 private slots:
+    void initTestCase() {
+        QVERIFY(env.isValid());
+        QLocale::setDefault(English); // month names in the lists and sentences
+    }
+    void init() { env.reset(); }
+
     void holidayDescription_data() {
         QTest::addColumn<holiday_entry>("entry");
         QTest::addColumn<QString>("sentence"); // empty: the entry cannot happen
@@ -97,6 +134,286 @@ private slots:
         QCOMPARE(holiday_description(holiday(4, 0, 6, 0, 1, 3), german),
                  QStringLiteral("The 1st Mittwoch in Juni of every year"));
         QCOMPARE(holiday_description(holiday(2, 17, 6, 3), german), QStringLiteral("03.06.17"));
+    }
+    void advancedScheduleReadAndWrite() {
+        WindowRig rig("127.0.16.1");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        // Program 5: enabled, switches off at 23:15 on 3 June 2017 to HDMI, picture mode 4.
+        families.advancedSchedules[4] = "02170F11004404110603000000";
+        w.ui.stackedWidget->setCurrentIndex(15);
+        QCOMPARE(bodies(fake), QList<QByteArray>{"C23D00"});
+        w.ui.advanced_schedule_number_comboBox->setCurrentIndex(4);
+        QCOMPARE(bodies(fake).last(), QByteArray("C23D04"));
+        QCOMPARE(w.ui.advanced_schedule_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QVERIFY(w.ui.advanced_schedule_enable_checkBox->isChecked());
+        QCOMPARE(shown(w.ui.advanced_schedule_on_off_type_comboBox), QStringLiteral("2"));
+        QCOMPARE(w.ui.advanced_schedule_timeEdit->time(), QTime(23, 15));
+        QCOMPARE(shown(w.ui.advanced_schedule_input_comboBox), QStringLiteral("17"));
+        QCOMPARE(shown(w.ui.advanced_schedule_picture_mode_comboBox), QStringLiteral("4"));
+        QVERIFY(w.ui.advanced_schedule_date_radioButton->isChecked());
+        QCOMPARE(shown(w.ui.advanced_schedule_date_year_comboBox), QStringLiteral("17"));
+        QCOMPARE(shown(w.ui.advanced_schedule_date_month_comboBox), QStringLiteral("6"));
+        QCOMPARE(shown(w.ui.advanced_schedule_date_day_comboBox), QStringLiteral("3"));
+        rig.saveShot(QStringLiteral("advanced_schedule"));
+
+        // Back as an event that switches on at 6:30 every week on Mondays and Fridays: the
+        // date goes out as zeros, since it is not the chosen day rule.
+        select(w.ui.advanced_schedule_on_off_type_comboBox, 1);
+        w.ui.advanced_schedule_timeEdit->setTime(QTime(6, 30));
+        w.ui.advanced_schedule_every_week_radioButton->setChecked(true);
+        QVERIFY(w.ui.advanced_schedule_monday_checkBox->isEnabled());
+        QVERIFY(!w.ui.advanced_schedule_date_year_comboBox->isEnabled());
+        w.ui.advanced_schedule_monday_checkBox->setChecked(true);
+        w.ui.advanced_schedule_friday_checkBox->setChecked(true);
+        w.ui.advanced_schedule_write_pushButton->click();
+        QCOMPARE(families.advancedSchedules[4], QByteArray("01061E11110604000000000000"));
+        QCOMPARE(w.ui.advanced_schedule_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+
+        // An off event carries its time as the off time; the on time stays 0.
+        select(w.ui.advanced_schedule_on_off_type_comboBox, 2);
+        const schedule_entry off = rig.page<SchedulePages>().advanced_schedule_from_ui();
+        QCOMPARE(off.off_hour, 6u);
+        QCOMPARE(int(off.off_minute), 30);
+        QCOMPARE(off.on_hour, 0u);
+        QCOMPARE(int(off.on_minute), 0);
+
+        // The display refuses the write: its status in the line, the error on the status bar.
+        families.refusedSchedules << 4;
+        w.ui.advanced_schedule_write_pushButton->click();
+        QCOMPARE(families.advancedSchedules[4], QByteArray("01061E11110604000000000000"));
+        QCOMPARE(w.ui.advanced_schedule_status_lineEdit->text(), QStringLiteral("-5008 (Error)"));
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5008)")));
+    }
+
+    // The date lists change only with the date rule; "Every" has values of its own, and a value
+    // that no item carries selects nothing.
+    void advancedScheduleDate_data() {
+        QTest::addColumn<QByteArray>("stored"); // fields after the program number
+        QTest::addColumn<QString>("date");      // year/month/day as the lists show them
+        QTest::newRow("another rule keeps the date")
+            << QByteArray("01061E00000400110603000000") << "20/5/9";
+        QTest::newRow("every year, month and day")
+            << QByteArray("01061E00004000640D20000000") << "100/13/32";
+        QTest::newRow("a year no item carries")
+            << QByteArray("01061E00004000050603000000") << "-/6/3";
+    }
+    void advancedScheduleDate() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, date);
+        WindowRig rig("127.0.16.2");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.advancedSchedules[0] = stored;
+        select(w.ui.advanced_schedule_date_year_comboBox, 20);
+        select(w.ui.advanced_schedule_date_month_comboBox, 5);
+        select(w.ui.advanced_schedule_date_day_comboBox, 9);
+        w.ui.stackedWidget->setCurrentIndex(15);
+        QCOMPARE(QStringList({shown(w.ui.advanced_schedule_date_year_comboBox),
+                              shown(w.ui.advanced_schedule_date_month_comboBox),
+                              shown(w.ui.advanced_schedule_date_day_comboBox)})
+                     .join(QLatin1Char('/')),
+                 date);
+    }
+
+    // Both clears ask first, stop at the first program the display refuses and, when all went
+    // through, read the chosen program again.
+    void clearAll() {
+        WindowRig rig("127.0.16.3");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.advancedSchedules[4] = "02170F11004404110603000000";
+        families.holidays[4] = "02110603";
+        const QByteArray clearedProgram = "01183C00000100000000000000";
+
+        env.answers << Answer{QMessageBox::Cancel};
+        w.ui.advanced_schedule_clear_all_pushButton->click();
+        QCOMPARE(env.boxTexts, QStringList{StringResource(723)});
+        QCOMPARE(fake.connectionCount(), 0);
+
+        families.refusedSchedules << 3;
+        env.answers << Answer{QMessageBox::Yes};
+        w.ui.advanced_schedule_clear_all_pushButton->click();
+        QCOMPARE(bodies(fake),
+                 QList<QByteArray>({"C23E00" + clearedProgram, "C23E01" + clearedProgram,
+                                    "C23E02" + clearedProgram, "C23E03" + clearedProgram}));
+        QCOMPARE(families.advancedSchedules.value(2), clearedProgram);
+        QCOMPARE(families.advancedSchedules.value(4), QByteArray("02170F11004404110603000000"));
+        QCOMPARE(w.ui.advanced_schedule_status_lineEdit->text(), QStringLiteral("-5008 (Error)"));
+
+        families.refusedSchedules.clear();
+        fake.clearRequests();
+        env.answers << Answer{QMessageBox::Yes};
+        w.ui.advanced_schedule_clear_all_pushButton->click();
+        QCOMPARE(bodies(fake).size(), SchedulePages::AdvancedPrograms + 1);
+        QCOMPARE(bodies(fake).last(), QByteArray("C23D00"));
+        QCOMPARE(families.advancedSchedules.value(29), clearedProgram);
+
+        families.refusedHolidays << 3;
+        fake.clearRequests();
+        env.answers << Answer{QMessageBox::Yes};
+        w.ui.holiday_clear_all_pushButton->click();
+        QCOMPARE(env.boxTexts.last(), StringResource(722));
+        QCOMPARE(bodies(fake),
+                 QList<QByteArray>({"CA19010102000000", "CA19010202000000", "CA19010302000000"}));
+        QCOMPARE(families.holidays.value(4), QByteArray("02110603"));
+        QCOMPARE(w.ui.holiday_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5008)")));
+
+        families.refusedHolidays.clear();
+        fake.clearRequests();
+        env.answers << Answer{QMessageBox::Yes};
+        w.ui.holiday_clear_all_pushButton->click();
+        QCOMPARE(bodies(fake).size(), SchedulePages::Holidays + 1);
+        QCOMPARE(bodies(fake).last(), QByteArray("CA190001"));
+        QCOMPARE(families.holidays.value(50), QByteArray("02000000"));
+        QCOMPARE(w.ui.holiday_description_label->text(), QStringLiteral("Disabled"));
+    }
+
+    // What the holiday page sends for each kind of entry; an entry that cannot happen is not
+    // sent at all.
+    void holidayWrite_data() {
+        QTest::addColumn<bool>("byWeek");
+        QTest::addColumn<QList<int>>("date"); // year, month, day
+        QTest::addColumn<QList<int>>("end");  // end month and day; empty: no End Day
+        QTest::addColumn<QByteArray>("wire");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("a date") << false << QList<int>{17, 6, 3} << QList<int>{}
+                                << QByteArray("CA19010502110603") << "6/3/17";
+        QTest::newRow("a period") << false << QList<int>{17, 6, 1} << QList<int>{6, 5}
+                                  << QByteArray("CA1901050311060100000605") << "6/1/17 to 6/5/17";
+        QTest::newRow("a week") << true << QList<int>{0, 6, 0} << QList<int>{}
+                                << QByteArray("CA190105040006000201")
+                                << "The 2nd Monday in June of every year";
+        QTest::newRow("a week with End Day ticked")
+            << true << QList<int>{0, 6, 0} << QList<int>{6, 5} << QByteArray("CA190105040006000201")
+            << "The 2nd Monday in June of every year";
+        QTest::newRow("every day of everything") << false << QList<int>{0, 0, 0} << QList<int>{}
+                                                 << QByteArray("CA19010502000000") << "Disabled";
+        QTest::newRow("31 February 2017")
+            << false << QList<int>{17, 2, 31} << QList<int>{} << QByteArray() << "Invalid";
+    }
+    void holidayWrite() {
+        QFETCH(bool, byWeek);
+        QFETCH(QList<int>, date);
+        QFETCH(QList<int>, end);
+        QFETCH(QByteArray, wire);
+        QFETCH(QString, label);
+        WindowRig rig("127.0.16.4");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        w.ui.holiday_program_comboBox->setCurrentIndex(4);
+        select(w.ui.holiday_year_comboBox, uint(date[0]));
+        select(w.ui.holiday_month_comboBox, uint(date[1]));
+        select(w.ui.holiday_day_comboBox, uint(date[2]));
+        w.ui.holiday_end_day_checkBox->setChecked(!end.isEmpty());
+        if (!end.isEmpty()) {
+            select(w.ui.holiday_end_day_month_comboBox, uint(end[0]));
+            select(w.ui.holiday_end_day_day_comboBox, uint(end[1]));
+        }
+        if (byWeek) {
+            w.ui.holiday_week_radioButton->setChecked(true);
+            select(w.ui.holiday_week_nth_comboBox, 2);
+            select(w.ui.holiday_week_weekday_comboBox, 1);
+        }
+        QCOMPARE(w.ui.holiday_description_label->text(), label);
+        QCOMPARE(w.ui.holiday_write_pushButton->isEnabled(), !wire.isEmpty());
+        fake.clearRequests();
+        w.ui.holiday_write_pushButton->click();
+        QCOMPARE(bodies(fake), wire.isEmpty() ? QList<QByteArray>() : QList<QByteArray>{wire});
+        if (!wire.isEmpty())
+            QCOMPARE(w.ui.holiday_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+    }
+
+    // A read shows the entry with the widgets its kind uses; the description follows.
+    void holidayRead_data() {
+        QTest::addColumn<QByteArray>("stored"); // fields after the number
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("enabled"); // day, End Day, end month, end day, nth, weekday
+        QTest::newRow("a period") << QByteArray("0311060100000605") << "6/1/17 to 6/5/17"
+                                  << "111100";
+        QTest::newRow("a week") << QByteArray("040006000201")
+                                << "The 2nd Monday in June of every year"
+                                << "000011";
+        QTest::newRow("a cleared entry") << QByteArray("02000000") << "Disabled"
+                                         << "110000";
+    }
+    void holidayRead() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, label);
+        QFETCH(QString, enabled);
+        WindowRig rig("127.0.16.5");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.holidays[1] = stored;
+        w.ui.stackedWidget->setCurrentIndex(16);
+        QCOMPARE(bodies(fake), QList<QByteArray>{"CA190001"});
+        QCOMPARE(w.ui.holiday_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QCOMPARE(w.ui.holiday_description_label->text(), label);
+        QCOMPARE(::enabled({w.ui.holiday_day_comboBox, w.ui.holiday_end_day_checkBox,
+                            w.ui.holiday_end_day_month_comboBox, w.ui.holiday_end_day_day_comboBox,
+                            w.ui.holiday_week_nth_comboBox, w.ui.holiday_week_weekday_comboBox}),
+                 enabled);
+        rig.saveShot(QStringLiteral("holiday_") + QTest::currentDataTag());
+    }
+
+    // A read that fails for another number than the one shown leaves no values behind that
+    // Write would send under that number; for the same number the values stay.
+    void failedReadOfAnotherNumber() {
+        WindowRig rig("127.0.16.6");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.advancedSchedules[0] = "02170F11004404110603000000";
+        families.holidays[1] = "0311060100000605";
+        w.ui.stackedWidget->setCurrentIndex(15);
+        model.failNext(1);
+        w.ui.advanced_schedule_read_pushButton->click();
+        QVERIFY(w.ui.advanced_schedule_enable_checkBox->isChecked());
+        QCOMPARE(w.ui.advanced_schedule_timeEdit->time(), QTime(23, 15));
+        model.failNext(1);
+        w.ui.advanced_schedule_number_comboBox->setCurrentIndex(1);
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5004)")));
+        QCOMPARE(w.ui.advanced_schedule_status_lineEdit->text(), QString());
+        QVERIFY(!w.ui.advanced_schedule_enable_checkBox->isChecked());
+        QVERIFY(w.ui.advanced_schedule_every_day_radioButton->isChecked());
+        QCOMPARE(w.ui.advanced_schedule_timeEdit->time(), QTime(0, 0));
+        w.ui.advanced_schedule_write_pushButton->click();
+        QCOMPARE(families.advancedSchedules.value(1), QByteArray("01000000000100000000000000"));
+
+        w.ui.stackedWidget->setCurrentIndex(16);
+        QCOMPARE(w.ui.holiday_description_label->text(), QStringLiteral("6/1/17 to 6/5/17"));
+        model.failNext(1);
+        w.ui.holiday_program_comboBox->setCurrentIndex(1);
+        QCOMPARE(w.ui.holiday_description_label->text(), QStringLiteral("Disabled"));
+        QVERIFY(!w.ui.holiday_end_day_checkBox->isChecked());
+    }
+
+    void weekend() {
+        WindowRig rig("127.0.16.7");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        const QList<QCheckBox*> days = {
+            w.ui.weekend_monday_checkBox,    w.ui.weekend_tuesday_checkBox,
+            w.ui.weekend_wednesday_checkBox, w.ui.weekend_thursday_checkBox,
+            w.ui.weekend_friday_checkBox,    w.ui.weekend_saturday_checkBox,
+            w.ui.weekend_sunday_checkBox};
+        auto checked = [&days] {
+            QString mask;
+            for (const QCheckBox* box : days)
+                mask += box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+            return mask;
+        };
+        w.ui.stackedWidget->setCurrentIndex(17); // the display holds 60h
+        QCOMPARE(checked(), QStringLiteral("0000011"));
+        QCOMPARE(w.ui.weekend_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        rig.saveShot(QStringLiteral("weekend"));
+        w.ui.weekend_monday_checkBox->setChecked(true);
+        w.ui.weekend_saturday_checkBox->setChecked(false);
+        w.ui.weekend_write_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("CA1A0141"));
+        QCOMPARE(int(families.weekend), 0x41);
+        QCOMPARE(checked(), QStringLiteral("1000001"));
+        QCOMPARE(w.ui.weekend_status_lineEdit->text(), QStringLiteral("0 (OK)"));
     }
 };
 

@@ -45,8 +45,10 @@ void DisplayFamilies::addCalendar(DisplayModel& model) {
         });
         model.addCommand('A', d.write, [this, d](const QByteArray& body) {
             const int program = int(M::field(body, 4, 2));
-            d.table->insert(program, body.mid(6));
-            return padded(replyCode(body) + "00" + body.mid(4), d.writeLength);
+            const bool refused = refusedSchedules.contains(program);
+            if (!refused)
+                d.table->insert(program, body.mid(6));
+            return padded(replyCode(body) + (refused ? "01" : "00") + body.mid(4), d.writeLength);
         });
     }
     model.addCommand('A', "C213", [this, unsetTimes](const QByteArray& body) {
@@ -95,8 +97,11 @@ void DisplayFamilies::addCalendar(DisplayModel& model) {
     model.addCommand('A', "CA19", [this](const QByteArray& body) {
         const int number = int(M::field(body, 6, 2));
         if (sub(body) == 1) {
-            holidays.insert(number, body.mid(8));
-            return padded("CB190100" + M::hex2(number) + body.mid(8), 26);
+            const bool refused = refusedHolidays.contains(number);
+            if (!refused)
+                holidays.insert(number, body.mid(8));
+            return padded(
+                QByteArray("CB1901") + (refused ? "01" : "00") + M::hex2(number) + body.mid(8), 26);
         }
         return padded("CB1900" + M::hex2(number) + holidays.value(number, "00"), 24);
     });

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QSet>
 
 // The calendar, network, proof-of-play, auto ID, security, input-name, power-save and profile
 // commands of a display, added to a DisplayModel. The state is public like the model's: set it
@@ -21,7 +22,9 @@ public:
     QMap<int, QByteArray> advancedSchedules;
     QMap<int, QByteArray> plainSchedules;
     QMap<int, int> scheduleEnables;
+    QSet<int> refusedSchedules;     // programs whose extended or advanced writes get status 01
     QMap<int, QByteArray> holidays; // fields after the number, as written
+    QSet<int> refusedHolidays;      // numbers whose writes get status 01
     unsigned char weekend = 0x60;
     QByteArray daylightSavingRule = QByteArray(22, '0');
     unsigned char daylightSaving = 0;

@@ -1,0 +1,93 @@
+#include "input_name_page.h"
+
+#include "basic_monitor.h"
+#include "command_scope.h"
+
+InputNamePage::InputNamePage(const PageContext& context, QObject* parent)
+    : PageController(context, parent) {}
+
+QList<QWidget*> InputNamePage::pages() const {
+    return {ui.input_name};
+}
+
+void InputNamePage::refresh(QWidget* page) {
+    if (page == ui.input_name)
+        on_inputname_read_pushButton_clicked();
+}
+
+unsigned char InputNamePage::terminal() const {
+    return static_cast<unsigned char>(
+        ui.inputname_name_designated_terminal_input_comboBox->currentData().toUInt());
+}
+
+QByteArray InputNamePage::name_of(const QLineEdit* field) {
+    return field->text().left(NameLength).toLatin1();
+}
+
+bool InputNamePage::name_command(QLineEdit* status_line,
+                                 const std::function<int(int* result)>& command) {
+    CommandScope frame(host);
+    if (!frame)
+        return false;
+    status_line->clear();
+    int result = 0;
+    const int code = frame.report(command(&result));
+    if (code == 0 || result != 0)
+        status_line->setText(reply_status_text(result));
+    return code == 0 && result == 0;
+}
+
+// A failed read shows no name: the one shown may be another input's, and Write
+// would give it to this one.
+void InputNamePage::on_inputname_read_pushButton_clicked() {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.inputname_status_lineEdit->clear();
+    char name[NameBufferSize] = {};
+    const int code = frame.report(monitor->input_name_read(name, NameBufferSize));
+    ui.inputname_name_lineEdit->setText(code == 0 ? QString::fromLatin1(name) : QString());
+}
+
+void InputNamePage::on_inputname_write_pushButton_clicked() {
+    const QByteArray name = name_of(ui.inputname_name_lineEdit);
+    name_command(ui.inputname_status_lineEdit,
+                 [&](int* result) { return monitor->input_name_write(name.constData(), result); });
+}
+
+void InputNamePage::on_inputname_reset_pushButton_clicked() {
+    if (name_command(ui.inputname_status_lineEdit,
+                     [&](int* result) { return monitor->input_name_reset(result); }))
+        on_inputname_read_pushButton_clicked();
+}
+
+void InputNamePage::on_inputname_name_designated_terminal_read_pushButton_clicked() {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    QLineEdit* status_line = ui.inputname_name_designated_terminal_status_lineEdit;
+    status_line->clear();
+    char name[NameBufferSize] = {};
+    int result = 0;
+    const int code =
+        frame.report(monitor->terminal_input_name_read(terminal(), name, NameBufferSize, &result));
+    // The name as received, empty when none came.
+    ui.inputname_name_designated_terminal_name_lineEdit->setText(QString::fromLatin1(name));
+    if (code == 0 || result != 0)
+        status_line->setText(QStringLiteral("%1 (%2)").arg(result).arg(
+            result == 0 ? QStringLiteral("no error") : QStringLiteral("error")));
+}
+
+void InputNamePage::on_inputname_name_designated_terminal_write_pushButton_clicked() {
+    const QByteArray name = name_of(ui.inputname_name_designated_terminal_name_lineEdit);
+    name_command(ui.inputname_name_designated_terminal_status_lineEdit, [&](int* result) {
+        return monitor->terminal_input_name_write(terminal(), name.constData(), result);
+    });
+}
+
+void InputNamePage::on_inputname_name_designated_terminal_reset_pushButton_clicked() {
+    if (name_command(ui.inputname_name_designated_terminal_status_lineEdit, [&](int* result) {
+            return monitor->terminal_input_name_reset(terminal(), result);
+        }))
+        on_inputname_name_designated_terminal_read_pushButton_clicked();
+}

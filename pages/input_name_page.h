@@ -1,0 +1,40 @@
+#pragma once
+
+#include "page_controller.h"
+
+#include <functional>
+
+class QLineEdit;
+
+// The input-name page: the name a display shows for its current input, and for
+// an input terminal chosen on the page, read, written and reset.
+class InputNamePage : public PageController {
+    Q_OBJECT
+
+public:
+    // A name travels in a buffer of 20 bytes; one written is at most 14
+    // characters.
+    static constexpr int NameBufferSize = 20;
+    static constexpr int NameLength = 14;
+
+    explicit InputNamePage(const PageContext& context, QObject* parent = nullptr);
+
+    QList<QWidget*> pages() const override;
+    void refresh(QWidget* page) override;
+
+public slots:
+    void on_inputname_read_pushButton_clicked();
+    void on_inputname_write_pushButton_clicked();
+    void on_inputname_reset_pushButton_clicked();
+    void on_inputname_name_designated_terminal_read_pushButton_clicked();
+    void on_inputname_name_designated_terminal_write_pushButton_clicked();
+    void on_inputname_name_designated_terminal_reset_pushButton_clicked();
+
+private:
+    unsigned char terminal() const;
+    // The name of a field as it is sent: Latin-1, at most NameLength characters.
+    static QByteArray name_of(const QLineEdit* field);
+    // Runs a write or reset in a frame of its own and shows the display's result
+    // value on the status line; true when the display took it.
+    bool name_command(QLineEdit* status_line, const std::function<int(int* result)>& command);
+};

@@ -1,0 +1,391 @@
+#include "schedule_pages.h"
+
+#include "basic_monitor.h"
+#include "command_scope.h"
+#include "holiday_description.h"
+#include "result_codes.h"
+#include "string_resource.h"
+
+#include <QTime>
+
+namespace {
+// Schedule flags: when an advanced program applies, and whether it is on.
+constexpr unsigned char EveryDay = 0x01;
+constexpr unsigned char EveryWeek = 0x02;
+constexpr unsigned char Enabled = 0x04;
+constexpr unsigned char OnWeekdays = 0x08;
+constexpr unsigned char OnWeekend = 0x10;
+constexpr unsigned char OnHolidays = 0x20;
+constexpr unsigned char OnDate = 0x40;
+
+constexpr unsigned char SwitchOn = 1; // advanced event type; 2 switches off
+constexpr unsigned NoHour = 24;
+constexpr unsigned char NoMinute = 60;
+
+constexpr int ClearAllHolidaysQuestion = 722;
+constexpr int ClearAllSchedulesQuestion = 723;
+
+// What clearing writes into every advanced program: switch on at no time, every
+// day, disabled.
+schedule_entry cleared_program() {
+    schedule_entry e;
+    e.type = SwitchOn;
+    e.on_hour = NoHour;
+    e.on_minute = NoMinute;
+    e.flags = EveryDay;
+    return e;
+}
+
+// What clearing writes into every holiday: a day in every year, month and day.
+holiday_entry disabled_holiday() {
+    holiday_entry h;
+    h.type = HolidayType::Date;
+    return h;
+}
+
+uint data_of(const QComboBox* combo) {
+    return combo->currentData().toUInt();
+}
+
+unsigned char byte_of(const QComboBox* combo) {
+    return static_cast<unsigned char>(data_of(combo));
+}
+} // namespace
+
+SchedulePages::SchedulePages(const PageContext& context, QObject* parent)
+    : PageController(context, parent) {
+    // The choices the page starts with, and the widgets they enable.
+    ui.advanced_schedule_date_radioButton->setChecked(true);
+    on_advanced_schedule_enable_groupBox_toggled(true);
+    ui.holiday_day_radioButton->setChecked(true);
+    on_holiday_day_radioButton_toggled(true);
+    on_holiday_week_radioButton_toggled(false);
+    // Any change of the holiday's values describes it again.
+    for (QComboBox* combo :
+         {ui.holiday_year_comboBox, ui.holiday_month_comboBox, ui.holiday_day_comboBox,
+          ui.holiday_week_nth_comboBox, ui.holiday_week_weekday_comboBox,
+          ui.holiday_end_day_month_comboBox, ui.holiday_end_day_day_comboBox})
+        connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                &SchedulePages::update_holiday_description);
+}
+
+QList<QWidget*> SchedulePages::pages() const {
+    return {ui.advanced_schedule, ui.holiday, ui.weekend};
+}
+
+void SchedulePages::refresh(QWidget* page) {
+    if (page == ui.advanced_schedule)
+        on_advanced_schedule_read_pushButton_clicked();
+    else if (page == ui.holiday)
+        on_holiday_read_pushButton_clicked();
+    else if (page == ui.weekend)
+        on_weekend_read_pushButton_clicked();
+}
+
+WeekdayBoxes SchedulePages::advanced_days() const {
+    return {ui.advanced_schedule_monday_checkBox,    ui.advanced_schedule_tuesday_checkBox,
+            ui.advanced_schedule_wednesday_checkBox, ui.advanced_schedule_thursday_checkBox,
+            ui.advanced_schedule_friday_checkBox,    ui.advanced_schedule_saturday_checkBox,
+            ui.advanced_schedule_sunday_checkBox};
+}
+
+WeekdayBoxes SchedulePages::weekend_days() const {
+    return {ui.weekend_monday_checkBox,    ui.weekend_tuesday_checkBox,
+            ui.weekend_wednesday_checkBox, ui.weekend_thursday_checkBox,
+            ui.weekend_friday_checkBox,    ui.weekend_saturday_checkBox,
+            ui.weekend_sunday_checkBox};
+}
+
+SchedulePages::DayChoices SchedulePages::day_choices() const {
+    return {{{ui.advanced_schedule_every_day_radioButton, EveryDay},
+             {ui.advanced_schedule_every_week_radioButton, EveryWeek},
+             {ui.advanced_schedule_weekday_radioButton, OnWeekdays},
+             {ui.advanced_schedule_weekend_radioButton, OnWeekend},
+             {ui.advanced_schedule_holiday_radioButton, OnHolidays},
+             {ui.advanced_schedule_date_radioButton, OnDate}}};
+}
+
+// Advanced schedule
+
+schedule_entry SchedulePages::advanced_schedule_from_ui() const {
+    schedule_entry e;
+    if (ui.advanced_schedule_enable_checkBox->isChecked())
+        e.flags |= Enabled;
+    e.input = byte_of(ui.advanced_schedule_input_comboBox);
+    e.picture_mode = byte_of(ui.advanced_schedule_picture_mode_comboBox);
+    e.type = byte_of(ui.advanced_schedule_on_off_type_comboBox);
+    for (const DayChoice& choice : day_choices())
+        if (choice.first->isChecked())
+            e.flags |= choice.second;
+    e.weekdays = checked_days(advanced_days());
+    const QTime time = ui.advanced_schedule_timeEdit->time();
+    if (e.type == SwitchOn) {
+        e.on_hour = unsigned(time.hour());
+        e.on_minute = static_cast<unsigned char>(time.minute());
+    } else {
+        e.off_hour = unsigned(time.hour());
+        e.off_minute = static_cast<unsigned char>(time.minute());
+    }
+    if (e.flags & OnDate) {
+        e.year = byte_of(ui.advanced_schedule_date_year_comboBox);
+        e.month = byte_of(ui.advanced_schedule_date_month_comboBox);
+        e.day = byte_of(ui.advanced_schedule_date_day_comboBox);
+    }
+    return e;
+}
+
+void SchedulePages::show_advanced_schedule(const schedule_entry& e) {
+    ui.advanced_schedule_enable_checkBox->setChecked(e.flags & Enabled);
+    select_by_data(ui.advanced_schedule_input_comboBox, e.input);
+    select_by_data(ui.advanced_schedule_picture_mode_comboBox, e.picture_mode);
+    select_by_data(ui.advanced_schedule_on_off_type_comboBox, e.type);
+    // The buttons are exclusive: the one whose bit is set stays checked; with
+    // none set the choice stays as it was.
+    for (const DayChoice& choice : day_choices())
+        choice.first->setChecked(e.flags & choice.second);
+    check_days(advanced_days(), e.weekdays);
+    const QTime time = e.type == SwitchOn ? QTime(int(e.on_hour), e.on_minute)
+                                          : QTime(int(e.off_hour), e.off_minute);
+    ui.advanced_schedule_timeEdit->setTime(time.isValid() ? time : QTime(0, 0));
+    if (e.flags & OnDate) {
+        select_by_data(ui.advanced_schedule_date_year_comboBox, e.year);
+        select_by_data(ui.advanced_schedule_date_month_comboBox, e.month);
+        select_by_data(ui.advanced_schedule_date_day_comboBox, e.day);
+    }
+}
+
+void SchedulePages::on_advanced_schedule_read_pushButton_clicked() {
+    const int index = ui.advanced_schedule_number_comboBox->currentIndex();
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.advanced_schedule_status_lineEdit->clear();
+    const int program = ui.advanced_schedule_number_comboBox->itemData(index).toInt();
+    schedule_entry e;
+    if (frame.report(monitor->advanced_schedule_read(program, &e)) == 0) {
+        ui.advanced_schedule_status_lineEdit->setText(reply_status_text(0));
+        show_advanced_schedule(e);
+    } else if (program != advanced_shown) {
+        show_advanced_schedule(cleared_program());
+    } else {
+        return;
+    }
+    advanced_shown = program;
+}
+
+void SchedulePages::on_advanced_schedule_write_pushButton_clicked() {
+    const int index = ui.advanced_schedule_number_comboBox->currentIndex();
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.advanced_schedule_status_lineEdit->clear();
+    const int program = ui.advanced_schedule_number_comboBox->itemData(index).toInt();
+    schedule_entry e = advanced_schedule_from_ui();
+    const int result = frame.report(monitor->advanced_schedule_write(program, &e));
+    if (result == 0 || result == ResultCode::ReplyError)
+        ui.advanced_schedule_status_lineEdit->setText(reply_status_text(result));
+    if (result == 0)
+        advanced_shown = program;
+}
+
+void SchedulePages::on_advanced_schedule_clear_all_pushButton_clicked() {
+    if (!confirm_warning(StringResource(ClearAllSchedulesQuestion)))
+        return;
+    {
+        CommandScope frame(host);
+        if (!frame)
+            return;
+        ui.advanced_schedule_status_lineEdit->clear();
+        for (int program = 0; program < AdvancedPrograms; ++program) {
+            schedule_entry e = cleared_program();
+            const int result = frame.report(monitor->advanced_schedule_write(program, &e));
+            if (result == 0 || result == ResultCode::ReplyError)
+                ui.advanced_schedule_status_lineEdit->setText(reply_status_text(result));
+            if (result != 0)
+                return;
+        }
+    }
+    on_advanced_schedule_read_pushButton_clicked();
+}
+
+void SchedulePages::on_advanced_schedule_number_comboBox_currentIndexChanged(int) {
+    on_advanced_schedule_read_pushButton_clicked();
+}
+
+void SchedulePages::on_advanced_schedule_date_radioButton_toggled(bool checked) {
+    for (QComboBox* combo :
+         {ui.advanced_schedule_date_year_comboBox, ui.advanced_schedule_date_month_comboBox,
+          ui.advanced_schedule_date_day_comboBox})
+        combo->setEnabled(checked);
+}
+
+void SchedulePages::on_advanced_schedule_every_week_radioButton_toggled(bool checked) {
+    enable_days(advanced_days(), checked);
+}
+
+void SchedulePages::on_advanced_schedule_enable_groupBox_toggled(bool on) {
+    on_advanced_schedule_date_radioButton_toggled(
+        on && ui.advanced_schedule_date_radioButton->isChecked());
+    on_advanced_schedule_every_week_radioButton_toggled(
+        on && ui.advanced_schedule_every_week_radioButton->isChecked());
+}
+
+// Holidays
+
+holiday_entry SchedulePages::holiday_from_ui() const {
+    holiday_entry h;
+    const bool by_day = ui.holiday_day_radioButton->isChecked();
+    // An end day belongs to a day: a holiday by week never carries one.
+    if (by_day && ui.holiday_end_day_checkBox->isChecked())
+        h.type |= HolidayType::EndDay;
+    if (by_day)
+        h.type |= HolidayType::Date;
+    if (ui.holiday_week_radioButton->isChecked())
+        h.type |= HolidayType::Week;
+    h.year = int(data_of(ui.holiday_year_comboBox));
+    h.month = byte_of(ui.holiday_month_comboBox);
+    h.end_month = byte_of(ui.holiday_end_day_month_comboBox);
+    h.end_day = byte_of(ui.holiday_end_day_day_comboBox);
+    h.day = byte_of(ui.holiday_day_comboBox);
+    h.dayofweek = byte_of(ui.holiday_week_weekday_comboBox);
+    h.weekofmonth = byte_of(ui.holiday_week_nth_comboBox);
+    return h;
+}
+
+void SchedulePages::update_holiday_description() {
+    const holiday_entry h = holiday_from_ui();
+    const QString text = holiday_description(h);
+    const bool disabled = holiday_is_disabled(h);
+    ui.holiday_write_pushButton->setEnabled(ui.holiday_groupBox->isEnabled() &&
+                                            (!text.isEmpty() || disabled));
+    if (disabled)
+        ui.holiday_description_label->setText(tr("Disabled", "disabled holiday"));
+    else if (!text.isEmpty())
+        ui.holiday_description_label->setText(text);
+    else
+        ui.holiday_description_label->setText(tr("Invalid", "invalid holiday"));
+}
+
+void SchedulePages::show_holiday(const holiday_entry& h) {
+    ui.holiday_end_day_checkBox->setChecked(h.type & HolidayType::EndDay);
+    ui.holiday_day_radioButton->setChecked(h.type & HolidayType::Date);
+    ui.holiday_week_radioButton->setChecked(h.type & HolidayType::Week);
+    select_by_data(ui.holiday_year_comboBox, uint(h.year));
+    select_by_data(ui.holiday_month_comboBox, h.month);
+    if (h.type & HolidayType::Date) {
+        select_by_data(ui.holiday_day_comboBox, h.day);
+        if (h.type & HolidayType::EndDay) {
+            select_by_data(ui.holiday_end_day_month_comboBox, h.end_month);
+            select_by_data(ui.holiday_end_day_day_comboBox, h.end_day);
+        }
+    }
+    if (h.type & HolidayType::Week) {
+        select_by_data(ui.holiday_week_weekday_comboBox, h.dayofweek);
+        select_by_data(ui.holiday_week_nth_comboBox, h.weekofmonth);
+    }
+}
+
+void SchedulePages::on_holiday_read_pushButton_clicked() {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.holiday_status_lineEdit->clear();
+    const int number = int(data_of(ui.holiday_program_comboBox));
+    int status = 0;
+    holiday_entry h;
+    if (frame.report(monitor->holiday_read(static_cast<unsigned char>(number), &status, &h)) == 0) {
+        ui.holiday_status_lineEdit->setText(reply_status_text(status));
+        show_holiday(h);
+    } else if (number != holiday_shown) {
+        show_holiday(disabled_holiday());
+    } else {
+        return;
+    }
+    holiday_shown = number;
+}
+
+void SchedulePages::on_holiday_write_pushButton_clicked() {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.holiday_status_lineEdit->clear();
+    const int number = int(data_of(ui.holiday_program_comboBox));
+    holiday_entry h = holiday_from_ui();
+    int status = 0;
+    if (frame.report(monitor->holiday_write(static_cast<unsigned char>(number), &status, &h)) ==
+        0) {
+        ui.holiday_status_lineEdit->setText(reply_status_text(status));
+        holiday_shown = number;
+    }
+}
+
+void SchedulePages::on_holiday_clear_all_pushButton_clicked() {
+    if (!confirm_warning(StringResource(ClearAllHolidaysQuestion)))
+        return;
+    {
+        CommandScope frame(host);
+        if (!frame)
+            return;
+        ui.holiday_status_lineEdit->clear();
+        for (int number = 1; number <= Holidays; ++number) {
+            holiday_entry h = disabled_holiday();
+            int status = 0;
+            if (frame.report(
+                    monitor->holiday_write(static_cast<unsigned char>(number), &status, &h)) != 0)
+                return;
+            ui.holiday_status_lineEdit->setText(reply_status_text(status));
+        }
+    }
+    on_holiday_read_pushButton_clicked();
+}
+
+void SchedulePages::on_holiday_program_comboBox_currentIndexChanged(int) {
+    on_holiday_read_pushButton_clicked();
+}
+
+void SchedulePages::on_holiday_day_radioButton_toggled(bool checked) {
+    ui.holiday_end_day_checkBox->setEnabled(checked);
+    ui.holiday_day_comboBox->setEnabled(checked);
+    on_holiday_end_day_checkBox_toggled(ui.holiday_end_day_checkBox->isChecked());
+}
+
+void SchedulePages::on_holiday_end_day_checkBox_toggled(bool checked) {
+    const bool enabled = checked && ui.holiday_end_day_checkBox->isEnabled();
+    ui.holiday_end_day_month_comboBox->setEnabled(enabled);
+    ui.holiday_end_day_day_comboBox->setEnabled(enabled);
+    update_holiday_description();
+}
+
+void SchedulePages::on_holiday_week_radioButton_toggled(bool checked) {
+    ui.holiday_week_nth_comboBox->setEnabled(checked);
+    ui.holiday_week_weekday_comboBox->setEnabled(checked);
+    update_holiday_description();
+}
+
+// Weekend
+
+void SchedulePages::on_weekend_read_pushButton_clicked() {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.weekend_status_lineEdit->clear();
+    unsigned char days = 0;
+    int status = 0;
+    if (frame.report(monitor->weekend_read(&days, &status)) == 0) {
+        ui.weekend_status_lineEdit->setText(reply_status_text(status));
+        check_days(weekend_days(), days);
+    }
+}
+
+void SchedulePages::on_weekend_write_pushButton_clicked() {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.weekend_status_lineEdit->clear();
+    unsigned char days = checked_days(weekend_days());
+    int status = 0;
+    if (frame.report(monitor->weekend_write(&days, &status)) == 0) {
+        ui.weekend_status_lineEdit->setText(reply_status_text(status));
+        check_days(weekend_days(), days);
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "display_records.h"
+#include "page_controller.h"
+#include "weekday_boxes.h"
+
+#include <array>
+#include <utility>
+
+class QRadioButton;
+
+// The advanced schedule page (30 one-event programs), the holiday page (50
+// entries, with the sentence that describes the entry being edited) and the
+// weekend page.
+class SchedulePages : public PageController {
+    Q_OBJECT
+
+public:
+    static constexpr int AdvancedPrograms = 30;
+    static constexpr int Holidays = 50;
+
+    explicit SchedulePages(const PageContext& context, QObject* parent = nullptr);
+
+    QList<QWidget*> pages() const override;
+    void refresh(QWidget* page) override;
+
+    // The advanced program that the page shows.
+    schedule_entry advanced_schedule_from_ui() const;
+    // The holiday entry that the page shows (without its number).
+    holiday_entry holiday_from_ui() const;
+    // The description label and the write button follow the holiday being edited.
+    void update_holiday_description();
+
+public slots:
+    void on_advanced_schedule_read_pushButton_clicked();
+    void on_advanced_schedule_write_pushButton_clicked();
+    void on_advanced_schedule_clear_all_pushButton_clicked();
+    void on_advanced_schedule_number_comboBox_currentIndexChanged(int index);
+    void on_advanced_schedule_date_radioButton_toggled(bool checked);
+    void on_advanced_schedule_every_week_radioButton_toggled(bool checked);
+    void on_advanced_schedule_enable_groupBox_toggled(bool on);
+
+    void on_holiday_read_pushButton_clicked();
+    void on_holiday_write_pushButton_clicked();
+    void on_holiday_clear_all_pushButton_clicked();
+    void on_holiday_program_comboBox_currentIndexChanged(int index);
+    void on_holiday_day_radioButton_toggled(bool checked);
+    void on_holiday_week_radioButton_toggled(bool checked);
+    void on_holiday_end_day_checkBox_toggled(bool checked);
+
+    void on_weekend_read_pushButton_clicked();
+    void on_weekend_write_pushButton_clicked();
+
+private:
+    // A radio button of the advanced program's days, with its flag.
+    using DayChoice = std::pair<QRadioButton*, unsigned char>;
+    using DayChoices = std::array<DayChoice, 6>;
+
+    DayChoices day_choices() const;
+    WeekdayBoxes advanced_days() const;
+    WeekdayBoxes weekend_days() const;
+    void show_advanced_schedule(const schedule_entry& e);
+    void show_holiday(const holiday_entry& h);
+
+    // The program and holiday whose values the page shows (-1: none yet). A read
+    // of another one that fails shows an empty entry instead, so that Write
+    // cannot send the values of one number under another.
+    int advanced_shown = -1;
+    int holiday_shown = -1;
+};

@@ -1,0 +1,84 @@
+#include "security_page.h"
+
+#include "basic_monitor.h"
+#include "command_scope.h"
+#include "result_codes.h"
+
+SecurityPage::SecurityPage(const PageContext& context, QObject* parent)
+    : PageController(context, parent) {}
+
+QList<QWidget*> SecurityPage::pages() const {
+    return {ui.security};
+}
+
+void SecurityPage::refresh(QWidget* page) {
+    if (page == ui.security)
+        on_security_read_pushButton_clicked();
+}
+
+std::optional<Passcode> SecurityPage::passcode_of(const QLineEdit* field) {
+    const Passcode passcode(field->text().left(Passcode::Size));
+    if (passcode.isValid())
+        return passcode;
+    host.show_error_status(ResultCode::ScriptInvalidParameter);
+    return std::nullopt;
+}
+
+void SecurityPage::on_security_read_pushButton_clicked() {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.security_status_lineEdit->clear();
+    unsigned char enable = 0;
+    if (frame.report(monitor->security_enable_read(&enable)) == 0)
+        ui.security_enable_checkBox->setChecked(enable != 0);
+}
+
+void SecurityPage::on_security_write_pushButton_clicked() {
+    const std::optional<Passcode> password = passcode_of(ui.security_password_lineEdit);
+    if (!password)
+        return;
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.security_status_lineEdit->clear();
+    const unsigned char enable = ui.security_enable_checkBox->isChecked() ? 1 : 0;
+    int result = 0;
+    if (frame.report(monitor->security_enable_write(enable, *password, &result)) == 0)
+        ui.security_status_lineEdit->setText(reply_status_text(result));
+}
+
+void SecurityPage::send_lock(const LockCommand& command, QCheckBox* enable_box,
+                             const QLineEdit* field, QLineEdit* status_line) {
+    const std::optional<Passcode> password = passcode_of(field);
+    if (!password)
+        return;
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    status_line->clear();
+    unsigned char enable = enable_box->isChecked() ? 1 : 0;
+    int result = 0;
+    if (frame.report(command(&enable, *password, &result)) != 0)
+        return;
+    status_line->setText(reply_status_text(result));
+    enable_box->setChecked(enable != 0);
+}
+
+void SecurityPage::on_security_lock_control_pushButton_clicked() {
+    send_lock(
+        [this](unsigned char* enable, const Passcode& password, int* result) {
+            return monitor->security_lock_control(enable, password, result);
+        },
+        ui.security_enable_checkBox, ui.security_password_lineEdit, ui.security_status_lineEdit);
+}
+
+void SecurityPage::on_compute_module_setting_lock_pushButton_clicked() {
+    send_lock(
+        [this](unsigned char* enable, const Passcode& passcode, int* result) {
+            return monitor->compute_module_setting_lock(enable, passcode, result);
+        },
+        ui.compute_module_setting_lock_enable_checkBox,
+        ui.compute_module_setting_lock_passcode_lineEdit,
+        ui.compute_module_setting_lock_status_lineEdit);
+}

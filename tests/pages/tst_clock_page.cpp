@@ -1,0 +1,171 @@
+#include "clock_page.h"
+#include "display_families.h"
+#include "transfer_display.h"
+#include "window_rig.h"
+
+#include <QtTest>
+
+// Loopback addresses 127.0.16.20 to 127.0.16.29 belong to this test.
+
+namespace {
+QList<QByteArray> bodies(const FakeDisplay& fake) {
+    return TransferDisplay::bodies(fake.requests());
+}
+
+// The item data of a combo box's current item, "-" with none.
+QString shown(const QComboBox* combo) {
+    return combo->currentIndex() < 0 ? QStringLiteral("-") : combo->currentData().toString();
+}
+
+// A reply that no clock or rule command accepts: too short.
+QByteArray tooShort(const QByteArray&) {
+    return "C311";
+}
+} // namespace
+
+class ClockPageTest : public QObject {
+    Q_OBJECT
+
+    WindowTestEnvironment env;
+
+private slots:
+    void initTestCase() { QVERIFY(env.isValid()); }
+    void init() { env.reset(); }
+
+    // The year travels as years since 2000 and the weekday with Sunday as 0; the page shows
+    // what the display took and then reads the clock back.
+    void clockToWireAndBack_data() {
+        QTest::addColumn<QDateTime>("when");
+        QTest::addColumn<bool>("daylightSaving");
+        QTest::addColumn<QByteArray>("wire");
+        QTest::newRow("first Sunday of 2000") << QDateTime(QDate(2000, 1, 2), QTime(3, 4)) << true
+                                              << QByteArray("C21200010200030401");
+        QTest::newRow("last minute of 2099") << QDateTime(QDate(2099, 12, 31), QTime(23, 59))
+                                             << false << QByteArray("C212630C1F04173B00");
+    }
+    void clockToWireAndBack() {
+        QFETCH(QDateTime, when);
+        QFETCH(bool, daylightSaving);
+        QFETCH(QByteArray, wire);
+        WindowRig rig("127.0.16.20");
+        auto& [fake, model, w] = rig;
+        w.ui.clock_set_time_dateTimeEdit->setDateTime(when);
+        w.ui.daylight_savings_checkBox->setChecked(daylightSaving);
+        w.ui.set_to_custom_date_pushButton->click();
+        QCOMPARE(bodies(fake), QList<QByteArray>({wire, "C211"}));
+        QCOMPARE(w.ui.clock_get_time_dateTimeEdit->dateTime(), when);
+        QCOMPARE(w.ui.daylight_savings_checkBox->isChecked(), daylightSaving);
+        QCOMPARE(w.ui.clock_set_time_dateTimeEdit->dateTime(), when);
+    }
+
+    void clockRead() {
+        WindowRig rig("127.0.16.21");
+        auto& [fake, model, w] = rig;
+        model.clock = {25, 7, 31, 4, 23, 59, 0};
+        w.ui.daylight_savings_checkBox->setChecked(true);
+        w.ui.stackedWidget->setCurrentIndex(12);
+        QCOMPARE(w.ui.clock_get_time_dateTimeEdit->dateTime(),
+                 QDateTime(QDate(2025, 7, 31), QTime(23, 59)));
+        QVERIFY(!w.ui.daylight_savings_checkBox->isChecked());
+        rig.saveShot(QStringLiteral("clock"));
+    }
+
+    // The computer's own time goes out and stays in the field to send.
+    void clockFromTheSystem() {
+        WindowRig rig("127.0.16.22");
+        auto& [fake, model, w] = rig;
+        const QDateTime before = QDateTime::currentDateTime();
+        w.ui.set_to_system_date_pushButton->click();
+        const QDateTime after = QDateTime::currentDateTime();
+        const QDateTime sent(QDate(2000 + model.clock[0], model.clock[1], model.clock[2]),
+                             QTime(model.clock[4], model.clock[5]));
+        auto minute = [](const QDateTime& t) {
+            return QDateTime(t.date(), QTime(t.time().hour(), t.time().minute()));
+        };
+        QVERIFY(sent >= minute(before) && sent <= after);
+        QCOMPARE(w.ui.clock_set_time_dateTimeEdit->dateTime(), sent);
+        QCOMPARE(int(model.clock[3]), sent.date().dayOfWeek() % 7);
+    }
+
+    // After a write the display took, a failed read-back reports its own code; the fields show
+    // what the write's echo gave.
+    void failedReadBackReportsItsCode() {
+        WindowRig rig("127.0.16.23");
+        auto& [fake, model, w] = rig;
+        model.addCommand('A', "C211", tooShort);
+        const QDateTime when(QDate(2031, 3, 4), QTime(5, 6));
+        w.ui.clock_set_time_dateTimeEdit->setDateTime(when);
+        w.ui.set_to_custom_date_pushButton->click();
+        QCOMPARE(w.ui.clock_get_time_dateTimeEdit->dateTime(), when);
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5002)")));
+    }
+
+    void daylightSavingRead() {
+        WindowRig rig("127.0.16.24");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        // Begins in March on the Last Sunday at 2:00, ends in a month 13 on the 1st Saturday at
+        // 3:30, one hour.
+        families.daylightSavingRule = "0305010200"
+                                      "0D0107031E"
+                                      "00";
+        families.daylightSaving = 1;
+        w.ui.stackedWidget->setCurrentIndex(13);
+        QCOMPARE(bodies(fake), QList<QByteArray>({"CA0100", "CA0102"}));
+        QCOMPARE(w.ui.daylight_savings_begin_month_comboBox->currentText(),
+                 QStringLiteral("March (3)"));
+        QCOMPARE(w.ui.daylight_savings_begin_day1_comboBox->currentText(), QStringLiteral("Last"));
+        QCOMPARE(w.ui.daylight_savings_begin_day2_comboBox->currentText(),
+                 QStringLiteral("Sunday"));
+        QCOMPARE(w.ui.daylight_savings_begin_time_timeEdit->time(), QTime(2, 0));
+        QCOMPARE(shown(w.ui.daylight_savings_end_month_comboBox), QStringLiteral("-"));
+        QCOMPARE(w.ui.daylight_savings_end_day2_comboBox->currentText(),
+                 QStringLiteral("Saturday"));
+        QCOMPARE(w.ui.daylight_savings_end_time_timeEdit->time(), QTime(3, 30));
+        QCOMPARE(w.ui.daylight_savings_time_difference_comboBox->currentText(),
+                 QStringLiteral("+1:00"));
+        QVERIFY(w.ui.daylight_savings_enable_checkBox->isChecked());
+        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("0 (OK)"));
+        rig.saveShot(QStringLiteral("daylight_savings"));
+
+        // The on/off read fails after a good rule read: the rule stays, the switch as it was.
+        families.daylightSavingRule = "0A0201030000000000"
+                                      "0003";
+        families.daylightSaving = 0;
+        model.addCommand('A', "CA0102", tooShort);
+        w.ui.daylight_savings_read_pushButton->click();
+        QCOMPARE(shown(w.ui.daylight_savings_begin_month_comboBox), QStringLiteral("10"));
+        QCOMPARE(shown(w.ui.daylight_savings_time_difference_comboBox), QStringLiteral("3"));
+        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QVERIFY(w.ui.daylight_savings_enable_checkBox->isChecked());
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5002)")));
+    }
+
+    void daylightSavingWrite() {
+        WindowRig rig("127.0.16.25");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.daylightSavingRule = "0305010200"
+                                      "0B01010300"
+                                      "01";
+        w.ui.stackedWidget->setCurrentIndex(13);
+        w.ui.daylight_savings_end_time_timeEdit->setTime(QTime(4, 15));
+        w.ui.daylight_savings_write_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("CA0101"
+                                                 "0305010200"
+                                                 "0B0101040F"
+                                                 "01"));
+        QCOMPARE(families.daylightSavingRule, QByteArray("0305010200"
+                                                         "0B0101040F"
+                                                         "01"));
+        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("0 (OK)"));
+        // The switch is written on each click, as it stands after the click.
+        w.ui.daylight_savings_enable_checkBox->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("CA010301"));
+        QCOMPARE(int(families.daylightSaving), 1);
+        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("0 (OK)"));
+    }
+};
+
+QTEST_MAIN(ClockPageTest)
+#include "tst_clock_page.moc"

@@ -1,0 +1,180 @@
+#include "display_families.h"
+#include "input_name_page.h"
+#include "transfer_display.h"
+#include "window_rig.h"
+
+#include <QtTest>
+
+// Loopback addresses 127.0.16.40 to 127.0.16.49 belong to this test.
+
+namespace {
+QList<QByteArray> bodies(const FakeDisplay& fake) {
+    return TransferDisplay::bodies(fake.requests());
+}
+
+// A designated-terminal read answered with the given result value and name.
+DisplayModel::CommandHandler terminalReply(const char* result, const QByteArray& name) {
+    return [result, name](const QByteArray& body) {
+        return "CB0403" + QByteArray(result) + body.mid(6, 2) + DisplayModel::hexText(name);
+    };
+}
+} // namespace
+
+class SecurityInputPagesTest : public QObject {
+    Q_OBJECT
+
+    WindowTestEnvironment env;
+
+private slots:
+    void initTestCase() { QVERIFY(env.isValid()); }
+    void init() { env.reset(); }
+
+    // The display knows the password 1234 and is locked; each button sends the field's password
+    // in its command's form, and the page shows the display's answer.
+    void securityCommands_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("enable");
+        QTest::addColumn<QByteArray>("wire"); // empty: nothing is sent
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("enableAfter");
+        QTest::newRow("enable") << "write"
+                                << "1234" << true << QByteArray("CA0C0101003331333233333334")
+                                << "0 (OK)" << true;
+        QTest::newRow("enable, wrong password")
+            << "write"
+            << "4739" << true << QByteArray("CA0C0101003334333733333339") << "1 (Error)" << true;
+        QTest::newRow("unlock") << "lock"
+                                << "1234" << false << QByteArray("C21D0001020304") << "0 (OK)"
+                                << false;
+        QTest::newRow("unlock, wrong password")
+            << "lock"
+            << "4739" << false << QByteArray("C21D0004070309") << "1 (Error)" << true;
+        QTest::newRow("compute module")
+            << "module"
+            << "1234" << true << QByteArray("CA1B0101020304") << "0 (OK)" << true;
+        QTest::newRow("three digits") << "write"
+                                      << "473" << true << QByteArray() << "" << true;
+        QTest::newRow("no digits") << "module"
+                                   << "" << false << QByteArray() << "" << false;
+    }
+    void securityCommands() {
+        QFETCH(QString, button);
+        QFETCH(QString, password);
+        QFETCH(bool, enable);
+        QFETCH(QByteArray, wire);
+        QFETCH(QString, status);
+        QFETCH(bool, enableAfter);
+        WindowRig rig("127.0.16.40");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.password = "1234";
+        families.locked = 1;
+        const bool module = button == QLatin1String("module");
+        QCheckBox* box = module ? w.ui.compute_module_setting_lock_enable_checkBox
+                                : w.ui.security_enable_checkBox;
+        QLineEdit* field = module ? w.ui.compute_module_setting_lock_passcode_lineEdit
+                                  : w.ui.security_password_lineEdit;
+        QLineEdit* line = module ? w.ui.compute_module_setting_lock_status_lineEdit
+                                 : w.ui.security_status_lineEdit;
+        box->setChecked(enable);
+        field->setText(password);
+        QAbstractButton* press = button == QLatin1String("write") ? w.ui.security_write_pushButton
+                                 : module ? w.ui.compute_module_setting_lock_pushButton
+                                          : w.ui.security_lock_control_pushButton;
+        press->click();
+        QCOMPARE(bodies(fake), wire.isEmpty() ? QList<QByteArray>() : QList<QByteArray>{wire});
+        QCOMPARE(line->text(), status);
+        QCOMPARE(box->isChecked(), enableAfter);
+        // A refused password is the display's answer, not a failure; a short one is refused here.
+        QCOMPARE(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-2105)")),
+                 wire.isEmpty());
+    }
+
+    void securityRead() {
+        WindowRig rig("127.0.16.41");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.securityEnabled = 1;
+        w.ui.security_status_lineEdit->setText(QStringLiteral("0 (OK)"));
+        w.ui.stackedWidget->setCurrentIndex(21);
+        QCOMPARE(bodies(fake), QList<QByteArray>{"CA0C02"});
+        QVERIFY(w.ui.security_enable_checkBox->isChecked());
+        QCOMPARE(w.ui.security_status_lineEdit->text(), QString());
+        rig.saveShot(QStringLiteral("security"));
+    }
+
+    void currentInputName() {
+        WindowRig rig("127.0.16.42");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.inputName = "Blu-ray";
+        w.ui.stackedWidget->setCurrentIndex(22);
+        QCOMPARE(bodies(fake), QList<QByteArray>{"CA0400"});
+        QCOMPARE(w.ui.inputname_name_lineEdit->text(), QStringLiteral("Blu-ray"));
+        QCOMPARE(w.ui.inputname_status_lineEdit->text(), QString());
+        // A character beyond Latin-1 goes out as the conversion's replacement.
+        w.ui.inputname_name_lineEdit->setText(QStringLiteral("Hall \u263A"));
+        w.ui.inputname_write_pushButton->click();
+        QCOMPARE(bodies(fake).last(), "CA0401" + DisplayModel::hexText("Hall ?"));
+        QCOMPARE(w.ui.inputname_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        // A reset is followed by a read of the name the display uses now.
+        fake.clearRequests();
+        w.ui.inputname_reset_pushButton->click();
+        QCOMPARE(bodies(fake), QList<QByteArray>({"CA0402", "CA0400"}));
+        QCOMPARE(w.ui.inputname_name_lineEdit->text(), QString());
+        // A failed read leaves no name of an input that may no longer be the current one.
+        families.inputName = "Stage";
+        w.ui.inputname_read_pushButton->click();
+        QCOMPARE(w.ui.inputname_name_lineEdit->text(), QStringLiteral("Stage"));
+        model.failNext(1);
+        w.ui.inputname_read_pushButton->click();
+        QCOMPARE(w.ui.inputname_name_lineEdit->text(), QString());
+    }
+
+    void designatedTerminalName() {
+        WindowRig rig("127.0.16.43");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.terminalNames[17] = "Camera 2";
+        QComboBox* terminal = w.ui.inputname_name_designated_terminal_input_comboBox;
+        terminal->setCurrentIndex(terminal->findData(17u));
+        QCOMPARE(terminal->currentText(), QStringLiteral("HDMI"));
+        QLineEdit* name = w.ui.inputname_name_designated_terminal_name_lineEdit;
+        QLineEdit* status = w.ui.inputname_name_designated_terminal_status_lineEdit;
+        w.ui.inputname_name_designated_terminal_read_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("CA040311"));
+        QCOMPARE(name->text(), QStringLiteral("Camera 2"));
+        QCOMPARE(status->text(), QStringLiteral("0 (no error)"));
+        rig.saveShot(QStringLiteral("input_name"));
+
+        name->setText(QStringLiteral("Stage"));
+        w.ui.inputname_name_designated_terminal_write_pushButton->click();
+        QCOMPARE(families.terminalNames.value(17), QByteArray("Stage"));
+        QCOMPARE(status->text(), QStringLiteral("0 (OK)"));
+        fake.clearRequests();
+        w.ui.inputname_name_designated_terminal_reset_pushButton->click();
+        QCOMPARE(bodies(fake), QList<QByteArray>({"CA040511", "CA040311"}));
+        QVERIFY(!families.terminalNames.contains(17));
+
+        // A non-zero result value: the name and the value shown, the error on the status bar.
+        model.addCommand('A', "CA0403", terminalReply("02", "Dflt"));
+        w.ui.inputname_name_designated_terminal_read_pushButton->click();
+        QCOMPARE(name->text(), QStringLiteral("Dflt"));
+        QCOMPARE(status->text(), QStringLiteral("2 (error)"));
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5008)")));
+        // A name longer than the buffer is read into it (the sanitizers watch the bound) and
+        // shown as far as the field holds.
+        model.addCommand('A', "CA0403", terminalReply("00", QByteArray(30, 'N')));
+        w.ui.inputname_name_designated_terminal_read_pushButton->click();
+        QCOMPARE(name->text(), QString(InputNamePage::NameLength, QLatin1Char('N')));
+        // A read that got nothing leaves no name that Write would give this terminal.
+        model.failNext(1);
+        w.ui.inputname_name_designated_terminal_read_pushButton->click();
+        QCOMPARE(name->text(), QString());
+        QCOMPARE(status->text(), QString());
+    }
+};
+
+QTEST_MAIN(SecurityInputPagesTest)
+#include "tst_security_input_pages.moc"
