@@ -137,6 +137,7 @@ private slots:
         auto& [fake, model, w] = rig;
         DisplayFamilies families(model);
         families.terminalNames[17] = "Camera 2";
+        w.ui.stackedWidget->setCurrentIndex(22);
         QComboBox* terminal = w.ui.inputname_name_designated_terminal_input_comboBox;
         terminal->setCurrentIndex(terminal->findData(17u));
         QCOMPARE(terminal->currentText(), QStringLiteral("HDMI"));
