@@ -180,32 +180,41 @@ void SchedulePages::on_advanced_schedule_write_pushButton_clicked() {
         return;
     ui.advanced_schedule_status_lineEdit->clear();
     const int program = ui.advanced_schedule_number_comboBox->itemData(index).toInt();
-    schedule_entry e = advanced_schedule_from_ui();
-    const int result = frame.report(monitor->advanced_schedule_write(program, &e));
-    if (result == 0 || result == ResultCode::ReplyError)
-        ui.advanced_schedule_status_lineEdit->setText(reply_status_text(result));
-    if (result == 0)
+    if (write_advanced_schedule(frame, program, advanced_schedule_from_ui()) == 0)
         advanced_shown = program;
 }
 
-void SchedulePages::on_advanced_schedule_clear_all_pushButton_clicked() {
-    if (!confirm_warning(StringResource(ClearAllSchedulesQuestion)))
+int SchedulePages::write_advanced_schedule(CommandScope& frame, int program, schedule_entry e) {
+    const int result = frame.report(monitor->advanced_schedule_write(program, &e));
+    if (result == 0 || result == ResultCode::ReplyError)
+        ui.advanced_schedule_status_lineEdit->setText(reply_status_text(result));
+    return result;
+}
+
+void SchedulePages::clear_all(int question, QLineEdit* status_line, int first, int last,
+                              const std::function<int(CommandScope&, int)>& clear_one,
+                              const std::function<void()>& read_again) {
+    if (!confirm_warning(StringResource(question)))
         return;
     {
         CommandScope frame(host);
         if (!frame)
             return;
-        ui.advanced_schedule_status_lineEdit->clear();
-        for (int program = 0; program < AdvancedPrograms; ++program) {
-            schedule_entry e = cleared_program();
-            const int result = frame.report(monitor->advanced_schedule_write(program, &e));
-            if (result == 0 || result == ResultCode::ReplyError)
-                ui.advanced_schedule_status_lineEdit->setText(reply_status_text(result));
-            if (result != 0)
+        status_line->clear();
+        for (int n = first; n <= last; ++n)
+            if (clear_one(frame, n) != 0)
                 return;
-        }
     }
-    on_advanced_schedule_read_pushButton_clicked();
+    read_again();
+}
+
+void SchedulePages::on_advanced_schedule_clear_all_pushButton_clicked() {
+    clear_all(
+        ClearAllSchedulesQuestion, ui.advanced_schedule_status_lineEdit, 0, AdvancedPrograms - 1,
+        [this](CommandScope& frame, int program) {
+            return write_advanced_schedule(frame, program, cleared_program());
+        },
+        [this] { on_advanced_schedule_read_pushButton_clicked(); });
 }
 
 void SchedulePages::on_advanced_schedule_number_comboBox_currentIndexChanged(int) {
@@ -310,33 +319,26 @@ void SchedulePages::on_holiday_write_pushButton_clicked() {
         return;
     ui.holiday_status_lineEdit->clear();
     const int number = int(data_of(ui.holiday_program_comboBox));
-    holiday_entry h = holiday_from_ui();
-    int status = 0;
-    if (frame.report(monitor->holiday_write(static_cast<unsigned char>(number), &status, &h)) ==
-        0) {
-        ui.holiday_status_lineEdit->setText(reply_status_text(status));
+    if (write_holiday(frame, number, holiday_from_ui()) == 0)
         holiday_shown = number;
-    }
+}
+
+int SchedulePages::write_holiday(CommandScope& frame, int number, holiday_entry h) {
+    int status = 0;
+    const int result =
+        frame.report(monitor->holiday_write(static_cast<unsigned char>(number), &status, &h));
+    if (result == 0)
+        ui.holiday_status_lineEdit->setText(reply_status_text(status));
+    return result;
 }
 
 void SchedulePages::on_holiday_clear_all_pushButton_clicked() {
-    if (!confirm_warning(StringResource(ClearAllHolidaysQuestion)))
-        return;
-    {
-        CommandScope frame(host);
-        if (!frame)
-            return;
-        ui.holiday_status_lineEdit->clear();
-        for (int number = 1; number <= Holidays; ++number) {
-            holiday_entry h = disabled_holiday();
-            int status = 0;
-            if (frame.report(
-                    monitor->holiday_write(static_cast<unsigned char>(number), &status, &h)) != 0)
-                return;
-            ui.holiday_status_lineEdit->setText(reply_status_text(status));
-        }
-    }
-    on_holiday_read_pushButton_clicked();
+    clear_all(
+        ClearAllHolidaysQuestion, ui.holiday_status_lineEdit, 1, Holidays,
+        [this](CommandScope& frame, int number) {
+            return write_holiday(frame, number, disabled_holiday());
+        },
+        [this] { on_holiday_read_pushButton_clicked(); });
 }
 
 void SchedulePages::on_holiday_program_comboBox_currentIndexChanged(int) {

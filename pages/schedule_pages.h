@@ -5,8 +5,11 @@
 #include "weekday_boxes.h"
 
 #include <array>
+#include <functional>
 #include <utility>
 
+class CommandScope;
+class QLineEdit;
 class QRadioButton;
 
 // The advanced schedule page (30 one-event programs), the holiday page (50
@@ -61,6 +64,14 @@ private:
     WeekdayBoxes weekend_days() const;
     void show_advanced_schedule(const schedule_entry& e);
     void show_holiday(const holiday_entry& h);
+    // One write in the frame; the status line shows what the display answered.
+    int write_advanced_schedule(CommandScope& frame, int program, schedule_entry e);
+    int write_holiday(CommandScope& frame, int number, holiday_entry h);
+    // Asks with the question (a string id), then clears the entries first to last in one frame,
+    // stopping at the first that fails; when all went through, reads the chosen one again.
+    void clear_all(int question, QLineEdit* status_line, int first, int last,
+                   const std::function<int(CommandScope&, int)>& clear_one,
+                   const std::function<void()>& read_again);
 
     // The program and holiday whose values the page shows (-1: none yet). A read
     // of another one that fails shows an empty entry instead, so that Write
