@@ -1,7 +1,9 @@
-// Get-parameter exchanges over one TCP loopback connection to the fake display: first the
-// protocol engine alone (retry off: one try, no pauses), then the retry layer (retry on), whose
-// measured total is set against the pauses it must take.
+// Get-parameter exchanges over one TCP loopback connection to the fake display: first a bare
+// blocking socket round trip of the same bytes (the reference), then the protocol engine alone
+// (retry off: one try, no pauses) with its ratio to the reference, then the retry layer (retry
+// on), whose measured total is set against the pauses it must take.
 
+#include "byte_buffer.h"
 #include "display_model.h"
 #include "fake_display.h"
 #include "qvcommprotocol_retry.h"
@@ -9,8 +11,12 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <chrono>
 #include <cstdio>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -25,12 +31,41 @@ double micros(Clock::duration d) {
     return std::chrono::duration<double, std::micro>(d).count();
 }
 
-void report(const char* title, std::vector<double> us) {
+// Prints the figures and returns the median.
+double report(const char* title, std::vector<double> us) {
     std::sort(us.begin(), us.end());
     const double median = us[us.size() / 2];
     const double p95 = us[std::min(us.size() - 1, us.size() * 95 / 100)];
     std::printf("%s: %zu exchanges, median %.1f us, 95th percentile %.1f us\n", title, us.size(),
                 median, p95);
+    return median;
+}
+
+// The reference: one blocking send of the request and blocking reads until the whole reply is
+// in, on a plain socket.
+bool bareRoundTrips(const QString& address, const QByteArray& request, int replySize, int count,
+                    std::vector<double>& us) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(7142);
+    ::inet_pton(AF_INET, qPrintable(address), &to.sin_addr);
+    if (fd < 0 || ::connect(fd, reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0)
+        return false;
+    char reply[512];
+    bool ok = true;
+    for (int i = 0; i < count && ok; ++i) {
+        const Clock::time_point start = Clock::now();
+        ok = ::send(fd, request.constData(), size_t(request.size()), 0) == request.size();
+        for (int got = 0; ok && got < replySize;) {
+            const ssize_t n = ::recv(fd, reply + got, sizeof reply - size_t(got), 0);
+            ok = n > 0;
+            got += int(n);
+        }
+        us.push_back(micros(Clock::now() - start));
+    }
+    ::close(fd);
+    return ok;
 }
 
 // Runs count exchanges; false when one of them fails.
@@ -65,12 +100,34 @@ int main(int argc, char** argv) {
     fake.setHandler(model.handler());
 
     QVCommProtocol plain;
+    QByteArray request, reply;
+    QObject::connect(&plain, &QVCommProtocol::transfer_data,
+                     [&](const QList<unsigned char>& bytes, int type) {
+                         if (type == QVCommProtocol::TrafficSent)
+                             request = toByteArray(bytes);
+                         else if (type == QVCommProtocol::TrafficReply)
+                             reply = toByteArray(bytes);
+                     });
     if (plain.open_interface(kAddress, 1) != 0)
         return 1;
     std::vector<double> plainUs;
+    if (!run(plain, model, 1, 0, plainUs)) // learns the bytes of one exchange
+        return 1;
+    QObject::disconnect(&plain, &QVCommProtocol::transfer_data, nullptr, nullptr);
+
+    std::vector<double> bareUs;
+    if (!bareRoundTrips(kAddress, request, reply.size(), kPlainExchanges, bareUs)) {
+        std::fprintf(stderr, "bare round trip failed\n");
+        return 1;
+    }
+    const double bare = report("bare socket round trip", bareUs);
+    plainUs.clear();
+    if (plain.open_interface(kAddress, 1) != 0) // the display serves one connection at a time
+        return 1;
     if (!run(plain, model, kPlainExchanges, 0, plainUs))
         return 1;
-    report("retry off", plainUs);
+    const double engine = report("retry off", plainUs);
+    std::printf("retry off: %.2f times the bare round trip (goal: at most 1.50)\n", engine / bare);
     plain.open_interface(QString(), 0);
 
     QVCommProtocol_retry retried;

@@ -6,27 +6,52 @@
 #include "tlancomm.h"
 #include "trs232comm.h"
 
-#include <QStringList>
+#include <QStringBuilder>
 
+#include <charconv>
+
+// The log lines are built on every exchange: each is put together in one allocation, without
+// arg() passes or lists of parts.
 namespace {
-QString hex2(int value) {
-    return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0'));
-}
+const char kLowerDigits[] = "0123456789abcdef";
 
-QString chars(const QList<unsigned char>& digits) {
-    QString text;
-    for (unsigned char c : digits)
-        text += QLatin1Char(char(c));
-    return text;
-}
+// Two lower-case hexadecimal digits.
+struct Hex2 {
+    char text[3];
+    explicit Hex2(int value)
+        : text{kLowerDigits[(value >> 4) & 0xF], kLowerDigits[value & 0xF], '\0'} {}
+    operator QLatin1String() const { return QLatin1String(text, 2); }
+};
 
-// "31h 30h": the character codes of a run of digits, as the log shows them.
-QString codes(const QList<unsigned char>& digits) {
-    QStringList parts;
-    for (unsigned char c : digits)
-        parts << hex2(c) + QLatin1Char('h');
-    return parts.join(QLatin1Char(' '));
-}
+// A number in decimal.
+struct Decimal {
+    char digits[12];
+    int size;
+    explicit Decimal(unsigned value)
+        : size(int(std::to_chars(digits, digits + sizeof digits, value).ptr - digits)) {}
+    QLatin1String text() const { return QLatin1String(digits, size); }
+};
+
+// A run of up to four digit characters as the log shows them: the characters themselves and
+// their codes ("31h 30h").
+struct DigitRun {
+    char text[4];
+    char codeText[16];
+    int count;
+    DigitRun(const unsigned char* digits, int count) : count(count) {
+        for (int i = 0; i < count; ++i) {
+            text[i] = char(digits[i]);
+            const Hex2 code(digits[i]);
+            char* c = codeText + 4 * i;
+            c[0] = code.text[0];
+            c[1] = code.text[1];
+            c[2] = 'h';
+            c[3] = ' ';
+        }
+    }
+    QLatin1String chars() const { return QLatin1String(text, count); }
+    QLatin1String codes() const { return QLatin1String(codeText, 4 * count - 1); }
+};
 } // namespace
 
 QVCommProtocol::QVCommProtocol(QObject* parent) : QObject(parent), transport(new TDummyComm) {
@@ -104,11 +129,11 @@ unsigned char QVCommProtocol::checksum() {
 
 QList<unsigned char> QVCommProtocol::build_header(unsigned char message_type) {
     const unsigned char dest = static_cast<unsigned char>(destination_address & 0xFF);
-    emit comment_text(
-        QStringLiteral(
-            "Header block message Destination Address=%2h (Monitor ID=%1), Message Type=%3h")
-            .arg(address_text(dest), hex2(dest), hex2(message_type)),
-        CommentField);
+    emit comment_text(QLatin1String("Header block message Destination Address=") %
+                          QLatin1String(Hex2(dest)) % QLatin1String("h (Monitor ID=") %
+                          address_text(dest) % QLatin1String("), Message Type=") %
+                          QLatin1String(Hex2(message_type)) % QLatin1Char('h'),
+                      CommentField);
     return {SOH, Controller, dest, Controller, message_type, '6', '3', STX};
 }
 
@@ -140,14 +165,18 @@ unsigned char QVCommProtocol::hex_pair_to_byte(char high, char low) {
 }
 
 QList<unsigned char> QVCommProtocol::write_digits(unsigned short value, int count) {
-    QList<unsigned char> digits;
-    for (int shift = 4 * (count - 1); shift >= 0; shift -= 4)
-        digits << nibble_to_hex(value >> shift);
-    emit comment_text(
-        QStringLiteral("Write value %1 ('%2h' encoded as %3 bytes -> %4)")
-            .arg(QString::number(value), chars(digits), QString::number(count), codes(digits)),
-        CommentField);
-    return digits;
+    unsigned char digits[4];
+    for (int i = 0; i < count; ++i)
+        digits[i] = nibble_to_hex(value >> (4 * (count - 1 - i)));
+    const DigitRun run(digits, count);
+    emit comment_text(QLatin1String("Write value ") % Decimal(value).text() % QLatin1String(" ('") %
+                          run.chars() % QLatin1String("h' encoded as ") % Decimal(count).text() %
+                          QLatin1String(" bytes -> ") % run.codes() % QLatin1Char(')'),
+                      CommentField);
+    QList<unsigned char> out;
+    for (int i = 0; i < count; ++i)
+        out << digits[i];
+    return out;
 }
 
 QList<unsigned char> QVCommProtocol::write_hex2(unsigned char value) {
@@ -164,22 +193,27 @@ unsigned char QVCommProtocol::take_reply_char() {
 }
 
 unsigned short QVCommProtocol::read_digits(int count, const char* label) {
-    QList<unsigned char> digits;
+    unsigned char digits[4];
     unsigned short value = 0;
     for (int i = 0; i < count; i += 2) {
-        digits << take_reply_char() << take_reply_char();
+        digits[i] = take_reply_char();
+        digits[i + 1] = take_reply_char();
         value = static_cast<unsigned short>(value * 256 +
                                             hex_pair_to_byte(char(digits[i]), char(digits[i + 1])));
     }
-    const QString name = QString::fromLatin1(label ? label : "");
-    // One pass of arg(), and the label outside it, so reply characters such as '%' are never
-    // taken for placeholders.
-    emit comment_text(
-        (name.isEmpty() ? QStringLiteral("Read value ")
-                        : QStringLiteral("Read '%1' value ").arg(name)) +
-            QStringLiteral("%1 (encoded as %2 bytes %3 -> '%4h')")
-                .arg(QString::number(value), QString::number(count), codes(digits), chars(digits)),
-        CommentField);
+    // Plain concatenation: reply characters such as '%' are never taken for placeholders.
+    const DigitRun run(digits, count);
+    const QLatin1String name(label ? label : "");
+    QString line;
+    line.reserve(64 + name.size());
+    if (name.isEmpty())
+        line += QLatin1String("Read value ");
+    else
+        line += QLatin1String("Read '") % name % QLatin1String("' value ");
+    line += Decimal(value).text() % QLatin1String(" (encoded as ") % Decimal(count).text() %
+            QLatin1String(" bytes ") % run.codes() % QLatin1String(" -> '") % run.chars() %
+            QLatin1String("h')");
+    emit comment_text(line, CommentField);
     return value;
 }
 
@@ -203,9 +237,11 @@ int QVCommProtocol::send_message() {
         const QList<unsigned char> digits = byte_to_hex2(static_cast<unsigned char>(length));
         send_buffer[5] = digits[0];
         send_buffer[6] = digits[1];
-        emit comment_text(QStringLiteral("Sent message length=%1 (encoded as %2h %3h -> '%4')")
-                              .arg(length)
-                              .arg(hex2(digits[0]), hex2(digits[1]), chars(digits)),
+        const unsigned char pair[2] = {digits[0], digits[1]};
+        const DigitRun run(pair, 2);
+        emit comment_text(QLatin1String("Sent message length=") % Decimal(length).text() %
+                              QLatin1String(" (encoded as ") % run.codes() %
+                              QLatin1String(" -> '") % run.chars() % QLatin1String("')"),
                           CommentConnection);
     }
     send_buffer.append(checksum());
@@ -302,14 +338,17 @@ int QVCommProtocol::receive_reply(int first_byte_timeout_ms, bool accept_any_sou
 
     emit transfer_data(received, TrafficReply);
     emit transfer_data(reply_body, TrafficReplyPayload);
-    emit comment_text(QStringLiteral("Header reply message Source Address=%2h (Monitor ID=%1)")
-                          .arg(address_text(source), hex2(source)),
+    emit comment_text(QLatin1String("Header reply message Source Address=") %
+                          QLatin1String(Hex2(source)) % QLatin1String("h (Monitor ID=") %
+                          address_text(source) % QLatin1Char(')'),
                       CommentField);
-    emit comment_text(
-        QStringLiteral("Received message length=%1 (encoded as %3h %4h -> '%2')")
-            .arg(length)
-            .arg(QString(QLatin1Char(high)) + QLatin1Char(low), hex2(high), hex2(low)),
-        CommentConnection);
+    const unsigned char pair[2] = {static_cast<unsigned char>(high),
+                                   static_cast<unsigned char>(low)};
+    const DigitRun run(pair, 2);
+    emit comment_text(QLatin1String("Received message length=") % Decimal(length).text() %
+                          QLatin1String(" (encoded as ") % run.codes() % QLatin1String(" -> '") %
+                          run.chars() % QLatin1String("')"),
+                      CommentConnection);
     if (reply_body == QList<unsigned char>{'B', 'E'}) {
         emit transfer_data(received, TrafficNullMessage);
         return ResultCode::NullMessage;

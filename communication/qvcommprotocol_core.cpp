@@ -13,8 +13,10 @@ namespace {
 constexpr int SlowReplyTimeoutMs = 6000;
 constexpr int ParameterReplyLength = 16;
 
+// Lower-case hexadecimal digits, zero-filled to the width (wider values keep every digit).
 QString hex(int value, int width) {
-    return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0'));
+    QString text = QString::number(unsigned(value), 16);
+    return text.size() < width ? QString(width - text.size(), QLatin1Char('0')) + text : text;
 }
 } // namespace
 

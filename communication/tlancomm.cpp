@@ -52,7 +52,10 @@ int TLANComm::Connect(QString address) {
         return ResultCode::HostNotFound;
     // Leading zeros are decimal here, never octal: "010" is display 10.
     const QString host = normalizedIPv4(address);
-    socket.connectToHost(host, Port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    // Unbuffered: reads and writes go straight to the system, without Qt's own buffers and the
+    // events that keep them filled.
+    socket.connectToHost(host, Port, QIODevice::ReadWrite | QIODevice::Unbuffered,
+                         QAbstractSocket::AnyIPProtocol);
     if (socket.waitForConnected(ConnectTimeoutMs)) {
         name = address;
         connected = true;
@@ -66,23 +69,26 @@ int TLANComm::Connect(QString address) {
 int TLANComm::ReadByte(unsigned char* out, int timeoutMs) {
     if (!connected)
         return ResultCode::PortNotOpen;
-    while (socket.bytesAvailable() == 0) {
-        if (!socket.waitForReadyRead(timeoutMs))
+    // Whatever has arrived is taken in one call; each byte still has the whole time-out.
+    while (received_at == received_size) {
+        if (!socket.waitForReadyRead(timeoutMs) || !fillReceived())
             return ResultCode::NoReply;
     }
-    char byte = 0;
-    if (socket.read(&byte, 1) != 1)
-        return ResultCode::NoReply;
-    *out = static_cast<unsigned char>(byte);
+    *out = static_cast<unsigned char>(received[received_at++]);
     return 0;
+}
+
+bool TLANComm::fillReceived() {
+    const qint64 n = socket.read(received, sizeof received);
+    received_size = n > 0 ? int(n) : 0;
+    received_at = 0;
+    return n > 0;
 }
 
 void TLANComm::discardPendingInput() {
     // Late bytes of an earlier exchange must never be taken for the next reply.
-    do {
-        socket.readAll();
-    } while (socket.waitForReadyRead(0));
-    socket.readAll();
+    while (fillReceived()) {
+    }
 }
 
 int TLANComm::Write(QList<unsigned char> bytes, int timeoutMs) {

@@ -21,7 +21,13 @@ public:
 
 private:
     void discardPendingInput();
+    // Reads what the system holds for the socket, without waiting; false when it holds nothing.
+    bool fillReceived();
 
     QTcpSocket socket;
     bool connected = false;
+    // Bytes read from the system; those from received_at to received_size are not handed out.
+    char received[512];
+    int received_size = 0;
+    int received_at = 0;
 };

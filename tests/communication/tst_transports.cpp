@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QtTest>
+#include <memory>
 
 // Loopback addresses 127.0.0.10 to 127.0.0.19 belong to this test.
 class TransportsTest : public QObject {
@@ -169,21 +170,36 @@ private slots:
         QVERIFY(t.elapsed() >= 140);
     }
 
-    void serialWriteDiscardsStaleInput() {
-        FakeDisplay fake(FakeDisplay::Link::Pty);
+    // Bytes of an earlier reply, whether still in the system or already read ahead by the
+    // transport, never count towards the next reply.
+    void writeDiscardsStaleInput_data() {
+        QTest::addColumn<bool>("lan");
+        QTest::newRow("LAN") << true;
+        QTest::newRow("serial") << false;
+    }
+    void writeDiscardsStaleInput() {
+        QFETCH(bool, lan);
+        FakeDisplay fake(lan ? FakeDisplay::Link::Tcp : FakeDisplay::Link::Pty,
+                         QStringLiteral("127.0.0.14"));
         fake.setHandler([](const QByteArray& request) {
             FakeReply r;
             r.bytes = request == "first\r" ? QByteArray("stale1\rstale2\r") : request;
             return r;
         });
-        TRS232Comm serial;
-        QCOMPARE(serial.Open(fake.portName()), 0);
-        QCOMPARE(serial.Write(toList("first\r"), 1000), 0);
-        QTest::qWait(100);
-        QCOMPARE(serial.Write(toList("second\r"), 1000), 0);
-        QByteArray got;
+        std::unique_ptr<TBasicComm> link;
+        if (lan)
+            link.reset(new TLANComm);
+        else
+            link.reset(new TRS232Comm);
+        QCOMPARE(link->Open(lan ? fake.address() : fake.portName()), 0);
+        QCOMPARE(link->Write(toList("first\r"), 1000), 0);
         unsigned char b = 0;
-        while (!got.endsWith('\r') && serial.ReadByte(&b, 1000) == 0)
+        QCOMPARE(link->ReadByte(&b, 1000), 0); // the rest of the reply stays unread
+        QCOMPARE(char(b), 's');
+        QTest::qWait(100);
+        QCOMPARE(link->Write(toList("second\r"), 1000), 0);
+        QByteArray got;
+        while (!got.endsWith('\r') && link->ReadByte(&b, 1000) == 0)
             got += char(b);
         QCOMPARE(got, QByteArray("second\r"));
     }
