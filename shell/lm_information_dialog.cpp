@@ -28,15 +28,32 @@ void LM_Information_Dialog::on_copy_pushButton_clicked() {
     QGuiApplication::clipboard()->setText(ui.data_textEdit->textCursor().selection().toPlainText());
 }
 
+bool LM_Information_Dialog::shows(int show_level) const {
+    return show_level != 1 || ui.show_message_decoding_checkBox->isChecked();
+}
+
 void LM_Information_Dialog::append(QString string, int show_level) {
-    if (show_level == 1 && !ui.show_message_decoding_checkBox->isChecked())
+    if (!shows(show_level))
         return;
     // Insert at the end through a cursor: the cost per line stays flat as the log grows.
-    QTextCursor cursor(ui.data_textEdit->document());
+    QTextEdit* edit = ui.data_textEdit;
+    QTextCursor cursor(edit->document());
     cursor.movePosition(QTextCursor::End);
-    if (!ui.data_textEdit->document()->isEmpty())
+    if (!edit->document()->isEmpty())
         cursor.insertBlock();
+    const bool shown = isVisible();
+    const int top = shown ? edit->cursorRect(cursor).top() : 0;
     cursor.insertHtml(string);
-    if (isVisible())
-        ui.data_textEdit->repaint();
+    if (!shown)
+        return;
+    // The new line is painted at once, since an exchange may keep the event loop from running;
+    // but only the line itself and only when it is in view: repainting the whole view for
+    // every line cost more than the line.
+    QRect line = edit->cursorRect(cursor);
+    line.setTop(top);
+    line.setLeft(0);
+    line.setRight(edit->viewport()->width());
+    line &= edit->viewport()->rect();
+    if (!line.isEmpty())
+        edit->viewport()->repaint(line);
 }

@@ -15,6 +15,9 @@ public:
 
     Ui::LM_Information_DialogClass ui;
 
+    // Whether a line of that level would be appended now (level 1 only while decoding is shown).
+    bool shows(int show_level) const;
+
 public slots:
     void on_clear_pushbutton_clicked();
     void on_copy_pushButton_clicked();

@@ -24,6 +24,10 @@ QString hexByte(unsigned char b) {
 }
 } // namespace
 
+int LogLineFormatter::commentLevel(int type) {
+    return type == 2 || type == 3 || type == 5 ? 1 : 0;
+}
+
 LogLine LogLineFormatter::comment(const QString& text, int type) const {
     const QString safe = text.toHtmlEscaped();
     switch (type) {
@@ -31,7 +35,8 @@ LogLine LogLineFormatter::comment(const QString& text, int type) const {
         return {QStringLiteral("<b><font COLOR=blue>") + safe + QStringLiteral("</font></b>"), 0};
     case 2:
     case 3:
-        return {QStringLiteral("<font COLOR=gray>") + safe + QStringLiteral("</font>"), 1};
+        return {QStringLiteral("<font COLOR=gray>") + safe + QStringLiteral("</font>"),
+                commentLevel(type)};
     case 4: {
         bool ok = false;
         const int opcode = text.toInt(&ok, 16);
@@ -43,7 +48,8 @@ LogLine LogLineFormatter::comment(const QString& text, int type) const {
                 0};
     }
     case 5:
-        return {QStringLiteral("<font COLOR=red>") + safe + QStringLiteral("</font>"), 1};
+        return {QStringLiteral("<font COLOR=red>") + safe + QStringLiteral("</font>"),
+                commentLevel(type)};
     default:
         return {QStringLiteral("<b><font COLOR=cyan>") + safe + QStringLiteral("</font></b>"), 0};
     }

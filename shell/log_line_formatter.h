@@ -23,6 +23,8 @@ public:
     explicit LogLineFormatter(ControlNameLookup lookup = {}) : controlName(std::move(lookup)) {}
 
     LogLine comment(const QString& text, int type) const;
+    // The level of a comment line of that type, known before the line is built.
+    static int commentLevel(int type);
     // The line for a traffic event; with dummy set, a no-reply event gives no line (empty html
     // and level -1), since the dummy interface never answers.
     LogLine traffic(const QList<unsigned char>& bytes, int type, bool dummy) const;

@@ -9,7 +9,8 @@ void ZETQVToolMainWindow::log_comment(const QString& text, int type) {
 }
 
 void ZETQVToolMainWindow::comment_text_in(QString comment_string, int type) {
-    if (!g_information_dialog)
+    // Lines that the log would drop (decoding detail while it is not shown) are not built.
+    if (!g_information_dialog || !g_information_dialog->shows(LogLineFormatter::commentLevel(type)))
         return;
     const LogLine line = log_formatter.comment(comment_string, type);
     g_information_dialog->append(line.html, line.level);
@@ -22,7 +23,7 @@ void ZETQVToolMainWindow::transfer_data_in(QList<unsigned char> output_buffer, i
     if (line.level < 0)
         return;
     g_information_dialog->append(line.html, line.level);
-    if (type == 1 || type == 2)
+    if ((type == 1 || type == 2) && g_information_dialog->shows(1))
         g_information_dialog->append(LogLineFormatter::frameTable(output_buffer), 1);
     if (process_events_while_logging)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1000);

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QtTest>
@@ -120,6 +121,30 @@ private slots:
         log.append("shown", 1);
         const QString text = log.ui.data_textEdit->toPlainText();
         QCOMPARE(text, QStringLiteral("always\nshown")); // the dropped line does not come back
+    }
+
+    // With the window shown a line in view is painted at once, before the event loop runs (an
+    // exchange may be blocking it); a line below the view costs no painting.
+    void shownLogPaintsLinesInViewAtOnce() {
+        struct PaintCounter : QObject {
+            int count = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                count += e->type() == QEvent::Paint;
+                return false;
+            }
+        } paints;
+        LM_Information_Dialog log;
+        log.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&log));
+        QApplication::processEvents();
+        log.ui.data_textEdit->viewport()->installEventFilter(&paints);
+        log.append("<b>Sent 2 bytes:</b><br>01 0D <br>", 0);
+        QCOMPARE(paints.count, 1);
+        while (log.ui.data_textEdit->verticalScrollBar()->maximum() == 0)
+            log.append("more", 0);
+        paints.count = 0;
+        log.append("below the view", 0);
+        QCOMPARE(paints.count, 0);
     }
 
     void copyAndClear() {
