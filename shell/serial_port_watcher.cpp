@@ -12,8 +12,7 @@ QList<SerialPortInfo> systemPorts() {
 }
 } // namespace
 
-SerialPortWatcher::SerialPortWatcher(QObject* parent)
-    : QObject(parent), source(systemPorts), known(source()) {
+SerialPortWatcher::SerialPortWatcher(QObject* parent) : QObject(parent), source(systemPorts) {
     timer.setInterval(pollIntervalMs);
     connect(&timer, &QTimer::timeout, this, &SerialPortWatcher::poll);
 }
@@ -23,10 +22,17 @@ void SerialPortWatcher::setSource(Source s) {
 }
 
 void SerialPortWatcher::setEnabled(bool enabled) {
-    if (enabled)
-        timer.start();
-    else
+    if (!enabled) {
         timer.stop();
+        return;
+    }
+    timer.start();
+    // The first look comes from the event loop, not from the constructor of the window that
+    // shows the ports: the system's list takes longer to read than the window to build.
+    QTimer::singleShot(0, this, [this] {
+        if (timer.isActive())
+            poll();
+    });
 }
 
 void SerialPortWatcher::poll() {

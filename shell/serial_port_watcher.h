@@ -20,10 +20,10 @@ public:
     // Replaces where the port list comes from (the system's by default); the next poll()
     // reports the difference to the ports seen so far.
     void setSource(Source source);
-    // Starts or stops the periodic poll.
+    // Starts the periodic poll, with a first one as soon as the event loop runs, or stops it.
     void setEnabled(bool enabled);
     bool isEnabled() const { return timer.isActive(); }
-    // The ports seen at the last poll.
+    // The ports seen at the last poll; none before the first.
     const QList<SerialPortInfo>& ports() const { return known; }
 
 public slots:

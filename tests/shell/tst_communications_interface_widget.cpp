@@ -115,6 +115,7 @@ private slots:
     void watcherReportsDifferences();
     void comPortEntries_data();
     void comPortEntries();
+    void portsReadOnceTheEventLoopRuns();
     void portsAppearAndDisappear();
     void handTypedPortSurvivesRebuild();
     void grab();
@@ -507,6 +508,19 @@ void TestCommunicationsInterfaceWidget::comPortEntries() {
     for (int i = 0; i < names.size(); ++i)
         expected.append({names[i], marks[i]});
     QCOMPARE(::comPortEntries(fixed, ports, keep), expected);
+}
+
+// The system's ports are first read once the event loop runs, not while the window that
+// holds the widget is being built; then they show without waiting for the periodic poll.
+void TestCommunicationsInterfaceWidget::portsReadOnceTheEventLoopRuns() {
+    int reads = 0;
+    Widget w;
+    w.port_watcher()->setSource([&] {
+        ++reads;
+        return QList<SerialPortInfo>{port("ttyUSB0")};
+    });
+    QCOMPARE(reads, 0);
+    QTRY_COMPARE(itemTexts(child<QComboBox>(w, "com_port_comboBox")), QStringList{"ttyUSB0"});
 }
 
 void TestCommunicationsInterfaceWidget::portsAppearAndDisappear() {
