@@ -15,7 +15,6 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,11 +40,7 @@ int runProgram(int argc, char** argv) {
     }
     MasterControl control(nullptr);
     control.start();
-    const qint64 shown = monotonicNs();
-    QTimer::singleShot(kIdleMs, &app, &QApplication::quit);
-    app.exec();
-    reportRun(shown);
-    return 0;
+    return idleAndReport(monotonicNs());
 }
 
 struct Figures {

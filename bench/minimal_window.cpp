@@ -8,7 +8,6 @@
 #include <QMainWindow>
 #include <QStackedWidget>
 #include <QTextStream>
-#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -48,9 +47,5 @@ int main(int argc, char** argv) {
     window.setCentralWidget(central);
     window.resize(941, 990);
     window.show();
-    const qint64 shown = monotonicNs();
-    QTimer::singleShot(kIdleMs, &app, &QApplication::quit);
-    app.exec();
-    reportRun(shown);
-    return 0;
+    return idleAndReport(monotonicNs());
 }

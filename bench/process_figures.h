@@ -4,8 +4,8 @@
 
 #include "proc_status.h"
 
-#include <QByteArray>
-#include <QFile>
+#include <QCoreApplication>
+#include <QTimer>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -18,11 +18,12 @@ inline qint64 monotonicNs() {
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-
-// How long a run idles after its window is shown (past the splash screen) before it reports.
-constexpr int kIdleMs = 3000;
-
-// The line that bench_startup reads: when the window was shown, and the memory once idle.
-inline void reportRun(qint64 shownNs) {
+// Lets the run idle past the splash screen, then prints the line that bench_startup reads: when
+// the window was shown, and the memory once idle.
+inline int idleAndReport(qint64 shownNs) {
+    constexpr int idleMs = 3000;
+    QTimer::singleShot(idleMs, QCoreApplication::instance(), &QCoreApplication::quit);
+    QCoreApplication::exec();
     std::printf("%lld %.2f\n", static_cast<long long>(shownNs), processMegabytes("VmRSS:"));
+    return 0;
 }

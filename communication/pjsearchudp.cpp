@@ -62,7 +62,7 @@ template <typename T> void write(QByteArray& d, int offset, T value) {
     qToLittleEndian<T>(value, d.data() + offset);
 }
 
-enum class Verdict { Drop, Accept, AcknowledgeAndAccept };
+using Verdict = PJSearchReply::Verdict;
 
 Verdict classify(const QByteArray& d, int mode, quint16 sequence, bool fromTarget) {
     // The magic is required of every reply, including those accepted without other checks.
@@ -238,24 +238,34 @@ bool PJSearchUdp::isTarget(const QHostAddress& address) const {
                        [&](const QHostAddress& t) { return sameAddress(t, address); });
 }
 
+PJSearchReply PJSearchUdp::ParseReply(const QByteArray& d, int mode, quint16 sequence,
+                                      bool fromTarget) {
+    PJSearchReply reply;
+    reply.verdict = classify(d, mode, sequence, fromTarget);
+    if (reply.verdict == Verdict::Drop)
+        return reply;
+    reply.name = decodeName(readText(d, OffName, NameSize));
+    reply.value = readU32(d, OffValue);
+    QHostAddress named;
+    if (named.setAddress(QString::fromLatin1(readText(d, OffAddressText, AddressTextSize))))
+        reply.named = named;
+    return reply;
+}
+
 void PJSearchUdp::handleDatagram(const QByteArray& d, const QHostAddress& sender) {
     if (d.size() != ReplySize || m_targets.isEmpty() || sameAddress(sender, m_targets.first()))
         return;
-    const Verdict verdict = classify(d, m_mode, m_sequence, isTarget(sender));
-    if (verdict == Verdict::Drop)
+    const PJSearchReply reply = ParseReply(d, m_mode, m_sequence, isTarget(sender));
+    if (reply.verdict == Verdict::Drop)
         return;
-    if (verdict == Verdict::AcknowledgeAndAccept) {
+    if (reply.verdict == Verdict::AcknowledgeAndAccept) {
         QByteArray ack = m_request;
         write<quint32>(ack, OffType, TypeAcknowledge);
         send(ack, sender);
     }
-    const QString name = decodeName(readText(d, OffName, NameSize));
-    const uint value = readU32(d, OffValue);
-    QHostAddress named;
-    if (named.setAddress(QString::fromLatin1(readText(d, OffAddressText, AddressTextSize))) &&
-        !named.isNull() && named.toIPv4Address() != sender.toIPv4Address())
-        AddResult(name, named, value);
-    AddResult(name, sender, value);
+    if (!reply.named.isNull() && reply.named.toIPv4Address() != sender.toIPv4Address())
+        AddResult(reply.name, reply.named, reply.value);
+    AddResult(reply.name, sender, reply.value);
 }
 
 void PJSearchUdp::finish() {

@@ -17,6 +17,16 @@ struct PJSearchResult {
     uint value = 0;
 };
 
+// What one search reply says, read within the datagram's bounds.
+struct PJSearchReply {
+    enum Verdict { Drop, Accept, AcknowledgeAndAccept };
+    Verdict verdict = Drop;
+    QString name;
+    uint value = 0;
+    // The address the reply names in its text; null when it names none.
+    QHostAddress named;
+};
+
 // Finds displays on the local network: broadcasts a search request over UDP, acknowledges the
 // replies that ask for it and lists the displays that answered. GUI thread only; the first
 // sends block for their receive passes, the resends run from a 500 ms timer.
@@ -50,6 +60,11 @@ public:
     bool GetResult(int i, PJSearchResult& out) const;
     // Appends unless a result with an equal address is listed; returns 0.
     int AddResult(QString name, QHostAddress address, uint value);
+
+    // Reads a reply of ReplySize bytes (the caller checks the size) to the search with that
+    // sequence, in that filter mode, from a sender that is one of the targets or not.
+    static PJSearchReply ParseReply(const QByteArray& datagram, int mode, quint16 sequence,
+                                    bool fromTarget);
 
 public slots:
     void UdpSendTimeout();

@@ -1,5 +1,5 @@
 #include "../tests/support/family_operations.h"
-#include "tbasiccomm.h"
+#include "replay_protocol.h"
 
 #include <QList>
 
@@ -7,32 +7,6 @@
 #include <cstdint>
 
 namespace {
-// A link on which the display has already sent one reply.
-class ReplyComm : public TBasicComm {
-public:
-    explicit ReplyComm(const QList<unsigned char>& bytes) : bytes(bytes) {}
-    int IsOpen() override { return 1; }
-    int Write(QList<unsigned char>, int) override { return 0; }
-    int ReadByte(unsigned char* out, int) override {
-        if (next >= bytes.size())
-            return -3003;
-        *out = bytes[next++];
-        return 0;
-    }
-
-private:
-    QList<unsigned char> bytes;
-    int next = 0;
-};
-
-class Protocol : public QVCommProtocol {
-public:
-    void answerWith(const QList<unsigned char>& bytes) {
-        delete transport;
-        transport = new ReplyComm(bytes);
-    }
-};
-
 // The frame a display sends around a body of its choosing.
 QList<unsigned char> frame(const std::uint8_t* body, int size) {
     QList<unsigned char> out = {0x01, '0', '0', 'A', 'B'};
@@ -55,7 +29,7 @@ QList<unsigned char> frame(const std::uint8_t* body, int size) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1)
         return 0;
-    static Protocol protocol;
+    static ReplayProtocol protocol;
     const auto& operations = familyOperations();
     const int count = operations.size() + 2;
     const int pick = data[0] % count;

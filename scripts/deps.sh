@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev qttools5-dev
           qttools5-dev-tools iproute2 util-linux)
 [ "${1:-}" = "--gui" ] && packages+=(xvfb xauth)
+[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
