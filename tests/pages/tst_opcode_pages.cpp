@@ -180,7 +180,9 @@ private slots:
             QTest::qWait(200);
         }
         QTRY_COMPARE_WITH_TIMEOUT(fake.requests().size(), 1, 3000);
-        QVERIFY(clock.elapsed() >= 400 + OpcodePages::WriteBehindMs);
+        // A coarse timer may fire up to 5% early.
+        QVERIFY2(clock.elapsed() >= 400 + OpcodePages::WriteBehindMs * 95 / 100,
+                 qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(frames(fake), QStringList{"set 0010=60"});
         w.ui.update_on_change_checkBox->setChecked(false);
         w.ui.control_horizontalSlider->setValue(20);
