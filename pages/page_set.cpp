@@ -13,6 +13,7 @@
 #include "schedule_pages.h"
 #include "security_page.h"
 #include "slot_binder.h"
+#include "status_page.h"
 #include "tile_matrix_memory_page.h"
 #include "tile_matrix_pages.h"
 
@@ -26,7 +27,7 @@ PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : Q
            new IpScanPage(context, this),      new OpcodeScannerPage(context, this),
            new SchedulePages(context, this),   new ClockPage(context, this),
            new CommandPages(context, this),    new SecurityPage(context, this),
-           new InputNamePage(context, this)};
+           new InputNamePage(context, this),   new StatusPage(context, this)};
     for (PageController* c : all)
         unbound << bind_slots_by_name(c, form);
 }

@@ -87,6 +87,17 @@ DisplayModel::Parameter DisplayModel::parameter(unsigned int opcode) const {
     return parameters.value(opcode);
 }
 
+void DisplayModel::removeParameter(unsigned int opcode) {
+    Lock lock(mutex);
+    parameters.remove(opcode);
+}
+
+void DisplayModel::setSelectedParameter(unsigned int opcode, unsigned int selector,
+                                        QList<unsigned short> values) {
+    Lock lock(mutex);
+    selected.insert(opcode, Selected{selector, std::move(values)});
+}
+
 void DisplayModel::failNext(int count) {
     Lock lock(mutex);
     failures = count;
@@ -98,12 +109,23 @@ void DisplayModel::failReads(unsigned int opcode) {
 
 QByteArray DisplayModel::parameterReply(const QByteArray& body, bool write) {
     const unsigned int opcode = field(body, 0, 4);
+    const auto reply = [&body](unsigned char result, const Parameter& p) {
+        return hex2(result) + body.left(4) + hex2(p.type) + hex4(p.max) + hex4(p.current);
+    };
+    const Parameter none;
+    if (!write && selected.contains(opcode)) {
+        const Selected s = selected.value(opcode);
+        const int item = int(parameters.value(s.selector).current) - 1;
+        if (item < 0 || item >= s.values.size())
+            return reply(1, none);
+        return reply(0, Parameter{s.values[item], 0xFFFF});
+    }
     auto found = parameters.find(opcode);
     if (found == parameters.end())
-        return "01" + body.left(4) + "00" + hex4(0) + hex4(0);
+        return reply(1, none);
     if (write)
         found->current = static_cast<unsigned short>(field(body, 4, 4));
-    return "00" + body.left(4) + hex2(found->type) + hex4(found->max) + hex4(found->current);
+    return reply(0, *found);
 }
 
 FakeReply DisplayModel::answer(const QByteArray& request) {

@@ -40,6 +40,14 @@ public:
     void setParameter(unsigned int opcode, unsigned short current, unsigned short max,
                       unsigned char type = 0);
     Parameter parameter(unsigned int opcode) const;
+    // The op code answers with result byte 01 again, as one the display does not support.
+    void removeParameter(unsigned int opcode);
+    // A value op code behind a selector, as a display's sensors and fans: reading it gives the
+    // value of the item that the selector's current value (1 upwards) picks; result byte 01
+    // when it picks none. The selector itself is an ordinary parameter whose maximum is the
+    // number of items.
+    void setSelectedParameter(unsigned int opcode, unsigned int selector,
+                              QList<unsigned short> values);
     // The next `count` requests get a reply with a broken check byte: a failure without delay.
     void failNext(int count);
     // Every read of the op code gets a reply too short to hold a value (a protocol error, not
@@ -74,5 +82,10 @@ private:
     mutable std::recursive_mutex mutex;
     QMap<QByteArray, CommandHandler> commands; // by message type and body prefix
     QMap<unsigned int, Parameter> parameters;
+    struct Selected {
+        unsigned int selector;
+        QList<unsigned short> values;
+    };
+    QMap<unsigned int, Selected> selected;
     int failures = 0;
 };

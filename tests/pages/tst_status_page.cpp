@@ -1,0 +1,282 @@
+#include "app_helpers.h"
+#include "status_display.h"
+#include "status_page.h"
+#include "window_rig.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+const QString kDegree(QChar(0x00B0));
+constexpr int kStatusPage = 10;
+
+QString temperature(const char* celsius, const char* fahrenheit) {
+    return QString("%1%3C (%2%3F)").arg(celsius, fahrenheit, kDegree);
+}
+
+// The page's value widgets in the order of the copy text, the MAC address first.
+const QStringList kValues = {"status_mac_address_label",
+                             "status_model_name_label",
+                             "status_serial_number_label",
+                             "status_DOM_label",
+                             "status_power_state_label",
+                             "status_operating_hours_label",
+                             "status_total_operating_hours_label",
+                             "status_firmware_version_label",
+                             "status_firmware2_version_label",
+                             "status_firmware3_version_label",
+                             "status_firmware4_version_label",
+                             "status_fan1_label",
+                             "status_fan2_label",
+                             "status_fan3_label",
+                             "status_temp_sensor1_label",
+                             "status_temp_sensor2_label",
+                             "status_temp_sensor3_label",
+                             "status_diagnostics_label",
+                             "status_h_freq_label",
+                             "status_v_freq_label",
+                             "status_sync_status_label",
+                             "status_asset_tag_lineEdit"};
+
+QString manufactured() {
+    return QLocale::system().toString(manufactureDateFromSerial("5X1234567"), "MMMM yyyy");
+}
+
+// What the page shows of the display below, which answers everything.
+QMap<QString, QString> golden() {
+    const QStringList texts = {
+        "00-11-22-33-44-AA",
+        "ZQ-<b>5500</b>",
+        "5X1234567",
+        manufactured(),
+        "Standby",
+        "10.5",
+        "1092.3",
+        "R1.204",
+        "B2",
+        "C3",
+        "D4",
+        "Off",
+        "On",
+        "Error",
+        temperature("25.5", "77.9"),
+        temperature("0.0", "32.0"),
+        temperature("50.0", "122.0"),
+        "Cooling fan-1 abnormality. Temperature abnormality - half brightness. ",
+        "67.50 kHz",
+        "60.00 Hz",
+        "+V Sync. +H Sync. Unstable Sync. Sync out of range. ",
+        "Lobby <i>wall</i>"};
+    QMap<QString, QString> map;
+    for (int i = 0; i < kValues.size(); ++i)
+        map[kValues[i]] = texts[i];
+    return map;
+}
+
+// The window on a display that answers every read of the status page.
+struct StatusRig : WindowRig {
+    StatusDisplay display{model};
+
+    explicit StatusRig(const char* address) : WindowRig(address) {}
+    QString shown(const QString& object) const {
+        if (auto* edit = w.findChild<QLineEdit*>(object))
+            return edit->text();
+        return w.findChild<QLabel*>(object)->text();
+    }
+    // Shows the status page, which reads it within the page switch's frame.
+    void readOut() {
+        w.ui.main_groupBox->setTitle("Status");
+        w.ui.stackedWidget->setCurrentIndex(kStatusPage);
+    }
+};
+} // namespace
+
+// Loopback addresses 127.0.13.20 to 127.0.13.39 belong to this test.
+class StatusPageTest : public QObject {
+    Q_OBJECT
+
+    WindowTestEnvironment env;
+
+private slots:
+    void initTestCase() { QVERIFY(env.isValid()); }
+    void init() { env.reset(); }
+
+    // Everything answers: every value as the display gave it, plain text, and the copy text.
+    void goldenReadOut() {
+        StatusRig rig("127.0.13.20");
+        rig.readOut();
+        const QMap<QString, QString> expected = golden();
+        for (const QString& object : kValues)
+            QCOMPARE(rig.shown(object), expected[object]);
+        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
+        QCOMPARE(rig.fake.connectionCount(), 1);
+        // Markup from the display stays text.
+        QCOMPARE(rig.w.ui.status_model_name_label->textFormat(), Qt::PlainText);
+        QVERIFY(!rig.w.ui.status_asset_tag_lineEdit->isReadOnly());
+        QVERIFY(rig.w.ui.status_asset_update_pushButton->isEnabled());
+        QVERIFY(!rig.w.findChild<QProgressDialog*>());
+        QVERIFY(!QApplication::overrideCursor());
+        rig.saveShot("status_golden");
+
+        rig.page<StatusPage>().on_copy_status_pushButton_clicked();
+        const QStringList lines = {
+            "IP Address: 127.0.13.20",
+            "MAC Address: 00-11-22-33-44-AA",
+            "Monitor ID: 1",
+            "Model Name: ZQ-<b>5500</b>",
+            "Serial Number: 5X1234567",
+            "Date of Manufacture: " + manufactured(),
+            "Power State: Standby",
+            "Operating Hours On: 10.5",
+            "Total Operating Hours: 1092.3",
+            "Firmware version: R1.204",
+            "Firmware 2 version: B2",
+            "Firmware 3 version: C3",
+            "Firmware 4 version: D4",
+            "Fan 1: Off",
+            "Fan 2: On",
+            "Fan 3: Error",
+            "Temperature Sensor 1: " + temperature("25.5", "77.9"),
+            "Sensor 2: " + temperature("0.0", "32.0"),
+            "Sensor 3: " + temperature("50.0", "122.0"),
+            "Diagnostics: Cooling fan-1 abnormality. Temperature abnormality - half brightness. ",
+            "Horizontal Video Frequency: 67.50 kHz",
+            "Vertical Video Frequency: 60.00 Hz",
+            "Video Sync Status: +V Sync. +H Sync. Unstable Sync. Sync out of range. ",
+            "Asset Data Tag: Lobby <i>wall</i>"};
+        QCOMPARE(QGuiApplication::clipboard()->text(), lines.join("\r\n") + "\r\n");
+        QCOMPARE(rig.w.ui.statusBar->currentMessage(), QString("Status copied to clipboard"));
+    }
+
+    // What a display leaves out or answers otherwise, against the golden read-out.
+    void variants_data() {
+        QTest::addColumn<QStringList>("changed"); // "object=text"; "*=" empties every value
+        QTest::addColumn<bool>("error");
+        QTest::newRow("no minute counters")
+            << QStringList{"status_operating_hours_label=11.5",
+                           "status_total_operating_hours_label=20.5"}
+            << false;
+        QTest::newRow("hour reads fail") << QStringList{"*="} << true;
+        QTest::newRow("no sensors")
+            << QStringList{"status_temp_sensor1_label=", "status_temp_sensor2_label=",
+                           "status_temp_sensor3_label="}
+            << false;
+        QTest::newRow("two sensors") << QStringList{"status_temp_sensor3_label="} << false;
+        QTest::newRow("five sensors") << QStringList() << false;
+        QTest::newRow("fan state 3") << QStringList{"status_fan3_label="} << false;
+        QTest::newRow("diagnostic 05")
+            << QStringList{"status_diagnostics_label=Unknown error code 05. "} << false;
+        QTest::newRow("diagnostic ff")
+            << QStringList{"status_diagnostics_label=Unknown error code ff. "} << false;
+        QTest::newRow("timing 00")
+            << QStringList{"status_sync_status_label=-V Sync. -H Sync. "} << false;
+        QTest::newRow("dummy interface") << QStringList{"*="} << false;
+    }
+    void variants() {
+        QFETCH(QStringList, changed);
+        QFETCH(bool, error);
+        const QString variant = QTest::currentDataTag();
+        StatusRig rig("127.0.13.21");
+        DisplayModel& model = rig.model;
+        const QMap<QString, std::function<void()>> change = {
+            {"no minute counters", [&] { model.removeParameter(0x11FE); }},
+            {"hour reads fail",
+             [&] {
+                 model.removeParameter(0x11FE);
+                 model.removeParameter(0x00FF);
+             }},
+            {"no sensors", [&] { model.setParameter(0x0278, 0, 0); }},
+            {"two sensors", [&] { model.setParameter(0x0278, 0, 2); }},
+            {"five sensors", [&] { model.setParameter(0x0278, 0, 5); }},
+            {"fan state 3",
+             [&] {
+                 model.setSelectedParameter(0x027B, 0x027A, {0, 1, 3});
+             }},
+            {"diagnostic 05", [&] { model.diagnostics = {0x05}; }},
+            {"diagnostic ff", [&] { model.diagnostics = {0xFF}; }},
+            {"timing 00", [&] { model.timingStatus = 0x00; }},
+            {"dummy interface", [&] {
+                 monitor_data dummy;
+                 dummy.communicationsInterfaceType = InterfaceType::Dummy;
+                 dummy.m_monitor_id = 0x41;
+                 dummy.m_monitor_id_string = "1";
+                 rig.w.ui.communications_interface_widget->set_interface_info(dummy);
+             }}};
+        change[variant]();
+        rig.readOut();
+        QMap<QString, QString> expected = golden();
+        for (const QString& change : changed) {
+            const QString object = change.section('=', 0, 0), text = change.section('=', 1);
+            for (const QString& o : kValues)
+                if (o == object || object == "*")
+                    expected[o] = text;
+        }
+        for (const QString& object : kValues)
+            QCOMPARE(rig.shown(object), expected[object]);
+        QCOMPARE(!rig.w.ui.statusBar->currentMessage().isEmpty(), error);
+        const bool dummy = variant == "dummy interface";
+        // The asset tag can be written after a successful read, or on the dummy interface.
+        QCOMPARE(rig.w.ui.status_asset_update_pushButton->isEnabled(), !error);
+        QCOMPARE(rig.w.ui.status_asset_tag_lineEdit->isReadOnly(), error);
+        if (dummy) {
+            QVERIFY(rig.fake.requests().isEmpty());
+            rig.page<StatusPage>().on_copy_status_pushButton_clicked();
+            const QStringList lines = QGuiApplication::clipboard()->text().split("\r\n");
+            QVERIFY(lines[0].startsWith("COM Port: "));
+            QCOMPARE(lines[1], QString("Monitor ID: 1"));
+            QCOMPARE(lines[2], QString("Model Name: "));
+        }
+        if (error)
+            QCOMPARE(rig.fake.requests().size(), 2); // both hour reads, nothing after
+        if (variant == "five sensors")
+            QCOMPARE(rig.setRequests("0278"), 3);
+        if (variant == "no minute counters") {
+            // The total comes from the half-hour counter alone, without trying the minutes.
+            int totalMinuteReads = 0;
+            for (const QByteArray& r : rig.fake.requests())
+                totalMinuteReads += FakeDisplay::bodyOf(r).startsWith("11FA");
+            QCOMPARE(totalMinuteReads, 0);
+        }
+    }
+
+    // Cancel during a read: that read ends, and the display sees nothing more.
+    void cancelStopsBetweenReads_data() {
+        QTest::addColumn<int>("cancelAt"); // the request during which Cancel is pressed
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<QString>("lastShown");
+        QTest::addColumn<QString>("firstEmpty");
+        QTest::newRow("during the hours") << 1 << 2 << "status_operating_hours_label"
+                                          << "status_total_operating_hours_label";
+        QTest::newRow("during sensor 1") << 11 << 12 << "status_temp_sensor1_label"
+                                         << "status_temp_sensor2_label";
+        QTest::newRow("during the timing") << 24 << 24 << "status_sync_status_label"
+                                           << "status_asset_tag_lineEdit";
+    }
+    void cancelStopsBetweenReads() {
+        QFETCH(int, cancelAt);
+        StatusRig rig("127.0.13.22");
+        const auto cancel =
+            connect(g_basic_monitor, &basic_monitor::transfer_data_out, this, [&rig, cancelAt] {
+                if (rig.fake.requests().size() >= cancelAt)
+                    if (auto* p = rig.w.findChild<QProgressDialog*>())
+                        p->cancel();
+            });
+        rig.readOut();
+        disconnect(cancel);
+        QTEST(int(rig.fake.requests().size()), "requests");
+        QFETCH(QString, lastShown);
+        QFETCH(QString, firstEmpty);
+        QCOMPARE(rig.shown(lastShown), golden()[lastShown]);
+        QVERIFY(rig.shown(firstEmpty).isEmpty());
+        QVERIFY(rig.shown("status_firmware_version_label").isEmpty());
+        QVERIFY(!rig.w.findChild<QProgressDialog*>());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+};
+
+QTEST_MAIN(StatusPageTest)
+#include "tst_status_page.moc"
