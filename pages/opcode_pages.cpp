@@ -64,17 +64,16 @@ OpcodePages::OpcodePages(const PageContext& context, QObject* parent)
     // Labels from a definitions file are shown as they stand.
     ui.value_min_label->setTextFormat(Qt::PlainText);
     ui.value_max_label->setTextFormat(Qt::PlainText);
-    fill_control_tree();
     {
         const QSignalBlocker blocker(ui.vcp_spinBox);
         ui.vcp_spinBox->setBase(16);
         ui.vcp_spinBox->setValue(kFirstOpcode);
         ui.vcp_spinBox->setUpperCase(true);
         ui.vcp_spinBox->setMaximum(kLastOpcode);
-        select_control_tree_item(kFirstOpcode);
         update_control_value_widgets(kFirstOpcode);
     }
-    // Only now: the initial selection reads nothing from a display.
+    // The tree is filled once the listing is known (read_settings), with its signals blocked:
+    // the first selection reads nothing from a display.
     connect(ui.control_list_treeWidget, &QTreeWidget::currentItemChanged, this,
             &OpcodePages::selectedControlTreeItemChanged);
     build_opcode_info_html();
@@ -90,12 +89,10 @@ void OpcodePages::refresh(QWidget* page) {
 }
 
 void OpcodePages::read_settings(const QSettings& settings) {
-    const bool by_category = kListByCategory.read(settings).toBool();
-    if (by_category == ui.categories_checkBox->isChecked())
-        return;
+    // Set as stored, not toggled by the user: the tree is filled here once.
     {
         const QSignalBlocker blocker(ui.categories_checkBox);
-        ui.categories_checkBox->setChecked(by_category);
+        ui.categories_checkBox->setChecked(kListByCategory.read(settings).toBool());
     }
     const QSignalBlocker blocker(ui.control_list_treeWidget);
     fill_control_tree();
