@@ -25,6 +25,10 @@ private slots:
         int expected = 0;
         for (int page : {10, 11}) {
             w.ui.stackedWidget->setCurrentIndex(page);
+            // The status page's read-out shows a progress dialog; offscreen no window manager
+            // hands the activation back to the window when it closes.
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
             for (const auto& key : keys) {
                 w.ui.treeWidget->setFocus();
                 QTest::keyClick(&w, key.first, key.second);
