@@ -64,19 +64,18 @@ void readEverything(basic_monitor& m) {
     m.get_firmware_versions(firmware[0], firmware[1], firmware[2], firmware[3]);
 }
 
-// The median time of one run in milliseconds, and the exchanges of one run.
-std::pair<double, int> measure(FakeDisplay& fake, const std::function<void()>& run) {
-    for (int i = 0; i < kWarmUp; ++i)
-        run();
-    std::vector<double> ms;
-    fake.clearRequests();
-    for (int i = 0; i < kRuns; ++i) {
-        const Clock::time_point start = Clock::now();
-        run();
-        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
+// One run's time in milliseconds and its exchanges.
+std::pair<double, int> timed(FakeDisplay& fake, const std::function<void()>& run) {
+    const int before = fake.requests().size();
+    const Clock::time_point start = Clock::now();
+    run();
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return {ms, fake.requests().size() - before};
+}
+
+double median(std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], fake.requests().size() / kRuns};
+    return ms[ms.size() / 2];
 }
 
 struct Figures {
@@ -84,7 +83,7 @@ struct Figures {
     int exchanges;
 };
 
-// The read-out and its reference, each kRuns times, through the given monitor.
+// The read-out and its reference, each kRuns times by turns, through the given monitor.
 Figures compare(FakeDisplay& fake, basic_monitor* monitor) {
     g_basic_monitor = monitor;
     ZETQVToolMainWindow window;
@@ -101,15 +100,28 @@ Figures compare(FakeDisplay& fake, basic_monitor* monitor) {
     window.ui.stackedWidget->setCurrentIndex(kStatusPage);
     if (window.ui.status_firmware4_version_label->text() != QLatin1String("D4"))
         return {0, 0, 0};
-    const auto [page, pageExchanges] = measure(fake, [&window] { window.tabChanged(kStatusPage); });
-    const auto [plain, plainExchanges] = measure(fake, [&window] {
+    const std::function<void()> page = [&window] { window.tabChanged(kStatusPage); };
+    const std::function<void()> plain = [&window] {
         if (!window.open_for_command())
             return;
         readEverything(*g_basic_monitor);
         window.close_after_command();
-    });
+    };
+    // By turns, so that a change in the machine's load falls on both alike.
+    std::vector<double> pageMs, plainMs;
+    int pageExchanges = 0, plainExchanges = 0;
+    for (int i = 0; i < kWarmUp + kRuns; ++i) {
+        const auto [withPage, exchanges] = timed(fake, page);
+        const auto [without, plainCount] = timed(fake, plain);
+        if (i < kWarmUp)
+            continue;
+        pageMs.push_back(withPage);
+        plainMs.push_back(without);
+        pageExchanges = exchanges;
+        plainExchanges = plainCount;
+    }
     g_information_dialog = nullptr;
-    return {page, plain, pageExchanges == plainExchanges ? pageExchanges : 0};
+    return {median(pageMs), median(plainMs), pageExchanges == plainExchanges ? pageExchanges : 0};
 }
 
 void print(const char* title, const Figures& f) {
