@@ -465,6 +465,8 @@ private slots:
         QCOMPARE(info.contains("\"Contrast\""), !on);
         QVERIFY(info.contains("\"Brightness\""));
         rig.saveShot(QString("opcode_filter_") + QTest::currentDataTag());
+        w.ui.stackedWidget->setCurrentIndex(31);
+        rig.saveShot(QString("opcode_info_filter_") + QTest::currentDataTag());
         w.ui.vcp_spinBox->setValue(0x30);
         QTEST(comboTexts(w.ui.control_value_comboBox), "values");
         // Listed without values: all of them. Not listed: "Unknown" in the tree, all values.

@@ -200,11 +200,7 @@ private slots:
             {"diagnostic ff", [&] { model.diagnostics = {0xFF}; }},
             {"timing 00", [&] { model.timingStatus = 0x00; }},
             {"dummy interface", [&] {
-                 monitor_data dummy;
-                 dummy.communicationsInterfaceType = InterfaceType::Dummy;
-                 dummy.m_monitor_id = 0x41;
-                 dummy.m_monitor_id_string = "1";
-                 rig.w.ui.communications_interface_widget->set_interface_info(dummy);
+                 rig.w.ui.communications_interface_widget->set_interface_info(dummyInterface());
              }}};
         change[variant]();
         rig.readOut();
