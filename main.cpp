@@ -1,9 +1,28 @@
+#include "app_helpers.h"
+#include "desktop_session.h"
+#include "exit_codes.h"
 #include "mastercontrol.h"
 #include "single_instance.h"
 
 #include <QApplication>
+#include <QFileInfo>
+
+namespace {
+// A run of a script named on the command line needs no window to look at: without a desktop
+// it runs on the offscreen platform instead of failing to start.
+void chooseOffscreenForScripts(int argc, char* argv[]) {
+    if (hasDesktopSession() || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    for (int i = 1; i < argc; ++i)
+        if (QFileInfo(QString::fromLocal8Bit(argv[i])).isFile()) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return;
+        }
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
+    chooseOffscreenForScripts(argc, argv);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("ZET DISPLAY SOLUTIONS"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("zet-display-solutions.example"));
@@ -14,9 +33,17 @@ int main(int argc, char* argv[]) {
         QStringLiteral("zetqvtool-6f1c2e58-3b0d-4a57-9f2e-8c41d7a0b913"));
     if (guard.alreadyRunning()) {
         QApplication::beep();
-        return 0;
+        const QStringList scripts = QCoreApplication::arguments().mid(1);
+        if (scripts.isEmpty())
+            return ExitCode::Success;
+        // A caller that started this copy for a script must not take it for done.
+        writeStandardError(QCoreApplication::translate(
+                               "main", "Another copy of the program is running; not run: %1")
+                               .arg(scripts.join(QLatin1String(", "))));
+        return ExitCode::AlreadyRunning;
     }
     MasterControl control(nullptr);
-    control.start();
-    return app.exec();
+    control.start(QCoreApplication::arguments());
+    const int loopResult = app.exec();
+    return loopResult != 0 ? loopResult : control.exitCode();
 }

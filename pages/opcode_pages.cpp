@@ -107,6 +107,11 @@ void OpcodePages::definitions_loaded() {
     fill_control_tree();
 }
 
+void OpcodePages::write_pending() {
+    if (vcp_timer->isActive())
+        vcp_timer_timeout();
+}
+
 void OpcodePages::fill_control_tree() {
     QTreeWidget* tree = ui.control_list_treeWidget;
     const QSignalBlocker blocker(tree);

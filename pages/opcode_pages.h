@@ -22,6 +22,7 @@ public:
     void read_settings(const QSettings& settings) override;
     void write_settings(QSettings& settings) const override;
     void definitions_loaded() override;
+    void write_pending() override;
 
     // Rebuilds the tree from the definitions store, by category or flat, filtered.
     void fill_control_tree();

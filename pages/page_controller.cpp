@@ -18,6 +18,8 @@ void PageController::write_settings(QSettings&) const {}
 
 void PageController::definitions_loaded() {}
 
+void PageController::write_pending() {}
+
 bool PageController::dummy_interface() const {
     return host.interface_info().isDummy();
 }

@@ -49,6 +49,8 @@ public:
     virtual void write_settings(QSettings& settings) const;
     // Another op-code definitions file was loaded into the store.
     virtual void definitions_loaded();
+    // Runs at once a write that the page's own timer holds back.
+    virtual void write_pending();
 
 protected:
     bool dummy_interface() const;

@@ -42,6 +42,9 @@ public:
 
     // While a long operation runs, queued writes wait for its end.
     virtual void set_long_operation(bool running) = 0;
+    // Runs every write that waits for its timer now (the window's queues and the pages' own),
+    // so that none of them falls into the long operation that follows.
+    virtual void flush_queued_writes() = 0;
     // True while a command's connection is open or a long operation runs: a page's own
     // delayed write must wait, since its frame would close that connection.
     virtual bool command_running() const = 0;
@@ -56,5 +59,13 @@ public:
     virtual void refresh_current_page() = 0;
     // Makes a table exactly as wide as its columns (as the window does when it is resized).
     virtual void fit_table_to_columns(QTableView* table) = 0;
+    // Shows a page of the stack as its item in the navigation tree would.
+    virtual void show_page(int page) = 0;
     virtual QWidget* dialog_parent() = 0;
+
+    // While set, nobody is there to close a message box (a run from the command line): errors
+    // that would show one go to standard error and the log instead.
+    virtual void set_unattended(bool on) = 0;
+    // The program's exit code once its windows have closed.
+    virtual void set_exit_code(int code) = 0;
 };

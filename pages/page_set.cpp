@@ -11,6 +11,7 @@
 #include "picture_pages.h"
 #include "power_pages.h"
 #include "schedule_pages.h"
+#include "scripting_page.h"
 #include "security_page.h"
 #include "slot_binder.h"
 #include "status_page.h"
@@ -27,7 +28,8 @@ PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : Q
            new IpScanPage(context, this),      new OpcodeScannerPage(context, this),
            new SchedulePages(context, this),   new ClockPage(context, this),
            new CommandPages(context, this),    new SecurityPage(context, this),
-           new InputNamePage(context, this),   new StatusPage(context, this)};
+           new InputNamePage(context, this),   new StatusPage(context, this),
+           new ScriptingPage(context, this)};
     for (PageController* c : all)
         unbound << bind_slots_by_name(c, form);
 }
@@ -57,4 +59,9 @@ void PageSet::write_settings(QSettings& settings) const {
 void PageSet::definitions_loaded() {
     for (PageController* c : all)
         c->definitions_loaded();
+}
+
+void PageSet::write_pending() {
+    for (PageController* c : all)
+        c->write_pending();
 }

@@ -28,6 +28,7 @@ public:
     void read_settings(const QSettings& settings);
     void write_settings(QSettings& settings) const;
     void definitions_loaded();
+    void write_pending();
     // The on_ slots of the controllers that found no object or signal of their name.
     QStringList unbound_slots() const { return unbound; }
 

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTreeWidgetItem>
 
+#include <cstdio>
+
 namespace {
 const char kVersion[] = "1.4.00.0";
 const char kBuild[] = "180105";
@@ -65,6 +67,12 @@ QTreeWidgetItem* findTreeChildByText(QTreeWidgetItem* parent, QString text) {
         if (parent->child(i)->text(0) == text)
             return parent->child(i);
     return nullptr;
+}
+
+void writeStandardError(const QString& line) {
+    const QByteArray text = (line + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    std::fflush(stderr);
 }
 
 QDate manufactureDateFromSerial(QString serial, const QDate& today) {

@@ -18,6 +18,8 @@ QString appDataFolderUnder(const QString& base, const QString& fallbackBase, boo
 // The MAC address of an IPv4 address, "00-1a-2b-3c-4d-5e", or "" when unknown.
 QString macAddressForIp(QString ip);
 QTreeWidgetItem* findTreeChildByText(QTreeWidgetItem* parent, QString text);
+// One line on standard error, for whoever started the program from a command line.
+void writeStandardError(const QString& line);
 // The manufacture month encoded in a serial number, or a null date.
 QDate manufactureDateFromSerial(QString serial);
 QDate manufactureDateFromSerial(QString serial, const QDate& today);

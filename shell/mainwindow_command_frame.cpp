@@ -1,10 +1,12 @@
 // The frame every command runs in, the write-behind queues and the bottom bar's buttons.
 #include "zetqvtoolmainwindow.h"
 
+#include "app_helpers.h"
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "lm_communications_interface_configure_widget.h"
 #include "lm_information_dialog.h"
+#include "page_set.h"
 #include "program_globals.h"
 #include "result_codes.h"
 #include "status_bar_style.h"
@@ -42,7 +44,10 @@ bool ZETQVToolMainWindow::open_for_command() {
         return true;
     }
     show_error_status(result);
-    showErrorMessageBox(this, result);
+    if (unattended)
+        writeStandardError(errorText(result));
+    else
+        showErrorMessageBox(this, result);
     if (g_information_dialog)
         g_information_dialog->append(QStringLiteral("<font COLOR=red><b>") +
                                          errorText(result).toHtmlEscaped() +
@@ -127,6 +132,14 @@ void ZETQVToolMainWindow::write_slider_value(QSlider* slider, uint opcode) {
 void ZETQVToolMainWindow::set_long_operation(bool running) {
     long_operation = running;
     release_held_writes();
+}
+
+void ZETQVToolMainWindow::flush_queued_writes() {
+    page_set->write_pending();
+    for (WriteBehindQueue* queue : {slider_queue.get(), spinbox_queue.get()}) {
+        queue->queueTimer()->stop();
+        run_queue(*queue);
+    }
 }
 
 void ZETQVToolMainWindow::set_process_events_while_logging(bool on) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTableView>
+#include <QTreeWidgetItemIterator>
 
 #include <algorithm>
 
@@ -119,6 +120,19 @@ void ZETQVToolMainWindow::build_page_tree() {
     connect(ui.stackedWidget, &QStackedWidget::currentChanged, this,
             &ZETQVToolMainWindow::tabChanged);
     ui.treeWidget->setMinimumWidth(350);
+}
+
+void ZETQVToolMainWindow::show_page(int page) {
+    for (QTreeWidgetItemIterator it(ui.treeWidget); *it; ++it) {
+        if ((*it)->data(0, Qt::UserRole).toInt() != page)
+            continue;
+        // The page and its title are set here, whether or not the tree switches pages yet.
+        const QSignalBlocker blocker(ui.treeWidget);
+        ui.treeWidget->setCurrentItem(*it);
+        ui.main_groupBox->setTitle(groupTitle((*it)->text(0)));
+        break;
+    }
+    ui.stackedWidget->setCurrentIndex(page);
 }
 
 void ZETQVToolMainWindow::timeout1() {

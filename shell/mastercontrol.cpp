@@ -29,7 +29,7 @@ MasterControl::~MasterControl() {
     delete g_basic_monitor;
 }
 
-void MasterControl::start() {
+void MasterControl::start(const QStringList& arguments) {
     // On top of the main window, which is shown after it, until it closes.
     splash = new QSplashScreen(QPixmap(), Qt::WindowStaysOnTopHint);
     splash->setPixmap(QPixmap(QStringLiteral(":/images/Resources/splash blank.png")));
@@ -41,9 +41,14 @@ void MasterControl::start() {
 
     main_window = new ZETQVToolMainWindow(nullptr);
     g_information_dialog = new LM_Information_Dialog(main_window);
+    main_window->take_command_line_scripts(arguments);
     QTimer::singleShot(SplashCloseMs, splash, &QSplashScreen::close);
     main_window->show();
     splash->raise();
+}
+
+int MasterControl::exitCode() const {
+    return main_window ? main_window->exit_code() : 0;
 }
 
 void MasterControl::show_splash_message() {

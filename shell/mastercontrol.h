@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 class QSplashScreen;
 class ZETQVToolMainWindow;
@@ -15,11 +16,15 @@ public:
     explicit MasterControl(QObject* parent = nullptr);
     ~MasterControl() override;
 
-    // Shows the splash screen, builds the main window and the log window, shows the window.
-    void start();
+    // Shows the splash screen, builds the main window and the log window, hands the window
+    // the scripts named on the command line (arguments as the application has them, its own
+    // name first) and shows the window.
+    void start(const QStringList& arguments = {});
     void show_splash_message();
 
     ZETQVToolMainWindow* mainWindow() const { return main_window; }
+    // What the program returns once its windows have closed: a command-line run's result.
+    int exitCode() const;
     QSplashScreen* splashScreen() const { return splash; }
 
 private:

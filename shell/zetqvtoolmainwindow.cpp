@@ -8,6 +8,7 @@
 #include "networkinterfacecard.h"
 #include "page_set.h"
 #include "program_globals.h"
+#include "scripting_page.h"
 #include "stored_setting.h"
 
 #include <QHeaderView>
@@ -79,6 +80,10 @@ ZETQVToolMainWindow::ZETQVToolMainWindow(QWidget* parent)
 
 ZETQVToolMainWindow::~ZETQVToolMainWindow() {
     write_settings();
+}
+
+void ZETQVToolMainWindow::take_command_line_scripts(const QStringList& arguments) {
+    page_set->find<ScriptingPage>()->take_command_line(arguments);
 }
 
 void ZETQVToolMainWindow::read_settings() {

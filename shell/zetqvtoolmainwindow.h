@@ -42,13 +42,22 @@ public:
     void queue_spinbox_write(QSpinBox* spinbox, uint key, Write write) override;
     void write_slider_value(QSlider* slider, uint opcode) override;
     void set_long_operation(bool running) override;
+    void flush_queued_writes() override;
     bool command_running() const override { return frame_busy(); }
     void set_process_events_while_logging(bool on) override;
     void log_comment(const QString& text, int type) override;
     monitor_data interface_info() const override;
     void refresh_current_page() override;
     void fit_table_to_columns(QTableView* table) override;
+    void show_page(int page) override;
     QWidget* dialog_parent() override { return this; }
+    void set_unattended(bool on) override { unattended = on; }
+    void set_exit_code(int code) override { program_exit_code = code; }
+
+    // The scripts named on the command line (the program's own name first): listed on the
+    // scripting page; a single one runs shortly after start-up and the program then closes.
+    void take_command_line_scripts(const QStringList& arguments);
+    int exit_code() const { return program_exit_code; }
 
     // The pages of the stack: index, where the navigation tree shows it (none for pages it
     // does not list), and whether showing it reads the display.
@@ -119,6 +128,8 @@ private:
     bool settings_dirty_flag = false;
     bool long_operation = false;
     bool process_events_while_logging = false;
+    bool unattended = false;
+    int program_exit_code = 0;
     LogLineFormatter log_formatter;
     checkForSoftwareUpdates* update_checker = nullptr; // made on the first check
 };

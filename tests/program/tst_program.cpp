@@ -1,10 +1,16 @@
+#include "display_model.h"
+#include "fake_display.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The program as a user starts it: one copy at a time, also after a copy crashed.
+// Loopback addresses 127.0.14.20 to 127.0.14.29 belong to this test; nothing listens on .29.
+
+// The program as a user starts it: one copy at a time, also after a copy crashed; scripts named
+// on its command line, run unattended, with an exit code that says how they went.
 class ProgramTest : public QObject {
     Q_OBJECT
 
@@ -13,9 +19,15 @@ class ProgramTest : public QObject {
     QTemporaryDir home;
     QTemporaryDir runtime;
 
-    void prepare(QProcess& p, const QString& tmpdir) {
+    // Without a platform given and without a desktop, the program has to choose one itself.
+    void prepare(QProcess& p, const QString& tmpdir, bool platformGiven = true) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (platformGiven) {
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+        } else {
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                env.remove(name);
+        }
         env.insert("HOME", home.path());
         env.insert("XDG_CONFIG_HOME", home.path() + "/config");
         // Qt makes its runtime folder in the temp folder when none is given.
@@ -37,6 +49,21 @@ class ProgramTest : public QObject {
     static void stop(QProcess& p) {
         p.kill();
         p.waitForFinished(5000);
+    }
+    // Script files of one test, by name.
+    static QStringList writeScripts(const QTemporaryDir& dir,
+                                    const QMap<QString, QByteArray>& files) {
+        QStringList paths;
+        for (auto it = files.begin(); it != files.end(); ++it) {
+            QFile file(dir.filePath(it.key()));
+            if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size())
+                qFatal("cannot write %s", qPrintable(it.key()));
+            paths << file.fileName();
+        }
+        return paths;
+    }
+    QString settingsFile() const {
+        return home.path() + "/config/ZET DISPLAY SOLUTIONS/ZET QV Comms Tool.conf";
     }
 
 private slots:
@@ -68,6 +95,113 @@ private slots:
         stop(third);
         QVERIFY(QDir(tmpA.path()).isEmpty());
         QVERIFY(QDir(tmpB.path()).isEmpty());
+    }
+
+    // One script named on the command line runs unattended against the display and the program
+    // closes, saving its settings; the exit code and standard error say how the run went.
+    void commandLineRun_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("errors");   // expected among the lines on standard error
+        QTest::addColumn<QStringList>("requests"); // what the display saw
+        QTest::newRow("every command succeeds")
+            << QByteArray("SETPORT 127.0.14.20\nSETOPCODE 10 TO 50\nSETPOWER OFF\n") << 0
+            << QStringList{} << QStringList{"E 00100032", "A C203D60004"};
+        QTest::newRow("an op code the display does not know")
+            << QByteArray("SETPORT 127.0.14.20\nSETOPCODE 11 TO 5\nSETPOWER OFF\n") << 1
+            << QStringList{"Failed: 2. Set OP Code 0x0011 to 5"}
+            << QStringList{"E 00110005", "A C203D60004"};
+        QTest::newRow("a display that does not answer")
+            << QByteArray("SETPORT 127.0.14.20\nSETPOWER OFF\nSETPORT 127.0.14.29\n"
+                          "SETPOWER ON\n")
+            << 1
+            << QStringList{"Error: Connection refused by remote IP address",
+                           "Failed: 3. Set Port to 127.0.14.29", "Failed: 4. Set Power On"}
+            << QStringList{"A C203D60004"};
+        QTest::newRow("a script that does not parse")
+            << QByteArray("SETPORT 127.0.14.20\n\nSETPOWER OFF\nSETOPCODE 10 TO\n") << 2
+            << QStringList{"Error: Incorrect number of parameters at line 3 in file "
+                           "\"site.txt\""}
+            << QStringList{};
+    }
+    void commandLineRun() {
+        QFETCH(QByteArray, script);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, errors);
+        QFETCH(QStringList, requests);
+        FakeDisplay display(FakeDisplay::Link::Tcp, QStringLiteral("127.0.14.20"));
+        DisplayModel model;
+        model.setParameter(0x10, 0, 100);
+        display.setHandler(model.handler());
+        QTemporaryDir tmp, scripts;
+        QFile::remove(settingsFile());
+        QProcess p;
+        prepare(p, tmp.path(), false);
+        p.setArguments(writeScripts(scripts, {{"site.txt", script}}));
+        p.start();
+        QVERIFY(p.waitForFinished(60000));
+        const QStringList lines = QString::fromLocal8Bit(p.readAllStandardError()).split('\n');
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == exitCode, qPrintable(lines.join('\n')));
+        for (const QString& error : errors)
+            QVERIFY2(lines.contains(error), qPrintable(lines.join('\n')));
+        QStringList seen;
+        for (const QByteArray& r : display.requests())
+            seen << QStringLiteral("%1 %2").arg(QChar(FakeDisplay::typeOf(r)),
+                                                QString::fromLatin1(FakeDisplay::bodyOf(r)));
+        QCOMPARE(seen, requests);
+        QVERIFY(QSettings(settingsFile(), QSettings::IniFormat).contains("m_monitor_id"));
+    }
+
+    // With two scripts both are listed and the window stays open without running either; a
+    // file that does not exist is said to be missing.
+    void twoScriptsAreListedNotRun() {
+        FakeDisplay display(FakeDisplay::Link::Tcp, QStringLiteral("127.0.14.21"));
+        DisplayModel model;
+        display.setHandler(model.handler());
+        QTemporaryDir tmp, scripts;
+        QProcess p;
+        prepare(p, tmp.path());
+        const QByteArray power = "SETPORT 127.0.14.21\nSETPOWER OFF\n";
+        p.setArguments(writeScripts(scripts, {{"a.txt", power}, {"b.txt", power}})
+                       << scripts.filePath("missing.txt"));
+        p.start();
+        QVERIFY(p.waitForStarted());
+        QVERIFY(!p.waitForFinished(3000));
+        QCOMPARE(display.connectionCount(), 0);
+        stop(p);
+        const QString errors = QString::fromLocal8Bit(p.readAllStandardError());
+        QVERIFY2(errors.contains("No such script file: " + scripts.filePath("missing.txt")),
+                 qPrintable(errors));
+        QVERIFY2(errors.contains("2 scripts are listed"), qPrintable(errors));
+    }
+
+    // A copy started with a script while another runs does not run it, and says so.
+    void secondCopyWithAScriptFails() {
+        FakeDisplay display(FakeDisplay::Link::Tcp, QStringLiteral("127.0.14.22"));
+        DisplayModel model;
+        display.setHandler(model.handler());
+        QTemporaryDir tmp, scripts;
+        QProcess first;
+        prepare(first, tmp.path());
+        first.start();
+        QVERIFY(first.waitForStarted());
+        QVERIFY(waitForLock());
+
+        QProcess second;
+        prepare(second, tmp.path());
+        second.setArguments(
+            writeScripts(scripts, {{"site.txt", "SETPORT 127.0.14.22\nSETPOWER OFF\n"}}));
+        second.start();
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 3);
+        const QString errors = QString::fromLocal8Bit(second.readAllStandardError());
+        QVERIFY2(errors.contains("Another copy of the program is running; not run: " +
+                                 scripts.filePath("site.txt")),
+                 qPrintable(errors));
+        QCOMPARE(display.connectionCount(), 0);
+        stop(first);
     }
 
     // Without a usable temp folder the program starts and writes nothing where it was started.
