@@ -46,6 +46,32 @@ struct schedule_entry {
     }
 };
 
+// A time of a program that is not set.
+constexpr unsigned int NoHour = 24;
+constexpr unsigned char NoMinute = 60;
+// A time counts only with its hour and its minute in range.
+inline bool scheduleTimeSet(unsigned int hour, unsigned char minute) {
+    return hour < NoHour && minute < NoMinute;
+}
+
+// Bits of schedule_entry::flags that every dialect knows.
+namespace ScheduleFlag {
+constexpr unsigned char EveryDay = 0x01;
+constexpr unsigned char EveryWeek = 0x02;
+constexpr unsigned char Enabled = 0x04;
+} // namespace ScheduleFlag
+
+// Bits of schedule_entry::weekdays.
+namespace ScheduleDay {
+constexpr unsigned char Monday = 0x01;
+constexpr unsigned char Tuesday = 0x02;
+constexpr unsigned char Wednesday = 0x04;
+constexpr unsigned char Thursday = 0x08;
+constexpr unsigned char Friday = 0x10;
+constexpr unsigned char Saturday = 0x20;
+constexpr unsigned char Sunday = 0x40;
+} // namespace ScheduleDay
+
 // One holiday program.
 struct holiday_entry {
     unsigned char holiday_number = 0;

@@ -10,6 +10,7 @@
 #include "page_lists.h"
 #include "picture_pages.h"
 #include "power_pages.h"
+#include "schedule_page.h"
 #include "schedule_pages.h"
 #include "scripting_page.h"
 #include "security_page.h"
@@ -29,7 +30,7 @@ PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : Q
            new SchedulePages(context, this),   new ClockPage(context, this),
            new CommandPages(context, this),    new SecurityPage(context, this),
            new InputNamePage(context, this),   new StatusPage(context, this),
-           new ScriptingPage(context, this)};
+           new ScriptingPage(context, this),   new SchedulePage(context, this)};
     for (PageController* c : all)
         unbound << bind_slots_by_name(c, form);
 }

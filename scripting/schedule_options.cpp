@@ -6,13 +6,13 @@ const std::array<ScheduleBitOption, 9>& scheduleBitOptions() {
     static const std::array<ScheduleBitOption, 9> options = {{
         {"EVERYDAY", &C::every_day_given, &E::flags, ScheduleFlag::EveryDay},
         {"EVERYWEEK", &C::every_week_given, &E::flags, ScheduleFlag::EveryWeek},
-        {"MONDAY", &C::monday_given, &E::weekdays, 0x01},
-        {"TUESDAY", &C::tuesday_given, &E::weekdays, 0x02},
-        {"WEDNESDAY", &C::wednesday_given, &E::weekdays, 0x04},
-        {"THURSDAY", &C::thursday_given, &E::weekdays, 0x08},
-        {"FRIDAY", &C::friday_given, &E::weekdays, 0x10},
-        {"SATURDAY", &C::saturday_given, &E::weekdays, 0x20},
-        {"SUNDAY", &C::sunday_given, &E::weekdays, 0x40},
+        {"MONDAY", &C::monday_given, &E::weekdays, ScheduleDay::Monday},
+        {"TUESDAY", &C::tuesday_given, &E::weekdays, ScheduleDay::Tuesday},
+        {"WEDNESDAY", &C::wednesday_given, &E::weekdays, ScheduleDay::Wednesday},
+        {"THURSDAY", &C::thursday_given, &E::weekdays, ScheduleDay::Thursday},
+        {"FRIDAY", &C::friday_given, &E::weekdays, ScheduleDay::Friday},
+        {"SATURDAY", &C::saturday_given, &E::weekdays, ScheduleDay::Saturday},
+        {"SUNDAY", &C::sunday_given, &E::weekdays, ScheduleDay::Sunday},
     }};
     return options;
 }

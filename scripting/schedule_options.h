@@ -13,16 +13,6 @@ struct ScheduleBitOption {
     unsigned char bit;
 };
 
-namespace ScheduleFlag {
-constexpr unsigned char EveryDay = 0x01;
-constexpr unsigned char EveryWeek = 0x02;
-constexpr unsigned char Enabled = 0x04;
-} // namespace ScheduleFlag
-
-// A time that is not set.
-constexpr unsigned int NoHour = 24;
-constexpr unsigned char NoMinute = 60;
-
 const std::array<ScheduleBitOption, 9>& scheduleBitOptions();
 
 // Copies into a program read from the display the fields and bits that the command gave; the

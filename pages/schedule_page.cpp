@@ -1,0 +1,171 @@
+#include "schedule_page.h"
+
+#include "basic_monitor.h"
+#include "command_scope.h"
+#include "result_codes.h"
+
+#include <QCheckBox>
+#include <QLocale>
+#include <QTimeEdit>
+
+namespace {
+// A time edit shows a set time, or midnight and is disabled.
+void show_time(QCheckBox* enable, QTimeEdit* edit, unsigned int hour, unsigned char minute) {
+    const bool set = scheduleTimeSet(hour, minute);
+    enable->setChecked(set);
+    edit->setTime(set ? QTime(int(hour), minute) : QTime(0, 0));
+    edit->setEnabled(set);
+}
+
+// The time of an edit when its box is checked, else no time.
+void take_time(const QCheckBox* enable, const QTimeEdit* edit, unsigned int& hour,
+               unsigned char& minute) {
+    if (enable->isChecked()) {
+        hour = unsigned(edit->time().hour());
+        minute = static_cast<unsigned char>(edit->time().minute());
+    } else {
+        hour = NoHour;
+        minute = NoMinute;
+    }
+}
+} // namespace
+
+SchedulePage::SchedulePage(const PageContext& context, QObject* parent)
+    : PageController(context, parent) {
+    // The user's own way of writing a time; a program keeps no seconds, so none are shown.
+    QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+    format.remove(QLatin1String(":ss"));
+    for (QTimeEdit* edit : {ui.schedule_on_time_timeEdit, ui.schedule_off_time_timeEdit})
+        edit->setDisplayFormat(format);
+    connect(ui.schedule_number_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &SchedulePage::onSchedule_numer_comboBoxChanged);
+}
+
+QList<QWidget*> SchedulePage::pages() const {
+    return {ui.schedule};
+}
+
+void SchedulePage::refresh(QWidget*) {
+    onSchedule_numer_comboBoxChanged(ui.schedule_number_comboBox->currentIndex());
+}
+
+std::array<std::pair<QCheckBox*, unsigned char>, 7> SchedulePage::days() const {
+    return {{{ui.schedule_monday_checkBox, ScheduleDay::Monday},
+             {ui.schedule_tuesday_checkBox, ScheduleDay::Tuesday},
+             {ui.schedule_wednesday_checkBox, ScheduleDay::Wednesday},
+             {ui.schedule_thursday_checkBox, ScheduleDay::Thursday},
+             {ui.schedule_friday_checkBox, ScheduleDay::Friday},
+             {ui.schedule_saturday_checkBox, ScheduleDay::Saturday},
+             {ui.schedule_sunday_checkBox, ScheduleDay::Sunday}}};
+}
+
+void SchedulePage::set_writable(bool writable) {
+    ui.schedule_enable_groupBox->setEnabled(writable);
+    ui.schedule_update_pushButton->setEnabled(writable);
+}
+
+void SchedulePage::show_unread() {
+    schedule_entry none;
+    none.on_hour = none.off_hour = NoHour;
+    none.on_minute = none.off_minute = NoMinute;
+    update_schedule_tab(none);
+    set_writable(false);
+}
+
+void SchedulePage::onSchedule_numer_comboBoxChanged(int index) {
+    CommandScope frame(host);
+    if (!frame) {
+        show_unread();
+        return;
+    }
+    const int program = ui.schedule_number_comboBox->itemData(index).toInt();
+    schedule_entry entry;
+    const int result = monitor->read_schedule(program, &entry);
+    // A display that answers with a null message has no such command: nothing to edit.
+    ui.schedule_groupBox->setEnabled(result != ResultCode::NullMessage);
+    if (result != 0) {
+        show_unread();
+        frame.report(result);
+        return;
+    }
+    set_writable(true);
+    update_schedule_tab(entry);
+}
+
+schedule_entry SchedulePage::page_entry() const {
+    schedule_entry entry;
+    take_time(ui.schedule_on_time_enable_checkBox, ui.schedule_on_time_timeEdit, entry.on_hour,
+              entry.on_minute);
+    take_time(ui.schedule_off_time_enable_checkBox, ui.schedule_off_time_timeEdit, entry.off_hour,
+              entry.off_minute);
+    entry.input = static_cast<unsigned char>(ui.schedule_input_comboBox->currentData().toInt());
+    entry.picture_mode =
+        static_cast<unsigned char>(ui.schedule_picture_mode_comboBox->currentData().toInt());
+    if (ui.schedule_every_day_checkBox->isChecked())
+        entry.flags |= ScheduleFlag::EveryDay;
+    if (ui.schedule_every_week_checkBox->isChecked())
+        entry.flags |= ScheduleFlag::EveryWeek;
+    if (ui.schedule_enable_groupBox->isChecked())
+        entry.flags |= ScheduleFlag::Enabled;
+    // Days count whether or not "Every Day" has disabled their boxes.
+    for (const auto& [box, bit] : days())
+        if (box->isChecked())
+            entry.weekdays |= bit;
+    return entry;
+}
+
+void SchedulePage::on_schedule_update_pushButton_clicked() {
+    const int program = ui.schedule_number_comboBox->currentData().toInt();
+    const schedule_entry built = page_entry();
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    schedule_entry entry = built;
+    const int result = frame.report(monitor->write_schedule(program, &entry));
+    if (result != 0) {
+        // What the display holds now, or what was asked for when that cannot be read either.
+        schedule_entry stored;
+        entry = monitor->read_schedule(program, &stored) == 0 ? stored : built;
+    }
+    update_schedule_tab(entry);
+}
+
+void SchedulePage::update_schedule_tab(const schedule_entry& entry) {
+    {
+        const QSignalBlocker everyDayBlocker(ui.schedule_every_day_checkBox);
+        const QSignalBlocker onTimeBlocker(ui.schedule_on_time_enable_checkBox);
+        const QSignalBlocker offTimeBlocker(ui.schedule_off_time_enable_checkBox);
+        // Checked the other way first, so that the box toggles its content on every refresh.
+        ui.schedule_enable_groupBox->setChecked(!(entry.flags & ScheduleFlag::Enabled));
+        const bool everyDay = entry.flags & ScheduleFlag::EveryDay;
+        ui.schedule_every_day_checkBox->setChecked(everyDay);
+        ui.schedule_every_week_checkBox->setChecked(entry.flags & ScheduleFlag::EveryWeek);
+        for (const auto& [box, bit] : days())
+            box->setChecked(entry.weekdays & bit);
+        select_by_data(ui.schedule_input_comboBox, entry.input);
+        select_by_data(ui.schedule_picture_mode_comboBox, entry.picture_mode);
+        ui.schedule_every_week_checkBox->setEnabled(!everyDay);
+        for (const auto& [box, bit] : days())
+            box->setEnabled(!everyDay);
+        show_time(ui.schedule_off_time_enable_checkBox, ui.schedule_off_time_timeEdit,
+                  entry.off_hour, entry.off_minute);
+        show_time(ui.schedule_on_time_enable_checkBox, ui.schedule_on_time_timeEdit, entry.on_hour,
+                  entry.on_minute);
+    }
+    ui.schedule_enable_groupBox->setChecked(entry.flags & ScheduleFlag::Enabled);
+}
+
+void SchedulePage::on_schedule_every_day_checkBox_stateChanged(int state) {
+    const bool free = state == Qt::Unchecked;
+    ui.schedule_every_week_checkBox->setEnabled(free);
+    for (const auto& [box, bit] : days())
+        box->setEnabled(free);
+}
+
+void SchedulePage::on_schedule_on_time_enable_checkBox_stateChanged(int state) {
+    ui.schedule_on_time_timeEdit->setEnabled(state != Qt::Unchecked);
+}
+
+void SchedulePage::on_schedule_off_time_enable_checkBox_stateChanged(int state) {
+    ui.schedule_off_time_timeEdit->setEnabled(state != Qt::Unchecked);
+}

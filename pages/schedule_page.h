@@ -1,0 +1,41 @@
+#pragma once
+
+#include "display_records.h"
+#include "page_controller.h"
+
+#include <array>
+#include <utility>
+
+class QCheckBox;
+
+// The basic schedule page: one of the display's seven schedule programs, read when the page is
+// shown or another program is picked, and written back with Update.
+class SchedulePage : public PageController {
+    Q_OBJECT
+
+public:
+    explicit SchedulePage(const PageContext& context, QObject* parent = nullptr);
+
+    QList<QWidget*> pages() const override;
+    void refresh(QWidget* page) override;
+
+    // Shows a program in the page's widgets.
+    void update_schedule_tab(const schedule_entry& entry);
+    // The program as the page shows it, on a blank record.
+    schedule_entry page_entry() const;
+
+public slots:
+    void onSchedule_numer_comboBoxChanged(int index);
+    void on_schedule_update_pushButton_clicked();
+    void on_schedule_every_day_checkBox_stateChanged(int state);
+    void on_schedule_on_time_enable_checkBox_stateChanged(int state);
+    void on_schedule_off_time_enable_checkBox_stateChanged(int state);
+
+private:
+    // The day check boxes with their weekday bits, Monday first.
+    std::array<std::pair<QCheckBox*, unsigned char>, 7> days() const;
+    // After a read that failed nothing of another program may stay on the page, nor be
+    // written back as if it had been read: the page shows no program and cannot write one.
+    void show_unread();
+    void set_writable(bool writable);
+};

@@ -1,0 +1,222 @@
+#include "display_families.h"
+#include "result_codes.h"
+#include "schedule_page.h"
+#include "window_rig.h"
+
+#include <QtTest>
+
+// Loopback addresses 127.0.14.40 to 127.0.14.49 belong to this test; nothing listens on .49.
+
+namespace {
+constexpr int kSchedulePage = 14;
+
+// A stored program as the display keeps it: on and off time, input, weekdays, flags, picture
+// mode, then seven bytes the page leaves alone.
+QByteArray stored(const char* fields) {
+    return QByteArray(fields) + QByteArray(14, '0');
+}
+
+// What the page shows, in one line per widget group.
+QStringList pageState(const Ui::ZETQVToolMainWindowClass& ui) {
+    auto time = [](const QCheckBox* box, const QTimeEdit* edit) {
+        return QStringLiteral("%1 %2 %3")
+            .arg(box->isChecked() ? "set" : "unset", edit->time().toString("HH:mm"),
+                 edit->isEnabled() ? "editable" : "disabled");
+    };
+    QStringList days;
+    for (const QCheckBox* box :
+         {ui.schedule_monday_checkBox, ui.schedule_tuesday_checkBox, ui.schedule_wednesday_checkBox,
+          ui.schedule_thursday_checkBox, ui.schedule_friday_checkBox, ui.schedule_saturday_checkBox,
+          ui.schedule_sunday_checkBox})
+        if (box->isChecked())
+            days << box->text().left(3);
+    return {QStringLiteral("enabled %1").arg(ui.schedule_enable_groupBox->isChecked()),
+            QStringLiteral("on ") +
+                time(ui.schedule_on_time_enable_checkBox, ui.schedule_on_time_timeEdit),
+            QStringLiteral("off ") +
+                time(ui.schedule_off_time_enable_checkBox, ui.schedule_off_time_timeEdit),
+            QStringLiteral("input ") + ui.schedule_input_comboBox->currentText(),
+            QStringLiteral("picture ") + ui.schedule_picture_mode_comboBox->currentText(),
+            QStringLiteral("days ") + days.join(QLatin1Char(',')),
+            QStringLiteral("every day %1, every week %2")
+                .arg(ui.schedule_every_day_checkBox->isChecked())
+                .arg(ui.schedule_every_week_checkBox->isChecked()),
+            QStringLiteral("days editable %1").arg(ui.schedule_monday_checkBox->isEnabled())};
+}
+} // namespace
+
+class SchedulePageTest : public QObject {
+    Q_OBJECT
+
+    WindowTestEnvironment env;
+
+private slots:
+    void initTestCase() { QVERIFY(env.isValid()); }
+    void init() { env.reset(); }
+
+    // Showing the page reads the program picked; picking another reads that one.
+    void readShowsTheProgram_data() {
+        QTest::addColumn<QByteArray>("fields");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("every field set")
+            << stored("0705161E11150604") << QStringList{"enabled 1",
+                                                         "on set 07:05 editable",
+                                                         "off set 22:30 editable",
+                                                         "input HDMI",
+                                                         "picture Cinema",
+                                                         "days Mon,Wed,Fri",
+                                                         "every day 0, every week 1",
+                                                         "days editable 1"};
+        QTest::newRow("times not set: 24:00 and 23:60, every day")
+            << stored("1800173C00000100")
+            << QStringList{"enabled 0",
+                           "on unset 00:00 disabled",
+                           "off unset 00:00 disabled",
+                           "input Last Input",
+                           "picture Last Setting",
+                           "days ",
+                           "every day 1, every week 0",
+                           "days editable 0"};
+        QTest::newRow("codes no item carries") << stored("00000000FE7F04FE")
+                                               << QStringList{"enabled 1",
+                                                              "on set 00:00 editable",
+                                                              "off set 00:00 editable",
+                                                              "input ",
+                                                              "picture ",
+                                                              "days Mon,Tue,Wed,Thu,Fri,Sat,Sun",
+                                                              "every day 0, every week 0",
+                                                              "days editable 1"};
+    }
+    void readShowsTheProgram() {
+        QFETCH(QByteArray, fields);
+        QFETCH(QStringList, shown);
+        WindowRig rig("127.0.14.40");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.extendedSchedules.insert(0, stored("0800090001010504"));
+        families.extendedSchedules.insert(4, fields);
+        w.ui.stackedWidget->setCurrentIndex(kSchedulePage);
+        QCOMPARE(pageState(w.ui).at(1), QStringLiteral("on set 08:00 editable"));
+        w.ui.schedule_number_comboBox->setCurrentIndex(4);
+        QCOMPARE(pageState(w.ui), shown);
+        QVERIFY(w.ui.schedule_groupBox->isEnabled());
+        QVERIFY(w.ui.schedule_update_pushButton->isEnabled());
+        QVERIFY(w.ui.statusBar->currentMessage().isEmpty());
+        if (QTest::currentDataTag() == QLatin1String("every field set")) {
+            w.show_page(kSchedulePage);
+            rig.saveShot(QStringLiteral("schedule_after_read"));
+        }
+    }
+
+    // Update writes what the page shows: a time left unchecked as 24:60, days that "Every Day"
+    // disabled with their checked states; the page then shows the display's echo.
+    void updateWritesThePage() {
+        WindowRig rig("127.0.14.41");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        w.ui.stackedWidget->setCurrentIndex(kSchedulePage);
+        w.ui.schedule_number_comboBox->setCurrentIndex(2);
+        w.ui.schedule_enable_groupBox->setChecked(true);
+        w.ui.schedule_on_time_enable_checkBox->setChecked(true);
+        w.ui.schedule_on_time_timeEdit->setTime(QTime(6, 45));
+        w.ui.schedule_on_time_enable_checkBox->setChecked(false);
+        QVERIFY(!w.ui.schedule_on_time_timeEdit->isEnabled());
+        w.ui.schedule_off_time_enable_checkBox->setChecked(true);
+        QVERIFY(w.ui.schedule_off_time_timeEdit->isEnabled());
+        w.ui.schedule_off_time_timeEdit->setTime(QTime(21, 15));
+        w.ui.schedule_input_comboBox->setCurrentText(QStringLiteral("DisplayPort"));
+        w.ui.schedule_picture_mode_comboBox->setCurrentText(QStringLiteral("sRGB"));
+        w.ui.schedule_monday_checkBox->setChecked(true);
+        w.ui.schedule_sunday_checkBox->setChecked(true);
+        w.ui.schedule_every_day_checkBox->setChecked(true);
+        QVERIFY(!w.ui.schedule_sunday_checkBox->isEnabled());
+        QVERIFY(!w.ui.schedule_every_week_checkBox->isEnabled());
+        fake.clearRequests();
+        rig.page<SchedulePage>().on_schedule_update_pushButton_clicked();
+        QCOMPARE(families.extendedSchedules.value(2), stored("183C150F0F410501"));
+        QCOMPARE(pageState(w.ui),
+                 (QStringList{"enabled 1", "on unset 00:00 disabled", "off set 21:15 editable",
+                              "input DisplayPort", "picture sRGB", "days Mon,Sun",
+                              "every day 1, every week 0", "days editable 0"}));
+        QVERIFY(w.ui.statusBar->currentMessage().isEmpty());
+    }
+
+    // A write the display refuses is reported, and the page shows what the display holds.
+    void refusedWriteShowsWhatTheDisplayHolds() {
+        WindowRig rig("127.0.14.42");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.extendedSchedules.insert(0, stored("0700170001010504"));
+        w.ui.stackedWidget->setCurrentIndex(kSchedulePage);
+        w.ui.schedule_on_time_timeEdit->setTime(QTime(9, 30));
+        w.ui.schedule_tuesday_checkBox->setChecked(true);
+        // The display refuses the write in either form: result byte 01, nothing stored.
+        for (const char* code : {"C222", "C214"})
+            model.addCommand('A', code, [](const QByteArray& body) {
+                return (DisplayModel::hex4(DisplayModel::field(body, 0, 4) + 0x0100) + "01" +
+                        body.mid(4))
+                    .leftJustified(38, '0');
+            });
+        rig.page<SchedulePage>().on_schedule_update_pushButton_clicked();
+        QCOMPARE(families.extendedSchedules.value(0), stored("0700170001010504"));
+        QCOMPARE(pageState(w.ui).mid(1, 1), QStringList{"on set 07:00 editable"});
+        QCOMPARE(pageState(w.ui).at(5), QStringLiteral("days Mon"));
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(
+            QStringLiteral("(%1)").arg(ResultCode::ReplyError)));
+    }
+
+    // A program that cannot be read shows nothing of the program before it and cannot be
+    // written as if it had been read; the next read that works brings the page back.
+    void failedReadShowsNoOtherProgram() {
+        WindowRig rig("127.0.14.43");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.extendedSchedules.insert(0, stored("0705161E11150604"));
+        families.extendedSchedules.insert(2, stored("0800090001010504"));
+        w.ui.stackedWidget->setCurrentIndex(kSchedulePage);
+        const QStringList unread{"enabled 0",
+                                 "on unset 00:00 disabled",
+                                 "off unset 00:00 disabled",
+                                 "input Last Input",
+                                 "picture Last Setting",
+                                 "days ",
+                                 "every day 0, every week 0",
+                                 "days editable 0"};
+
+        model.failNext(3); // the model-name check, the read and its older form
+        w.ui.schedule_number_comboBox->setCurrentIndex(1);
+        QCOMPARE(pageState(w.ui), unread);
+        QVERIFY(!w.ui.schedule_enable_groupBox->isEnabled());
+        QVERIFY(!w.ui.schedule_update_pushButton->isEnabled());
+        QVERIFY(w.ui.schedule_number_comboBox->isEnabled());
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(
+            QStringLiteral("(%1)").arg(ResultCode::BadChecksum)));
+
+        w.ui.schedule_number_comboBox->setCurrentIndex(2);
+        QCOMPARE(pageState(w.ui).at(1), QStringLiteral("on set 08:00 editable"));
+        QVERIFY(w.ui.schedule_enable_groupBox->isEnabled());
+        QVERIFY(w.ui.schedule_update_pushButton->isEnabled());
+
+        // The interface does not open: nothing is read, nothing stays.
+        w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.14.49"));
+        w.ui.schedule_number_comboBox->setCurrentIndex(0);
+        QCOMPARE(pageState(w.ui), unread);
+        QCOMPARE(env.boxTexts.size(), 1);
+    }
+
+    // A display without the schedule commands answers with a null message: the whole page is
+    // disabled until a read gets another answer.
+    void unsupportedScheduleDisablesThePage() {
+        WindowRig rig("127.0.14.44");
+        auto& [fake, model, w] = rig;
+        w.ui.stackedWidget->setCurrentIndex(kSchedulePage);
+        QVERIFY(!w.ui.schedule_groupBox->isEnabled());
+        DisplayFamilies families(model);
+        rig.page<SchedulePage>().refresh(w.ui.schedule);
+        QVERIFY(w.ui.schedule_groupBox->isEnabled());
+        QVERIFY(w.ui.schedule_update_pushButton->isEnabled());
+    }
+};
+
+QTEST_MAIN(SchedulePageTest)
+#include "tst_schedule_page.moc"
