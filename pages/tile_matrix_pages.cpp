@@ -303,7 +303,19 @@ void TileMatrixPages::on_frame_comp_manual_value_doubleSpinBox_valueChanged(doub
     start_frame_comp_timer();
 }
 
+void TileMatrixPages::write_pending() {
+    if (frame_comp_spinbox_timer.isActive()) {
+        frame_comp_spinbox_timer.stop();
+        frame_comp_spinbox_timer_timeout();
+    }
+}
+
 void TileMatrixPages::frame_comp_spinbox_timer_timeout() {
+    // A write now would take over the connection of a command or script run still going on.
+    if (host.command_running()) {
+        start_frame_comp_timer();
+        return;
+    }
     {
         CommandScope frame(host);
         if (!frame)

@@ -18,6 +18,7 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    void write_pending() override;
 
     // The refreshes, on a connection the caller opened; no read ends them early except where
     // a group's mode decides its dependent controls.

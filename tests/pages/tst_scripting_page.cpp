@@ -239,24 +239,34 @@ private slots:
         QCOMPARE(paneColours(w.ui.script_decode_textEdit), (QStringList{kGreen, kGreen, kBlack}));
     }
 
-    // A write that waits for its timer goes out before the run; one queued during the run
-    // waits for its end, so that it cannot take the run's connection.
+    // A write that waits for its timer (the window's queues, a page's own) goes out before the
+    // run; one queued during the run waits for its end, so that it cannot take the run's
+    // connection.
     void queuedWritesStayOutOfTheRun() {
         WindowRig rig("127.0.14.5");
         auto& [fake, model, w] = rig;
+        model.setParameter(0x1102, 0, 1000);
+        model.setParameter(0x1103, 0, 1000);
+        w.show_page(ScriptingPage::Page);
         Scripts files;
         open(rig, {files.write("slow.txt", "SETPORT 127.0.14.5\nWAIT 3000\nSETPOWER OFF")});
-        QList<int> sentBefore; // requests the display had seen when each write ran
+        QList<int> sentBefore; // requests the display had seen when each queued write ran
         w.queue_spinbox_write(w.ui.standby_time_spinBox, 0xFFF1,
                               [&] { sentBefore << fake.requests().size(); });
+        w.ui.frame_comp_manual_value_doubleSpinBox->setValue(1.15);
         whenModal<QProgressDialog>([&](QProgressDialog*) {
             w.queue_spinbox_write(w.ui.power_save_time_spinBox, 0xFFF0,
                                   [&] { sentBefore << fake.requests().size(); });
+            w.ui.frame_comp_auto_value_doubleSpinBox->setValue(1.5);
         });
         page(rig).on_run_script_pushButton_clicked();
-        QCOMPARE(sentBefore, QList<int>{0});
-        QTRY_COMPARE(sentBefore, (QList<int>{0, 1}));
-        QCOMPARE(model.powerMode, 4);
+        QCOMPARE(sentBefore, QList<int>{1});
+        QTRY_COMPARE(sentBefore, (QList<int>{1, 2}));
+        QTRY_COMPARE(fake.requests().size(), 3);
+        QStringList sent;
+        for (const QByteArray& r : fake.requests())
+            sent << QString::fromLatin1(FakeDisplay::bodyOf(r).left(8));
+        QCOMPARE(sent, (QStringList{"11030073", "C203D600", "11020096"}));
     }
 
     // Named on the command line: what parses is listed on the scripting page; a single script
