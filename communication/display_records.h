@@ -54,11 +54,16 @@ inline bool scheduleTimeSet(unsigned int hour, unsigned char minute) {
     return hour < NoHour && minute < NoMinute;
 }
 
-// Bits of schedule_entry::flags that every dialect knows.
+// Bits of schedule_entry::flags: when a program applies and whether it is on. The days of the
+// advanced programs (weekdays, weekend, holidays, a date) are known to the advanced dialect only.
 namespace ScheduleFlag {
 constexpr unsigned char EveryDay = 0x01;
 constexpr unsigned char EveryWeek = 0x02;
 constexpr unsigned char Enabled = 0x04;
+constexpr unsigned char OnWeekdays = 0x08;
+constexpr unsigned char OnWeekend = 0x10;
+constexpr unsigned char OnHolidays = 0x20;
+constexpr unsigned char OnDate = 0x40;
 } // namespace ScheduleFlag
 
 // Bits of schedule_entry::weekdays.

@@ -1,5 +1,6 @@
 #include "page_set.h"
 
+#include "basic_schedule_page.h"
 #include "clock_page.h"
 #include "command_pages.h"
 #include "group_fan_pages.h"
@@ -10,7 +11,6 @@
 #include "page_lists.h"
 #include "picture_pages.h"
 #include "power_pages.h"
-#include "schedule_page.h"
 #include "schedule_pages.h"
 #include "scripting_page.h"
 #include "security_page.h"
@@ -30,7 +30,7 @@ PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : Q
            new SchedulePages(context, this),   new ClockPage(context, this),
            new CommandPages(context, this),    new SecurityPage(context, this),
            new InputNamePage(context, this),   new StatusPage(context, this),
-           new ScriptingPage(context, this),   new SchedulePage(context, this)};
+           new ScriptingPage(context, this),   new BasicSchedulePage(context, this)};
     for (PageController* c : all)
         unbound << bind_slots_by_name(c, form);
 }

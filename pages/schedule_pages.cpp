@@ -9,18 +9,7 @@
 #include <QTime>
 
 namespace {
-// Schedule flags: when an advanced program applies, and whether it is on.
-constexpr unsigned char EveryDay = 0x01;
-constexpr unsigned char EveryWeek = 0x02;
-constexpr unsigned char Enabled = 0x04;
-constexpr unsigned char OnWeekdays = 0x08;
-constexpr unsigned char OnWeekend = 0x10;
-constexpr unsigned char OnHolidays = 0x20;
-constexpr unsigned char OnDate = 0x40;
-
 constexpr unsigned char SwitchOn = 1; // advanced event type; 2 switches off
-constexpr unsigned NoHour = 24;
-constexpr unsigned char NoMinute = 60;
 
 constexpr int ClearAllHolidaysQuestion = 722;
 constexpr int ClearAllSchedulesQuestion = 723;
@@ -32,7 +21,7 @@ schedule_entry cleared_program() {
     e.type = SwitchOn;
     e.on_hour = NoHour;
     e.on_minute = NoMinute;
-    e.flags = EveryDay;
+    e.flags = ScheduleFlag::EveryDay;
     return e;
 }
 
@@ -97,12 +86,12 @@ WeekdayBoxes SchedulePages::weekend_days() const {
 }
 
 SchedulePages::DayChoices SchedulePages::day_choices() const {
-    return {{{ui.advanced_schedule_every_day_radioButton, EveryDay},
-             {ui.advanced_schedule_every_week_radioButton, EveryWeek},
-             {ui.advanced_schedule_weekday_radioButton, OnWeekdays},
-             {ui.advanced_schedule_weekend_radioButton, OnWeekend},
-             {ui.advanced_schedule_holiday_radioButton, OnHolidays},
-             {ui.advanced_schedule_date_radioButton, OnDate}}};
+    return {{{ui.advanced_schedule_every_day_radioButton, ScheduleFlag::EveryDay},
+             {ui.advanced_schedule_every_week_radioButton, ScheduleFlag::EveryWeek},
+             {ui.advanced_schedule_weekday_radioButton, ScheduleFlag::OnWeekdays},
+             {ui.advanced_schedule_weekend_radioButton, ScheduleFlag::OnWeekend},
+             {ui.advanced_schedule_holiday_radioButton, ScheduleFlag::OnHolidays},
+             {ui.advanced_schedule_date_radioButton, ScheduleFlag::OnDate}}};
 }
 
 // Advanced schedule
@@ -110,7 +99,7 @@ SchedulePages::DayChoices SchedulePages::day_choices() const {
 schedule_entry SchedulePages::advanced_schedule_from_ui() const {
     schedule_entry e;
     if (ui.advanced_schedule_enable_checkBox->isChecked())
-        e.flags |= Enabled;
+        e.flags |= ScheduleFlag::Enabled;
     e.input = byte_of(ui.advanced_schedule_input_comboBox);
     e.picture_mode = byte_of(ui.advanced_schedule_picture_mode_comboBox);
     e.type = byte_of(ui.advanced_schedule_on_off_type_comboBox);
@@ -126,7 +115,7 @@ schedule_entry SchedulePages::advanced_schedule_from_ui() const {
         e.off_hour = unsigned(time.hour());
         e.off_minute = static_cast<unsigned char>(time.minute());
     }
-    if (e.flags & OnDate) {
+    if (e.flags & ScheduleFlag::OnDate) {
         e.year = byte_of(ui.advanced_schedule_date_year_comboBox);
         e.month = byte_of(ui.advanced_schedule_date_month_comboBox);
         e.day = byte_of(ui.advanced_schedule_date_day_comboBox);
@@ -135,7 +124,7 @@ schedule_entry SchedulePages::advanced_schedule_from_ui() const {
 }
 
 void SchedulePages::show_advanced_schedule(const schedule_entry& e) {
-    ui.advanced_schedule_enable_checkBox->setChecked(e.flags & Enabled);
+    ui.advanced_schedule_enable_checkBox->setChecked(e.flags & ScheduleFlag::Enabled);
     select_by_data(ui.advanced_schedule_input_comboBox, e.input);
     select_by_data(ui.advanced_schedule_picture_mode_comboBox, e.picture_mode);
     select_by_data(ui.advanced_schedule_on_off_type_comboBox, e.type);
@@ -147,7 +136,7 @@ void SchedulePages::show_advanced_schedule(const schedule_entry& e) {
     const QTime time = e.type == SwitchOn ? QTime(int(e.on_hour), e.on_minute)
                                           : QTime(int(e.off_hour), e.off_minute);
     ui.advanced_schedule_timeEdit->setTime(time.isValid() ? time : QTime(0, 0));
-    if (e.flags & OnDate) {
+    if (e.flags & ScheduleFlag::OnDate) {
         select_by_data(ui.advanced_schedule_date_year_comboBox, e.year);
         select_by_data(ui.advanced_schedule_date_month_comboBox, e.month);
         select_by_data(ui.advanced_schedule_date_day_comboBox, e.day);

@@ -4,6 +4,7 @@
 #include "lm_information_dialog.h"
 #include "page_host.h"
 #include "program_globals.h"
+#include "progress_dialog.h"
 #include "script_runner.h"
 #include "string_resource.h"
 
@@ -48,13 +49,9 @@ void ScriptRunHost::beginProgress(int commandCount) {
     progress = std::make_unique<QProgressDialog>(QString::fromLatin1(ScriptRunner::ProgressLabel),
                                                  QString::fromLatin1(ScriptRunner::AbortText), 0,
                                                  commandCount, window);
-    progress->setWindowModality(Qt::WindowModal);
-    progress->setWindowFlags(progress->windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    progress->setWindowTitle(window->windowTitle());
     progress->setAutoReset(false);
     progress->setAutoClose(false);
-    progress->setValue(0);
-    progress->show();
+    show_progress_dialog(*progress, window);
 }
 
 void ScriptRunHost::setProgress(int value) {

@@ -1,6 +1,6 @@
+#include "basic_schedule_page.h"
 #include "display_families.h"
 #include "result_codes.h"
-#include "schedule_page.h"
 #include "window_rig.h"
 
 #include <QtTest>
@@ -8,7 +8,7 @@
 // Loopback addresses 127.0.14.40 to 127.0.14.49 belong to this test; nothing listens on .49.
 
 namespace {
-constexpr int kSchedulePage = 14;
+constexpr int kBasicSchedulePage = 14;
 
 // A stored program as the display keeps it: on and off time, input, weekdays, flags, picture
 // mode, then seven bytes the page leaves alone.
@@ -45,7 +45,7 @@ QStringList pageState(const Ui::ZETQVToolMainWindowClass& ui) {
 }
 } // namespace
 
-class SchedulePageTest : public QObject {
+class BasicSchedulePageTest : public QObject {
     Q_OBJECT
 
     WindowTestEnvironment env;
@@ -95,7 +95,7 @@ private slots:
         DisplayFamilies families(model);
         families.extendedSchedules.insert(0, stored("0800090001010504"));
         families.extendedSchedules.insert(4, fields);
-        w.ui.stackedWidget->setCurrentIndex(kSchedulePage);
+        w.ui.stackedWidget->setCurrentIndex(kBasicSchedulePage);
         QCOMPARE(pageState(w.ui).at(1), QStringLiteral("on set 08:00 editable"));
         w.ui.schedule_number_comboBox->setCurrentIndex(4);
         QCOMPARE(pageState(w.ui), shown);
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(w.ui.schedule_update_pushButton->isEnabled());
         QVERIFY(w.ui.statusBar->currentMessage().isEmpty());
         if (QTest::currentDataTag() == QLatin1String("every field set")) {
-            w.show_page(kSchedulePage);
+            w.show_page(kBasicSchedulePage);
             rig.saveShot(QStringLiteral("schedule_after_read"));
         }
     }
@@ -114,7 +114,7 @@ private slots:
         WindowRig rig("127.0.14.41");
         auto& [fake, model, w] = rig;
         DisplayFamilies families(model);
-        w.ui.stackedWidget->setCurrentIndex(kSchedulePage);
+        w.ui.stackedWidget->setCurrentIndex(kBasicSchedulePage);
         w.ui.schedule_number_comboBox->setCurrentIndex(2);
         w.ui.schedule_enable_groupBox->setChecked(true);
         w.ui.schedule_on_time_enable_checkBox->setChecked(true);
@@ -132,7 +132,7 @@ private slots:
         QVERIFY(!w.ui.schedule_sunday_checkBox->isEnabled());
         QVERIFY(!w.ui.schedule_every_week_checkBox->isEnabled());
         fake.clearRequests();
-        rig.page<SchedulePage>().on_schedule_update_pushButton_clicked();
+        rig.page<BasicSchedulePage>().on_schedule_update_pushButton_clicked();
         QCOMPARE(families.extendedSchedules.value(2), stored("183C150F0F410501"));
         QCOMPARE(pageState(w.ui),
                  (QStringList{"enabled 1", "on unset 00:00 disabled", "off set 21:15 editable",
@@ -147,7 +147,7 @@ private slots:
         auto& [fake, model, w] = rig;
         DisplayFamilies families(model);
         families.extendedSchedules.insert(0, stored("0700170001010504"));
-        w.ui.stackedWidget->setCurrentIndex(kSchedulePage);
+        w.ui.stackedWidget->setCurrentIndex(kBasicSchedulePage);
         w.ui.schedule_on_time_timeEdit->setTime(QTime(9, 30));
         w.ui.schedule_tuesday_checkBox->setChecked(true);
         // The display refuses the write in either form: result byte 01, nothing stored.
@@ -157,7 +157,7 @@ private slots:
                         body.mid(4))
                     .leftJustified(38, '0');
             });
-        rig.page<SchedulePage>().on_schedule_update_pushButton_clicked();
+        rig.page<BasicSchedulePage>().on_schedule_update_pushButton_clicked();
         QCOMPARE(families.extendedSchedules.value(0), stored("0700170001010504"));
         QCOMPARE(pageState(w.ui).mid(1, 1), QStringList{"on set 07:00 editable"});
         QCOMPARE(pageState(w.ui).at(5), QStringLiteral("days Mon"));
@@ -173,7 +173,7 @@ private slots:
         DisplayFamilies families(model);
         families.extendedSchedules.insert(0, stored("0705161E11150604"));
         families.extendedSchedules.insert(2, stored("0800090001010504"));
-        w.ui.stackedWidget->setCurrentIndex(kSchedulePage);
+        w.ui.stackedWidget->setCurrentIndex(kBasicSchedulePage);
         const QStringList unread{"enabled 0",
                                  "on unset 00:00 disabled",
                                  "off unset 00:00 disabled",
@@ -209,14 +209,14 @@ private slots:
     void unsupportedScheduleDisablesThePage() {
         WindowRig rig("127.0.14.44");
         auto& [fake, model, w] = rig;
-        w.ui.stackedWidget->setCurrentIndex(kSchedulePage);
+        w.ui.stackedWidget->setCurrentIndex(kBasicSchedulePage);
         QVERIFY(!w.ui.schedule_groupBox->isEnabled());
         DisplayFamilies families(model);
-        rig.page<SchedulePage>().refresh(w.ui.schedule);
+        rig.page<BasicSchedulePage>().refresh(w.ui.schedule);
         QVERIFY(w.ui.schedule_groupBox->isEnabled());
         QVERIFY(w.ui.schedule_update_pushButton->isEnabled());
     }
 };
 
-QTEST_MAIN(SchedulePageTest)
-#include "tst_schedule_page.moc"
+QTEST_MAIN(BasicSchedulePageTest)
+#include "tst_basic_schedule_page.moc"

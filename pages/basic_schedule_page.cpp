@@ -1,4 +1,4 @@
-#include "schedule_page.h"
+#include "basic_schedule_page.h"
 
 #include "basic_monitor.h"
 #include "command_scope.h"
@@ -30,7 +30,7 @@ void take_time(const QCheckBox* enable, const QTimeEdit* edit, unsigned int& hou
 }
 } // namespace
 
-SchedulePage::SchedulePage(const PageContext& context, QObject* parent)
+BasicSchedulePage::BasicSchedulePage(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
     // The user's own way of writing a time; a program keeps no seconds, so none are shown.
     QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
@@ -38,33 +38,30 @@ SchedulePage::SchedulePage(const PageContext& context, QObject* parent)
     for (QTimeEdit* edit : {ui.schedule_on_time_timeEdit, ui.schedule_off_time_timeEdit})
         edit->setDisplayFormat(format);
     connect(ui.schedule_number_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &SchedulePage::onSchedule_numer_comboBoxChanged);
+            &BasicSchedulePage::onSchedule_numer_comboBoxChanged);
 }
 
-QList<QWidget*> SchedulePage::pages() const {
+QList<QWidget*> BasicSchedulePage::pages() const {
     return {ui.schedule};
 }
 
-void SchedulePage::refresh(QWidget*) {
+void BasicSchedulePage::refresh(QWidget*) {
     onSchedule_numer_comboBoxChanged(ui.schedule_number_comboBox->currentIndex());
 }
 
-std::array<std::pair<QCheckBox*, unsigned char>, 7> SchedulePage::days() const {
-    return {{{ui.schedule_monday_checkBox, ScheduleDay::Monday},
-             {ui.schedule_tuesday_checkBox, ScheduleDay::Tuesday},
-             {ui.schedule_wednesday_checkBox, ScheduleDay::Wednesday},
-             {ui.schedule_thursday_checkBox, ScheduleDay::Thursday},
-             {ui.schedule_friday_checkBox, ScheduleDay::Friday},
-             {ui.schedule_saturday_checkBox, ScheduleDay::Saturday},
-             {ui.schedule_sunday_checkBox, ScheduleDay::Sunday}}};
+WeekdayBoxes BasicSchedulePage::days() const {
+    return {ui.schedule_monday_checkBox,    ui.schedule_tuesday_checkBox,
+            ui.schedule_wednesday_checkBox, ui.schedule_thursday_checkBox,
+            ui.schedule_friday_checkBox,    ui.schedule_saturday_checkBox,
+            ui.schedule_sunday_checkBox};
 }
 
-void SchedulePage::set_writable(bool writable) {
+void BasicSchedulePage::set_writable(bool writable) {
     ui.schedule_enable_groupBox->setEnabled(writable);
     ui.schedule_update_pushButton->setEnabled(writable);
 }
 
-void SchedulePage::show_unread() {
+void BasicSchedulePage::show_unread() {
     schedule_entry none;
     none.on_hour = none.off_hour = NoHour;
     none.on_minute = none.off_minute = NoMinute;
@@ -72,7 +69,7 @@ void SchedulePage::show_unread() {
     set_writable(false);
 }
 
-void SchedulePage::onSchedule_numer_comboBoxChanged(int index) {
+void BasicSchedulePage::onSchedule_numer_comboBoxChanged(int index) {
     CommandScope frame(host);
     if (!frame) {
         show_unread();
@@ -92,7 +89,7 @@ void SchedulePage::onSchedule_numer_comboBoxChanged(int index) {
     update_schedule_tab(entry);
 }
 
-schedule_entry SchedulePage::page_entry() const {
+schedule_entry BasicSchedulePage::page_entry() const {
     schedule_entry entry;
     take_time(ui.schedule_on_time_enable_checkBox, ui.schedule_on_time_timeEdit, entry.on_hour,
               entry.on_minute);
@@ -108,13 +105,11 @@ schedule_entry SchedulePage::page_entry() const {
     if (ui.schedule_enable_groupBox->isChecked())
         entry.flags |= ScheduleFlag::Enabled;
     // Days count whether or not "Every Day" has disabled their boxes.
-    for (const auto& [box, bit] : days())
-        if (box->isChecked())
-            entry.weekdays |= bit;
+    entry.weekdays = checked_days(days());
     return entry;
 }
 
-void SchedulePage::on_schedule_update_pushButton_clicked() {
+void BasicSchedulePage::on_schedule_update_pushButton_clicked() {
     const int program = ui.schedule_number_comboBox->currentData().toInt();
     const schedule_entry built = page_entry();
     CommandScope frame(host);
@@ -130,7 +125,7 @@ void SchedulePage::on_schedule_update_pushButton_clicked() {
     update_schedule_tab(entry);
 }
 
-void SchedulePage::update_schedule_tab(const schedule_entry& entry) {
+void BasicSchedulePage::update_schedule_tab(const schedule_entry& entry) {
     {
         const QSignalBlocker everyDayBlocker(ui.schedule_every_day_checkBox);
         const QSignalBlocker onTimeBlocker(ui.schedule_on_time_enable_checkBox);
@@ -140,13 +135,11 @@ void SchedulePage::update_schedule_tab(const schedule_entry& entry) {
         const bool everyDay = entry.flags & ScheduleFlag::EveryDay;
         ui.schedule_every_day_checkBox->setChecked(everyDay);
         ui.schedule_every_week_checkBox->setChecked(entry.flags & ScheduleFlag::EveryWeek);
-        for (const auto& [box, bit] : days())
-            box->setChecked(entry.weekdays & bit);
+        check_days(days(), entry.weekdays);
         select_by_data(ui.schedule_input_comboBox, entry.input);
         select_by_data(ui.schedule_picture_mode_comboBox, entry.picture_mode);
         ui.schedule_every_week_checkBox->setEnabled(!everyDay);
-        for (const auto& [box, bit] : days())
-            box->setEnabled(!everyDay);
+        enable_days(days(), !everyDay);
         show_time(ui.schedule_off_time_enable_checkBox, ui.schedule_off_time_timeEdit,
                   entry.off_hour, entry.off_minute);
         show_time(ui.schedule_on_time_enable_checkBox, ui.schedule_on_time_timeEdit, entry.on_hour,
@@ -155,17 +148,16 @@ void SchedulePage::update_schedule_tab(const schedule_entry& entry) {
     ui.schedule_enable_groupBox->setChecked(entry.flags & ScheduleFlag::Enabled);
 }
 
-void SchedulePage::on_schedule_every_day_checkBox_stateChanged(int state) {
+void BasicSchedulePage::on_schedule_every_day_checkBox_stateChanged(int state) {
     const bool free = state == Qt::Unchecked;
     ui.schedule_every_week_checkBox->setEnabled(free);
-    for (const auto& [box, bit] : days())
-        box->setEnabled(free);
+    enable_days(days(), free);
 }
 
-void SchedulePage::on_schedule_on_time_enable_checkBox_stateChanged(int state) {
+void BasicSchedulePage::on_schedule_on_time_enable_checkBox_stateChanged(int state) {
     ui.schedule_on_time_timeEdit->setEnabled(state != Qt::Unchecked);
 }
 
-void SchedulePage::on_schedule_off_time_enable_checkBox_stateChanged(int state) {
+void BasicSchedulePage::on_schedule_off_time_enable_checkBox_stateChanged(int state) {
     ui.schedule_off_time_timeEdit->setEnabled(state != Qt::Unchecked);
 }

@@ -2,19 +2,15 @@
 
 #include "display_records.h"
 #include "page_controller.h"
-
-#include <array>
-#include <utility>
-
-class QCheckBox;
+#include "weekday_boxes.h"
 
 // The basic schedule page: one of the display's seven schedule programs, read when the page is
 // shown or another program is picked, and written back with Update.
-class SchedulePage : public PageController {
+class BasicSchedulePage : public PageController {
     Q_OBJECT
 
 public:
-    explicit SchedulePage(const PageContext& context, QObject* parent = nullptr);
+    explicit BasicSchedulePage(const PageContext& context, QObject* parent = nullptr);
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
@@ -32,8 +28,7 @@ public slots:
     void on_schedule_off_time_enable_checkBox_stateChanged(int state);
 
 private:
-    // The day check boxes with their weekday bits, Monday first.
-    std::array<std::pair<QCheckBox*, unsigned char>, 7> days() const;
+    WeekdayBoxes days() const;
     // After a read that failed nothing of another program may stay on the page, nor be
     // written back as if it had been read: the page shows no program and cannot write one.
     void show_unread();
