@@ -102,7 +102,7 @@ private slots:
             writeScripts(scripts, {{"site.txt", "SETPORT 127.0.14.22\nSETPOWER OFF\n"}});
         second.setArguments(script);
         second.start();
-        QVERIFY(second.waitForFinished(10000));
+        QVERIFY(second.waitForFinished(30000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 3);
         const QString errors = QString::fromLocal8Bit(second.readAllStandardError());
