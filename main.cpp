@@ -5,24 +5,19 @@
 #include "single_instance.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 namespace {
-// A run of a script named on the command line needs no window to look at: without a desktop
-// it runs on the offscreen platform instead of failing to start.
-void chooseOffscreenForScripts(int argc, char* argv[]) {
-    if (hasDesktopSession() || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return;
-    for (int i = 1; i < argc; ++i)
-        if (QFileInfo(QString::fromLocal8Bit(argv[i])).isFile()) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            return;
-        }
+// A run of scripts named on the command line needs no window to look at: without a desktop it
+// runs on the offscreen platform instead of failing to start, and so can also say which named
+// file is missing.
+void chooseOffscreenForScripts(int argc) {
+    if (argc > 1 && !hasDesktopSession() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 } // namespace
 
 int main(int argc, char* argv[]) {
-    chooseOffscreenForScripts(argc, argv);
+    chooseOffscreenForScripts(argc);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("ZET DISPLAY SOLUTIONS"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("zet-display-solutions.example"));

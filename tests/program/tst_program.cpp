@@ -125,7 +125,8 @@ private slots:
     }
 
     // One script named on the command line runs unattended against the display and the program
-    // closes, saving its settings; the exit code and standard error say how the run went.
+    // closes, saving its settings; the exit code and standard error say how the run went, or
+    // that the named file is missing.
     void commandLineRun_data() {
         QTest::addColumn<QByteArray>("script");
         QTest::addColumn<int>("exitCode");
@@ -150,6 +151,8 @@ private slots:
             << QStringList{"Error: Incorrect number of parameters at line 3 in file "
                            "\"site.txt\""}
             << QStringList{};
+        QTest::newRow("a file that does not exist")
+            << QByteArray() << 2 << QStringList{"No such script file: site.txt"} << QStringList{};
     }
     void commandLineRun() {
         QFETCH(QByteArray, script);
@@ -162,7 +165,11 @@ private slots:
         QFile::remove(settingsFile());
         QProcess p;
         prepare(p, tmp.path(), false);
-        p.setArguments(writeScripts(scripts, {{"site.txt", script}}));
+        // Named as a user in the script's folder names it; a null script is not written.
+        if (!script.isNull())
+            writeScripts(scripts, {{"site.txt", script}});
+        p.setWorkingDirectory(scripts.path());
+        p.setArguments({"site.txt"});
         p.start();
         QVERIFY(p.waitForFinished(60000));
         const QStringList lines = QString::fromLocal8Bit(p.readAllStandardError()).split('\n');
