@@ -1,4 +1,5 @@
 #include "scripting_page.h"
+#include "test_files.h"
 #include "window_rig.h"
 
 #include <QElapsedTimer>
@@ -17,10 +18,7 @@ namespace {
 struct Scripts {
     QTemporaryDir dir;
     QString write(const QString& name, const QByteArray& text) {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            qFatal("cannot write %s", qPrintable(name));
-        return file.fileName();
+        return writeTestFile(dir, name, text);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "display_model.h"
 #include "fake_display.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -65,12 +66,8 @@ class ProgramTest : public QObject {
     static QStringList writeScripts(const QTemporaryDir& dir,
                                     const QMap<QString, QByteArray>& files) {
         QStringList paths;
-        for (auto it = files.begin(); it != files.end(); ++it) {
-            QFile file(dir.filePath(it.key()));
-            if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size())
-                qFatal("cannot write %s", qPrintable(it.key()));
-            paths << file.fileName();
-        }
+        for (auto it = files.begin(); it != files.end(); ++it)
+            paths << writeTestFile(dir, it.key(), it.value());
         return paths;
     }
     QString settingsFile() const {

@@ -1,6 +1,7 @@
 #include "display_list.h"
 #include "display_list_panel.h"
 #include "lm_communications_interface_configure_widget.h"
+#include "test_files.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -72,10 +73,7 @@ class DisplayListTest : public QObject {
     QTimer boxCloser;
 
     QString writeFile(const QString& name, const QByteArray& bytes) {
-        QFile f(dir.filePath(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(name));
-        return f.fileName();
+        return writeTestFile(dir, name, bytes);
     }
 
 private slots:
