@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 
 namespace {
@@ -18,6 +19,8 @@ constexpr uint kFanSelect = 0x027A;
 constexpr uint kFanState = 0x027B;
 constexpr unsigned int kDiagnosticCapacity = 32;
 constexpr int kStatusMessageMs = 10000;
+// Lines of diagnostic texts shown at once; more scroll, since the page cannot grow.
+constexpr int kDiagnosticLines = 2;
 const QChar kDegree(0x00B0);
 
 struct DiagnosticText {
@@ -123,6 +126,25 @@ StatusPage::StatusPage(const PageContext& context, QObject* parent)
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
     }
+    scroll_diagnostics();
+}
+
+void StatusPage::scroll_diagnostics() {
+    QLabel* label = ui.status_diagnostics_label;
+    auto* area = new QScrollArea(ui.status);
+    area->setObjectName(QStringLiteral("status_diagnostics_scrollArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    // The page's tab chain stays as the form has it; the wheel scrolls.
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    const QFontMetrics metrics = label->fontMetrics();
+    area->setMaximumHeight((kDiagnosticLines - 1) * metrics.lineSpacing() + metrics.height());
+    delete ui.status_values_gridLayout->replaceWidget(label, area);
+    area->setWidget(label);
+    // The area would paint the label's background; it stays that of the page.
+    label->setAutoFillBackground(false);
+    area->viewport()->setAutoFillBackground(false);
 }
 
 QList<QWidget*> StatusPage::pages() const {

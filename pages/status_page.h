@@ -35,6 +35,8 @@ private:
     QList<Row> rows() const;
     // Every value label, the MAC address's too.
     QList<QLabel*> value_labels() const;
+    // Many diagnostic codes at once would not fit the page: their texts scroll instead.
+    void scroll_diagnostics();
     // The reads, in order; returns early on a failed hour read or on Cancel.
     void read_status();
     void read_mac_address();

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -237,6 +239,38 @@ private slots:
                 totalMinuteReads += FakeDisplay::bodyOf(r).startsWith("11FA");
             QCOMPARE(totalMinuteReads, 0);
         }
+    }
+
+    // Diagnostic texts: two fit as they are; more than the page has room for scroll, every
+    // text there to scroll to, and the rows below stay on the page.
+    void diagnosticsFitOrScroll_data() {
+        QTest::addColumn<int>("codes");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("two") << 2 << false;
+        QTest::newRow("thirty") << 30 << true;
+    }
+    void diagnosticsFitOrScroll() {
+        QFETCH(int, codes);
+        StatusRig rig("127.0.13.23");
+        rig.model.diagnostics.clear();
+        for (int i = 0; i < codes; ++i)
+            rig.model.diagnostics << 0x80;
+        rig.w.resize(941, 990);
+        rig.w.show();
+        rig.readOut();
+        QApplication::processEvents();
+        QLabel* label = rig.w.ui.status_diagnostics_label;
+        QCOMPARE(label->text(), QString("Cooling fan-1 abnormality. ").repeated(codes));
+        QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                 qPrintable(QString("%1 < %2")
+                                .arg(label->height())
+                                .arg(label->heightForWidth(label->width()))));
+        QTEST(rig.w.ui.status->findChild<QScrollArea*>()->verticalScrollBar()->isVisible(),
+              "scrolls");
+        const QPushButton* copy = rig.w.ui.copy_status_pushButton;
+        QVERIFY(copy->mapTo(rig.w.ui.status, QPoint(0, copy->height())).y() <=
+                rig.w.ui.status->height());
+        rig.saveShot(QString("status_diagnostics_") + QTest::currentDataTag());
     }
 
     // Cancel during a read: that read ends, and the display sees nothing more.
