@@ -107,9 +107,10 @@ private slots:
             return timer.elapsed() < 100;
         };
         QVERIFY(!scanner.next(untilStopped));
-        QVERIFY2(timer.elapsed() < 100 + 4 * IpScanner::SliceMs,
+        // Well before the connect time-out, with room for a loaded machine's long slices.
+        QVERIFY2(timer.elapsed() < TLANComm::ConnectTimeoutMs / 2,
                  qPrintable(QString::number(timer.elapsed())));
-        QVERIFY(calls >= 100 / IpScanner::SliceMs);
+        QVERIFY(calls >= 2); // asked again after each slice, not once at the end
 
         IpScanner top(monitor, 0xFFFFFFFDu, 0xFFFFFFFFu, IpScanOptions());
         QCOMPARE(top.count(), 3u);
