@@ -18,3 +18,8 @@ int monitor_id_to_address(QString monitor_id) {
         return 0;
     return int(id) + 0x40;
 }
+
+bool names_a_destination(const monitor_data& choice) {
+    const int address = monitor_id_to_address(choice.m_monitor_id_string);
+    return address != 0 && address == choice.m_monitor_id;
+}

@@ -6,6 +6,7 @@
 #include "command_scope.h"
 #include "lm_communications_interface_configure_widget.h"
 #include "lm_information_dialog.h"
+#include "monitor_address.h"
 #include "page_set.h"
 #include "program_globals.h"
 #include "result_codes.h"
@@ -19,6 +20,7 @@
 #include <QToolTip>
 
 namespace {
+constexpr int kAllDisplays = 0x2A;
 const char kDirtyNotice[] =
     "<img src=\":/images/Resources/warning.png\"><font COLOR=red>Notice: Unsaved changes. Click "
     "<b>Save All Settings</b> when done to save changes to the display.";
@@ -32,13 +34,23 @@ QString errorText(int result) {
 } // namespace
 
 bool ZETQVToolMainWindow::open_for_command() {
+    return open_interface(interface_info());
+}
+
+bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
     if (connection_opened)
         close_after_command();
     emit communications_test_result(0);
+    // Nothing is sent to a destination that the monitor ID does not name: the byte would
+    // reach another display, a group, or none, and the user would only see "No reply".
+    if (!names_a_destination(choice)) {
+        show_error_text(tr("Error: The monitor ID names no display; choose 1 to 100, All or a "
+                           "group A to J"));
+        return false;
+    }
     g_basic_monitor->set_long_timeout(ui.increased_lan_timeout_checkBox->isChecked());
     g_basic_monitor->set_retry_count(ui.communications_retry_checkBox->isChecked() ? 3 : 0);
-    const int result = g_basic_monitor->set_interface_info(
-        ui.communications_interface_widget->get_interface_info());
+    const int result = g_basic_monitor->set_interface_info(choice);
     if (result == 0) {
         connection_opened = true;
         return true;
@@ -48,13 +60,24 @@ bool ZETQVToolMainWindow::open_for_command() {
         writeStandardError(errorText(result));
     else
         showErrorMessageBox(this, result);
-    if (g_information_dialog)
-        g_information_dialog->append(QStringLiteral("<font COLOR=red><b>") +
-                                         errorText(result).toHtmlEscaped() +
-                                         QStringLiteral("</b></font><br>"),
-                                     0);
+    log_error_line(errorText(result));
     connection_opened = false;
     return false;
+}
+
+void ZETQVToolMainWindow::log_error_line(const QString& text) {
+    if (g_information_dialog)
+        g_information_dialog->append(QStringLiteral("<font COLOR=red><b>") + text.toHtmlEscaped() +
+                                         QStringLiteral("</b></font><br>"),
+                                     0);
+}
+
+void ZETQVToolMainWindow::show_error_text(const QString& text) {
+    ui.statusBar->setStyleSheet(QLatin1String(kErrorStatusStyle));
+    ui.statusBar->showMessage(text);
+    if (unattended)
+        writeStandardError(text);
+    log_error_line(text);
 }
 
 void ZETQVToolMainWindow::close_after_command() {
@@ -244,10 +267,15 @@ void ZETQVToolMainWindow::communications_interface_verify() {
 }
 
 void ZETQVToolMainWindow::auto_detect_monitor_ID() {
-    CommandScope frame(*this);
-    if (!frame)
+    // The question goes to all displays, so it needs no valid monitor ID: it is how a user
+    // finds one.
+    monitor_data all = interface_info();
+    all.m_monitor_id = kAllDisplays;
+    all.m_monitor_id_string = QStringLiteral("All");
+    if (!open_interface(all))
         return;
-    g_basic_monitor->set_monitor_id(0x2A);
+    WaitCursor wait;
+    g_basic_monitor->set_monitor_id(kAllDisplays);
     uint current = 0, max = 0;
     unsigned char display_result = 0, type = 0;
     int result = g_basic_monitor->get_parameter(0x023E, &current, &max, &display_result, &type);
@@ -262,5 +290,6 @@ void ZETQVToolMainWindow::auto_detect_monitor_ID() {
         data.m_monitor_id = int(current) + 0x40;
         ui.communications_interface_widget->set_interface_info(data);
     }
-    frame.report(result);
+    show_error_status(result);
+    close_after_command();
 }

@@ -5,6 +5,7 @@
 #include "display_list_panel.h"
 #include "lm_communications_interface_configure_widget.h"
 #include "lm_information_dialog.h"
+#include "monitor_address.h"
 #include "networkinterfacecard.h"
 #include "page_set.h"
 #include "program_globals.h"
@@ -99,6 +100,21 @@ void ZETQVToolMainWindow::read_settings() {
         data.s_communicationsInterfacePortName == QLatin1String("..."))
         data.s_communicationsInterfacePortName = QLatin1String(kDefaultLanAddress);
     ui.communications_interface_widget->set_interface_info(data);
+    if (!names_a_destination(interface_info())) {
+        // An ID that names no display would leave the box blank and every command refused:
+        // the default stands in, and the user is told. The box follows the stored byte, so the
+        // stored text is quoted only when it names no display either.
+        const QString stored = data.m_monitor_id_string;
+        data.m_monitor_id = kMonitorId.fallback.toInt();
+        data.m_monitor_id_string = kMonitorIdText.fallback.toString();
+        ui.communications_interface_widget->set_interface_info(data);
+        ui.statusBar->showMessage(
+            !stored.isEmpty() && monitor_id_to_address(stored) == 0
+                ? tr("The stored monitor ID %1 names no display; it was replaced by %2.")
+                      .arg(stored, data.m_monitor_id_string)
+                : tr("The stored monitor ID names no display; it was replaced by %1.")
+                      .arg(data.m_monitor_id_string));
+    }
     page_set->read_settings(settings);
 }
 

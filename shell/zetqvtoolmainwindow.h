@@ -110,6 +110,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The command frame's open for the given choice; refuses a monitor ID that names no
+    // destination before anything is opened.
+    bool open_interface(const monitor_data& choice);
+    // An error of the window's own: red in the status bar and in the log.
+    void show_error_text(const QString& text);
+    void log_error_line(const QString& text);
     void read_settings();
     void write_settings();
     void make_connections();

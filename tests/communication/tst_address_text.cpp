@@ -52,6 +52,28 @@ private slots:
         QFETCH(int, address);
         QCOMPARE(monitor_id_to_address(text), address);
     }
+
+    // A command may go out only when the ID names a destination and the byte is that one.
+    void namesADestination_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<bool>("names");
+        QTest::newRow("1") << "1" << 0x41 << true;
+        QTest::newRow("All") << "All" << 0x2A << true;
+        QTest::newRow("Group J") << "Group J" << 0x3A << true;
+        QTest::newRow("nothing chosen") << "" << 0 << false;
+        QTest::newRow("byte of another ID") << "7" << 0x41 << false;
+        QTest::newRow("101 with its byte") << "101" << 0xA5 << false;
+    }
+    void namesADestination() {
+        QFETCH(QString, text);
+        QFETCH(int, byte);
+        QFETCH(bool, names);
+        monitor_data choice;
+        choice.m_monitor_id_string = text;
+        choice.m_monitor_id = byte;
+        QCOMPARE(names_a_destination(choice), names);
+    }
 };
 
 QTEST_GUILESS_MAIN(AddressTextTest)

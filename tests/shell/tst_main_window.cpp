@@ -1,5 +1,6 @@
 #include "controldefinitions.h"
 #include "lm_information_dialog.h"
+#include "monitor_address.h"
 #include "window_rig.h"
 
 #include <QElapsedTimer>
@@ -192,6 +193,93 @@ private slots:
         QCOMPARE(FakeDisplay::destinationOf(fake.requests().first()), '*');
         QCOMPARE(w.ui.communications_interface_widget->get_interface_info().m_monitor_id, selected);
         QCOMPARE(w.ui.statusBar->currentMessage().isEmpty(), selected != 0x40 + 3);
+    }
+
+    // An ID that names no display: no action opens the link or sends a byte, and the status
+    // bar says why, in red. Auto-detect asks all displays and so still goes out.
+    void monitorIdThatNamesNoDisplayIsRefused_data() {
+        QTest::addColumn<int>("action");
+        QTest::newRow("communications test") << 0;
+        QTest::newRow("save settings") << 1;
+        QTest::newRow("written op code") << 2;
+    }
+    void monitorIdThatNamesNoDisplayIsRefused() {
+        QFETCH(int, action);
+        WindowRig rig("127.0.0.142");
+        auto& [fake, model, w] = rig;
+        model.setParameter(0x023E, 9, 100);
+        w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address(), 101));
+        QSignalSpy results(&w, &ZETQVToolMainWindow::communications_test_result);
+        uint value = 5;
+        switch (action) {
+        case 0:
+            w.communications_interface_verify();
+            QCOMPARE(results.last()[0].toInt(), 2);
+            break;
+        case 1:
+            w.ui.save_settings_pushButton->click();
+            break;
+        default:
+            w.update_vcp(0x0010, value);
+            QCOMPARE(value, 5u);
+        }
+        QCOMPARE(fake.connectionCount(), 0);
+        QVERIFY(w.ui.statusBar->currentMessage().contains("monitor ID names no display"));
+        QVERIFY(w.ui.statusBar->styleSheet().contains("color:red;font-weight:bold;"));
+        QCOMPARE(env.boxTexts, QStringList());
+        w.auto_detect_monitor_ID();
+        QCOMPARE(rig.seen(), QStringList{"get 023E"});
+        QCOMPARE(FakeDisplay::destinationOf(fake.requests().first()), '*');
+        QCOMPARE(w.ui.communications_interface_widget->get_interface_info().m_monitor_id_string,
+                 QStringLiteral("9"));
+    }
+
+    // A stored ID that names no display is replaced by 1, which the box shows and the next
+    // command uses, and the status bar says so; a stored group stays as it is.
+    void storedMonitorIdThatNamesNoDisplay_data() {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        const QString replaced = QStringLiteral("The stored monitor ID %1names no display; it "
+                                                "was replaced by 1.");
+        QTest::newRow("101") << 0xA5 << "101"
+                             << "1" << replaced.arg("101 ");
+        QTest::newRow("0") << 0x40 << "0"
+                           << "1" << replaced.arg("0 ");
+        QTest::newRow("Group K") << 0x3B << "Group K"
+                                 << "1" << replaced.arg("Group K ");
+        QTest::newRow("byte of none, text of 5") << 0 << "5"
+                                                 << "1" << replaced.arg("");
+        QTest::newRow("Group J stays") << 0x3A << "Group J"
+                                       << "Group J"
+                                       << "";
+    }
+    void storedMonitorIdThatNamesNoDisplay() {
+        QFETCH(int, byte);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
+        FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.143"));
+        DisplayModel model;
+        model.setParameter(0x0010, 50, 100);
+        fake.setHandler(model.handler());
+        {
+            QSettings s;
+            s.setValue("m_monitor_id", byte);
+            s.setValue("m_monitor_id_string", text);
+            s.setValue("s_communicationsInterfacePortName", fake.address());
+        }
+        ZETQVToolMainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.ui.communications_interface_widget->get_interface_info().m_monitor_id_string,
+                 shown);
+        QCOMPARE(w.ui.statusBar->currentMessage(), message);
+        w.communications_interface_verify();
+        QCOMPARE(fake.requests().size(), 1);
+        QCOMPARE(FakeDisplay::destinationOf(fake.requests().first()),
+                 char(monitor_id_to_address(shown)));
     }
 
     void navigationTreeShowsEveryPage() {
