@@ -74,35 +74,39 @@ LogLine LogLineFormatter::traffic(const QList<unsigned char>& bytes, int type, b
     return line;
 }
 
-QString LogLineFormatter::frameTable(const QList<unsigned char>& bytes) {
-    if (bytes.size() < 9 || bytes.first() != 0x01 || bytes.last() != 0x0D)
+QString LogLineFormatter::bytes_to_html_table(const QList<unsigned char>& bytes) {
+    constexpr int kMinimumFrame = 9;
+    constexpr int kFirstLengthByte = 5; // shares its cell with the second
+    constexpr int kFirstPayloadByte = 8;
+    constexpr int kTrailerBytes = 4; // the last payload byte is at n - 4
+    const int n = bytes.size();
+    if (n < kMinimumFrame || bytes.first() != 0x01 || bytes.last() != 0x0D)
         return QString();
-    // Field name and how many bytes it spans; the body takes what the fixed fields leave.
-    const int body = bytes.size() - 11 < 0 ? 0 : bytes.size() - 11;
-    const QList<QPair<QString, int>> fields = {
-        {QStringLiteral("SOH"), 1},
-        {QStringLiteral("Reserved"), 1},
-        {QStringLiteral("Destination Address"), 1},
-        {QStringLiteral("Source Address"), 1},
-        {QStringLiteral("Message Type"), 1},
-        {QStringLiteral("Message Length"), 2},
-        {QStringLiteral("STX"), 1},
-        {QStringLiteral("Data (Message payload)"), body},
-        {QStringLiteral("ETX"), 1},
-        {QStringLiteral("Check code"), 1},
-        {QStringLiteral("Delimiter"), 1},
-    };
-    QString heads, cells;
-    int at = 0;
-    for (const auto& f : fields) {
-        if (f.second == 0 || at >= bytes.size())
-            continue;
-        const int span = qMin(f.second, bytes.size() - at);
-        heads += QStringLiteral("<th colspan=%1>%2</th>").arg(span).arg(f.first);
-        for (int i = 0; i < span; ++i)
-            cells += QStringLiteral("<td>%1</td>").arg(hexByte(bytes[at + i]));
-        at += span;
+    QString html = QStringLiteral(
+        "<table  border=\"1\" cellspacing=\"0\" cellpadding=\"2\">"
+        "<tr><td bgcolor=\"#F0F0F0\" colspan=\"6\"><p align=\"center\">Header</p></td>"
+        "<td bgcolor=\"#F0F0F0\" colspan=\"3\"><p align=\"center\">Message</p></td>"
+        "<td bgcolor=\"#F0F0F0\" rowspan=\"2\"><p align=\"center\">Check<br>code</p></td>"
+        "<td bgcolor=\"#F0F0F0\" rowspan=\"2\"><p align=\"center\">Delimiter</p></td></tr>"
+        "<tr><td bgcolor=\"#F0F0F0\"><p align=\"center\">SOH</p></td>"
+        "<td bgcolor=\"#F0F0F0\"><p align=\"center\">Reserved</p></td>"
+        "<td bgcolor=\"#F0F0F0\"><p align=\"center\">Destination<br>Address</p></td>"
+        "<td bgcolor=\"#F0F0F0\"><p align=\"center\">Source<br>Address</p></td>"
+        "<td bgcolor=\"#F0F0F0\"><p align=\"center\">Message<br>Type</p></td>"
+        "<td bgcolor=\"#F0F0F0\"><p align=\"center\">Message<br>Length</p></td>"
+        "<td bgcolor=\"#F0F0F0\"><p align=\"center\">STX</p></td>"
+        "<td bgcolor=\"#F0F0F0\"><p align=\"center\">Data (Message payload)</p></td>"
+        "<td bgcolor=\"#F0F0F0\"><p align=\"center\">ETX</p></td></tr>");
+    html += QStringLiteral("<tr><td><p align=\"center\">");
+    for (int i = 0; i < n; ++i) {
+        html += hexByte(bytes[i]);
+        if (i == kFirstLengthByte || (i >= kFirstPayloadByte && i < n - kTrailerBytes))
+            html += QLatin1Char(' ');
+        else if (i == n - 1)
+            html += QStringLiteral("</p></td>");
+        else
+            html += QStringLiteral("</p></td><td><p align=\"center\">");
     }
-    return QStringLiteral("<table border=1 cellspacing=0 cellpadding=2><tr>") + heads +
-           QStringLiteral("</tr><tr>") + cells + QStringLiteral("</tr></table>");
+    html += QStringLiteral("</tr></table><br>");
+    return html;
 }

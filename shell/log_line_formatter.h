@@ -28,8 +28,10 @@ public:
     // The line for a traffic event; with dummy set, a no-reply event gives no line (empty html
     // and level -1), since the dummy interface never answers.
     LogLine traffic(const QList<unsigned char>& bytes, int type, bool dummy) const;
-    // The frame's fields above its bytes, for a whole message; "" for anything else.
-    static QString frameTable(const QList<unsigned char>& bytes);
+    // A framed message as a table: its fields' captions over its bytes, the two length bytes
+    // in one cell and the payload bytes in one cell. Anything but a whole message (SOH first,
+    // CR last, at least 9 bytes) gives "".
+    static QString bytes_to_html_table(const QList<unsigned char>& bytes);
 
 private:
     ControlNameLookup controlName;

@@ -24,7 +24,7 @@ void ZETQVToolMainWindow::transfer_data_in(QList<unsigned char> output_buffer, i
         return;
     g_information_dialog->append(line.html, line.level);
     if ((type == 1 || type == 2) && g_information_dialog->shows(1))
-        g_information_dialog->append(LogLineFormatter::frameTable(output_buffer), 1);
+        g_information_dialog->append(LogLineFormatter::bytes_to_html_table(output_buffer), 1);
     if (process_events_while_logging)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1000);
 }

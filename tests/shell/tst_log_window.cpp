@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
@@ -97,20 +98,57 @@ private slots:
                  (LogLine{html, level}));
     }
 
-    void frameTable() {
-        const QList<unsigned char> frame = {0x01, 0x30, 0x41, 0x30, 0x41, 0x30, 0x34,
-                                            0x02, 0x30, 0x38, 0x03, 0x0D, 0x0D};
-        const QString table = LogLineFormatter::frameTable(frame);
-        QVERIFY(table.startsWith("<table border=1 cellspacing=0 cellpadding=2>"));
-        QVERIFY(table.contains("<th colspan=2>Message Length</th>"));
-        QVERIFY(table.contains("<th colspan=2>Data (Message payload)</th>"));
-        QCOMPARE(table.count("<td>"), frame.size());
-        QVERIFY(table.contains("<td>0D</td><td>0D</td></tr>"));
-        // Not a whole message: no table.
-        QCOMPARE(LogLineFormatter::frameTable(frame.mid(1)), QString());
-        QCOMPARE(LogLineFormatter::frameTable(frame.mid(0, 11)), QString());        // ends with ETX
-        QCOMPARE(LogLineFormatter::frameTable(frame.mid(0, 7) << 0x0D), QString()); // 8 bytes
-        QCOMPARE(LogLineFormatter::frameTable({}), QString());
+    // The data row of a frame table: its cells' texts; no table gives no cells.
+    static QStringList dataCells(const QString& table) {
+        const int row = table.lastIndexOf(QLatin1String("<tr>"));
+        QStringList cells;
+        if (row < 0)
+            return cells;
+        QRegularExpression cell(QStringLiteral("<td><p align=\"center\">([^<]*)</p></td>"));
+        for (auto m = cell.globalMatch(table.mid(row)); m.hasNext();)
+            cells << m.next().captured(1);
+        return cells;
+    }
+
+    void bytesToHtmlTable_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("cells");
+        const QByteArray request = QByteArray::fromHex("0130413041303602303003770d");
+        QTest::newRow("payload of two")
+            << request
+            << QStringList{"01", "30", "41", "30", "41", "30 36", "02", "30 30", "03", "77", "0D"};
+        QTest::newRow("no payload: ETX follows STX")
+            << QByteArray::fromHex("0130413041303202037f0d")
+            << QStringList{"01", "30", "41", "30", "41", "30 32", "02", "03", "7F", "0D"};
+        QTest::newRow("nine bytes, SOH to CR")
+            << QByteArray::fromHex("01304130413032020d")
+            << QStringList{"01", "30", "41", "30", "41", "30 32", "02", "0D"};
+        QTest::newRow("last byte not CR") << request.left(12) << QStringList();
+        QTest::newRow("first byte not SOH") << request.mid(1) << QStringList();
+        QTest::newRow("eight bytes") << request.left(7) + "\r" << QStringList();
+        QTest::newRow("empty") << QByteArray() << QStringList();
+    }
+    void bytesToHtmlTable() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, cells);
+        QList<unsigned char> list;
+        for (char c : bytes)
+            list << static_cast<unsigned char>(c);
+        const QString table = LogLineFormatter::bytes_to_html_table(list);
+        QCOMPARE(dataCells(table), cells);
+        if (cells.isEmpty()) {
+            QCOMPARE(table, QString());
+            return;
+        }
+        QVERIFY(table.startsWith("<table  border=\"1\" cellspacing=\"0\" cellpadding=\"2\">"));
+        QVERIFY(table.endsWith("</tr></table><br>"));
+        // Eleven columns of captions over the bytes, the two-word ones broken in two.
+        for (const char* caption :
+             {">Header<", ">Message<", ">Check<br>code<", ">Delimiter<", ">SOH<", ">Reserved<",
+              ">Destination<br>Address<", ">Source<br>Address<", ">Message<br>Type<",
+              ">Message<br>Length<", ">STX<", ">Data (Message payload)<", ">ETX<"})
+            QVERIFY2(table.contains(QLatin1String(caption)), caption);
+        QCOMPARE(table.count("bgcolor=\"#F0F0F0\""), 13);
     }
 
     void decodingFilterDropsLevelOneLines() {
