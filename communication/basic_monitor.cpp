@@ -12,6 +12,7 @@ basic_monitor::basic_monitor(QObject* parent, QVCommProtocol_retry* protocol)
     : QObject(parent), m_protocol(protocol ? protocol : new QVCommProtocol_retry) {
     connect(m_protocol, &QVCommProtocol::transfer_data, this, &basic_monitor::transfer_data);
     connect(m_protocol, &QVCommProtocol::comment_text, this, &basic_monitor::comment_text);
+    connect(m_protocol, &QVCommProtocol::waiting, this, &basic_monitor::waiting);
 }
 
 basic_monitor::~basic_monitor() {

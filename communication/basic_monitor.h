@@ -240,6 +240,9 @@ signals:
     void Broadcast_MessageOut(unsigned int message, unsigned int value);
     void transfer_data_out(QList<unsigned char> output_buffer, int type);
     void comment_text_out(QString text, int type);
+    // The protocol's sliced waits for a message of the display's own (the completion waits):
+    // milliseconds waited so far, and the most it waits.
+    void waiting(int elapsed_ms, int total_ms);
 
 public slots:
     void transfer_data(QList<unsigned char> output_buffer, int type);

@@ -8,6 +8,7 @@
 
 #include <QStringBuilder>
 
+#include <algorithm>
 #include <charconv>
 
 // The log lines are built on every exchange: each is put together in one allocation, without
@@ -252,6 +253,23 @@ int QVCommProtocol::send_message() {
 }
 
 int QVCommProtocol::receive_reply(int first_byte_timeout_ms, bool accept_any_source) {
+    return receive_message(first_byte_timeout_ms, accept_any_source, false);
+}
+
+int QVCommProtocol::wait_for_first_byte(unsigned char& byte, int timeout_ms) {
+    for (int waited = 0;;) {
+        const int result = transport->ReadByte(&byte, 0);
+        if (result != ResultCode::NoReply || waited >= timeout_ms)
+            return result;
+        const int step = std::min(WaitSliceMs, timeout_ms - waited);
+        delay(step);
+        waited += step;
+        emit waiting(waited, timeout_ms);
+    }
+}
+
+int QVCommProtocol::receive_message(int first_byte_timeout_ms, bool accept_any_source,
+                                    bool sliced) {
     reply_body.clear();
     if (!transport) {
         emit transfer_data({}, TrafficNoInterface);
@@ -265,7 +283,8 @@ int QVCommProtocol::receive_reply(int first_byte_timeout_ms, bool accept_any_sou
 
     // Reads the next byte into `byte`; on a failed read logs what came so far.
     auto next = [&]() -> bool {
-        const int result = transport->ReadByte(&byte, timeout);
+        const int result = sliced && received.isEmpty() ? wait_for_first_byte(byte, timeout)
+                                                        : transport->ReadByte(&byte, timeout);
         timeout = NextByteTimeoutMs;
         if (result != 0) {
             emit transfer_data(received, TrafficNoReply);

@@ -58,6 +58,10 @@ public:
     virtual int destination();
     virtual int send_message();
     virtual int receive_reply(int first_byte_timeout_ms, bool accept_any_source);
+    // A wait for a message that the display sends on its own polls in slices of this length,
+    // pausing through delay() between polls and reporting each slice with waiting(), so that
+    // the caller can keep its window painted and a test can shorten the wait.
+    static constexpr int WaitSliceMs = 250;
     virtual int send_raw(QList<unsigned char> bytes);
     virtual int receive_raw(QList<unsigned char>& out, unsigned char terminator);
 
@@ -227,6 +231,8 @@ private:
 signals:
     void transfer_data(QList<unsigned char> output_buffer, int type);
     void comment_text(QString text, int type);
+    // A sliced wait goes on: milliseconds waited so far, and the most it waits.
+    void waiting(int elapsed_ms, int total_ms);
 
 protected:
     QList<unsigned char> build_header(unsigned char message_type);
@@ -279,8 +285,13 @@ protected:
     // Sends the message and reads the reply; with `command_reply` the reply must be of type
     // "B", then the body length must fit the rule.
     int exchange(BodyLength length, bool command_reply = false);
-    // Reads a reply without sending first (a message the display sends on its own).
+    // Reads a reply without sending first (a message the display sends on its own); the
+    // wait for its first byte is sliced.
     int await_message(int first_byte_timeout_ms, BodyLength length);
+    // receive_reply, with the first byte awaited in slices when `sliced` is set.
+    int receive_message(int first_byte_timeout_ms, bool accept_any_source, bool sliced);
+    // Polls for the first byte of a message until it comes or timeout_ms of pauses passed.
+    int wait_for_first_byte(unsigned char& byte, int timeout_ms);
     int check_length(BodyLength length) const;
     // Reads a field that must hold the given value.
     bool expect_hex2(unsigned char expected, const char* label = "");

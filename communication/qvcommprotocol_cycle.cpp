@@ -57,7 +57,7 @@ int QVCommProtocol::exchange(BodyLength length, bool command_reply) {
 }
 
 int QVCommProtocol::await_message(int first_byte_timeout_ms, BodyLength length) {
-    const int result = receive_reply(first_byte_timeout_ms, true);
+    const int result = receive_message(first_byte_timeout_ms, true, true);
     return result != 0 ? result : check_length(length);
 }
 
