@@ -10,6 +10,8 @@
 #include "monitor_rig.h"
 #include "page_set.h"
 #include "program_globals.h"
+#include "qvcommprotocol_retry.h"
+#include "sleep.h"
 #include "zetqvtoolmainwindow.h"
 
 #include <QAbstractButton>
@@ -47,6 +49,21 @@ inline QString enabledMismatch(const QList<QWidget*>& widgets, const QString& ma
             return widgets[i]->objectName();
     return QString();
 }
+
+// The window's protocol engine with its pauses counted and made `scale` times shorter, so that
+// the long waits keep their values but pass quickly.
+class ShortPausesRetry : public QVCommProtocol_retry {
+public:
+    explicit ShortPausesRetry(int scale) : scale(scale) {}
+    void delay(int ms) override {
+        pauses << ms;
+        sleepMs(ms / scale);
+    }
+    QList<int> pauses;
+
+private:
+    int scale;
+};
 
 // A fake display on its own loopback address and a window whose interface points at it.
 struct WindowRig {
@@ -126,12 +143,13 @@ public:
         std::function<void()> before = {};
     };
 
-    WindowTestEnvironment() {
+    // protocol: the engine of the window's monitor (null: the program's own).
+    explicit WindowTestEnvironment(QVCommProtocol_retry* protocol = nullptr) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         QCoreApplication::setOrganizationName(QStringLiteral("ZET DISPLAY SOLUTIONS"));
         QCoreApplication::setApplicationName(QStringLiteral("ZET QV Comms Tool"));
         if (!g_basic_monitor)
-            g_basic_monitor = new basic_monitor(this);
+            g_basic_monitor = new basic_monitor(this, protocol);
         connect(&boxCloser, &QTimer::timeout, this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box)
