@@ -258,11 +258,13 @@ int QVCommProtocol::receive_reply(int first_byte_timeout_ms, bool accept_any_sou
 
 int QVCommProtocol::wait_for_first_byte(unsigned char& byte, int timeout_ms) {
     for (int waited = 0;;) {
-        const int result = transport->ReadByte(&byte, 0);
+        // Each slice listens a moment in real time, then pauses for the rest of it.
+        const int step = std::min(WaitSliceMs, timeout_ms - waited);
+        const int listen = std::min(WaitListenMs, step);
+        const int result = transport->ReadByte(&byte, listen);
         if (result != ResultCode::NoReply || waited >= timeout_ms)
             return result;
-        const int step = std::min(WaitSliceMs, timeout_ms - waited);
-        delay(step);
+        delay(step - listen);
         waited += step;
         emit waiting(waited, timeout_ms);
     }

@@ -58,10 +58,11 @@ public:
     virtual int destination();
     virtual int send_message();
     virtual int receive_reply(int first_byte_timeout_ms, bool accept_any_source);
-    // A wait for a message that the display sends on its own polls in slices of this length,
-    // pausing through delay() between polls and reporting each slice with waiting(), so that
-    // the caller can keep its window painted and a test can shorten the wait.
+    // A wait for a message that the display sends on its own runs in slices of this length:
+    // each listens for WaitListenMs, pauses through delay() for the rest and is reported with
+    // waiting(), so that the caller can keep its window painted and a test can shorten the wait.
     static constexpr int WaitSliceMs = 250;
+    static constexpr int WaitListenMs = 10;
     virtual int send_raw(QList<unsigned char> bytes);
     virtual int receive_raw(QList<unsigned char>& out, unsigned char terminator);
 
