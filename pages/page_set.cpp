@@ -1,21 +1,28 @@
 #include "page_set.h"
 
+#include "analog_gamma_pages.h"
+#include "auto_id_pages.h"
 #include "basic_schedule_page.h"
 #include "clock_page.h"
 #include "command_pages.h"
 #include "group_fan_pages.h"
 #include "input_name_page.h"
 #include "ip_scan_page.h"
+#include "ir_remote_page.h"
 #include "opcode_pages.h"
 #include "opcode_scanner_page.h"
 #include "page_lists.h"
 #include "picture_pages.h"
+#include "pip_pbp_page.h"
 #include "power_pages.h"
+#include "proof_of_play_page.h"
 #include "schedule_pages.h"
 #include "scripting_page.h"
 #include "security_page.h"
+#include "simple_command_page.h"
 #include "slot_binder.h"
 #include "status_page.h"
+#include "test_pattern_pages.h"
 #include "tile_matrix_memory_page.h"
 #include "tile_matrix_pages.h"
 
@@ -23,14 +30,18 @@ PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : Q
     fill_page_lists(form);
     pair_page_controls(form);
     add_page_keys(form);
-    all = {new OpcodePages(context, this),     new PowerPages(context, this),
-           new PicturePages(context, this),    new GroupFanPages(context, this),
-           new TileMatrixPages(context, this), new TileMatrixMemoryPage(context, this),
-           new IpScanPage(context, this),      new OpcodeScannerPage(context, this),
-           new SchedulePages(context, this),   new ClockPage(context, this),
-           new CommandPages(context, this),    new SecurityPage(context, this),
-           new InputNamePage(context, this),   new StatusPage(context, this),
-           new ScriptingPage(context, this),   new BasicSchedulePage(context, this)};
+    all = {new OpcodePages(context, this),       new PowerPages(context, this),
+           new PicturePages(context, this),      new GroupFanPages(context, this),
+           new TileMatrixPages(context, this),   new TileMatrixMemoryPage(context, this),
+           new IpScanPage(context, this),        new OpcodeScannerPage(context, this),
+           new SchedulePages(context, this),     new ClockPage(context, this),
+           new CommandPages(context, this),      new SecurityPage(context, this),
+           new InputNamePage(context, this),     new IrRemotePage(context, this),
+           new SimpleCommandPage(context, this), new AnalogGammaPages(context, this),
+           new TestPatternPages(context, this),  new AutoIdPages(context, this),
+           new PipPbpPage(context, this),        new ProofOfPlayPage(context, this),
+           new StatusPage(context, this),        new ScriptingPage(context, this),
+           new BasicSchedulePage(context, this)};
     for (PageController* c : all)
         unbound << bind_slots_by_name(c, form);
 }

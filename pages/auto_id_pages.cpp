@@ -1,0 +1,138 @@
+#include "auto_id_pages.h"
+
+#include "basic_monitor.h"
+#include "command_scope.h"
+#include "reply_status.h"
+#include "wait_progress.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+AutoIdPages::AutoIdPages(const PageContext& context, QObject* parent)
+    : PageController(context, parent) {}
+
+QList<QWidget*> AutoIdPages::pages() const {
+    return {ui.auto_id, ui.auto_tile_matrix};
+}
+
+void AutoIdPages::refresh(QWidget* page) {
+    if (page == ui.auto_tile_matrix)
+        on_auto_tilematrix_read_pushButton_clicked();
+}
+
+void AutoIdPages::run(QLineEdit* line, const std::function<int()>& action) {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    line->clear();
+    frame.report(action());
+}
+
+void AutoIdPages::status_call(QLineEdit* line, const std::function<int(int*)>& call) {
+    run(line, [line, &call] {
+        int status = 0;
+        const int result = call(&status);
+        if (result == 0)
+            line->setText(reply_status_text(status));
+        return result;
+    });
+}
+
+int AutoIdPages::await_completion(const std::function<int()>& wait) {
+    WaitProgress progress(host, tr("Waiting for the displays to complete (up to a minute)..."));
+    const QMetaObject::Connection shown =
+        connect(monitor, &basic_monitor::waiting, this,
+                [&progress](int elapsed, int total) { progress.show(elapsed, total); });
+    const int result = wait();
+    disconnect(shown);
+    return result;
+}
+
+void AutoIdPages::on_auto_id_execute_pushButton_clicked() {
+    status_call(ui.auto_ID_lineEdit,
+                [this](int* status) { return monitor->auto_id_execute(status); });
+}
+
+void AutoIdPages::on_auto_id_reset_pushButton_clicked() {
+    status_call(ui.auto_ID_lineEdit,
+                [this](int* status) { return monitor->auto_id_reset(status); });
+}
+
+void AutoIdPages::on_auto_id_execute_get_complete_pushButton_clicked() {
+    QLineEdit* line = ui.auto_ID_lineEdit;
+    run(line, [this, line] {
+        int status = 0, count = 0;
+        int result = monitor->auto_id_execute(&status);
+        if (result != 0)
+            return result;
+        if (status != 0) {
+            line->setText(reply_status_text(status));
+            return 0;
+        }
+        result = await_completion([&] { return monitor->auto_id_get_complete(&status, &count); });
+        if (result == 0)
+            line->setText(reply_status_text(status) +
+                          QStringLiteral(" Num detected monitors: %1").arg(uint(count)));
+        return result;
+    });
+}
+
+void AutoIdPages::on_auto_tilematrix_read_pushButton_clicked() {
+    QLineEdit* line = ui.auto_tilematrix_lineEdit;
+    run(line, [this, line] {
+        unsigned char h = 0, v = 0;
+        int status = 0;
+        const int result = monitor->auto_tile_matrix_read(&h, &v, &status);
+        if (result != 0)
+            return result;
+        ui.auto_tilematrix_h_spinBox->setValue(h);
+        ui.auto_tilematrix_v_spinBox->setValue(v);
+        line->setText(reply_status_text(status));
+        return 0;
+    });
+}
+
+void AutoIdPages::on_auto_tilematrix_write_pushButton_clicked() {
+    status_call(ui.auto_tilematrix_lineEdit, [this](int* status) {
+        return monitor->auto_tile_matrix_write(
+            static_cast<unsigned char>(ui.auto_tilematrix_h_spinBox->value()),
+            static_cast<unsigned char>(ui.auto_tilematrix_v_spinBox->value()), status);
+    });
+}
+
+void AutoIdPages::on_auto_tilematrix_reset_pushButton_clicked() {
+    status_call(ui.auto_tilematrix_lineEdit,
+                [this](int* status) { return monitor->auto_tile_matrix_reset(status); });
+}
+
+int AutoIdPages::tile_matrix_execute(int* status) {
+    const int memory = ui.auto_tilematrix_memory_comboBox->currentData().toInt();
+    const int input = ui.auto_tilematrix_input_comboBox->currentData().toInt();
+    return monitor->auto_tile_matrix_execute(
+        static_cast<unsigned char>(ui.auto_tilematrix_h_spinBox->value()),
+        static_cast<unsigned char>(ui.auto_tilematrix_v_spinBox->value()),
+        static_cast<unsigned char>(input), static_cast<unsigned char>(memory), status);
+}
+
+void AutoIdPages::on_auto_tilematrix_execute_pushButton_clicked() {
+    status_call(ui.auto_tilematrix_lineEdit,
+                [this](int* status) { return tile_matrix_execute(status); });
+}
+
+void AutoIdPages::on_auto_tilematrix_execute_get_complete_pushButton_clicked() {
+    QLineEdit* line = ui.auto_tilematrix_lineEdit;
+    run(line, [this, line] {
+        int status = 0;
+        int result = tile_matrix_execute(&status);
+        if (result != 0 || status != 0) {
+            if (result == 0)
+                line->setText(reply_status_text(status));
+            return result;
+        }
+        result = await_completion([&] { return monitor->auto_tile_matrix_complete(&status); });
+        if (result == 0)
+            line->setText(reply_status_text(status));
+        return result;
+    });
+}

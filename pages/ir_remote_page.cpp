@@ -1,0 +1,76 @@
+#include "ir_remote_page.h"
+
+#include "basic_monitor.h"
+#include "command_scope.h"
+#include "hexlistvalidator.h"
+#include "ir_codes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+IrRemotePage::IrRemotePage(const PageContext& context, QObject* parent)
+    : PageController(context, parent) {
+    for (const IrCodes::Key& key : IrCodes::keys()) {
+        auto* button = ui.ir_remote->findChild<QPushButton*>(IrCodes::button_name(key));
+        if (button)
+            connect(button, &QPushButton::clicked, this,
+                    [this, code = key.code] { sendIrKey(code); });
+    }
+    ui.ir_remote_code_lineEdit->setValidator(new HexListValidator(ui.ir_remote_code_lineEdit));
+    connect(ui.ir_remote_code_lineEdit, &QLineEdit::textChanged, this,
+            &IrRemotePage::update_send_ir_sequence_state);
+    connect(ui.ir_control_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &IrRemotePage::onIR_control_comboBoxChanged);
+}
+
+QList<QWidget*> IrRemotePage::pages() const {
+    return {ui.ir_remote};
+}
+
+void IrRemotePage::refresh(QWidget*) {
+    uint value = 0;
+    const int result = monitor->get_vcp_value(IrControlOpcode, &value);
+    ui.ir_control_comboBox->setEnabled(result == 0 || dummy_interface());
+    if (result != 0)
+        return;
+    const QSignalBlocker blocker(ui.ir_control_comboBox);
+    select_by_data(ui.ir_control_comboBox, value);
+}
+
+void IrRemotePage::sendIrKey(unsigned char code) {
+    ui.ir_remote_code_lineEdit->setText(IrCodes::append(ui.ir_remote_code_lineEdit->text(), code));
+    if (ui.ir_remote_send_immediately_checkBox->isChecked())
+        sendIrCodes({code});
+}
+
+void IrRemotePage::sendIrCodes(const QList<unsigned char>& codes) {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    frame.report(monitor->send_ir_remote_codes(codes));
+}
+
+void IrRemotePage::on_ir_remote_sendsequence_pushButton_clicked() {
+    const IrCodes::Sequence sequence = IrCodes::parse(ui.ir_remote_code_lineEdit->text());
+    if (!sequence.codes.isEmpty())
+        sendIrCodes(sequence.codes);
+    ui.ir_remote_code_lineEdit->setText(sequence.text);
+}
+
+void IrRemotePage::update_send_ir_sequence_state() {
+    ui.ir_remote_sendsequence_pushButton->setEnabled(
+        ui.ir_remote_code_lineEdit->hasAcceptableInput());
+}
+
+void IrRemotePage::onIR_control_comboBoxChanged(int index) {
+    const uint chosen = ui.ir_control_comboBox->itemData(index).toUInt();
+    uint value = chosen;
+    host.update_vcp(IrControlOpcode, value);
+    if (value == chosen)
+        return;
+    const QSignalBlocker blocker(ui.ir_control_comboBox);
+    select_by_data(ui.ir_control_comboBox, value);
+}

@@ -1,0 +1,93 @@
+#include "pip_pbp_page.h"
+
+#include "basic_monitor.h"
+#include "command_scope.h"
+#include "display_records.h"
+#include "reply_status.h"
+
+#include <QComboBox>
+#include <QSpinBox>
+
+namespace {
+// The record's fields that the page shows: mode and the five groups of four.
+constexpr int kShownFields = 21;
+} // namespace
+
+PipPbpPage::PipPbpPage(const PageContext& context, QObject* parent)
+    : PageController(context, parent) {}
+
+QList<QWidget*> PipPbpPage::pages() const {
+    return {ui.pip_pop_memory};
+}
+
+QList<QWidget*> PipPbpPage::field_widgets() const {
+    return {ui.pip_pbp_memory_mode_comboBox,         ui.pip_pbp_memory_input1_comboBox,
+            ui.pip_pbp_memory_input2_comboBox,       ui.pip_pbp_memory_input3_comboBox,
+            ui.pip_pbp_memory_input4_comboBox,       ui.pip_pbp_memory_picture_size1_spinBox,
+            ui.pip_pbp_memory_picture_size2_spinBox, ui.pip_pbp_memory_picture_size3_spinBox,
+            ui.pip_pbp_memory_picture_size4_spinBox, ui.pip_pbp_memory_aspect1_comboBox,
+            ui.pip_pbp_memory_aspect2_comboBox,      ui.pip_pbp_memory_aspect3_comboBox,
+            ui.pip_pbp_memory_aspect4_comboBox,      ui.pip_pbp_memory_hposition1_spinBox,
+            ui.pip_pbp_memory_hposition2_spinBox,    ui.pip_pbp_memory_hposition3_spinBox,
+            ui.pip_pbp_memory_hposition4_spinBox,    ui.pip_pbp_memory_vposition1_spinBox,
+            ui.pip_pbp_memory_vposition2_spinBox,    ui.pip_pbp_memory_vposition3_spinBox,
+            ui.pip_pbp_memory_vposition4_spinBox};
+}
+
+unsigned char PipPbpPage::profile_number() const {
+    return static_cast<unsigned char>(ui.pip_pbp_memory_memorynum_comboBox->currentData().toInt());
+}
+
+void PipPbpPage::run(const std::function<int(unsigned char, int*)>& call,
+                     const std::function<void()>& fill) {
+    CommandScope frame(host);
+    if (!frame)
+        return;
+    ui.pip_pbp_memory_status_lineEdit->clear();
+    int status = 0;
+    const int result = call(profile_number(), &status);
+    host.show_error_status(result);
+    if (result != 0)
+        return;
+    ui.pip_pbp_memory_status_lineEdit->setText(reply_status_text(status));
+    if (fill)
+        fill();
+}
+
+void PipPbpPage::on_pip_pbp_memory_read_pushButton_clicked() {
+    pip_pbp_profile profile;
+    run(
+        [this, &profile](unsigned char n, int* status) {
+            return monitor->pip_pbp_profile_read(n, status, &profile);
+        },
+        [this, &profile] {
+            const QList<QWidget*> widgets = field_widgets();
+            for (int i = 0; i < kShownFields; ++i) {
+                if (auto* combo = qobject_cast<QComboBox*>(widgets[i]))
+                    select_by_data(combo, profile.byte(i));
+                else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
+                    spin->setValue(profile.byte(i));
+            }
+        });
+}
+
+void PipPbpPage::on_pip_pbp_memory_save_pushButton_clicked() {
+    pip_pbp_profile profile;
+    const QList<QWidget*> widgets = field_widgets();
+    for (int i = 0; i < kShownFields; ++i) {
+        // A combo box without a current item gives 0.
+        if (auto* combo = qobject_cast<QComboBox*>(widgets[i]))
+            profile.byte(i) = static_cast<unsigned char>(combo->currentData().toInt());
+        else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
+            profile.byte(i) = static_cast<unsigned char>(spin->value());
+    }
+    run([this, profile](unsigned char n, int* status) {
+        return monitor->pip_pbp_profile_write(n, status, profile);
+    });
+}
+
+void PipPbpPage::on_pip_pbp_memory_recall_pushButton_clicked() {
+    run([this](unsigned char n, int* status) {
+        return monitor->pip_pbp_profile_select(n, status);
+    });
+}

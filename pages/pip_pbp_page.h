@@ -1,0 +1,34 @@
+#pragma once
+
+#include "page_controller.h"
+
+#include <functional>
+
+struct pip_pbp_profile;
+class QSpinBox;
+
+// The PIP/PBP memory page: reads a profile into the page, writes the page into a profile and
+// recalls a stored profile.
+class PipPbpPage : public PageController {
+    Q_OBJECT
+
+public:
+    explicit PipPbpPage(const PageContext& context, QObject* parent = nullptr);
+
+    QList<QWidget*> pages() const override;
+
+public slots:
+    void on_pip_pbp_memory_read_pushButton_clicked();
+    void on_pip_pbp_memory_save_pushButton_clicked();
+    void on_pip_pbp_memory_recall_pushButton_clicked();
+
+private:
+    // The widgets of the profile's 21 fields, in the record's order (mode, inputs, sizes,
+    // aspects, horizontal and vertical positions): a combo box or a spin box each.
+    QList<QWidget*> field_widgets() const;
+    unsigned char profile_number() const;
+    // Runs one profile command in the page's frame: the result goes to the status bar before
+    // the page changes; on success the status line, then `fill` (Read only).
+    void run(const std::function<int(unsigned char profile, int* status)>& call,
+             const std::function<void()>& fill = {});
+};
