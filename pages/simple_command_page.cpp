@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 
 namespace {
 constexpr unsigned char kCarriageReturn = 0x0D;
@@ -59,6 +60,8 @@ void SimpleCommandPage::onsimple_command_comboBoxChanged(int item) {
 }
 
 void SimpleCommandPage::onsimple_command_send_lineEditEdited() {
+    // The text stays as typed: the empty row's own text is not put in.
+    const QSignalBlocker blocker(ui.simple_command_comboBox);
     ui.simple_command_comboBox->setCurrentIndex(0);
 }
 
