@@ -1,14 +1,34 @@
+#include "analog_gamma_pages.h"
 #include "analog_sequences.h"
 #include "monitor_rig.h"
 #include "result_codes.h"
+#include "string_resource.h"
+#include "window_rig.h"
 
+#include <QProgressDialog>
 #include <QtTest>
+
+namespace {
+// A window rig whose display also holds the gamma tables and the 3D LUT.
+struct GammaRig : WindowRig {
+    TransferDisplay transfers;
+    explicit GammaRig(const char* address) : WindowRig(address) { transfers.attach(model); }
+    // The requests' message bodies, in order.
+    QList<QByteArray> bodies() const { return TransferDisplay::bodies(fake.requests()); }
+};
+} // namespace
 
 // Loopback addresses 127.0.17.10 to 127.0.17.19 belong to this test.
 class AnalogGammaPagesTest : public QObject {
     Q_OBJECT
 
+    ShortPausesRetry* engine = new ShortPausesRetry(50);
+    WindowTestEnvironment env{engine};
+
 private slots:
+    void initTestCase() { QVERIFY(env.isValid()); }
+    void init() { env.reset(); }
+
     // The set-up sequences against a display: the commands and pauses in order, and the
     // result. "none" for a tile-matrix maximum leaves the op code out (a display without it).
     void setUpSequences_data() {
@@ -107,6 +127,153 @@ private slots:
         QCOMPARE(table.size(), 1024);
         for (int i = 0; i < table.size(); ++i)
             QCOMPARE(table[i], i % 256);
+    }
+
+    // Each analog button asks first; Cancel sends nothing and opens no link.
+    void analogButtonsAskFirst_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("question");
+        QTest::newRow("auto setup") << "auto_setup_pushButton" << 712;
+        QTest::newRow("auto gain/bias") << "auto_gain_bias_pushButton" << 713;
+        QTest::newRow("normal LUT") << "normal_lut_pushButton" << 714;
+        QTest::newRow("black LUT") << "black_lut_pushButton" << 715;
+        QTest::newRow("white LUT") << "white_lut_pushButton" << 716;
+    }
+    void analogButtonsAskFirst() {
+        QFETCH(QString, button);
+        QFETCH(int, question);
+        WindowRig rig("127.0.17.11");
+        rig.w.findChild<QPushButton*>(button)->click();
+        QCOMPARE(env.boxTexts, QStringList{StringResource(question)});
+        QCOMPARE(rig.fake.connectionCount(), 0);
+    }
+
+    // Auto gain/bias from its button: the guarded sequence on one link, the 12 s pause shown
+    // in a progress dialog while the window stays painted, and the first failure reported.
+    void autoGainBiasFromThePage_data() {
+        QTest::addColumn<bool>("startSupported");
+        QTest::addColumn<int>("result");
+        QTest::newRow("display runs it") << true << 0;
+        QTest::newRow("display refuses it") << false << ResultCode::Unsupported;
+    }
+    void autoGainBiasFromThePage() {
+        QFETCH(bool, startSupported);
+        QFETCH(int, result);
+        GammaRig rig("127.0.17.12");
+        rig.model.setParameter(AnalogSequences::TileMatrixModeOpcode, 2, 3);
+        if (startSupported)
+            rig.model.setParameter(AnalogSequences::AutoGainBiasOpcode, 0, 1);
+        rig.showPage(29);
+        env.answers << WindowTestEnvironment::Answer{QMessageBox::Ok};
+        QString label;
+        int shownMaximum = 0;
+        if (startSupported) // a refused start has no pause to show
+            whenModal<QProgressDialog>([&](QProgressDialog* d) {
+                label = d->labelText();
+                shownMaximum = d->maximum();
+                rig.saveShot(QStringLiteral("analog"));
+                WindowRig::saveShot(d, QStringLiteral("analog_waiting"));
+            });
+        engine->pauses.clear();
+        rig.w.ui.auto_gain_bias_pushButton->click();
+        QCOMPARE(rig.fake.connectionCount(), 1);
+        QList<QByteArray> sent;
+        for (const QByteArray& body : rig.bodies())
+            sent << body.left(6);
+        QCOMPARE(sent,
+                 (QList<QByteArray>{"02D3", "02D300", "C01102", "031D00", "C01100", "02D300"}));
+        QCOMPARE(rig.model.parameter(AnalogSequences::TileMatrixModeOpcode).current, 2);
+        int paused = 0;
+        for (int ms : engine->pauses)
+            paused += ms == QVCommProtocol_retry::SuccessPauseMs ? 0 : ms;
+        QCOMPARE(paused, startSupported ? 12000 : 0);
+        if (startSupported) {
+            QVERIFY(label.contains(QStringLiteral("12 s")));
+            QCOMPARE(shownMaximum, 12000);
+        }
+        QCOMPARE(rig.w.ui.statusBar->currentMessage().contains(QString::number(result)),
+                 result != 0);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // A LUT button loads its table into the programmable gamma.
+    void lutButtonLoadsTheTable() {
+        GammaRig rig("127.0.17.13");
+        rig.model.setParameter(0x0268, 1, 8);
+        rig.model.setParameter(0x02F9, 0, 1); // the three-channel table of 768
+        env.answers << WindowTestEnvironment::Answer{QMessageBox::Ok};
+        rig.w.ui.normal_lut_pushButton->click();
+        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
+        QCOMPARE(rig.model.parameter(0x0268).current, 6);
+        // A linear ramp per channel, the channels 1024 apart.
+        for (int channel = 0; channel < 3; ++channel) {
+            QCOMPARE(rig.transfers.gamma[channel * 1024], 0u);
+            QCOMPARE(rig.transfers.gamma[channel * 1024 + 255], 4080u);
+        }
+        QVERIFY(rig.bodies().contains("C206") && rig.bodies().contains("C207"));
+    }
+
+    // The gamma page's single commands: one command each, on a link of its own.
+    void gammaCommands_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("refresh") << "gamma_refresh_pushButton" << QByteArray("C206");
+        QTest::newRow("save") << "gamma_save_pushButton" << QByteArray("C207");
+        QTest::newRow("init") << "gamma_init_pushButton" << QByteArray("C208");
+        QTest::newRow("reset") << "gamma_reset_pushButton" << QByteArray("C209");
+    }
+    void gammaCommands() {
+        QFETCH(QString, button);
+        QFETCH(QByteArray, command);
+        GammaRig rig("127.0.17.14");
+        rig.showPage(42, QStringLiteral("Gamma"));
+        rig.w.findChild<QPushButton*>(button)->click();
+        QCOMPARE(rig.bodies(), QList<QByteArray>{command});
+        QCOMPARE(rig.fake.connectionCount(), 1);
+        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
+        rig.saveShot(QStringLiteral("gamma"));
+    }
+
+    // The two test writes put the ramp, four times over, into the display's table or curve;
+    // a display that stops answering shows on the status bar.
+    void testWritesReachTheDisplay() {
+        GammaRig rig("127.0.17.15");
+        rig.w.ui.test_gamma_lut_write_pushButton->click();
+        rig.w.ui.test_theoretical_lut_write_pushButton->click();
+        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
+        for (int i = 0; i < 1024; ++i) {
+            QCOMPARE(rig.transfers.gamma[i], unsigned(i % 256));
+            QCOMPARE(rig.transfers.curve[i], unsigned(i % 256));
+        }
+        QCOMPARE(rig.transfers.gamma[1024], 0u);
+        rig.model.failNext(100);
+        rig.w.ui.test_gamma_lut_write_pushButton->click();
+        QVERIFY(rig.w.ui.statusBar->currentMessage().contains(
+            QString::number(ResultCode::BadChecksum)));
+    }
+
+    // The 3D LUT read asks for every entry of the 17-cube once, eight at a time.
+    void lut3dReadCoversTheCube() {
+        GammaRig rig("127.0.17.16");
+        constexpr int n = AnalogSequences::LutGrid;
+        rig.transfers.lutSize = n;
+        rig.transfers.lut.resize(n * n * n);
+        rig.showPage(43, QStringLiteral("3D LUT"));
+        rig.w.ui.gamma_read_3d_LUT_from_RAM_pushButton->click();
+        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
+        QVector<int> asked(n * n * n, 0);
+        for (const QByteArray& body : rig.bodies()) {
+            QVERIFY(body.startsWith("C22E"));
+            const int first = int(DisplayModel::field(body, 4, 2)),
+                      second = int(DisplayModel::field(body, 6, 2)),
+                      third = int(DisplayModel::field(body, 8, 2)),
+                      count = int(DisplayModel::field(body, 10, 2));
+            QVERIFY(count >= 1 && count <= 8);
+            for (int i = 0; i < count; ++i)
+                ++asked[first + second * n + third * n * n + i];
+        }
+        QCOMPARE(asked, QVector<int>(n * n * n, 1));
+        rig.saveShot(QStringLiteral("luts3d"));
     }
 };
 

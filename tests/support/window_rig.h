@@ -21,6 +21,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidgetItemIterator>
 
 #include <functional>
 
@@ -105,6 +106,24 @@ struct WindowRig {
                           : QLatin1Char(type) + QString::fromLatin1(FakeDisplay::bodyOf(all[i])));
         }
         return lines;
+    }
+    // The same for a dialog of the window, as it stands.
+    static void saveShot(QWidget* dialog, const QString& name) {
+        const QString folder = qEnvironmentVariable("ZQV_SHOTS");
+        if (!folder.isEmpty() && QDir().mkpath(folder))
+            dialog->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    }
+    // Shows the page as its item in the navigation tree does, title and refresh included; a
+    // page without an item is shown under the given title.
+    void showPage(int page, const QString& title = QString()) {
+        for (QTreeWidgetItemIterator it(w.ui.treeWidget); *it; ++it)
+            if ((*it)->data(0, Qt::UserRole).toInt() == page) {
+                w.ui.treeWidget->setCurrentItem(*it);
+                w.changePage(*it, nullptr);
+                return;
+            }
+        w.ui.main_groupBox->setTitle(title);
+        w.ui.stackedWidget->setCurrentIndex(page);
     }
     // The requests that set an op code, by its four hex digits.
     int setRequests(const QByteArray& opcodeDigits) const {
