@@ -9,8 +9,18 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+namespace {
+// A line edit's frame and text margins, beside its text.
+constexpr int kLineEditMargins = 16;
+} // namespace
+
 AutoIdPages::AutoIdPages(const PageContext& context, QObject* parent)
-    : PageController(context, parent) {}
+    : PageController(context, parent) {
+    // Room for the longest result line, so that none of it is scrolled out of sight.
+    QLineEdit* line = ui.auto_ID_lineEdit;
+    const QString longest = reply_status_text(255) + QStringLiteral(" Num detected monitors: 255");
+    line->setMinimumWidth(line->fontMetrics().horizontalAdvance(longest) + kLineEditMargins);
+}
 
 QList<QWidget*> AutoIdPages::pages() const {
     return {ui.auto_id, ui.auto_tile_matrix};

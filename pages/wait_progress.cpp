@@ -34,6 +34,7 @@ WaitProgress::WaitProgress(PageHost& host, const QString& label) {
     d->setAutoReset(false);
     d->setMinimumDuration(0);
     d->setValue(0);
+    d->show();
     dialog = d;
 }
 

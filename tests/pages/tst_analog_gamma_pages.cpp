@@ -13,8 +13,6 @@ namespace {
 struct GammaRig : WindowRig {
     TransferDisplay transfers;
     explicit GammaRig(const char* address) : WindowRig(address) { transfers.attach(model); }
-    // The requests' message bodies, in order.
-    QList<QByteArray> bodies() const { return TransferDisplay::bodies(fake.requests()); }
 };
 } // namespace
 

@@ -153,9 +153,10 @@ void DisplayFamilies::addSetUp(DisplayModel& model) {
             tileMatrixV = static_cast<unsigned char>(M::field(body, 8, 2));
             break;
         case 4:
-            return "CB030400" + M::hex2(tileMatrixH) + M::hex2(tileMatrixV);
+            return "CB0304" + M::hex2(tileMatrixResult) + M::hex2(tileMatrixH) +
+                   M::hex2(tileMatrixV);
         }
-        return "CB03" + body.mid(4, 2) + "00";
+        return "CB03" + body.mid(4, 2) + M::hex2(tileMatrixResult);
     });
 
     // Security: the enable write carries the password doubled, the locks in digit form.

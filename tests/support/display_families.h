@@ -36,6 +36,7 @@ public:
     QByteArray ipAddress = "C0A8000A";
 
     unsigned char autoIdResult = 0;
+    unsigned char tileMatrixResult = 0; // the status byte of every auto tile matrix reply
     unsigned char tileMatrixH = 1, tileMatrixV = 1;
 
     QByteArray password = "0000";

@@ -125,6 +125,13 @@ struct WindowRig {
         w.ui.main_groupBox->setTitle(title);
         w.ui.stackedWidget->setCurrentIndex(page);
     }
+    // The message bodies of the requests so far, in order.
+    QList<QByteArray> bodies() const {
+        QList<QByteArray> out;
+        for (const QByteArray& r : fake.requests())
+            out << FakeDisplay::bodyOf(r);
+        return out;
+    }
     // The requests that set an op code, by its four hex digits.
     int setRequests(const QByteArray& opcodeDigits) const {
         int n = 0;

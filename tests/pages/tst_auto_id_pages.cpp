@@ -1,0 +1,173 @@
+#include "auto_id_pages.h"
+#include "display_families.h"
+#include "result_codes.h"
+#include "window_rig.h"
+
+#include <QProgressDialog>
+#include <QtTest>
+
+namespace {
+// A window on a display chain that sends `completion` on its own after an execute, unless it
+// is empty.
+struct ChainRig : WindowRig {
+    DisplayFamilies families{model};
+    QByteArray completion;
+    explicit ChainRig(const char* address) : WindowRig(address) {
+        fake.setHandler([this](const QByteArray& request) {
+            FakeReply reply = model.answer(request);
+            const QByteArray body = FakeDisplay::bodyOf(request);
+            if (!completion.isEmpty() && (body.startsWith("CA0A01") || body.startsWith("CA0301"))) {
+                reply.later = FakeDisplay::frame('B', completion, 'C', '0');
+                reply.laterDelayMs = 100;
+            }
+            return reply;
+        });
+    }
+};
+} // namespace
+
+// Loopback addresses 127.0.17.20 to 127.0.17.29 belong to this test.
+class AutoIdPagesTest : public QObject {
+    Q_OBJECT
+
+    ShortPausesRetry* engine = new ShortPausesRetry(50);
+    WindowTestEnvironment env{engine};
+
+    int paused() {
+        int sum = 0;
+        for (int ms : engine->pauses)
+            sum += ms;
+        return sum;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(env.isValid()); }
+    void init() { env.reset(); }
+
+    // Execute + Complete: a refused execute ends it without waiting; otherwise the page waits
+    // for the completion in a progress dialog, up to 60 s (here shortened), and shows it.
+    void executeAndComplete_data() {
+        QTest::addColumn<bool>("tileMatrix");
+        QTest::addColumn<int>("executeStatus");
+        QTest::addColumn<QByteArray>("completion");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("result");
+        QTest::newRow("auto ID completes")
+            << false << 0 << QByteArray("CA0A0200") << "0 (OK) Num detected monitors: 0" << 0;
+        QTest::newRow("auto ID completes with status 3")
+            << false << 0 << QByteArray("CA0A0203") << "3 (Error) Num detected monitors: 0" << 0;
+        QTest::newRow("auto ID execute answers status 1: no wait")
+            << false << 1 << QByteArray("CA0A0200") << "1 (Error)" << 0;
+        QTest::newRow("auto ID never completes")
+            << false << 0 << QByteArray() << "" << ResultCode::NoReply;
+        QTest::newRow("tile matrix completes")
+            << true << 0 << QByteArray("CA030200") << "0 (OK)" << 0;
+        QTest::newRow("tile matrix execute answers status 1: no wait")
+            << true << 1 << QByteArray("CA030200") << "1 (Error)" << 0;
+        QTest::newRow("tile matrix never completes")
+            << true << 0 << QByteArray() << "" << ResultCode::NoReply;
+    }
+    void executeAndComplete() {
+        QFETCH(bool, tileMatrix);
+        QFETCH(int, executeStatus);
+        QFETCH(QByteArray, completion);
+        QFETCH(QString, line);
+        QFETCH(int, result);
+        ChainRig rig("127.0.17.20");
+        rig.completion = completion;
+        const auto status = static_cast<unsigned char>(executeStatus);
+        (tileMatrix ? rig.families.tileMatrixResult : rig.families.autoIdResult) = status;
+        QLineEdit* shown =
+            tileMatrix ? rig.w.ui.auto_tilematrix_lineEdit : rig.w.ui.auto_ID_lineEdit;
+        shown->setText(QStringLiteral("old"));
+        int dialogMaximum = 0;
+        if (result != 0) // a wait long enough to look at
+            whenModal<QProgressDialog>([&](QProgressDialog* d) {
+                dialogMaximum = d->maximum();
+                WindowRig::saveShot(d, QStringLiteral("auto_id_waiting"));
+            });
+        engine->pauses.clear();
+        (tileMatrix ? rig.w.ui.auto_tilematrix_execute_get_complete_pushButton
+                    : rig.w.ui.auto_id_execute_get_complete_pushButton)
+            ->click();
+        QCOMPARE(shown->text(), line);
+        QCOMPARE(rig.fake.requests().size(), 1); // the wait sends nothing
+        QCOMPARE(rig.w.ui.statusBar->currentMessage().contains(QString::number(result)),
+                 result != 0);
+        if (executeStatus != 0) {
+            QCOMPARE(paused(), 0);
+            return;
+        }
+        if (result != 0) {
+            QCOMPARE(dialogMaximum, 60000);
+            QCOMPARE(paused(), 60000 - 240 * QVCommProtocol::WaitListenMs);
+        }
+        QVERIFY(!QApplication::activeModalWidget());
+        if (QTest::currentDataTag() == QByteArray("auto ID completes")) {
+            rig.showPage(23);
+            rig.saveShot(QStringLiteral("auto_id"));
+        }
+    }
+
+    // Showing the page reads H and V, whatever the status; a failed read keeps the spin boxes.
+    void readHAndV() {
+        ChainRig rig("127.0.17.21");
+        rig.families.tileMatrixH = 4;
+        rig.families.tileMatrixV = 3;
+        rig.showPage(24);
+        QCOMPARE(rig.w.ui.auto_tilematrix_h_spinBox->value(), 4);
+        QCOMPARE(rig.w.ui.auto_tilematrix_v_spinBox->value(), 3);
+        QCOMPARE(rig.w.ui.auto_tilematrix_lineEdit->text(), QStringLiteral("0 (OK)"));
+        rig.families.tileMatrixResult = 1;
+        rig.families.tileMatrixH = 2;
+        rig.w.on_reload_settings_pushButton_clicked();
+        QCOMPARE(rig.w.ui.auto_tilematrix_h_spinBox->value(), 2);
+        QCOMPARE(rig.w.ui.auto_tilematrix_lineEdit->text(), QStringLiteral("1 (Error)"));
+        rig.families.tileMatrixH = 9;
+        rig.model.failNext(1);
+        rig.w.ui.auto_tilematrix_read_pushButton->click();
+        QCOMPARE(rig.w.ui.auto_tilematrix_h_spinBox->value(), 2);
+        QCOMPARE(rig.w.ui.auto_tilematrix_lineEdit->text(), QString());
+        QVERIFY(rig.w.ui.statusBar->currentMessage().contains(
+            QString::number(ResultCode::BadChecksum)));
+        rig.saveShot(QStringLiteral("auto_tile_matrix"));
+    }
+
+    // The single commands, with what they send: the chosen input and memory by their codes,
+    // whatever their places in the lists, and zeros as they stand.
+    void commands_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QString>("lineName");
+        QTest::newRow("auto ID execute")
+            << "auto_id_execute_pushButton" << QByteArray("CA0A01") << "auto_ID_lineEdit";
+        QTest::newRow("auto ID reset")
+            << "auto_id_reset_pushButton" << QByteArray("CA0A03") << "auto_ID_lineEdit";
+        QTest::newRow("tile matrix reset") << "auto_tilematrix_reset_pushButton"
+                                           << QByteArray("CA0303") << "auto_tilematrix_lineEdit";
+        QTest::newRow("write H&V, zeros") << "auto_tilematrix_write_pushButton"
+                                          << QByteArray("CA03050000") << "auto_tilematrix_lineEdit";
+        QTest::newRow("execute: HDMI2 (18) into memory Input (1)")
+            << "auto_tilematrix_execute_pushButton"
+            << QByteArray("CA030100000112"
+                          "01")
+            << "auto_tilematrix_lineEdit";
+    }
+    void commands() {
+        QFETCH(QString, button);
+        QFETCH(QByteArray, request);
+        QFETCH(QString, lineName);
+        ChainRig rig("127.0.17.22");
+        auto& ui = rig.w.ui;
+        ui.auto_tilematrix_h_spinBox->setValue(0);
+        ui.auto_tilematrix_v_spinBox->setValue(0);
+        ui.auto_tilematrix_memory_comboBox->setCurrentText(QStringLiteral("Input"));
+        ui.auto_tilematrix_input_comboBox->setCurrentText(QStringLiteral("HDMI2"));
+        rig.w.findChild<QPushButton*>(button)->click();
+        QCOMPARE(rig.bodies(), QList<QByteArray>{request});
+        QCOMPARE(rig.w.findChild<QLineEdit*>(lineName)->text(), QStringLiteral("0 (OK)"));
+    }
+};
+
+QTEST_MAIN(AutoIdPagesTest)
+#include "tst_auto_id_pages.moc"
