@@ -14,7 +14,15 @@ constexpr int kShownFields = 21;
 } // namespace
 
 PipPbpPage::PipPbpPage(const PageContext& context, QObject* parent)
-    : PageController(context, parent) {}
+    : PageController(context, parent) {
+    // The lists were empty when the form was laid out: give each the room of its longest item,
+    // so that no mode, input or aspect is cut off.
+    for (QWidget* widget : field_widgets())
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            combo->setMinimumWidth(combo->sizeHint().width());
+        }
+}
 
 QList<QWidget*> PipPbpPage::pages() const {
     return {ui.pip_pop_memory};

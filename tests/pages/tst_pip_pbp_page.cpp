@@ -1,0 +1,105 @@
+#include "display_families.h"
+#include "pip_pbp_page.h"
+#include "result_codes.h"
+#include "window_rig.h"
+
+#include <QtTest>
+
+namespace {
+// A stored profile as the display keeps it: 33 bytes as hexadecimal text.
+QByteArray profileText(const QList<int>& bytes) {
+    QByteArray text;
+    for (int b : bytes)
+        text += DisplayModel::hex2(unsigned(b));
+    return text.leftJustified(66, '0');
+}
+
+struct PipRig : WindowRig {
+    DisplayFamilies families{model};
+    using WindowRig::WindowRig;
+    QComboBox* combo(const char* name) {
+        return w.findChild<QComboBox*>(QStringLiteral("pip_pbp_memory_%1_comboBox").arg(name));
+    }
+    QSpinBox* spin(const char* name) {
+        return w.findChild<QSpinBox*>(QStringLiteral("pip_pbp_memory_%1_spinBox").arg(name));
+    }
+    QString status() const { return w.ui.pip_pbp_memory_status_lineEdit->text(); }
+};
+} // namespace
+
+// Loopback addresses 127.0.17.40 to 127.0.17.49 belong to this test.
+class PipPbpPageTest : public QObject {
+    Q_OBJECT
+
+    WindowTestEnvironment env;
+
+private slots:
+    void initTestCase() { QVERIFY(env.isValid()); }
+    void init() { env.reset(); }
+
+    // Read fills every field by value: a value that no item has leaves its list without a
+    // current item; input 0 is "None (0)".
+    void readFillsThePage() {
+        PipRig rig("127.0.17.40");
+        rig.families.pipProfiles[2] =
+            profileText({3, 17, 18, 0, 1, 10, 20, 30, 80, 1, 2, 6, 0, 5, 6, 7, 100, 9, 10, 11, 12});
+        rig.showPage(27, QStringLiteral("PIP/PBP Memory"));
+        rig.combo("memorynum")->setCurrentIndex(2);
+        rig.w.ui.pip_pbp_memory_read_pushButton->click();
+        QCOMPARE(rig.bodies(), QList<QByteArray>{"CA200102"});
+        QCOMPARE(rig.status(), QStringLiteral("0 (OK)"));
+        QCOMPARE(rig.combo("mode")->currentIndex(), -1);
+        QCOMPARE(rig.combo("input1")->currentText(), QStringLiteral("HDMI"));
+        QCOMPARE(rig.combo("input2")->currentText(), QStringLiteral("HDMI2"));
+        QCOMPARE(rig.combo("input3")->currentText(), QStringLiteral("None (0)"));
+        QCOMPARE(rig.combo("aspect3")->currentText(), QStringLiteral("Expand (6)"));
+        QCOMPARE(rig.combo("aspect4")->currentText(), QStringLiteral("None (0)"));
+        QCOMPARE(rig.spin("picture_size4")->value(), 80);
+        QCOMPARE(rig.spin("hposition4")->value(), 100);
+        QCOMPARE(rig.spin("vposition1")->value(), 9);
+        rig.saveShot(QStringLiteral("pip_pbp_memory"));
+        // A failed read changes nothing on the page and says why on the status bar.
+        rig.model.failNext(1);
+        rig.combo("mode")->setCurrentIndex(0);
+        rig.w.ui.pip_pbp_memory_read_pushButton->click();
+        QCOMPARE(rig.combo("mode")->currentIndex(), 0);
+        QCOMPARE(rig.status(), QString());
+        QVERIFY(rig.w.ui.statusBar->currentMessage().contains(
+            QString::number(ResultCode::BadChecksum)));
+    }
+
+    // Save sends the page's fields by their item data and values, the reserved bytes 0.
+    void saveSendsThePage() {
+        PipRig rig("127.0.17.41");
+        rig.combo("memorynum")->setCurrentIndex(4);
+        rig.combo("mode")->setCurrentText(QStringLiteral("PBP (5)"));
+        rig.combo("input1")->setCurrentText(QStringLiteral("HDMI2"));
+        rig.combo("input2")->setCurrentIndex(-1); // no current item: 0
+        rig.combo("input3")->setCurrentText(QStringLiteral("None (0)"));
+        rig.combo("input4")->setCurrentText(QStringLiteral("VGA (D-SUB)"));
+        rig.combo("aspect2")->setCurrentText(QStringLiteral("Full (2)"));
+        rig.spin("picture_size1")->setValue(80);
+        rig.spin("hposition3")->setValue(100);
+        rig.spin("vposition4")->setValue(100);
+        rig.w.ui.pip_pbp_memory_save_pushButton->click();
+        QCOMPARE(rig.status(), QStringLiteral("0 (OK)"));
+        QCOMPARE(
+            rig.families.pipProfiles.value(4),
+            profileText({5, 18, 0, 0, 1, 0x50, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0x64, 0, 0, 0, 0, 0x64}));
+        QCOMPARE(rig.bodies().first().left(8), QByteArray("CA200004"));
+    }
+
+    // Recall sends the profile number alone and changes no field.
+    void recallSendsTheNumber() {
+        PipRig rig("127.0.17.42");
+        rig.spin("picture_size2")->setValue(33);
+        rig.combo("memorynum")->setCurrentIndex(4);
+        rig.w.ui.pip_pbp_memory_recall_pushButton->click();
+        QCOMPARE(rig.bodies(), QList<QByteArray>{"CA200204"});
+        QCOMPARE(rig.status(), QStringLiteral("0 (OK)"));
+        QCOMPARE(rig.spin("picture_size2")->value(), 33);
+    }
+};
+
+QTEST_MAIN(PipPbpPageTest)
+#include "tst_pip_pbp_page.moc"
