@@ -1,5 +1,9 @@
 #include "controldefinitions.h"
+#include "display_families.h"
+#include "program_globals.h"
 #include "proof_of_play_report.h"
+#include "result_codes.h"
+#include "window_rig.h"
 
 #include <QBuffer>
 #include <QtTest>
@@ -37,19 +41,55 @@ proof_of_play_log entry() {
     e.reserved_3 = 255;
     return e;
 }
+
+// The entry as the display sends it, without its log number: video input 17, 1920 x 1080,
+// audio input 1, 18 January 2018 09:05:03, event kind `kind`.
+QByteArray wireEntry(int kind) {
+    return "11"
+           "0780"
+           "0438"
+           "01"
+           "00"
+           "00"
+           "00"
+           "07E2"
+           "01"
+           "12"
+           "09"
+           "05"
+           "03" +
+           DisplayModel::hex2(unsigned(kind)) + "0000";
+}
+
+struct PlayRig : WindowRig {
+    DisplayFamilies families{model};
+    using WindowRig::WindowRig;
+    QString status() const { return w.ui.pop_v2_status_lineEdit->text(); }
+    // The report as the page's editor holds it.
+    QString report() const { return w.ui.proof_of_play_plainTextEdit->toPlainText(); }
+    static QString asShown(const QString& text) {
+        QPlainTextEdit edit;
+        edit.setPlainText(text);
+        return edit.toPlainText();
+    }
+};
 } // namespace
 
+// Loopback addresses 127.0.17.50 to 127.0.17.59 belong to this test.
 class ProofOfPlayPageTest : public QObject {
     Q_OBJECT
 
+    WindowTestEnvironment env;
     ControlDefinitions definitions;
     ControlDefinitions withoutAudio;
 
 private slots:
     void initTestCase() {
+        QVERIFY(env.isValid());
         loadDefinitions(definitions, true);
         loadDefinitions(withoutAudio, false);
     }
+    void init() { env.reset(); }
 
     void reportOfOneEntry() {
         QCOMPARE(eventLogEntryText(entry(), definitions),
@@ -169,6 +209,115 @@ private slots:
         QFETCH(QString, last);
         QCOMPARE(ProofOfPlayText::status(error, 40, 3000, current),
                  first + "Total number of logs: 40\r\nMaximum number of logs: 3000\r\n" + last);
+    }
+
+    // Start, stop and clear show the reply status; status 2 says the display already was so.
+    // The report of the last read stays.
+    void modeButtons_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("recording");
+        QTest::addColumn<bool>("logged");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("start") << "start" << 0 << true << "0 (OK)";
+        QTest::newRow("start, already started") << "start" << 1 << true << "2 (Already started)";
+        QTest::newRow("stop") << "stop" << 1 << true << "0 (OK)";
+        QTest::newRow("stop, already stopped") << "stop" << 0 << true << "2 (Already stopped)";
+        QTest::newRow("clear") << "clear" << 1 << true << "0 (OK)";
+        QTest::newRow("clear, already cleared") << "clear" << 1 << false << "2 (Already cleared)";
+    }
+    void modeButtons() {
+        QFETCH(QString, button);
+        QFETCH(int, recording);
+        QFETCH(bool, logged);
+        QFETCH(QString, line);
+        PlayRig rig("127.0.17.50");
+        rig.families.proofOfPlayMode = static_cast<unsigned char>(recording);
+        if (logged)
+            rig.families.proofOfPlayLog = {wireEntry(2)};
+        rig.w.ui.proof_of_play_plainTextEdit->setPlainText(QStringLiteral("last read"));
+        rig.w.findChild<QPushButton*>(QStringLiteral("proof_of_playV2_%1_pushButton").arg(button))
+            ->click();
+        QCOMPARE(rig.status(), line);
+        QCOMPARE(rig.report(), QStringLiteral("last read"));
+        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
+    }
+
+    // The reads: the newest entry, a range by number and the status, each as report text
+    // with its reply status; a status other than 0 leaves the report empty, except the status
+    // read-out, which is always shown.
+    void reads() {
+        PlayRig rig("127.0.17.51");
+        auto& ui = rig.w.ui;
+        rig.showPage(25);
+        // An empty log: the display's short reply is a failed exchange.
+        ui.proof_of_playV2_get_current_pushButton->click();
+        QCOMPARE(rig.status(), QString());
+        QCOMPARE(rig.report(), QString());
+        QVERIFY(
+            ui.statusBar->currentMessage().contains(QString::number(ResultCode::ReplyTooShort)));
+
+        rig.families.proofOfPlayLog = {wireEntry(0), wireEntry(0x10), wireEntry(0x42)};
+        ui.proof_of_playV2_get_current_pushButton->click();
+        proof_of_play_log newest = entry();
+        newest.log_number = 3;
+        newest.extension = 0x42;
+        newest.reserved_2 = newest.reserved_3 = 0;
+        QCOMPARE(rig.status(), QStringLiteral("0 (OK)"));
+        QCOMPARE(rig.report(), PlayRig::asShown(eventLogEntryText(newest) + "\r\n"));
+        QVERIFY(rig.report().startsWith(QStringLiteral("Video Input: 17 [HDMI]")));
+
+        // From 3 to 3: one entry, headed by its number.
+        ui.proof_of_playV2_from_spinBox->setValue(3);
+        ui.proof_of_playV2_to_spinBox->setValue(3);
+        ui.proof_of_playV2_get_number_to_number_pushButton->click();
+        QCOMPARE(rig.report(), PlayRig::asShown("Logs read: 1\r\nLog #3\r\n" +
+                                                eventLogEntryText(newest) + "\r\n"));
+        // From 2 to 6 of three: only the entries read.
+        ui.proof_of_playV2_from_spinBox->setValue(2);
+        ui.proof_of_playV2_to_spinBox->setValue(6);
+        ui.proof_of_playV2_get_number_to_number_pushButton->click();
+        QVERIFY(rig.report().startsWith(QStringLiteral("Logs read: 2\nLog #2\n")));
+        QVERIFY(rig.report().contains(QStringLiteral("\nLog #3\n")));
+        QVERIFY(rig.report().contains(QStringLiteral("extension: 0x10 (Media Player Stopped)")));
+        QCOMPARE(rig.status(), QStringLiteral("0 (OK)"));
+        rig.saveShot(QStringLiteral("proof_of_play"));
+
+        rig.families.proofOfPlayError = 5;
+        rig.families.proofOfPlayMode = 1;
+        ui.proof_of_playV2_get_status_pushButton->click();
+        QCOMPARE(rig.report(), PlayRig::asShown("Error status: 5 \r\nTotal number of logs: 3\r\n"
+                                                "Maximum number of logs: 3000\r\n"
+                                                "Current Proof Of Play status: 1 (Started)\r\n"));
+        QCOMPARE(rig.status(), QStringLiteral("5 (Error)"));
+        QVERIFY(ui.statusBar->currentMessage().isEmpty());
+
+        // A failed exchange writes nothing to the page and shows on the status bar.
+        rig.model.failNext(1);
+        ui.proof_of_playV2_get_status_pushButton->click();
+        QCOMPARE(rig.report(), QString());
+        QCOMPARE(rig.status(), QString());
+        QVERIFY(ui.statusBar->currentMessage().contains(QString::number(ResultCode::BadChecksum)));
+
+        // An entry with status 3: the status, no report.
+        rig.model.addCommand('A', "CA1501", [](const QByteArray&) {
+            return "CB150103" + DisplayModel::hex4(1) + wireEntry(0);
+        });
+        ui.proof_of_playV2_get_current_pushButton->click();
+        QCOMPARE(rig.status(), QStringLiteral("3 (Error)"));
+        QCOMPARE(rig.report(), QString());
+        QVERIFY(ui.statusBar->currentMessage().isEmpty());
+    }
+
+    // A range whose "To" is below its "From" reads nothing and says so, without a link.
+    void rangeToBelowFrom() {
+        PlayRig rig("127.0.17.52");
+        rig.w.ui.pop_v2_status_lineEdit->setText(QStringLiteral("0 (OK)"));
+        rig.w.ui.proof_of_playV2_from_spinBox->setValue(5);
+        rig.w.ui.proof_of_playV2_to_spinBox->setValue(3);
+        rig.w.ui.proof_of_playV2_get_number_to_number_pushButton->click();
+        QCOMPARE(rig.fake.connectionCount(), 0);
+        QCOMPARE(rig.status(), QString());
+        QCOMPARE(rig.report(), QStringLiteral("Nothing read: \"To\" (3) is below \"From\" (5)."));
     }
 };
 

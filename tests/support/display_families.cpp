@@ -110,16 +110,24 @@ void DisplayFamilies::addCalendar(DisplayModel& model) {
 void DisplayFamilies::addNetwork(DisplayModel& model) {
     model.addCommand('A', "CA15", [this](const QByteArray& body) -> QByteArray {
         switch (sub(body)) {
-        case 0:
-            proofOfPlayMode = static_cast<unsigned char>(M::field(body, 6, 2));
-            return "CB150000";
+        case 0: {
+            // Start and stop set the recording state, clear empties the log; a display that
+            // already is so answers status 2.
+            const auto mode = static_cast<unsigned char>(M::field(body, 6, 2));
+            const bool already = mode == 2 ? proofOfPlayLog.isEmpty() : mode == proofOfPlayMode;
+            if (mode == 2)
+                proofOfPlayLog.clear();
+            else
+                proofOfPlayMode = mode;
+            return already ? "CB150002" : "CB150000";
+        }
         case 1:
             if (proofOfPlayLog.isEmpty())
                 return "CB150101";
             return "CB150100" + M::hex4(proofOfPlayLog.size()) + proofOfPlayLog.last();
         case 2:
-            return "CB150200" + M::hex4(proofOfPlayLog.size()) + M::hex4(3000) +
-                   M::hex2(proofOfPlayMode);
+            return "CB1502" + M::hex2(proofOfPlayError) + M::hex4(proofOfPlayLog.size()) +
+                   M::hex4(3000) + M::hex2(proofOfPlayMode);
         case 3: {
             const int from = int(M::field(body, 6, 4)), to = int(M::field(body, 10, 4));
             QByteArray reply = "CB150300" + M::hex4(from);

@@ -29,8 +29,9 @@ public:
     QByteArray daylightSavingRule = QByteArray(22, '0');
     unsigned char daylightSaving = 0;
 
-    unsigned char proofOfPlayMode = 0;
-    QList<QByteArray> proofOfPlayLog; // entries without their log numbers, from number 1
+    unsigned char proofOfPlayMode = 0;  // 0 stopped, 1 started
+    unsigned char proofOfPlayError = 0; // the status read's error status
+    QList<QByteArray> proofOfPlayLog;   // entries without their log numbers, from number 1
     QByteArray macAddress = "0011223344AA";
     unsigned char ipStatus = 1;
     QByteArray ipAddress = "C0A8000A";
