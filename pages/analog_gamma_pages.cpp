@@ -40,16 +40,19 @@ void AnalogGammaPages::run(const std::function<int()>& operation) {
     frame.report(operation());
 }
 
+AnalogSequences::Wait AnalogGammaPages::shown_wait(const QString& sequence) {
+    return [this, sequence](unsigned int ms) {
+        WaitProgress progress(
+            host, tr("%1: waiting %2 s for the display...").arg(sequence).arg(ms / kMsPerSecond));
+        progress.pause(*monitor, ms);
+    };
+}
+
 void AnalogGammaPages::on_auto_setup_pushButton_clicked() {
     if (!confirm(kAskAutoSetup))
         return;
     run([this] {
-        return AnalogSequences::auto_setup(*monitor, [this](unsigned int ms) {
-            WaitProgress progress(
-                host,
-                tr("Analog auto-setup: waiting %1 s for the display...").arg(ms / kMsPerSecond));
-            progress.pause(*monitor, ms);
-        });
+        return AnalogSequences::auto_setup(*monitor, shown_wait(tr("Analog auto-setup")));
     });
 }
 
@@ -57,12 +60,8 @@ void AnalogGammaPages::on_auto_gain_bias_pushButton_clicked() {
     if (!confirm(kAskAutoGainBias))
         return;
     run([this] {
-        return AnalogSequences::auto_gain_bias(*monitor, [this](unsigned int ms) {
-            WaitProgress progress(host,
-                                  tr("Analog auto bias/gain setup: waiting %1 s for the display...")
-                                      .arg(ms / kMsPerSecond));
-            progress.pause(*monitor, ms);
-        });
+        return AnalogSequences::auto_gain_bias(*monitor,
+                                               shown_wait(tr("Analog auto bias/gain setup")));
     });
 }
 

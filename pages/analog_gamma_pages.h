@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analog_sequences.h"
 #include "page_controller.h"
 
 #include <functional>
@@ -34,4 +35,6 @@ private:
     // One command frame around the operation, which reports its result.
     void run(const std::function<int()>& operation);
     void load_lut(int text_id, int pattern);
+    // The pauses of a set-up sequence, each shown in a progress dialog.
+    AnalogSequences::Wait shown_wait(const QString& sequence);
 };
