@@ -2,7 +2,6 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
-#include "reply_status.h"
 #include "wait_progress.h"
 
 #include <QComboBox>

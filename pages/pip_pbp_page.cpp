@@ -3,7 +3,6 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "display_records.h"
-#include "reply_status.h"
 
 #include <QComboBox>
 #include <QSpinBox>

@@ -4,7 +4,6 @@
 #include "command_scope.h"
 #include "program_globals.h"
 #include "proof_of_play_report.h"
-#include "reply_status.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -39,9 +38,9 @@ void ProofOfPlayPage::set_mode(unsigned char mode, const QString& already) {
         int status = 0;
         const int result = monitor->set_proof_of_play_mode(&status, mode);
         if (result == 0)
-            ui.pop_v2_status_lineEdit->setText(status == kAlreadyInThatState
-                                                   ? reply_status_text(status, already)
-                                                   : reply_status_text(status));
+            ui.pop_v2_status_lineEdit->setText(
+                status == kAlreadyInThatState ? QStringLiteral("%1 (%2)").arg(status).arg(already)
+                                              : reply_status_text(status));
         return result;
     });
 }
