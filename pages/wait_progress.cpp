@@ -2,11 +2,11 @@
 
 #include "basic_monitor.h"
 #include "page_host.h"
+#include "progress_dialog.h"
 #include "qvcommprotocol.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QProgressDialog>
 #include <QWidget>
 
 #include <algorithm>
@@ -24,17 +24,13 @@ protected:
 } // namespace
 
 WaitProgress::WaitProgress(PageHost& host, const QString& label) {
-    QWidget* parent = host.dialog_parent();
-    auto* d = new WaitDialog(label, QString(), 0, 1, parent);
-    d->setWindowTitle(parent ? parent->windowTitle() : QString());
-    d->setWindowFlags(d->windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    d->setWindowModality(Qt::WindowModal);
+    QWidget* window = host.dialog_parent();
+    auto* d = new WaitDialog(label, QString(), 0, 1, window);
     d->setCancelButton(nullptr);
     d->setAutoClose(false);
     d->setAutoReset(false);
     d->setMinimumDuration(0);
-    d->setValue(0);
-    d->show();
+    show_progress_dialog(*d, window);
     dialog = d;
 }
 
