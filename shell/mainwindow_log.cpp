@@ -23,8 +23,12 @@ void ZETQVToolMainWindow::transfer_data_in(QList<unsigned char> output_buffer, i
     if (line.level < 0)
         return;
     g_information_dialog->append(line.html, line.level);
-    if ((type == 1 || type == 2) && g_information_dialog->shows(1))
-        g_information_dialog->append(LogLineFormatter::bytes_to_html_table(output_buffer), 1);
+    // A message that is no whole frame (a plain-text command, a cut-off reply) has no table.
+    if ((type == 1 || type == 2) && g_information_dialog->shows(1)) {
+        const QString table = LogLineFormatter::bytes_to_html_table(output_buffer);
+        if (!table.isEmpty())
+            g_information_dialog->append(table, 1);
+    }
     if (process_events_while_logging)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1000);
 }

@@ -375,11 +375,16 @@ private slots:
         emit g_basic_monitor->comment_text_out(QStringLiteral("Model <b>X</b>"), 3);
         emit g_basic_monitor->transfer_data_out(
             {0x01, 0x30, 0x41, 0x30, 0x41, 0x30, 0x32, 0x02, 0x03, 0x03, 0x0D}, 2);
-        g_information_dialog = nullptr;
         const QString html = log.ui.data_textEdit->toHtml();
         QVERIFY(html.contains("Model &lt;b&gt;X&lt;/b&gt;"));
         QVERIFY(html.contains("Sent 11 bytes:"));
         QVERIFY(html.contains("Delimiter")); // the frame table follows at decoding level
+        // A plain-text command is no frame: no table, and no empty line in its place.
+        emit g_basic_monitor->transfer_data_out({'0', '0', 'v', 'P', 0x0D}, 1);
+        g_information_dialog = nullptr;
+        const QString text = log.ui.data_textEdit->toPlainText();
+        QCOMPARE(text.count("Delimiter"), 1);
+        QVERIFY2(text.endsWith(QLatin1String("30 30 76 50 0D \n")), qPrintable(text.right(40)));
     }
 
     // A name from a definitions file of the user's own shows in the log as it was written.
