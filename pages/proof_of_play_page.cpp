@@ -71,11 +71,12 @@ void ProofOfPlayPage::on_proof_of_playV2_get_current_pushButton_clicked() {
 }
 
 // A range whose last number is below its first reads nothing and says so, without opening
-// the link.
+// the link; an earlier failure on the status bar no longer stands.
 void ProofOfPlayPage::on_proof_of_playV2_get_number_to_number_pushButton_clicked() {
     const int from = ui.proof_of_playV2_from_spinBox->value();
     const int to = ui.proof_of_playV2_to_spinBox->value();
     if (to < from) {
+        host.show_error_status(0);
         ui.pop_v2_status_lineEdit->clear();
         ui.proof_of_play_plainTextEdit->setPlainText(
             tr("Nothing read: \"To\" (%1) is below \"From\" (%2).").arg(to).arg(from));

@@ -312,12 +312,14 @@ private slots:
     void rangeToBelowFrom() {
         PlayRig rig("127.0.17.52");
         rig.w.ui.pop_v2_status_lineEdit->setText(QStringLiteral("0 (OK)"));
+        rig.w.ui.statusBar->showMessage(QStringLiteral("an earlier failure"));
         rig.w.ui.proof_of_playV2_from_spinBox->setValue(5);
         rig.w.ui.proof_of_playV2_to_spinBox->setValue(3);
         rig.w.ui.proof_of_playV2_get_number_to_number_pushButton->click();
         QCOMPARE(rig.fake.connectionCount(), 0);
         QCOMPARE(rig.status(), QString());
         QCOMPARE(rig.report(), QStringLiteral("Nothing read: \"To\" (3) is below \"From\" (5)."));
+        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
     }
 };
 
