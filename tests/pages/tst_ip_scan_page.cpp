@@ -120,7 +120,8 @@ private slots:
         poll.start();
         w.ui.detect_start_pushButton->click();
         const qint64 took = clock.elapsed() - abortedAt;
-        QVERIFY2(abortedAt > 0 && took < 150, qPrintable(QString::number(took)));
+        // Well before the connect time-out of 2 s, with room for a loaded machine.
+        QVERIFY2(abortedAt > 0 && took < 500, qPrintable(QString::number(took)));
         QCOMPARE(label, QStringLiteral("Trying IP address: 127.0.15.16"));
         QCOMPARE(maximum, 4);
         QCOMPARE(value, 2);
