@@ -44,6 +44,8 @@ private slots:
 
     void binderReportsWhatItCannotBind() {
         QWidget form;
+        // A shorter name that the slot names also start with does not catch them.
+        (new QPushButton(&form))->setObjectName(QStringLiteral("go"));
         auto* go = new QPushButton(&form);
         go->setObjectName(QStringLiteral("go_pushButton"));
         go->setCheckable(true);
