@@ -6,7 +6,6 @@
 #include "page_set.h"
 
 #include <QApplication>
-#include <QTableView>
 #include <QTreeWidgetItemIterator>
 
 #include <algorithm>
@@ -154,7 +153,7 @@ void ZETQVToolMainWindow::changePage(QTreeWidgetItem* current, QTreeWidgetItem* 
 
 void ZETQVToolMainWindow::tabChanged(int tab) {
     if (tab == kIpScanPage)
-        fit_table_to_columns(findChild<QTableView*>(QStringLiteral("ip_tableWidget")));
+        fit_table_to_columns(ui.ip_tableWidget);
     const auto row = std::find_if(pagePaths().begin(), pagePaths().end(),
                                   [tab](const PagePath& p) { return p.page == tab; });
     const bool reads = row == pagePaths().end() || row->reads;

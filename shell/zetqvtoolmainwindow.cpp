@@ -160,8 +160,7 @@ monitor_data ZETQVToolMainWindow::interface_info() const {
 }
 
 void ZETQVToolMainWindow::resizeEvent(QResizeEvent*) {
-    if (auto* ip_table = findChild<QTableView*>(QStringLiteral("ip_tableWidget")))
-        fit_table_to_columns(ip_table);
+    fit_table_to_columns(ui.ip_tableWidget);
     fit_table_to_columns(ui.display_list_tableView);
 }
 
