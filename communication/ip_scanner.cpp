@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "ip_address.h"
+#include "monitor_address.h"
 #include "monitor_data.h"
 #include "neighbour_table.h"
 #include "result_codes.h"
@@ -9,12 +10,11 @@
 #include <algorithm>
 
 namespace {
-constexpr int kAllDisplays = 0x2A;
 constexpr uint kMonitorIdOpcode = 0x023E;
 
 monitor_data scanLink(int type, const QString& address) {
     monitor_data data;
-    data.m_monitor_id = kAllDisplays;
+    data.m_monitor_id = kAllDisplaysAddress;
     data.communicationsInterfaceType = type;
     data.s_communicationsInterfacePortName = address;
     return data;
@@ -38,13 +38,19 @@ int resultOf(TcpConnectProbes::Outcome outcome) {
     }
     return ResultCode::SocketOther;
 }
+
+// A row of the address with the MAC that the neighbour table holds for it.
+IpScanRow rowFor(quint32 address) {
+    IpScanRow row;
+    row.address = address;
+    row.mac = neighbourMacAddress(ipUIntToText(address));
+    return row;
+}
 } // namespace
 
 IpScanRow scan_address(basic_monitor& monitor, quint32 address, const IpScanOptions& options) {
-    IpScanRow row;
-    row.address = address;
+    IpScanRow row = rowFor(address);
     const QString text = ipUIntToText(address);
-    row.mac = neighbourMacAddress(text);
     applyOptions(monitor, options);
     row.result = monitor.set_interface_info(scanLink(InterfaceType::Lan, text));
     if (row.result != 0)
@@ -128,9 +134,7 @@ std::optional<IpScanRow> IpScanner::next(const std::function<bool()>& keep_going
     probe_more();
     if (connected == 0)
         return scan_address(monitor, address, options);
-    IpScanRow row;
-    row.address = address;
+    IpScanRow row = rowFor(address);
     row.result = connected;
-    row.mac = neighbourMacAddress(ipUIntToText(address));
     return row;
 }

@@ -2,7 +2,7 @@
 
 int monitor_id_to_address(QString monitor_id) {
     if (monitor_id.compare(QLatin1String("ALL"), Qt::CaseInsensitive) == 0)
-        return 0x2A;
+        return kAllDisplaysAddress;
     for (int g = 0; g < 10; ++g) {
         const QString group = QStringLiteral("Group %1").arg(QChar(QLatin1Char(char('A' + g))));
         if (monitor_id.compare(group, Qt::CaseInsensitive) == 0)

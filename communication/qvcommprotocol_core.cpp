@@ -15,8 +15,7 @@ constexpr int ParameterReplyLength = 16;
 
 // Lower-case hexadecimal digits, zero-filled to the width (wider values keep every digit).
 QString hex(int value, int width) {
-    QString text = QString::number(unsigned(value), 16);
-    return text.size() < width ? QString(width - text.size(), QLatin1Char('0')) + text : text;
+    return QString::number(unsigned(value), 16).rightJustified(width, QLatin1Char('0'));
 }
 } // namespace
 

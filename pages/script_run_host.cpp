@@ -16,11 +16,11 @@
 
 namespace {
 constexpr int kMaxPendingEventsMs = 1000;
+} // namespace
 
 QString plainText(const QString& html) {
     return QTextDocumentFragment::fromHtml(html).toPlainText();
 }
-} // namespace
 
 void showScriptLines(QTextEdit* pane, const QStringList& numberedLines) {
     pane->clear();

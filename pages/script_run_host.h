@@ -39,3 +39,6 @@ private:
 
 // Fills the description pane with numbered lines, one paragraph each.
 void showScriptLines(QTextEdit* pane, const QStringList& numberedLines);
+
+// The text of a line of the description, without its markup.
+QString plainText(const QString& html);

@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QTextDocumentFragment>
 #include <QTimer>
 
 namespace {
@@ -173,10 +172,7 @@ void ScriptingPage::report_failures(const ScriptCommandList& done) {
             continue;
         ++number;
         if (command.status == ScriptCommand::Failed)
-            writeStandardError(
-                tr("Failed: %1")
-                    .arg(QTextDocumentFragment::fromHtml(numberedScriptLine(number, line))
-                             .toPlainText()));
+            writeStandardError(tr("Failed: %1").arg(plainText(numberedScriptLine(number, line))));
     }
 }
 

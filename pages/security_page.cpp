@@ -17,7 +17,7 @@ void SecurityPage::refresh(QWidget* page) {
 }
 
 std::optional<Passcode> SecurityPage::passcode_of(const QLineEdit* field) {
-    const Passcode passcode(field->text().left(Passcode::Size));
+    const Passcode passcode(field->text());
     if (passcode.isValid())
         return passcode;
     host.show_error_status(ResultCode::ScriptInvalidParameter);

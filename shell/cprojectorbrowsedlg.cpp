@@ -82,7 +82,6 @@ QString CProjectorBrowseDlg::selectedIp() {
 
 void CProjectorBrowseDlg::on_networkPJEnumBtn_clicked() {
     ui->tableWidget->setRowCount(0);
-    rows = 0;
 
     QList<QHostAddress> targets;
     const int index = ui->comboBoxNic->currentIndex();
@@ -145,15 +144,15 @@ void CProjectorBrowseDlg::listResults() {
         PJSearchResult r;
         if (!search->GetResult(i, r) || r.value == kNotADisplay)
             continue;
-        table->insertRow(rows);
-        table->setItem(rows, AddressColumn, new QTableWidgetItem(r.address.toString()));
-        table->setItem(rows, NameColumn, new QTableWidgetItem(r.name));
-        ++rows;
+        const int row = table->rowCount();
+        table->insertRow(row);
+        table->setItem(row, AddressColumn, new QTableWidgetItem(r.address.toString()));
+        table->setItem(row, NameColumn, new QTableWidgetItem(r.name));
     }
     delete progress;
     progress = nullptr;
     table->setSortingEnabled(true);
-    if (rows > 0) {
+    if (table->rowCount() > 0) {
         ui->ok_pushButton->setEnabled(true);
         table->selectRow(0);
     }

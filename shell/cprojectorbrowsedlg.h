@@ -51,7 +51,6 @@ private:
     QTimer timer;
     QProgressDialog* progress = nullptr;
     int mode;
-    int rows = 0;
     // Ticks of the running search; a search still running after this many is stopped.
     int search_ticks = 0;
 };

@@ -14,8 +14,6 @@ const QString kType = QStringLiteral("TYPE=");
 const QString kPort = QStringLiteral("PORT=");
 const QString kId = QStringLiteral("ID=");
 
-enum InterfaceType { LanInterface = 1, Rs232Interface = 2, DummyInterface = 3 };
-
 // The value after a prefix that is there in upper case; otherwise the whole field, which then
 // fails its own check.
 QString valueAfter(const QString& field, const QString& prefix) {
@@ -56,20 +54,21 @@ int parse_display_list_line(const QString& line, DisplayListRow* row) {
         return DisplayListLine::NoId;
     bool ok = false;
     const int type = valueAfter(fields[0], kType).toInt(&ok, 10);
-    if (!ok || type < LanInterface || type > DummyInterface)
+    if (!ok || type < InterfaceType::Lan || type > InterfaceType::Dummy)
         return DisplayListLine::BadType;
     QString port = valueAfter(fields[1], kPort);
     // "COMn" as on Windows, or a port named this platform's own way.
-    if (type == Rs232Interface && !port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) &&
+    if (type == InterfaceType::Rs232 &&
+        !port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) &&
         !isPlatformSerialPortName(port))
         return DisplayListLine::NotSerialPort;
-    if (type == LanInterface && !IP4Validator::isAcceptable(port))
+    if (type == InterfaceType::Lan && !IP4Validator::isAcceptable(port))
         return DisplayListLine::NotIPv4;
     const QString id = valueAfter(fields[2], kId);
     // An ID outside the displays' range would address another display, a group or all of them.
     if (monitor_id_to_address(id) <= 0)
         return DisplayListLine::BadMonitorId;
-    if (type == DummyInterface)
+    if (type == InterfaceType::Dummy)
         port.clear();
     *row = {type, port, id};
     return 0;

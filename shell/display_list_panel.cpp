@@ -14,7 +14,6 @@
 
 namespace {
 enum Column { TypeColumn = 0, PortColumn = 1, IdColumn = 2 };
-enum InterfaceType { LanInterface = 1, DummyInterface = 3 };
 enum StringId {
     FileFilterId = 2,
     FileExtensionId = 3,
@@ -57,9 +56,9 @@ QList<DisplayListRow> DisplayListPanel::rows() const {
 
 void DisplayListPanel::add_to_list() {
     const monitor_data d = ui.interface->get_interface_info();
-    if (d.communicationsInterfaceType == DummyInterface)
+    if (d.isDummy())
         return;
-    if (d.communicationsInterfaceType == LanInterface &&
+    if (d.communicationsInterfaceType == InterfaceType::Lan &&
         !IP4Validator::isAcceptable(d.s_communicationsInterfacePortName))
         return;
     const DisplayListRow row = rowOf(d);

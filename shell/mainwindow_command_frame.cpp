@@ -20,7 +20,6 @@
 #include <QToolTip>
 
 namespace {
-constexpr int kAllDisplays = 0x2A;
 const char kDirtyNotice[] =
     "<img src=\":/images/Resources/warning.png\"><font COLOR=red>Notice: Unsaved changes. Click "
     "<b>Save All Settings</b> when done to save changes to the display.";
@@ -270,12 +269,11 @@ void ZETQVToolMainWindow::auto_detect_monitor_ID() {
     // The question goes to all displays, so it needs no valid monitor ID: it is how a user
     // finds one.
     monitor_data all = interface_info();
-    all.m_monitor_id = kAllDisplays;
+    all.m_monitor_id = kAllDisplaysAddress;
     all.m_monitor_id_string = QStringLiteral("All");
     if (!open_interface(all))
         return;
     WaitCursor wait;
-    g_basic_monitor->set_monitor_id(kAllDisplays);
     uint current = 0, max = 0;
     unsigned char display_result = 0, type = 0;
     int result = g_basic_monitor->get_parameter(0x023E, &current, &max, &display_result, &type);
