@@ -320,24 +320,25 @@ void TileMatrixPages::frame_comp_spinbox_timer_timeout() {
         CommandScope frame(host);
         if (!frame)
             return; // the values stay pending for the next change
-        int result = 0;
+        // A failed write stays reported although the other one succeeds.
+        FirstFailure failure;
         // Rounded: 1.15 is 114.99... as a double and must still be sent as 115.
         const auto hundredths = [](const QDoubleSpinBox* spin) {
             return uint(qRound(spin->value() * kHundredths));
         };
         if (frame_comp_manual_value_changed) {
             uint value = hundredths(ui.frame_comp_manual_value_doubleSpinBox);
-            result = monitor->set_vcp_value(kFrameCompManualOpcode, &value);
+            failure.note(monitor->set_vcp_value(kFrameCompManualOpcode, &value));
             frame_comp_manual_value_changed = false;
         }
         if (frame_comp_auto_value_changed) {
             uint value = hundredths(ui.frame_comp_auto_value_doubleSpinBox);
-            result = monitor->set_vcp_value(kFrameCompAutoOpcode, &value);
+            failure.note(monitor->set_vcp_value(kFrameCompAutoOpcode, &value));
             frame_comp_auto_value_changed = false;
         }
-        if (result == 0)
+        if (failure.result() == 0)
             host.set_settings_dirty(true);
-        frame.report(result);
+        frame.report(failure.result());
     }
     host.refresh_current_page();
 }

@@ -257,6 +257,17 @@ private slots:
                  (QStringList{"set 1103=115", "set 1102=100", "get 02D5"}));
         QCOMPARE(fake.connectionCount(), connections + 2); // the writes, then the page read
         QCOMPARE(dirty.size(), 1);
+
+        // The manual write fails and the auto write succeeds: the failure is reported and
+        // nothing counts as changed.
+        w.on_save_settings_pushButton_clicked();
+        dirty.clear();
+        model.failNext(1);
+        w.ui.frame_comp_auto_value_doubleSpinBox->setValue(1.5);
+        w.ui.frame_comp_manual_value_doubleSpinBox->setValue(1.2);
+        QTRY_COMPARE_WITH_TIMEOUT(model.parameter(0x1102).current, 150, 3000);
+        QVERIFY(!w.ui.statusBar->currentMessage().isEmpty());
+        QVERIFY(!dirty.contains(QVariantList{true}));
     }
 
     // The advanced page's other controls write at once; the mode lists read the page again.
