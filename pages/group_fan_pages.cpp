@@ -65,9 +65,7 @@ QList<QCheckBox*> GroupFanPages::group_boxes() const {
 
 void GroupFanPages::update_group_ID_ui() {
     uint current = 0, max = 0;
-    const int result = monitor->get_vcp_value_max(kGroupMaskOpcode, &current, &max);
-    ui.group_ID_groupBox->setEnabled(result == 0);
-    if (result != 0)
+    if (read_value_max(kGroupMaskOpcode, &current, &max, ui.group_ID_groupBox, false) != 0)
         return;
     const QList<QCheckBox*> boxes = group_boxes();
     for (int bit = 0; bit < boxes.size(); ++bit) {
@@ -179,11 +177,8 @@ void GroupFanPages::update_cooling_fans_tab(bool dummy, FirstFailure& failure) {
             slider->setEnabled(result == 0);
             spin->setEnabled(result == 0);
         }
-        if (result != 0) {
-            if (n == 2)
-                return;
+        if (result != 0)
             continue;
-        }
         const QSignalBlocker a(slider), b(spin);
         slider->setRange(int(set_max) - int(range), int(set_max));
         slider->setValue(int(set_current));

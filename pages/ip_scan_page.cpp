@@ -3,6 +3,7 @@
 #include "ip_address.h"
 #include "ip_scanner.h"
 #include "lm_communications_interface_configure_widget.h"
+#include "progress_dialog.h"
 #include "result_codes.h"
 #include "stored_setting.h"
 
@@ -117,11 +118,7 @@ void IpScanPage::on_detect_start_pushButton_clicked() {
 
     QWidget* window = host.dialog_parent();
     QProgressDialog dialog(tr("Detect progress..."), tr("Abort"), 0, count + 1, window);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setWindowTitle(window->windowTitle());
-    dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    dialog.setValue(0);
-    dialog.show();
+    show_progress_dialog(dialog, window);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     // The scan opens and closes connections of its own; queued writes wait for its end.

@@ -111,8 +111,7 @@ int PicturePages::read_level(const Level& level) {
 
 int PicturePages::read_choice(const Choice& choice) {
     uint current = 0, max = 0;
-    const int result = monitor->get_vcp_value_max(choice.opcode, &current, &max);
-    choice.combo->setEnabled(result == 0);
+    const int result = read_value_max(choice.opcode, &current, &max, choice.combo, false);
     if (result == 0) {
         const QSignalBlocker blocker(choice.combo);
         select_by_data(choice.combo, current);

@@ -7,11 +7,6 @@
 #include <QComboBox>
 #include <QSpinBox>
 
-namespace {
-// The record's fields that the page shows: mode and the five groups of four.
-constexpr int kShownFields = 21;
-} // namespace
-
 PipPbpPage::PipPbpPage(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
     // The lists were empty when the form was laid out: give each the room of its longest item,
@@ -52,9 +47,7 @@ void PipPbpPage::run(const std::function<int(unsigned char, int*)>& call,
         return;
     ui.pip_pbp_memory_status_lineEdit->clear();
     int status = 0;
-    const int result = call(profile_number(), &status);
-    host.show_error_status(result);
-    if (result != 0)
+    if (frame.report(call(profile_number(), &status)) != 0)
         return;
     ui.pip_pbp_memory_status_lineEdit->setText(reply_status_text(status));
     if (fill)
@@ -69,7 +62,7 @@ void PipPbpPage::on_pip_pbp_memory_read_pushButton_clicked() {
         },
         [this, &profile] {
             const QList<QWidget*> widgets = field_widgets();
-            for (int i = 0; i < kShownFields; ++i) {
+            for (int i = 0; i < widgets.size(); ++i) {
                 if (auto* combo = qobject_cast<QComboBox*>(widgets[i]))
                     select_by_data(combo, profile.byte(i));
                 else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
@@ -81,7 +74,7 @@ void PipPbpPage::on_pip_pbp_memory_read_pushButton_clicked() {
 void PipPbpPage::on_pip_pbp_memory_save_pushButton_clicked() {
     pip_pbp_profile profile;
     const QList<QWidget*> widgets = field_widgets();
-    for (int i = 0; i < kShownFields; ++i) {
+    for (int i = 0; i < widgets.size(); ++i) {
         // A combo box without a current item gives 0.
         if (auto* combo = qobject_cast<QComboBox*>(widgets[i]))
             profile.byte(i) = static_cast<unsigned char>(combo->currentData().toInt());

@@ -116,16 +116,14 @@ void TestPatternPages::on_lme_test_pattern_blue_level_horizontalSlider_valueChan
 
 void TestPatternPages::update_tab(const Pattern& p) {
     uint current = 0, max = 0;
-    int result = monitor->get_vcp_value_max(p.enable_opcode, &current, &max);
-    p.enable->setEnabled(result == 0);
-    if (result != 0)
+    if (read_value_max(p.enable_opcode, &current, &max, p.enable, false) != 0)
         return;
     {
         const QSignalBlocker blocker(p.enable);
         p.enable->setChecked(current > kPatternOff);
     }
     for (int c = 0; c < 3; ++c) {
-        result = monitor->get_vcp_value_max(p.level_opcodes[c], &current, &max);
+        const int result = monitor->get_vcp_value_max(p.level_opcodes[c], &current, &max);
         p.sliders[c]->setEnabled(result == 0);
         p.spins[c]->setEnabled(result == 0);
         if (result == ResultCode::Unsupported)
