@@ -333,7 +333,7 @@ protected:
     int security_lock(const char* title, unsigned short code, unsigned char* enable,
                       const Passcode& passcode, int* status);
     int name_write_reply(const char* name, unsigned char sub_command, int* result);
-    int await_completion(const QString& title, unsigned short code, int* result);
+    int await_completion(const QString& title, unsigned short code, BodyLength length, int* result);
 
     // Steps of the core display commands.
     // Appends literal hexadecimal digits such as "C203" to the message being built.

@@ -6,6 +6,10 @@ namespace {
 constexpr unsigned short AutoIdCode = 0xCA0A;
 constexpr unsigned short AutoTileMatrixCode = 0xCA03;
 constexpr unsigned char CompletionSubCommand = 0x02;
+// A completion is its code, sub-command and result byte; an auto ID completion may add the
+// number of monitors the chain detected.
+constexpr int CompletionLength = 8;
+constexpr int CompletionWithCountLength = 10;
 } // namespace
 
 int QVCommProtocol::auto_id_execute(int* result) {
@@ -18,11 +22,17 @@ int QVCommProtocol::auto_id_reset(int* result) {
                             BodyLength::exactly(8), result);
 }
 
-// The completion carries one result byte only; `value` stays 0 rather than being read from
-// past the end of the message.
+// Displays differ: some end the completion after the result byte, others add the number of
+// monitors detected. Without it `value` stays 0; nothing is read past the message.
 int QVCommProtocol::auto_id_get_complete(int* result, int* value) {
     *value = 0;
-    return await_completion(QStringLiteral("Auto ID Get Complete command"), AutoIdCode, result);
+    const int status = await_completion(QStringLiteral("Auto ID Get Complete command"), AutoIdCode,
+                                        {CompletionLength, CompletionWithCountLength}, result);
+    if (status != 0)
+        return status;
+    if (reply_body.size() == CompletionWithCountLength - CompletionLength)
+        *value = read_hex2("detected monitors");
+    return 0;
 }
 
 int QVCommProtocol::auto_tile_matrix_execute(unsigned char h_monitors, unsigned char v_monitors,
@@ -40,7 +50,7 @@ int QVCommProtocol::auto_tile_matrix_reset(int* result) {
 
 int QVCommProtocol::auto_tile_matrix_complete(int* result) {
     return await_completion(QStringLiteral("Auto Tile Matrix Complete command"), AutoTileMatrixCode,
-                            result);
+                            BodyLength::exactly(CompletionLength), result);
 }
 
 int QVCommProtocol::auto_tile_matrix_read(unsigned char* h_monitors, unsigned char* v_monitors,
@@ -63,12 +73,16 @@ int QVCommProtocol::auto_tile_matrix_write(unsigned char h_monitors, unsigned ch
 
 // The display sends the completion on its own, with the request code itself and from whichever
 // display finished, so nothing is written and any source is taken.
-int QVCommProtocol::await_completion(const QString& title, unsigned short code, int* result) {
+int QVCommProtocol::await_completion(const QString& title, unsigned short code, BodyLength length,
+                                     int* result) {
     emit comment_text(title, CommentTitle);
     *result = 0;
-    const int status = await_message(CompletionTimeoutMs, BodyLength::exactly(8));
+    const int status = await_message(CompletionTimeoutMs, length);
     if (status != 0)
         return status;
+    // Whole bytes only: an odd character would be half a field.
+    if (reply_body.size() % 2 != 0)
+        return ResultCode::ReplyTooShort;
     if (!expect_hex4(code) || !expect_hex2(CompletionSubCommand))
         return ResultCode::IncorrectReply;
     *result = read_hex2();

@@ -40,6 +40,10 @@ int QVCommProtocol::get_proof_of_play_current(int* status, proof_of_play_log* en
                                         "status", "command", OnFailure::Kept);
     if (result != 0)
         return result;
+    // A display with no entry to give (its log just cleared) answers with a non-zero status
+    // alone: an answer, not a broken reply.
+    if (reply_body.isEmpty() && *status != 0)
+        return 0;
     if (reply_body.size() != NumberedEntryLength)
         return ResultCode::ReplyTooShort;
     entry->log_number = read_hex4("log number");

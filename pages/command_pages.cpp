@@ -67,7 +67,8 @@ void CommandPages::on_set_tv_channel_pushButton_clicked() {
     std::optional<TvChannel> channel = parse_tv_channel(ui.tv_chnnel_lineEdit->text());
     if (!channel) {
         // Nothing to send: say so rather than send nothing silently.
-        host.show_error_status(ResultCode::ScriptInvalidParameter);
+        refuse_input(ResultCode::ScriptInvalidParameter,
+                     tr("Enter the channel as major-minor, for example 5-1."));
         return;
     }
     CommandScope frame(host);

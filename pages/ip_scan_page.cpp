@@ -73,19 +73,20 @@ void IpScanPage::write_settings(QSettings& settings) const {
     kScanTo.write(settings, ui.ip_address_to_lineEdit->text());
 }
 
-std::optional<std::pair<quint32, quint32>> IpScanPage::scan_range() const {
+std::optional<std::pair<quint32, quint32>> IpScanPage::ordered_range() const {
     // 0 stands for an empty or malformed field as well as for 0.0.0.0.
     const quint32 first = ipTextToUInt(ui.ip_address_from_lineEdit->text());
     const quint32 last = ipTextToUInt(ui.ip_address_to_lineEdit->text());
-    if (first == 0 || last == 0 || first > last || last - first > MaxSpan)
+    if (first == 0 || last == 0 || first > last)
         return std::nullopt;
     return std::make_pair(first, last);
 }
 
 void IpScanPage::update_ip_address_state() {
+    const auto range = ordered_range();
     ui.detect_start_pushButton->setEnabled(ui.ip_address_from_lineEdit->hasAcceptableInput() &&
                                            ui.ip_address_to_lineEdit->hasAcceptableInput() &&
-                                           scan_range().has_value());
+                                           range && range->second - range->first <= MaxSpan);
 }
 
 void IpScanPage::show_row(int row, const IpScanRow& found) {
@@ -103,12 +104,17 @@ void IpScanPage::show_row(int row, const IpScanRow& found) {
 
 void IpScanPage::on_detect_start_pushButton_clicked() {
     // The button's state is no guarantee: the range is checked again before any traffic.
-    const auto range = scan_range();
+    const auto range = ordered_range();
     if (!range) {
         host.show_error_status(ResultCode::ScriptInvalidIpRange);
         return;
     }
     const auto [first, last] = *range;
+    if (last - first > MaxSpan) {
+        refuse_input(ResultCode::ScriptInvalidIpRange,
+                     tr("A range holds at most %1 addresses.").arg(MaxSpan + 1));
+        return;
+    }
     const int count = int(last - first + 1);
     QTableWidget* table = ui.ip_tableWidget;
     table->clearContents();

@@ -30,7 +30,7 @@ public slots:
 
 private:
     // The first and last address of the two fields, when both are given (neither empty nor
-    // 0.0.0.0), the first is not above the last and they are at most MaxSpan apart.
-    std::optional<std::pair<quint32, quint32>> scan_range() const;
+    // 0.0.0.0) and the first is not above the last. A scan takes them at most MaxSpan apart.
+    std::optional<std::pair<quint32, quint32>> ordered_range() const;
     void show_row(int row, const IpScanRow& found);
 };

@@ -60,3 +60,7 @@ bool PageController::confirm_warning(const QString& question) {
                                 QMessageBox::Yes | QMessageBox::Cancel,
                                 QMessageBox::NoButton) == QMessageBox::Yes;
 }
+
+void PageController::refuse_input(int code, const QString& sentence) {
+    host.show_error_status(code, sentence);
+}

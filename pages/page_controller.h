@@ -68,6 +68,9 @@ protected:
     int write_combo_value(QComboBox* combo, int index, uint opcode);
     // Asks before an action that cannot be undone: a warning with Yes and Cancel; true for Yes.
     bool confirm_warning(const QString& question);
+    // Input the user can mend: nothing is sent, and the status bar shows the code with a
+    // sentence that says what to enter, in place of the code's general text.
+    void refuse_input(int code, const QString& sentence);
 
     Ui::ZETQVToolMainWindowClass& ui;
     basic_monitor* monitor;

@@ -23,6 +23,9 @@ public:
     virtual bool open_for_command() = 0;
     virtual void close_after_command() = 0;
     virtual void show_error_status(int result) = 0;
+    // The same with a sentence of the caller's in place of the code's own text, where that
+    // text would not tell the user what to mend.
+    virtual void show_error_status(int result, const QString& text) = 0;
 
     // Writes one op code in a frame of its own and reads the value back into value.
     virtual void update_vcp(uint opcode, uint& value) = 0;

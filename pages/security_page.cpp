@@ -20,7 +20,7 @@ std::optional<Passcode> SecurityPage::passcode_of(const QLineEdit* field) {
     const Passcode passcode(field->text());
     if (passcode.isValid())
         return passcode;
-    host.show_error_status(ResultCode::ScriptInvalidParameter);
+    refuse_input(ResultCode::ScriptInvalidParameter, tr("The password must be 4 digits."));
     return std::nullopt;
 }
 

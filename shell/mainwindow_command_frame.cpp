@@ -88,11 +88,14 @@ void ZETQVToolMainWindow::close_after_command() {
 }
 
 void ZETQVToolMainWindow::show_error_status(int result) {
+    show_error_status(result, errorText(result));
+}
+
+void ZETQVToolMainWindow::show_error_status(int result, const QString& text) {
     if (result == 0) {
         ui.statusBar->showMessage(QString());
         return;
     }
-    const QString text = errorText(result);
     ui.statusBar->setStyleSheet(QLatin1String(kErrorStatusStyle));
     ui.statusBar->showMessage(QStringLiteral("%2 (%1)").arg(result).arg(text));
     comment_text_in(text, 5);

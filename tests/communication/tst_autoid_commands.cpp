@@ -90,31 +90,42 @@ private slots:
     void commands() { runCommandRow(fake, autoIdOps()); }
 
     // The completion comes on its own, later than an ordinary reply would, and from whichever
-    // display finished; nothing is sent while waiting for it.
+    // display finished; nothing is sent while waiting for it. An auto ID completion may carry
+    // the number of monitors detected after its result byte.
     void completion_data() {
         QTest::addColumn<bool>("tileMatrix");
         QTest::addColumn<QByteArray>("message");
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("resultByte");
+        QTest::addColumn<int>("count"); // monitors detected (auto ID)
         QTest::addColumn<int>("reads"); // field reads logged while decoding
         QTest::newRow("auto ID, from another display, after 2.5 s")
-            << false << FakeDisplay::frame('B', "CA0A0205", 'C', 'C') << 0 << 5 << 3;
-        QTest::newRow("auto ID, with a second value byte")
-            << false << FakeDisplay::frame('B', "CA0A020507", 'C') << -5002 << 0 << 0;
+            << false << FakeDisplay::frame('B', "CA0A0205", 'C', 'C') << 0 << 5 << 0 << 3;
+        QTest::newRow("auto ID, with the number of monitors detected")
+            << false << FakeDisplay::frame('B', "CA0A020007", 'C') << 0 << 0 << 7 << 4;
+        QTest::newRow("auto ID, status 1 and 4 monitors")
+            << false << FakeDisplay::frame('B', "CA0A020104", 'C') << 0 << 1 << 4 << 4;
+        QTest::newRow("auto ID, 9 characters")
+            << false << FakeDisplay::frame('B', "CA0A02000", 'C') << -5002 << 0 << 0 << 0;
+        QTest::newRow("auto ID, 12 characters")
+            << false << FakeDisplay::frame('B', "CA0A02000700", 'C') << -5002 << 0 << 0 << 0;
         QTest::newRow("auto ID, reply code instead of the request code")
-            << false << FakeDisplay::frame('B', "CB0A0200", 'A') << -5000 << 0 << 1;
+            << false << FakeDisplay::frame('B', "CB0A0200", 'A') << -5000 << 0 << 0 << 1;
         QTest::newRow("auto tile matrix, from another display")
-            << true << FakeDisplay::frame('B', "CA030201", 'D', '0') << 0 << 1 << 3;
+            << true << FakeDisplay::frame('B', "CA030201", 'D', '0') << 0 << 1 << 0 << 3;
+        QTest::newRow("auto tile matrix, 10 characters")
+            << true << FakeDisplay::frame('B', "CA03020104", 'D', '0') << -5002 << 0 << 0 << 0;
         QTest::newRow("auto tile matrix, reply code instead of the request code")
-            << true << FakeDisplay::frame('B', "CB030201", 'A') << -5000 << 0 << 1;
+            << true << FakeDisplay::frame('B', "CB030201", 'A') << -5000 << 0 << 0 << 1;
         QTest::newRow("auto tile matrix, wrong sub-command")
-            << true << FakeDisplay::frame('B', "CA030101", 'A') << -5000 << 0 << 2;
+            << true << FakeDisplay::frame('B', "CA030101", 'A') << -5000 << 0 << 0 << 2;
     }
     void completion() {
         QFETCH(bool, tileMatrix);
         QFETCH(QByteArray, message);
         QFETCH(int, result);
         QFETCH(int, resultByte);
+        QFETCH(int, count);
         QFETCH(int, reads);
         const bool late =
             QTest::currentDataTag() == QByteArray("auto ID, from another display, after 2.5 s");
@@ -144,7 +155,7 @@ private slots:
             QVERIFY(timer.elapsed() >= 2000);
         QCOMPARE(done, resultByte);
         if (!tileMatrix)
-            QCOMPARE(value, 0);
+            QCOMPARE(value, count);
         QCOMPARE(p.comments.first().second,
                  tileMatrix ? QStringLiteral("Auto Tile Matrix Complete command")
                             : QStringLiteral("Auto ID Get Complete command"));

@@ -148,9 +148,16 @@ private slots:
             << 0
             << "status=0 n=5 in=17 signal=0 size=0x1080 audio=1/0 status=1/0 at=2026-12-10 "
                "12:30:45 ext=2/0/0";
-        QTest::newRow("current entry missing: status stored")
+        // A non-zero status alone is the display's answer that it has no entry to give.
+        QTest::newRow("no current entry: the status alone")
             << "get_proof_of_play_current" << QVariantList{} << QByteArray("CA1501")
-            << replyB("CB150104") << -5002 << "status=4 " + blank;
+            << replyB("CB150104") << 0 << "status=4 " + blank;
+        QTest::newRow("current entry missing after status 0")
+            << "get_proof_of_play_current" << QVariantList{} << QByteArray("CA1501")
+            << replyB("CB150100") << -5002 << "status=0 " + blank;
+        QTest::newRow("current entry cut short after a non-zero status")
+            << "get_proof_of_play_current" << QVariantList{} << QByteArray("CA1501")
+            << replyB("CB1501040005") << -5002 << "status=4 " + blank;
         QTest::newRow("current entry one character long")
             << "get_proof_of_play_current" << QVariantList{} << QByteArray("CA1501")
             << replyB("CB150100"

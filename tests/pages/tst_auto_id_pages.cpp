@@ -54,6 +54,8 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::newRow("auto ID completes")
             << false << 0 << QByteArray("CA0A0200") << "0 (OK) Num detected monitors: 0" << 0;
+        QTest::newRow("auto ID completes with the number of monitors")
+            << false << 0 << QByteArray("CA0A020004") << "0 (OK) Num detected monitors: 4" << 0;
         QTest::newRow("auto ID completes with status 3")
             << false << 0 << QByteArray("CA0A0203") << "3 (Error) Num detected monitors: 0" << 0;
         QTest::newRow("auto ID execute answers status 1: no wait")
@@ -103,7 +105,8 @@ private slots:
             QCOMPARE(paused(), 60000 - 240 * QVCommProtocol::WaitListenMs);
         }
         QVERIFY(!QApplication::activeModalWidget());
-        if (QTest::currentDataTag() == QByteArray("auto ID completes")) {
+        if (QTest::currentDataTag() ==
+            QByteArray("auto ID completes with the number of monitors")) {
             rig.showPage(23);
             rig.saveShot(QStringLiteral("auto_id"));
         }
@@ -134,30 +137,42 @@ private slots:
     }
 
     // The single commands, with what they send: the chosen input and memory by their codes,
-    // whatever their places in the lists, and zeros as they stand.
+    // whatever their places in the lists, and zeros as they stand. A refusal is the display's
+    // answer, shown as an error on the result line.
     void commands_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<QString>("lineName");
-        QTest::newRow("auto ID execute")
-            << "auto_id_execute_pushButton" << QByteArray("CA0A01") << "auto_ID_lineEdit";
-        QTest::newRow("auto ID reset")
-            << "auto_id_reset_pushButton" << QByteArray("CA0A03") << "auto_ID_lineEdit";
-        QTest::newRow("tile matrix reset") << "auto_tilematrix_reset_pushButton"
-                                           << QByteArray("CA0303") << "auto_tilematrix_lineEdit";
-        QTest::newRow("write H&V, zeros") << "auto_tilematrix_write_pushButton"
-                                          << QByteArray("CA03050000") << "auto_tilematrix_lineEdit";
+        QTest::addColumn<int>("status"); // the display's status byte
+        QTest::addColumn<QString>("line");
+        QTest::newRow("auto ID execute") << "auto_id_execute_pushButton" << QByteArray("CA0A01")
+                                         << "auto_ID_lineEdit" << 0 << "0 (OK)";
+        QTest::newRow("auto ID reset") << "auto_id_reset_pushButton" << QByteArray("CA0A03")
+                                       << "auto_ID_lineEdit" << 0 << "0 (OK)";
+        QTest::newRow("tile matrix reset")
+            << "auto_tilematrix_reset_pushButton" << QByteArray("CA0303")
+            << "auto_tilematrix_lineEdit" << 0 << "0 (OK)";
+        QTest::newRow("write H&V, zeros")
+            << "auto_tilematrix_write_pushButton" << QByteArray("CA03050000")
+            << "auto_tilematrix_lineEdit" << 0 << "0 (OK)";
+        QTest::newRow("write H&V, refused")
+            << "auto_tilematrix_write_pushButton" << QByteArray("CA03050000")
+            << "auto_tilematrix_lineEdit" << 1 << "1 (Error)";
         QTest::newRow("execute: HDMI2 (18) into memory Input (1)")
             << "auto_tilematrix_execute_pushButton"
             << QByteArray("CA030100000112"
                           "01")
-            << "auto_tilematrix_lineEdit";
+            << "auto_tilematrix_lineEdit" << 0 << "0 (OK)";
     }
     void commands() {
         QFETCH(QString, button);
         QFETCH(QByteArray, request);
         QFETCH(QString, lineName);
+        QFETCH(int, status);
+        QFETCH(QString, line);
         ChainRig rig("127.0.17.22");
+        rig.families.autoIdResult = rig.families.tileMatrixResult =
+            static_cast<unsigned char>(status);
         auto& ui = rig.w.ui;
         ui.auto_tilematrix_h_spinBox->setValue(0);
         ui.auto_tilematrix_v_spinBox->setValue(0);
@@ -165,7 +180,8 @@ private slots:
         ui.auto_tilematrix_input_comboBox->setCurrentText(QStringLiteral("HDMI2"));
         rig.w.findChild<QPushButton*>(button)->click();
         QCOMPARE(rig.bodies(), QList<QByteArray>{request});
-        QCOMPARE(rig.w.findChild<QLineEdit*>(lineName)->text(), QStringLiteral("0 (OK)"));
+        QCOMPARE(rig.w.findChild<QLineEdit*>(lineName)->text(), line);
+        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
     }
 };
 

@@ -85,7 +85,9 @@ private slots:
         w.ui.tv_chnnel_lineEdit->setText(QStringLiteral("12-"));
         w.ui.set_tv_channel_pushButton->click();
         QCOMPARE(fake.connectionCount(), connections);
-        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-2105)")));
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Enter the channel as major-minor, for example 5-1. (-2105)"));
+        rig.saveShot(QStringLiteral("tv_channel_refused"));
         QCOMPARE(families.tvMajor, 5u);
     }
 

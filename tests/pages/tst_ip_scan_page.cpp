@@ -148,34 +148,39 @@ private slots:
         QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-3005)"));
     }
 
-    // The start button's state, and the range checked again when the scan is asked for.
+    // The start button's state, and the range checked again when the scan is asked for: a
+    // range too wide says how wide one may be.
     void rangeChecks_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("refusal"); // the status bar when asked for anyway
+        const QString invalid = QStringLiteral("Error: Invalid IP address range (-2104)");
         QTest::newRow("one address") << "127.0.15.18"
-                                     << "127.0.15.18" << true;
+                                     << "127.0.15.18" << true << QString();
         // Texts only: neither range is ever scanned (the first is not started, the second is
         // refused before any connection).
         QTest::newRow("1000 apart") << "192.168.0.0"
-                                    << "192.168.3.232" << true;
-        QTest::newRow("1001 apart") << "192.168.0.0"
-                                    << "192.168.3.233" << false;
+                                    << "192.168.3.232" << true << QString();
+        QTest::newRow("1001 apart")
+            << "192.168.0.0"
+            << "192.168.3.233" << false << "A range holds at most 1001 addresses. (-2104)";
         QTest::newRow("first above last") << "127.0.15.14"
-                                          << "127.0.15.10" << false;
+                                          << "127.0.15.10" << false << invalid;
         QTest::newRow("empty field") << ""
-                                     << "127.0.15.10" << false;
+                                     << "127.0.15.10" << false << invalid;
         QTest::newRow("from 0.0.0.0") << "0.0.0.0"
-                                      << "0.0.0.5" << false;
+                                      << "0.0.0.5" << false << invalid;
         QTest::newRow("unfinished") << "127.0.15"
-                                    << "127.0.15.10" << false;
+                                    << "127.0.15.10" << false << invalid;
         QTest::newRow("up to the top") << "255.255.255.250"
-                                       << "255.255.255.255" << true;
+                                       << "255.255.255.255" << true << QString();
     }
     void rangeChecks() {
         QFETCH(QString, from);
         QFETCH(QString, to);
         QFETCH(bool, enabled);
+        QFETCH(QString, refusal);
         ZETQVToolMainWindow w;
         setRange(w, from, to);
         QCOMPARE(w.ui.detect_start_pushButton->isEnabled(), enabled);
@@ -189,7 +194,11 @@ private slots:
         w.ui.ip_tableWidget->setRowCount(2);
         w.pages().find<IpScanPage>()->on_detect_start_pushButton_clicked();
         QCOMPARE(w.ui.ip_tableWidget->rowCount(), 2);
-        QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-2104)"));
+        QCOMPARE(w.ui.statusBar->currentMessage(), refusal);
+        if (QTest::currentDataTag() == QLatin1String("1001 apart")) {
+            w.ui.stackedWidget->setCurrentIndex(32);
+            WindowRig::saveShotOf(w, QStringLiteral("ip_scan_range_too_wide"));
+        }
     }
 
     // The range comes from the settings and goes back to them; the button follows the loaded

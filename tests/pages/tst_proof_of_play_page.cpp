@@ -211,29 +211,38 @@ private slots:
                  first + "Total number of logs: 40\r\nMaximum number of logs: 3000\r\n" + last);
     }
 
-    // Start, stop and clear show the reply status; status 2 says the display already was so.
-    // The report of the last read stays.
+    // Start, stop and clear show the reply status; status 2 says the display already was so,
+    // a refusal shows as an error. The report of the last read stays.
     void modeButtons_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("recording");
         QTest::addColumn<bool>("logged");
+        QTest::addColumn<QByteArray>("refusal"); // the display's reply to any mode change
         QTest::addColumn<QString>("line");
-        QTest::newRow("start") << "start" << 0 << true << "0 (OK)";
-        QTest::newRow("start, already started") << "start" << 1 << true << "2 (Already started)";
-        QTest::newRow("stop") << "stop" << 1 << true << "0 (OK)";
-        QTest::newRow("stop, already stopped") << "stop" << 0 << true << "2 (Already stopped)";
-        QTest::newRow("clear") << "clear" << 1 << true << "0 (OK)";
-        QTest::newRow("clear, already cleared") << "clear" << 1 << false << "2 (Already cleared)";
+        QTest::newRow("start") << "start" << 0 << true << QByteArray() << "0 (OK)";
+        QTest::newRow("start, already started")
+            << "start" << 1 << true << QByteArray() << "2 (Already started)";
+        QTest::newRow("stop") << "stop" << 1 << true << QByteArray() << "0 (OK)";
+        QTest::newRow("stop, already stopped")
+            << "stop" << 0 << true << QByteArray() << "2 (Already stopped)";
+        QTest::newRow("clear") << "clear" << 1 << true << QByteArray() << "0 (OK)";
+        QTest::newRow("clear, already cleared")
+            << "clear" << 1 << false << QByteArray() << "2 (Already cleared)";
+        QTest::newRow("clear, refused")
+            << "clear" << 1 << true << QByteArray("CB150001") << "1 (Error)";
     }
     void modeButtons() {
         QFETCH(QString, button);
         QFETCH(int, recording);
         QFETCH(bool, logged);
+        QFETCH(QByteArray, refusal);
         QFETCH(QString, line);
         PlayRig rig("127.0.17.50");
         rig.families.proofOfPlayMode = static_cast<unsigned char>(recording);
         if (logged)
             rig.families.proofOfPlayLog = {wireEntry(2)};
+        if (!refusal.isEmpty())
+            rig.model.addCommand('A', "CA1500", [refusal](const QByteArray&) { return refusal; });
         rig.w.ui.proof_of_play_plainTextEdit->setPlainText(QStringLiteral("last read"));
         rig.w.findChild<QPushButton*>(QStringLiteral("proof_of_playV2_%1_pushButton").arg(button))
             ->click();
@@ -249,12 +258,14 @@ private slots:
         PlayRig rig("127.0.17.51");
         auto& ui = rig.w.ui;
         rig.showPage(25);
-        // An empty log: the display's short reply is a failed exchange.
+        // An empty log (as after Clear Logs): the display answers with a status alone, which
+        // is no failure.
+        ui.proof_of_play_plainTextEdit->setPlainText(QStringLiteral("last read"));
         ui.proof_of_playV2_get_current_pushButton->click();
-        QCOMPARE(rig.status(), QString());
+        QCOMPARE(rig.status(), QStringLiteral("1 (Error)"));
         QCOMPARE(rig.report(), QString());
-        QVERIFY(
-            ui.statusBar->currentMessage().contains(QString::number(ResultCode::ReplyTooShort)));
+        QVERIFY(ui.statusBar->currentMessage().isEmpty());
+        rig.saveShot(QStringLiteral("proof_of_play_no_entry"));
 
         rig.families.proofOfPlayLog = {wireEntry(0), wireEntry(0x10), wireEntry(0x42)};
         ui.proof_of_playV2_get_current_pushButton->click();
@@ -306,6 +317,12 @@ private slots:
         QCOMPARE(rig.status(), QStringLiteral("3 (Error)"));
         QCOMPARE(rig.report(), QString());
         QVERIFY(ui.statusBar->currentMessage().isEmpty());
+        // Status 0 without its entry is still a broken reply.
+        rig.model.addCommand('A', "CA1501", [](const QByteArray&) { return "CB150100"; });
+        ui.proof_of_playV2_get_current_pushButton->click();
+        QCOMPARE(rig.status(), QString());
+        QVERIFY(
+            ui.statusBar->currentMessage().contains(QString::number(ResultCode::ReplyTooShort)));
     }
 
     // A range whose "To" is below its "From" reads nothing and says so, without a link.

@@ -53,6 +53,9 @@ private slots:
         QTest::newRow("compute module")
             << "module"
             << "1234" << true << QByteArray("CA1B0101020304") << "0 (OK)" << true;
+        QTest::newRow("compute module, wrong passcode")
+            << "module"
+            << "4739" << true << QByteArray("CA1B0104070309") << "1 (Error)" << false;
         QTest::newRow("three digits") << "write"
                                       << "473" << true << QByteArray() << "" << true;
         QTest::newRow("no digits") << "module"
@@ -86,9 +89,11 @@ private slots:
         QCOMPARE(bodies(fake), wire.isEmpty() ? QList<QByteArray>() : QList<QByteArray>{wire});
         QCOMPARE(line->text(), status);
         QCOMPARE(box->isChecked(), enableAfter);
-        // A refused password is the display's answer, not a failure; a short one is refused here.
-        QCOMPARE(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-2105)")),
-                 wire.isEmpty());
+        // A refused password is the display's answer, not a failure; a short one is refused here
+        // and the status bar says what to enter.
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 wire.isEmpty() ? QStringLiteral("The password must be 4 digits. (-2105)")
+                                : QString());
     }
 
     void securityRead() {
@@ -102,6 +107,9 @@ private slots:
         QVERIFY(w.ui.security_enable_checkBox->isChecked());
         QCOMPARE(w.ui.security_status_lineEdit->text(), QString());
         rig.saveShot(QStringLiteral("security"));
+        w.ui.security_password_lineEdit->setText(QStringLiteral("47"));
+        w.ui.security_write_pushButton->click();
+        rig.saveShot(QStringLiteral("security_short_password"));
     }
 
     void currentInputName() {
