@@ -46,6 +46,10 @@ private slots:
         QTest::newRow("letters") << "abc" << 0;
         QTest::newRow("sign") << "+5" << 0;
         QTest::newRow("huge") << "4294967361" << 0;
+        QTest::newRow("01") << "01" << 0x41;
+        QTest::newRow("0100") << "0100" << 0xA4;
+        QTest::newRow("00") << "00" << 0;
+        QTest::newRow("0101") << "0101" << 0;
     }
     void monitorIdToAddress() {
         QFETCH(QString, text);

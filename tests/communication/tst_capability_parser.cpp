@@ -105,16 +105,30 @@ private slots:
         // Digits after the overflow must not start a new number.
         row("asset overflow, more digits", "asset_eep(100000000040)", -1, "asset_eep", "0");
         row("asset negative is unreadable", "asset_eep(-40)", -1, "asset_eep", "0");
+        row("asset in lower case", "asset_eep(4a)", -1, "asset_eep", "74");
+        row("asset largest int", "asset_eep(7FFFFFFF)", -1, "asset_eep", "2147483647");
+        row("asset above int", "asset_eep(80000000)", -1, "asset_eep", "0");
+        row("asset leading zeros", "asset_eep(000000000040)", -1, "asset_eep", "64");
 
         row("colour offset negative", "c_tmp_ofst(-3)", -1, "c_tmp_ofst", "-3");
         row("colour offset overflow", "c_tmp_ofst(FFFFFFFFF)", -1, "c_tmp_ofst", "0");
         row("colour offset overflow, more digits", "c_tmp_ofst(1000000003)", -1, "c_tmp_ofst", "0");
+        row("colour offset lowest int", "c_tmp_ofst(-80000000)", -1, "c_tmp_ofst", "-2147483648");
+        row("colour offset largest int", "c_tmp_ofst(7fffffff)", -1, "c_tmp_ofst", "2147483647");
+        row("colour offset 33 bits", "c_tmp_ofst(-100000000)", -1, "c_tmp_ofst", "0");
+        row("colour offset plus sign", "c_tmp_ofst(+a)", -1, "c_tmp_ofst", "10");
         row("gamma partial", "gamma_table(size(100) r_ofs(zz) g_ofs(5))", -1, "gamma",
             "1 100 0 0 0");
         row("gamma without closing of a number", "gamma_table(size(100 r_ofs(4)))", -1, "gamma",
             "1 100 0 0 0");
         row("gamma empty", "gamma_table()", -1, "gamma", "1 0 0 0 0");
         row("gamma absent", "vcp(10)", 0, "gamma", "0 0 0 0 0");
+        row("gamma in lower case", "gamma_table(size(c00) r_ofs(0) g_ofs(c00) b_ofs(1800))", -1,
+            "gamma", "1 c00 0 c00 1800");
+        row("gamma largest size", "gamma_table(size(FFFFFFFF) r_ofs(1))", -1, "gamma",
+            "1 ffffffff 1 0 0");
+        row("gamma size above 32 bits", "gamma_table(size(100000000) r_ofs(1))", -1, "gamma",
+            "1 0 0 0 0");
 
         row("key twice, first counts", "model(A1)model(B2)vcp(10)", 0, "model", "A1");
         row("key found anywhere", "xmodel(A1)vcp(10)", 0, "model", "A1");
@@ -127,6 +141,11 @@ private slots:
             "10 12 14[1,2] 16");
         row("run of digits in pairs", "vcp(0102 123)", 0, "vcp", "1 2 12 3");
         row("no sign or prefix", "vcp(-1 +2 0x10)", 0, "vcp", "1 2 0 10");
+        row("hex digits in either case", "vcp(aa AF fA ff 9a Ab(0a Ff))", 0, "vcp",
+            "AA AF FA FF 9A AB[A,FF]");
+        row("characters beside the digits only separate", "vcp(/1 :2 @3 G4 `5 g6)", 0, "vcp",
+            "1 2 3 4 5 6");
+        row("lowest and highest codes", "vcp(00 FF)vcp_pFF(00 FF)", 0, "vcp", "0 FF FF00 FFFF");
         row("deeper groups ignored", "vcp(60(01(AA BB) 03) 62)", 0, "vcp", "60[1,3] 62");
         row("values before any code", "vcp((05) 10)", 0, "vcp", "10");
         row("duplicates kept", "vcp(10 10(1) 10)", 0, "vcp", "10 10[1] 10");

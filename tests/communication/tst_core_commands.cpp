@@ -278,6 +278,9 @@ private slots:
                                        << -5002 << "status=0 h=0 v=0";
         QTest::newRow("timing, echo") << "get_timing_report" << 'B' << QByteArray("4F001F401770")
                                       << -5000 << "status=0 h=0 v=0";
+        QTest::newRow("timing, highest frequencies")
+            << "get_timing_report" << 'B' << QByteArray("4EffFFFFffff") << 0
+            << "status=255 h=655.35 v=655.35";
         QTest::newRow("timing, any type")
             << "get_timing_report" << 'D' << QByteArray("4E011F401770") << 0
             << "status=1 h=80 v=60";
@@ -311,6 +314,12 @@ private slots:
         QTest::newRow("get, unsupported is data")
             << "get_parameter" << 'D' << QByteArray("0102680000000000") << 0
             << "current=0 max=0 result=1 type=0";
+        QTest::newRow("get, highest values")
+            << "get_parameter" << 'D' << QByteArray("000268FFFFFFFFFF") << 0
+            << "current=65535 max=65535 result=0 type=255";
+        QTest::newRow("get, lower-case digits")
+            << "get_parameter" << 'D' << QByteArray("ff0268020abc00ff") << 0
+            << "current=255 max=2748 result=255 type=2";
         QTest::newRow("get, stale reply of another code")
             << "get_parameter" << 'D' << QByteArray("0002100000640032") << -5000 << cleared;
         QTest::newRow("get, stale reply of another page")

@@ -132,6 +132,17 @@ private slots:
         QTest::newRow("name write with a byte above 7Fh is not sent")
             << "input_name_write" << QVariantList{QByteArray("DV\xE9")} << QByteArray()
             << replyB("CB040100") << -5005 << "result=0";
+        QTest::newRow("name write, space and tilde are printable")
+            << "input_name_write" << QVariantList{QByteArray(" ~")}
+            << QByteArray("CA0401"
+                          "207E")
+            << replyB("CB040100") << 0 << "result=0";
+        QTest::newRow("name write with 1Fh is not sent")
+            << "input_name_write" << QVariantList{QByteArray("DV\x1F")} << QByteArray()
+            << replyB("CB040100") << -5005 << "result=0";
+        QTest::newRow("name write with 7Fh is not sent")
+            << "input_name_write" << QVariantList{QByteArray("DV\x7F")} << QByteArray()
+            << replyB("CB040100") << -5005 << "result=0";
         QTest::newRow("name write, 10 characters")
             << "input_name_write" << QVariantList{QByteArray("DVD")}
             << QByteArray("CA0401"

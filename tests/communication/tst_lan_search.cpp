@@ -151,14 +151,21 @@ private slots:
         const QByteArray m("VKRZ"), bad("VKRY");
         // clang-format off
         QTest::newRow("mode 1, 0x31 bit set")        << 1 << false << 0 << 0 << m << 0x01u << 0u << 256 << true;
+        QTest::newRow("mode 1, 0x10 bit set")        << 1 << false << 0 << 0 << m << 0x10u << 0u << 256 << true;
+        QTest::newRow("mode 1, 0x20 bit set")        << 1 << false << 0 << 0 << m << 0x20u << 0u << 256 << true;
         QTest::newRow("mode 1, other bits of byte")  << 1 << false << 0 << 0 << m << 0x40u << 0u << 256 << false;
+        QTest::newRow("mode 1, every bit but 0x31")  << 1 << false << 0 << 0 << m << 0xFFFFFFCEu << 0u << 256 << false;
         QTest::newRow("mode 1, bit only above byte") << 1 << false << 0 << 0 << m << 0x3100u << 0u << 256 << false;
         QTest::newRow("mode 2, displays")            << 2 << false << 0 << 0 << m << 0u << 0x100u << 256 << true;
         QTest::newRow("mode 2, no display bit")      << 2 << false << 0 << 0 << m << 0u << 0xFFu << 256 << false;
         QTest::newRow("mode 2, filter A set")        << 2 << false << 0 << 0 << m << 1u << 0x100u << 256 << false;
+        QTest::newRow("mode 2, only the bit above")  << 2 << false << 0 << 0 << m << 0u << 0x200u << 256 << false;
+        QTest::newRow("mode 2, every bit")           << 2 << false << 0 << 0 << m << 0u << 0xFFFFFFFFu << 256 << true;
+        QTest::newRow("mode 2, filter A's top bit")  << 2 << false << 0 << 0 << m << 0x80000000u << 0x100u << 256 << false;
         QTest::newRow("other mode, any filters")     << 0 << false << 0 << 0 << m << 0u << 0u << 256 << true;
         QTest::newRow("stale sequence")              << 2 << false << 0 << -1 << m << 0u << 0x100u << 256 << false;
         QTest::newRow("stale sequence, type 8")      << 2 << false << 8 << -1 << m << 0u << 0u << 256 << true;
+        QTest::newRow("stale, type 10008h")          << 2 << false << 0x10008 << -1 << m << 0u << 0x100u << 256 << false;
         QTest::newRow("wrong magic")                 << 2 << false << 0 << 0 << bad << 0u << 0x100u << 256 << false;
         QTest::newRow("wrong magic, type 8")         << 2 << false << 8 << 0 << bad << 0u << 0u << 256 << false;
         QTest::newRow("255 bytes")                   << 2 << false << 8 << 0 << m << 0u << 0x100u << 255 << false;
@@ -166,6 +173,7 @@ private slots:
         QTest::newRow("no target, plain type")       << 2 << true << 0 << 0 << m << 0u << 0x100u << 256 << false;
         QTest::newRow("no target, acknowledge me")   << 2 << true << 2 << 0 << m << 0u << 0x100u << 256 << true;
         QTest::newRow("no target, type 8")           << 2 << true << 8 << 0 << m << 0u << 0u << 256 << true;
+        QTest::newRow("no target, type 10002h")      << 2 << true << 0x10002 << 0 << m << 0u << 0x100u << 256 << false;
         // clang-format on
     }
 
@@ -339,23 +347,43 @@ private slots:
         QCOMPARE(FakeSearchResponder::sequenceOf(a.received().last().bytes), quint16(2));
     }
 
-    // The address text and the name end at their NUL or at the end of their field.
+    // The address text and the name end at their NUL or at the end of their field; the value
+    // is read whole, in its 32 bits; an address text that names no address adds no result.
+    void fieldsAreReadWithinTheirBounds_data() {
+        QTest::addColumn<quint32>("value");
+        QTest::addColumn<QByteArray>("addressText");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("fields filled to their ends, value above 16 bits")
+            << 0x10000u << QByteArray("127.0.0.61").leftJustified(64, ' ')
+            << QStringList{"127.0.0.61", DisplayA};
+        QTest::newRow("lowest value, no address text")
+            << 0u << QByteArray() << QStringList{DisplayA};
+        QTest::newRow("highest value, an address octet of 256")
+            << 0xFFFFFFFFu << QByteArray("192.168.0.256") << QStringList{DisplayA};
+    }
     void fieldsAreReadWithinTheirBounds() {
+        QFETCH(quint32, value);
+        QFETCH(QByteArray, addressText);
+        QFETCH(QStringList, listed);
         FakeSearchResponder a(DisplayA);
         a.setHandler([&](const QByteArray& d, int) -> QList<Reply> {
             Fields f = displayReply(d);
             f.type = PJSearchUdp::TypeUnchecked;
-            f.addressText = QByteArray("127.0.0.61").leftJustified(64, ' ');
+            f.value = value;
+            f.addressText = addressText;
             f.name = QByteArray(160, 'N');
             return {{FakeSearchResponder::reply(f)}};
         });
         auto search = makeSearch(2, {Own, DisplayA});
         QVERIFY(search->StartSearch(1));
         QVERIFY(waitIdle(*search, 1500));
-        QCOMPARE(resultAddresses(*search), (QStringList{"127.0.0.61", DisplayA}));
-        PJSearchResult r;
-        QVERIFY(search->GetResult(0, r));
-        QCOMPARE(r.name, QString(160, QLatin1Char('N')));
+        QCOMPARE(resultAddresses(*search), listed);
+        for (int i = 0; i < search->GetCount(); ++i) {
+            PJSearchResult r;
+            QVERIFY(search->GetResult(i, r));
+            QCOMPARE(r.name, QString(160, QLatin1Char('N')));
+            QCOMPARE(r.value, uint(value));
+        }
     }
 };
 

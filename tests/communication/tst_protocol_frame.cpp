@@ -93,11 +93,38 @@ private slots:
         QVERIFY(p.reply_body.isEmpty());
     }
 
+    // Reply digits in either case; a character beside the hex digits counts as 0.
+    void replyDigits_data() {
+        QTest::addColumn<QByteArray>("digits");
+        QTest::addColumn<int>("value");
+        QTest::newRow("lowest") << QByteArray("00") << 0;
+        QTest::newRow("upper case") << QByteArray("FF") << 0xFF;
+        QTest::newRow("lower case") << QByteArray("ff") << 0xFF;
+        QTest::newRow("9 and A") << QByteArray("9A") << 0x9A;
+        QTest::newRow("a and F") << QByteArray("aF") << 0xAF;
+        QTest::newRow("beside 0 and 9") << QByteArray("/:") << 0;
+        QTest::newRow("beside A and F") << QByteArray("@G") << 0;
+        QTest::newRow("beside a and f") << QByteArray("`g") << 0;
+        QTest::newRow("four, highest") << QByteArray("FFFF") << 0xFFFF;
+        QTest::newRow("four, lower case") << QByteArray("fa0b") << 0xFA0B;
+        QTest::newRow("four, lowest") << QByteArray("0000") << 0;
+    }
+    void replyDigits() {
+        QFETCH(QByteArray, digits);
+        QFETCH(int, value);
+        ProtocolProbe p;
+        p.reply_body = toList(digits);
+        QCOMPARE(int(digits.size() == 2 ? p.read_hex2() : p.read_hex4()), value);
+        QVERIFY(p.reply_body.isEmpty());
+    }
+
     void addressTexts() {
         ProtocolProbe p;
         const QList<QPair<int, QString>> cases = {
-            {0x41, "1"}, {0xA4, "100"}, {0xA5, "Unknown"}, {0x2A, "All"},
-            {0x31, "A"}, {0x3A, "J"},   {0x30, "0"},       {0x3B, "Unknown"}};
+            {0x41, "1"},       {0xA4, "100"},     {0xA5, "Unknown"}, {0x2A, "All"},
+            {0x31, "A"},       {0x3A, "J"},       {0x30, "0"},       {0x3B, "Unknown"},
+            {0x40, "Unknown"}, {0x2F, "Unknown"}, {0x29, "Unknown"}, {0x2B, "Unknown"},
+            {0x00, "Unknown"}, {0xFF, "Unknown"}};
         for (const auto& c : cases)
             QCOMPARE(p.address_text(static_cast<unsigned char>(c.first)), c.second);
     }
@@ -162,6 +189,12 @@ private slots:
             << FakeDisplay::frame('B', "00", 'B') << 0x31 << false << 0 << ok << QByteArray("00");
         QTest::newRow("other source, group J")
             << FakeDisplay::frame('B', "00", 'B') << 0x3A << false << 0 << ok << QByteArray("00");
+        QTest::newRow("other source, destination 30h is no group")
+            << FakeDisplay::frame('B', "00", 'B') << 0x30 << false << 0 << QList<int>{10, 1, 11}
+            << QByteArray("00");
+        QTest::newRow("other source, destination 3Bh is no group")
+            << FakeDisplay::frame('B', "00", 'B') << 0x3B << false << 0 << QList<int>{10, 1, 11}
+            << QByteArray("00");
         QTest::newRow("other source, accept any") << FakeDisplay::frame('B', "00", 'B') << int('A')
                                                   << true << 0 << ok << QByteArray("00");
         QTest::newRow("STX") << with(7, 0x03) << int('A') << false << -5000 << QList<int>{8}
@@ -302,7 +335,12 @@ private slots:
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         fake.setHandler([](const QByteArray& request) {
             FakeReply r;
-            r.bytes = request == "00vP\r" ? QByteArray("00vP001\r") : QByteArray(2000, 'x');
+            if (request == "00vP\r")
+                r.bytes = "00vP001\r";
+            else if (request == "long\r") // the longest reply: its last byte the terminator
+                r.bytes = QByteArray(QVCommProtocol::MaxRawReplyLength - 1, 'x') + '\r';
+            else
+                r.bytes = QByteArray(2000, 'x');
             return r;
         });
         QCOMPARE(p.send_raw(toList("00vP\r")), 0);
@@ -310,6 +348,11 @@ private slots:
         QCOMPARE(p.receive_raw(out, '\r'), 0);
         QCOMPARE(toByteArray(out), QByteArray("kept00vP001\r"));
         QCOMPARE(p.trafficTypes().last(), int(QVCommProtocol::TrafficReply));
+
+        QCOMPARE(p.send_raw(toList("long\r")), 0);
+        out.clear();
+        QCOMPARE(p.receive_raw(out, '\r'), 0);
+        QCOMPARE(out.size(), int(QVCommProtocol::MaxRawReplyLength));
 
         // A stream without the terminator is cut off instead of growing without bound.
         QCOMPARE(p.send_raw(toList("other\r")), 0);

@@ -2,6 +2,7 @@
 #include "fake_display.h"
 #include "qvcommprotocol_retry.h"
 #include "result_codes.h"
+#include "transfer_display.h"
 
 #include <QtTest>
 
@@ -32,6 +33,8 @@ const QMap<QString, Command>& commands() {
     static char text[64];
     static unsigned char codes[8];
     static date_time_record when;
+    static char area[QVCommProtocol::AssetSize + 1];
+    static const unsigned int gamma[2] = {0x0102, 0x0304};
     static const QMap<QString, Command> table = {
         {"power_control", [](QVCommProtocol& p) { return p.power_control(byte = 1); }},
         {"power_status_read", [](QVCommProtocol& p) { return p.power_status_read(byte); }},
@@ -56,6 +59,21 @@ const QMap<QString, Command>& commands() {
          [](QVCommProtocol& p) { return p.firmware_version_read(0, text, int(sizeof text)); }},
         {"mode_change_request", [](QVCommProtocol& p) { return p.mode_change_request(byte = 2); }},
         {"send_ir_remote_code", [](QVCommProtocol& p) { return p.send_ir_remote_code(0x10, 3); }},
+        {"read_capability_string",
+         [](QVCommProtocol& p) {
+             int capacity = int(sizeof text);
+             return p.read_capability_string(text, capacity);
+         }},
+        {"read_asset_data",
+         [](QVCommProtocol& p) {
+             int capacity = int(sizeof area);
+             return p.read_asset_data(area, capacity);
+         }},
+        {"write_asset_data", [](QVCommProtocol& p) { return p.write_asset_data("x", 1, 1); }},
+        {"refresh_gamma_table", [](QVCommProtocol& p) { return p.refresh_gamma_table(); }},
+        {"save_gamma_table", [](QVCommProtocol& p) { return p.save_gamma_table(); }},
+        {"gamma_table_write_raw_chunk",
+         [](QVCommProtocol& p) { return p.gamma_table_write_raw_chunk(gamma, 0, 2); }},
     };
     return table;
 }
@@ -70,9 +88,12 @@ struct Rig {
         model.modelName = "QV";
         model.firmwareVersions = {"R1"};
         model.failNext(failures);
+        transfers.capability = "vcp(10)";
+        transfers.attach(model);
         fake.setHandler(model.handler());
     }
     DisplayModel model;
+    TransferDisplay transfers;
     FakeDisplay fake;
     RecordingRetry p;
 };
@@ -107,7 +128,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(int, tries);
         Rig rig("127.0.0.37", 100);
-        auto& [model, fake, p] = rig;
+        auto& [model, transfers, fake, p] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         p.set_retry_count(count);
         QCOMPARE(p.retry_count(), count);
@@ -131,7 +152,7 @@ private slots:
 
     void secondTrySucceeds() {
         Rig rig("127.0.0.38", 1);
-        auto& [model, fake, p] = rig;
+        auto& [model, transfers, fake, p] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         unsigned int current = 0, max = 0;
         unsigned char result = 7, type = 7;
@@ -177,31 +198,42 @@ private slots:
         QCOMPARE(fake->connectionCount(), 1);
     }
 
-    // Which commands repeat, and the pause before each repetition.
+    // Which commands repeat, and every pause of a run whose first reply is broken: the pause
+    // before the repetition, the command's own pauses and the pause after the success.
     void wrappedCommands_data() {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("pause"); // 0: runs once
+        QTest::addColumn<QList<int>>("pauses"); // empty: runs once
+        QTest::addColumn<int>("requests");
+        // The transfers pause on their own too: the asset read 500 ms after each try, the asset
+        // write 400 ms after each chunk, the gamma chunk 50 ms after its reply.
+        const QMap<QString, QPair<QList<int>, int>> transferRuns = {
+            {"read_capability_string", {{1000, 50}, 3}},
+            {"read_asset_data", {{500, 1000, 500, 50}, 2}},
+            {"write_asset_data", {{1000, 400, 50}, 2}},
+            {"refresh_gamma_table", {{2000, 50}, 2}},
+            {"save_gamma_table", {{2000, 50}, 2}},
+            {"gamma_table_write_raw_chunk", {{2000, 50, 50}, 2}}};
         for (const QString& name : commands().keys()) {
             const bool once = name == "mode_change_request" || name == "send_ir_remote_code";
-            QTest::newRow(qPrintable(name)) << name << (once ? 0 : 1000);
+            QPair<QList<int>, int> run = {{1000, 50}, 2};
+            if (once)
+                run = {{}, 1};
+            run = transferRuns.value(name, run);
+            QTest::newRow(qPrintable(name)) << name << run.first << run.second;
         }
     }
     void wrappedCommands() {
         QFETCH(QString, command);
-        QFETCH(int, pause);
+        QFETCH(QList<int>, pauses);
+        QFETCH(int, requests);
         Rig rig("127.0.0.40", 1);
-        auto& [model, fake, p] = rig;
+        auto& [model, transfers, fake, p] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         const int result = commands().value(command)(p);
-        if (pause == 0) {
-            QCOMPARE(result, ResultCode::BadChecksum);
-            QCOMPARE(fake.requests().size(), 1);
-            QVERIFY(p.pauses.isEmpty());
-        } else {
-            QCOMPARE(result, 0);
-            QCOMPARE(fake.requests().size(), 2);
-            QCOMPARE(p.pauses, (QList<int>{pause, 50}));
-        }
+        QCOMPARE(result, pauses.isEmpty() ? ResultCode::BadChecksum : 0);
+        QCOMPARE(fake.requests().size(), requests);
+        QCOMPARE(p.pauses, pauses);
+        QCOMPARE(fake.connectionCount(), pauses.isEmpty() ? 1 : 2);
     }
 
     // A repetition starts from the caller's inputs, not from what a failed try wrote back.
@@ -239,7 +271,7 @@ private slots:
     // A request that the engine refuses before sending goes out on no try and waits for nothing.
     void refusedRequestsAreNotRepeated() {
         Rig rig("127.0.0.41");
-        auto& [model, fake, p] = rig;
+        auto& [model, transfers, fake, p] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         unsigned int value = 0x10032, max = 0;
         unsigned char result = 0, type = 0;
@@ -250,24 +282,52 @@ private slots:
         QVERIFY(p.pauses.isEmpty());
     }
 
-    // get_vcp and set_vcp repeat around the repeated get_parameter and set_parameter.
+    // get_vcp and set_vcp repeat around the repeated get_parameter and set_parameter: a success
+    // pauses once for each.
     void nesting() {
         Rig rig("127.0.0.41");
-        auto& [model, fake, p] = rig;
+        auto& [model, transfers, fake, p] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         unsigned int value = 0, max = 0;
         unsigned char result = 0, type = 0;
         QCOMPARE(p.get_vcp(0x0010, value, max, result, type), 0);
         QCOMPARE(value, 50u);
         QCOMPARE(p.pauses, (QList<int>{50, 50}));
+    }
 
-        p.pauses.clear();
-        fake.clearRequests();
-        model.failNext(100);
-        value = 60;
-        QCOMPARE(p.set_vcp(0x0010, value, max, result, type), ResultCode::BadChecksum);
-        QCOMPARE(fake.requests().size(), 9);
-        QCOMPARE(p.pauses, QVector<int>(8, 1000).toList());
+    // The exchanges of one get_vcp or set_vcp with the retry count at 3, each on a connection of
+    // its own, with the pause before every repetition.
+    void vcpExchanges_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("broken"); // replies
+        QTest::addColumn<int>("exchanges");
+        QTest::newRow("get_vcp, exchanges with every reply broken") << "get_vcp" << 100 << 9;
+        QTest::newRow("set_vcp, exchanges with every reply broken") << "set_vcp" << 100 << 9;
+        QTest::newRow("get_vcp, exchanges with the first reply broken") << "get_vcp" << 1 << 2;
+        QTest::newRow("set_vcp, exchanges with the first reply broken") << "set_vcp" << 1 << 2;
+    }
+    void vcpExchanges() {
+        QFETCH(QString, command);
+        QFETCH(int, broken);
+        QFETCH(int, exchanges);
+        Rig rig("127.0.0.41", broken);
+        auto& [model, transfers, fake, p] = rig;
+        QCOMPARE(p.open_interface(fake.address(), 1), 0);
+        unsigned int value = 60, max = 0;
+        unsigned char result = 0, type = 0;
+        const int code = command == "get_vcp" ? p.get_vcp(0x0010, value, max, result, type)
+                                              : p.set_vcp(0x0010, value, max, result, type);
+        const bool succeeds = broken < exchanges;
+        QCOMPARE(code, succeeds ? 0 : ResultCode::BadChecksum);
+        QCOMPARE(fake.requests().size(), exchanges);
+        QCOMPARE(fake.connectionCount(), exchanges);
+        QCOMPARE(p.pauses.count(QVCommProtocol_retry::RetryPauseMs), exchanges - 1);
+        if (succeeds) {
+            QCOMPARE(value, command == "get_vcp" ? 50u : 60u);
+            QCOMPARE(p.pauses.last(), int(QVCommProtocol_retry::SuccessPauseMs));
+        } else {
+            QCOMPARE(p.pauses, QVector<int>(exchanges - 1, 1000).toList());
+        }
     }
 };
 

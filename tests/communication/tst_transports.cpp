@@ -126,6 +126,12 @@ private slots:
                               << "1.2.3.+4";
         QTest::newRow("host name") << "display.local"
                                    << "display.local";
+        QTest::newRow("lowest") << "000.00.0.0"
+                                << "0.0.0.0";
+        QTest::newRow("highest") << "255.255.255.255"
+                                 << "255.255.255.255";
+        QTest::newRow("four digits") << "1.2.3.0001"
+                                     << "1.2.3.0001";
     }
     void normalisedAddresses() {
         QFETCH(QString, text);

@@ -80,10 +80,22 @@ private slots:
             << Records{"3 value=50 opcode=0010", "3 value=11 opcode=0014"};
         QTest::newRow("largest op code and value")
             << QByteArray("SETOPCODE FFFF TO 65535") << Records{"3 value=65535 opcode=ffff"};
+        QTest::newRow("op code hex digits in either case")
+            << QByteArray("SETOPCODE aB TO 5\nSETOPCODE Ff TO 5")
+            << Records{"3 value=5 opcode=00ab", "3 value=5 opcode=00ff"};
+        QTest::newRow("lowest op code and value") << QByteArray("SETOPCODE 0 TO 0") << Records{"3"};
+        QTest::newRow("decimal values with leading zeros")
+            << QByteArray("SETOPCODE 0010 TO 0050\nSETOPCODE 10 TO 0100%\nWAIT 0001\n"
+                          "SETOPCODE 10 TO 065535")
+            << Records{"3 value=50 opcode=0010", "4 value=100 opcode=0010", "5 value=1",
+                       "3 value=65535 opcode=0010"};
+        QTest::newRow("shortest wait") << QByteArray("WAIT 1") << Records{"5 value=1"};
         QTest::newRow("longest wait")
             << QByteArray("WAIT 2147483647") << Records{"5 value=2147483647"};
         QTest::newRow("IR codes keep their low byte")
             << QByteArray("SENDIR 3 1FF 0") << Records{"6 ir=03,ff,00"};
+        QTest::newRow("IR codes in either case, widest")
+            << QByteArray("SENDIR ff FF FFFFFFFF 0") << Records{"6 ir=ff,ff,ff,00"};
         QTest::newRow("power modes") << QByteArray("SETPOWER on\nSETPOWER OFF\nSETPOWER Standby")
                                      << Records{"7 value=1", "7 value=4", "7 value=4"};
         QTest::newRow("further tokens ignored")
@@ -91,6 +103,11 @@ private slots:
         QTest::newRow("asset tag")
             << QByteArray("SETASSETTAG \"Main hall\"") << Records{"13 text=Main hall"};
         QTest::newRow("TV channel") << QByteArray("SETTVCHANNEL 5-02") << Records{"14 tv=5-2"};
+        QTest::newRow("TV channel, widest")
+            << QByteArray("SETTVCHANNEL 2147483647-65535") << Records{"14 tv=2147483647-65535"};
+        QTest::newRow("monitor IDs with leading zeros")
+            << QByteArray("SETMONITORID 01\nSETMONITORID 0100")
+            << Records{"2 text=01", "2 text=0100"};
         QTest::newRow("operating mode")
             << QByteArray("SETOPERATINGMODE expert") << Records{"15 value=2"};
         QTest::newRow("input names") << QByteArray("SETINPUTNAME\nSETINPUTNAME \"12345678901234\"")
@@ -122,6 +139,14 @@ private slots:
                           "FOREACHPORT 10.0.0.1 TO 10.0.0.2\nENDFOREACHPORT")
             << Records{"8 text=10.0.0.0 text2=10.0.255.255 port=1", "9",
                        "8 text=10.0.0.1 text2=10.0.0.2 port=1", "9"};
+        QTest::newRow("lowest and highest ranges")
+            << QByteArray("FOREACHPORT 0.0.0.1 TO 0.0.0.2\nENDFOREACHPORT\n"
+                          "FOREACHPORT 255.255.255.254 TO 255.255.255.255\nENDFOREACHPORT")
+            << Records{"8 text=0.0.0.1 text2=0.0.0.2 port=1", "9",
+                       "8 text=255.255.255.254 text2=255.255.255.255 port=1", "9"};
+        QTest::newRow("range with leading zeros, kept as written")
+            << QByteArray("FOREACHPORT 010.0.0.1 TO 10.0.0.002\nENDFOREACHPORT")
+            << Records{"8 text=010.0.0.1 text2=10.0.0.002 port=1", "9"};
     }
     void accepted() {
         QFETCH(QByteArray, text);
@@ -192,8 +217,9 @@ private slots:
                        "FOREACHPORT 0.0.0.0 TO 10.0.0.4", "FOREACHPORT 10.0.0.256 TO 10.0.1.4",
                        "FOREACHPORT 10.0.0 TO 10.0.1.4", "FOREACHPORT 10.0.0.1 TO x",
                        // at most 65,536 addresses
-                       "FOREACHPORT 10.0.0.0 TO 10.1.0.0",
-                       "FOREACHPORT 0.0.0.1 TO 255.255.255.255"});
+                       "FOREACHPORT 10.0.0.0 TO 10.1.0.0", "FOREACHPORT 0.0.0.1 TO 255.255.255.255",
+                       "FOREACHPORT 0.0.0.0 TO 0.0.0.1", "FOREACHPORT 10.0.0.1 TO 10.0.0.0256",
+                       "FOREACHPORT 255.255.255.255 TO 255.255.255.255"});
     }
     void ipRange() { checkFault(ResultCode::ScriptInvalidIpRange); }
 
@@ -231,7 +257,14 @@ private slots:
                        "SETMONITORID 101",
                        "SETMONITORID \"Group K\"",
                        "SETMONITORID 1a",
-                       "SETMONITORID \"\""});
+                       "SETMONITORID \"\"",
+                       "SETMONITORID 00",
+                       "SETMONITORID 0101",
+                       "SETOPCODE 10 TO 0101%",
+                       "SETOPCODE 010000 TO 5",
+                       "SETOPCODE 10 TO 0065536",
+                       "WAIT 00",
+                       "SENDIR 1FFFFFFFF"});
         QTest::newRow("on a later line") << QByteArray("WAIT 5\n\nWAIT 0") << 2;
     }
     void invalidParameter() { checkFault(ResultCode::ScriptInvalidParameter); }
@@ -264,6 +297,15 @@ private slots:
         QTest::newRow("input and picture names")
             << QByteArray("INPUT DisplayPort3 PICTUREMODE LASTSETTING")
             << "10 number=1 flags=00 weekdays=00 input=128 picture=0";
+        QTest::newRow("lowest times, leading zeros")
+            << QByteArray("ONTIME 00:00 OFFTIME 023:059")
+            << "10 number=1 flags=00 weekdays=00 on=0:0 off=23:59";
+        QTest::newRow("input and picture mode 255, a leading zero")
+            << QByteArray("INPUT 255 PICTUREMODE 0255")
+            << "10 number=1 flags=00 weekdays=00 input=255 picture=255";
+        QTest::newRow("hour 024") << QByteArray("ONTIME 024:00") << empty;
+        QTest::newRow("minute 060") << QByteArray("OFFTIME 0:060") << empty;
+        QTest::newRow("signed hour") << QByteArray("ONTIME +8:00") << empty;
         QTest::newRow("day without SET or CLEAR") << QByteArray("MONDAY") << empty;
         QTest::newRow("day with another word") << QByteArray("MONDAY ON") << empty;
         QTest::newRow("day twice") << QByteArray("MONDAY SET MONDAY CLEAR") << empty;
@@ -294,12 +336,28 @@ private slots:
     void scheduleNumber() {
         int line = 0;
         ScriptCommandList commands;
-        for (const char* number : {"0", "8", "x"})
+        for (const char* number : {"0", "8", "x", "00", "08"})
             QCOMPARE(parseText(QByteArray("SCHEDULE ") + number + " ENABLE", &line, &commands),
                      ResultCode::ScriptInvalidParameter);
+        QCOMPARE(parseText("SCHEDULE 01 FRIDAY set", &line, &commands), 0);
+        QCOMPARE(parseText("SCHEDULE 07 FRIDAY set", &line, &commands), 0);
         QCOMPARE(parseText("SCHEDULE 7 FRIDAY set", &line, &commands), 0);
         QCOMPARE(recordTexts(commands),
                  QStringList{"10 number=7 flags=00 weekdays=10 given=friday"});
+    }
+
+    // The minor channel travels in 16 bits and the page refuses a wider one; the script takes
+    // any 32-bit number and the display gets another channel: 5-65536 goes out as 5-0.
+    void tvMinorChannelWiderThanItsField_data() {
+        firstLineRows({"SETTVCHANNEL 5-65536", "SETTVCHANNEL 5-4294967295"});
+    }
+    void tvMinorChannelWiderThanItsField() {
+        QFETCH(QByteArray, text);
+        int line = 0;
+        ScriptCommandList commands;
+        const int code = parseText(text, &line, &commands);
+        QEXPECT_FAIL("", "SETTVCHANNEL takes channels the display cannot be sent", Abort);
+        QCOMPARE(code, ResultCode::ScriptInvalidParameter);
     }
 
     // A fault keeps the records of the lines before it; the file is read as the text is.

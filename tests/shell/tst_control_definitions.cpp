@@ -35,6 +35,14 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::newRow("op code above 11FF") << QByteArray("1200,\"X\",0") << -3 << 1 << 0;
         QTest::newRow("op code 11FF") << QByteArray("11FF,\"X\",0") << 0 << 0 << 1;
+        QTest::newRow("op code 11ff") << QByteArray("11ff,\"X\",0") << 0 << 0 << 1;
+        QTest::newRow("op code 1200 with leading zeros")
+            << QByteArray("0001200,\"X\",0") << -3 << 1 << 0;
+        QTest::newRow("op code 0") << QByteArray("0,\"X\",0") << 0 << 0 << 1;
+        QTest::newRow("value above int")
+            << QByteArray("0100,\"X\",1,2147483648,\"A\"") << -1 << 1 << 0;
+        QTest::newRow("type 1 with leading zeros")
+            << QByteArray("0100,\"X\",001,1,\"A\"") << 0 << 0 << 1;
         QTest::newRow("negative op code") << QByteArray("-1,\"X\",0") << -3 << 1 << 0;
         QTest::newRow("op code not hex") << QByteArray("12G0,\"X\",0") << -4 << 1 << 0;
         QTest::newRow("op code too long for int")
@@ -133,6 +141,23 @@ private slots:
             << QByteArray("0100,\"X\",1,a,\"A\",2,\"B\"") << 0x100 << "X" << 1 << "Min"
             << "Max"
             << "2=B;";
+        QTest::newRow("op code in lower case")
+            << QByteArray("11ff,\"X\",0") << 0x11FF << "X" << 0 << "Min"
+            << "Max"
+            << "";
+        QTest::newRow("op code 0") << QByteArray("0000,\"X\",0") << 0 << "X" << 0 << "Min"
+                                   << "Max"
+                                   << "";
+        QTest::newRow("values with leading zeros are decimal")
+            << QByteArray("0100,\"X\",01,08,\"Eight\",010,\"Ten\",-0009,\"Minus\"") << 0x100 << "X"
+            << 1 << "Min"
+            << "Max"
+            << "8=Eight;10=Ten;-9=Minus;";
+        QTest::newRow("lowest and highest values")
+            << QByteArray("0100,\"X\",1,-2147483648,\"Low\",2147483647,\"High\"") << 0x100 << "X"
+            << 1 << "Min"
+            << "Max"
+            << "-2147483648=Low;2147483647=High;";
         QTest::newRow("unlabelled pairs skipped")
             << QByteArray("0100,\"X\",1,1,\"\",2,\"Two\",3,4,-5,\"Minus\",6") << 0x100 << "X" << 1
             << "Min"

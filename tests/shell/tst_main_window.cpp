@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Loopback addresses 127.0.0.130 to 127.0.0.149 belong to this test.
+// Loopback addresses 127.0.0.130 to 127.0.0.149, 127.0.26.1 and 127.0.26.2 belong to this test.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -167,6 +167,54 @@ private slots:
         w.close_after_command();
         QTRY_COMPARE(rig.setRequests("0010"), 1);
         QCOMPARE(model.parameter(0x0010).current, 33);
+    }
+
+    // Either queue, changes of one key only: each restarts the wait, one write sends the last
+    // value; a widget deleted while its write waited is not written.
+    void queuesThroughTheWindow_data() {
+        QTest::addColumn<bool>("spinbox");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("slider, one key") << false << false;
+        QTest::newRow("spin box, one key") << true << false;
+        QTest::newRow("slider, widget deleted") << false << true;
+        QTest::newRow("spin box, widget deleted") << true << true;
+    }
+    void queuesThroughTheWindow() {
+        QFETCH(bool, spinbox);
+        QFETCH(bool, deleted);
+        WindowRig rig(spinbox ? "127.0.26.1" : "127.0.26.2");
+        auto& [fake, model, w] = rig;
+        model.setParameter(0x0010, 10, 100);
+        auto slider = std::make_unique<QSlider>();
+        auto spin = std::make_unique<QSpinBox>();
+        slider->setRange(0, 100);
+        spin->setRange(0, 100);
+        QElapsedTimer sinceLastChange;
+        for (int v : {20, 30, 40}) {
+            if (spinbox) {
+                spin->setValue(v);
+                w.queue_spinbox_change(spin.get(), 0x0010);
+            } else {
+                slider->setValue(v);
+                w.queue_slider_change(slider.get(), 0x0010);
+            }
+            sinceLastChange.start();
+            QTest::qWait(400);
+        }
+        if (deleted) {
+            slider.reset();
+            spin.reset();
+            QTest::qWait(WriteBehindQueue::WaitMs + 300);
+            QVERIFY(fake.requests().isEmpty());
+            return;
+        }
+        QTest::qWait(WriteBehindQueue::WaitMs - 400 - 200); // past the first change's 1500 ms
+        QCOMPARE(rig.setRequests("0010"), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.setRequests("0010"), 1, 2000);
+        QVERIFY(sinceLastChange.elapsed() >= WriteBehindQueue::WaitMs * 9 / 10);
+        QCOMPARE(model.parameter(0x0010).current, 40);
+        QTest::qWait(300);
+        QCOMPARE(rig.setRequests("0010"), 1);
     }
 
     void autoDetect_data() {

@@ -138,6 +138,30 @@ private slots:
                                             << 3
                                             << unableTo + "The update information names no "
                                                           "release for this program.";
+        const QString noRelease =
+            unableTo + "The update information names no release for this program.";
+        const QString plainNewer =
+            newer("1.5.00.0", "http://example.com/get", "https://example.com/r", "");
+        QTest::newRow("build of 9 digits, the widest") << windows + "BUILD=999999999\n"
+                                                       << 1 << plainNewer;
+        QTest::newRow("build with leading zeros") << windows + "BUILD=000180106\n"
+                                                  << 1 << plainNewer;
+        QTest::newRow("build with leading zeros, equal") << windows + "BUILD=000180105\n"
+                                                         << 2 << upToDate;
+        QTest::newRow("build 0") << windows + "BUILD=0\n" << 2 << upToDate;
+        QTest::newRow("build of 10 digits") << windows + "BUILD=1000000000\n" << 3 << noRelease;
+        QTest::newRow("build of 10 digits, leading zero") << windows + "BUILD=0000180106\n"
+                                                          << 3 << noRelease;
+        QTest::newRow("build with a sign") << windows + "BUILD=+180106\n" << 3 << noRelease;
+        QTest::newRow("key in lower case")
+            << QByteArray("PLATFORM=WINDOWS\nbuild=180106\n") << 3 << noRelease;
+        QTest::newRow("platform in lower case")
+            << QByteArray("PLATFORM=windows\nBUILD=180106\n") << 3 << noRelease;
+        QTest::newRow("changes of our build and the next, leading zeros")
+            << windows + "BUILD=180106\nCHANGES=180105=Ours\nCHANGES=0180106=Next\n"
+                         "CHANGES=1000000000=Too wide\n"
+            << 1
+            << newer("1.5.00.0", "http://example.com/get", "https://example.com/r", "1. Next<br>");
         QTest::newRow("garbage") << QByteArray("\x89PNG\r\n\x1a\n\0\0=BUILD=1", 16) << 3
                                  << unableTo + "The update information names no release for "
                                                "this program.";
