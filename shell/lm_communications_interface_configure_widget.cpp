@@ -43,6 +43,10 @@ const MonitorIdGroup monitorIdGroups[] = {
 };
 } // namespace
 
+namespace {
+constexpr int kDigitsPerPart = 3;
+} // namespace
+
 IP4Validator::IP4Validator(QObject* parent) : QValidator(parent) {}
 
 QValidator::State IP4Validator::validate(QString& input, int&) const {
@@ -64,6 +68,9 @@ QValidator::State IP4Validator::validate(QString& input, int&) const {
         // Refusing the keystroke would let the masked line move on and turn 999 into 99, a
         // different address: the part stays as typed and the address is not acceptable.
         if (value > 255)
+            return Intermediate;
+        // The address field keeps three digits a part: "0123" would reach it as "012".
+        if (part.size() > kDigitsPerPart)
             return Intermediate;
     }
     return parts.size() == 4 && !anyEmpty ? Acceptable : Intermediate;
