@@ -30,6 +30,16 @@ QString errorText(int result) {
     errorCodeToMessage(result, &text, nullptr);
     return text;
 }
+
+// The sentence for an interface that did not open: an address left empty is asked for rather
+// than looked for.
+QString openFailureText(const monitor_data& choice, int result) {
+    QString address = choice.s_communicationsInterfacePortName;
+    address.remove(QLatin1Char('.'));
+    if (choice.communicationsInterfaceType == InterfaceType::Lan && address.trimmed().isEmpty())
+        return ZETQVToolMainWindow::tr("Enter the display's IP address.");
+    return errorText(result);
+}
 } // namespace
 
 bool ZETQVToolMainWindow::open_for_command() {
@@ -54,12 +64,15 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
         connection_opened = true;
         return true;
     }
-    show_error_status(result);
+    const QString text = openFailureText(choice, result);
+    show_failure(result, text);
     if (unattended)
-        writeStandardError(errorText(result));
+        writeStandardError(QStringLiteral("%1: %2 (%3)")
+                               .arg(choice.s_communicationsInterfacePortName, text)
+                               .arg(result));
     else
-        showErrorMessageBox(this, result);
-    log_error_line(errorText(result));
+        showMessageBox(this, text, MessageIcon::Critical);
+    log_error_line(text);
     connection_opened = false;
     return false;
 }
@@ -92,7 +105,10 @@ void ZETQVToolMainWindow::show_error_status(int result) {
         ui.statusBar->showMessage(QString());
         return;
     }
-    const QString text = errorText(result);
+    show_failure(result, errorText(result));
+}
+
+void ZETQVToolMainWindow::show_failure(int result, const QString& text) {
     ui.statusBar->setStyleSheet(QLatin1String(kErrorStatusStyle));
     ui.statusBar->showMessage(QStringLiteral("%2 (%1)").arg(result).arg(text));
     comment_text_in(text, 5);

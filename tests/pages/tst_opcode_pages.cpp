@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryFile>
+#include <QTextDocumentFragment>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
@@ -377,24 +378,51 @@ private slots:
     }
 
     // File > Open rebuilds the tree from the new file; the value widgets keep what they showed.
-    void fileOpenRebuildsTheTree() {
+    // A file that is not taken (no definition in it, a bad line) keeps the tree and the store,
+    // and a message names the file, the line and why.
+    void fileOpen_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("message"); // empty: taken
+        QTest::newRow("definitions") << kFixture << QString();
+        QTest::newRow("a script: no definition")
+            << QByteArray("# site\nSETPORT 192.168.0.10\nSETOPCODE 0010 5\n")
+            << "No line of it defines an op code; it is not a definitions file. (Parse error -5)";
+        QTest::newRow("bad line after good ones")
+            << QByteArray("0010,\"A\",0\n\n12G0,\"X\",0\n")
+            << "Line 2: the op code is not a hexadecimal number. (Parse error -4 at line 2)";
+    }
+    void fileOpen() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, message);
         WindowRig rig("127.0.13.12");
         auto& w = rig.w;
         QTemporaryFile file(QDir::tempPath() + "/XXXXXX.txt");
         QVERIFY(file.open());
-        file.write(kFixture);
+        file.write(text);
         file.close();
+        QTreeWidget* tree = w.ui.control_list_treeWidget;
+        const QString before = dump(tree->topLevelItem(0));
         const QStringList values = comboTexts(w.ui.control_value_comboBox);
         whenModal<QFileDialog>([&file](QFileDialog* d) {
             d->selectFile(file.fileName());
             QMetaObject::invokeMethod(d, "accept");
         });
         w.on_actionOpen_triggered();
-        QTreeWidget* tree = w.ui.control_list_treeWidget;
-        QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("Audio"));
-        QVERIFY(!tree->currentItem());
+        if (message.isEmpty()) {
+            QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("Audio"));
+            QVERIFY(!tree->currentItem());
+            QVERIFY(env.boxTexts.isEmpty());
+        } else {
+            QCOMPARE(dump(tree->topLevelItem(0)), before);
+            QCOMPARE(controlDefinitions().list.size(), 379);
+            QCOMPARE(env.boxTexts.size(), 1);
+            const QString shown =
+                QTextDocumentFragment::fromHtml(env.boxTexts.first()).toPlainText();
+            QVERIFY2(shown.contains(QDir::toNativeSeparators(file.fileName())), qPrintable(shown));
+            QVERIFY2(shown.contains(message), qPrintable(shown));
+            QVERIFY(shown.contains("the definitions in use stay"));
+        }
         QCOMPARE(comboTexts(w.ui.control_value_comboBox), values);
-        QVERIFY(env.boxTexts.isEmpty());
         // The reference keeps the definitions it was built from until the filter is toggled.
         QVERIFY(w.ui.scripting_info_textEdit->toPlainText().contains("\"Red Gain\""));
     }
