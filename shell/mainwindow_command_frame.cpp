@@ -40,6 +40,12 @@ QString openFailureText(const monitor_data& choice, int result) {
         return ZETQVToolMainWindow::tr("Enter the display's IP address.");
     return errorText(result);
 }
+
+bool sameLink(const monitor_data& a, const monitor_data& b) {
+    return a.communicationsInterfaceType == b.communicationsInterfaceType &&
+           a.s_communicationsInterfacePortName == b.s_communicationsInterfacePortName &&
+           a.m_monitor_id == b.m_monitor_id && a.m_monitor_id_string == b.m_monitor_id_string;
+}
 } // namespace
 
 bool ZETQVToolMainWindow::open_for_command() {
@@ -47,8 +53,16 @@ bool ZETQVToolMainWindow::open_for_command() {
 }
 
 bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
-    if (connection_opened)
+    // A frame inside an open one (a page's read run by the page switch) goes on the same
+    // connection: closing it to open another would leave one that carried nothing.
+    if (connection_opened && sameLink(choice, opened_link)) {
+        ++frame_depth;
+        return true;
+    }
+    if (connection_opened) {
+        frame_depth = 1;
         close_after_command();
+    }
     emit communications_test_result(0);
     // Nothing is sent to a destination that the monitor ID does not name: the byte would
     // reach another display, a group, or none, and the user would only see "No reply".
@@ -62,6 +76,8 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
     const int result = g_basic_monitor->set_interface_info(choice);
     if (result == 0) {
         connection_opened = true;
+        frame_depth = 1;
+        opened_link = choice;
         return true;
     }
     const QString text = openFailureText(choice, result);
@@ -93,7 +109,7 @@ void ZETQVToolMainWindow::show_error_text(const QString& text) {
 }
 
 void ZETQVToolMainWindow::close_after_command() {
-    if (!connection_opened)
+    if (!connection_opened || --frame_depth > 0)
         return;
     connection_opened = false;
     g_basic_monitor->set_interface_info(monitor_data());

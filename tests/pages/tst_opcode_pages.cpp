@@ -54,7 +54,8 @@ QStringList frames(const FakeDisplay& fake) {
 
 } // namespace
 
-// Loopback addresses 127.0.13.1 to 127.0.13.19 belong to this test.
+// Loopback addresses 127.0.13.1 to 127.0.13.19 and 127.0.23.10 to 127.0.23.19 belong to this
+// test.
 class OpcodePagesTest : public QObject {
     Q_OBJECT
 
@@ -220,6 +221,25 @@ private slots:
         QTEST(frames(fake), "sent");
     }
 
+    // Typing an op code reads it once, when the typing pauses, on one connection; a value that
+    // waited for the op code shown before is not written to the typed one.
+    void typedOpcodeIsReadOncePaused() {
+        WindowRig rig("127.0.23.10");
+        auto& [fake, model, w] = rig;
+        model.setParameter(0x0012, 60, 100);
+        w.ui.control_horizontalSlider->setValue(40);
+        QVERIFY(rig.page<OpcodePages>().vcp_timer->isActive());
+        QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w.ui.vcp_spinBox, "12");
+        QCOMPARE(w.ui.vcp_spinBox->value(), 0x12);
+        QCOMPARE(w.ui.control_list_treeWidget->currentItem()->text(0), QString("Contrast"));
+        QVERIFY(fake.requests().isEmpty());
+        QTest::qWait(OpcodePages::WriteBehindMs + 300);
+        QCOMPARE(frames(fake), QStringList{"get 0012"});
+        QCOMPARE(fake.connectionCount(), 1);
+        QCOMPARE(w.ui.vcp_value_spinBox->value(), 60);
+    }
+
     // A write that comes due while another command's connection is open waits for it to close.
     void writeBehindWaitsForARunningCommand() {
         WindowRig rig("127.0.13.6");
@@ -301,6 +321,7 @@ private slots:
             w.ui.vcp_spinBox->setValue(0);
         }
         w.ui.vcp_spinBox->setValue(opcode);
+        QTRY_COMPARE(frames(fake), QStringList{QString("get %1").arg(opcode, 4, 16, QChar('0'))});
         QTEST(w.ui.control_list_treeWidget->currentItem()->text(0), "item");
         QTEST(comboTexts(w.ui.control_value_comboBox), "values");
         QCOMPARE(w.ui.control_value_comboBox->isEnabled(), !range);
@@ -308,7 +329,6 @@ private slots:
         QCOMPARE(w.ui.value_min_label->isEnabled(), range);
         QTEST(w.ui.value_min_label->text(), "low");
         QTEST(w.ui.value_max_label->text(), "high");
-        QCOMPARE(frames(fake), QStringList{QString("get %1").arg(opcode, 4, 16, QChar('0'))});
         QCOMPARE(w.ui.vcp_value_spinBox->value(), 2);
     }
 
@@ -320,6 +340,7 @@ private slots:
         loadFixture(page);
         model.setParameter(0x0040, 5, 10);
         w.ui.vcp_spinBox->setValue(0x40);
+        QTRY_COMPARE(frames(fake), QStringList{"get 0040"});
         QCOMPARE(w.ui.control_value_comboBox->currentText(), QString("Unknown"));
         page.on_control_value_comboBox_activated(2);
         QCOMPARE(w.ui.vcp_value_spinBox->value(), 2);

@@ -5,11 +5,13 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Loopback addresses 127.0.0.130 to 127.0.0.149 belong to this test.
+// Loopback addresses 127.0.0.130 to 127.0.0.149 and 127.0.23.1 to 127.0.23.9 belong to this
+// test.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -349,7 +351,37 @@ private slots:
         w.ui.treeWidget->setCurrentItem(item);
         QCOMPARE(w.ui.stackedWidget->currentIndex(), page);
         QCOMPARE(w.ui.main_groupBox->title(), title);
-        QCOMPARE(w.ui.reload_settings_pushButton->isEnabled(), page != 32);
+        QCOMPARE(w.ui.reload_settings_pushButton->isEnabled(), page != 0 && page != 32);
+    }
+
+    // Every item of the tree against a display: a page that reads it opens one connection and
+    // sends on it, a read of the page's own (a button's frame) included; a page that shows
+    // nothing of the display, and a group item, opens none.
+    void pageSwitchOpensAConnectionOnlyToSend() {
+        WindowRig rig("127.0.23.1");
+        auto& w = rig.w;
+        QString events; // "O" a connection opened, "F" a frame sent on it
+        connect(g_basic_monitor, &basic_monitor::comment_text_out, &w, [&events](QString text) {
+            if (text.startsWith(QLatin1String("Connecting to TCP/IP")))
+                events += 'O';
+        });
+        connect(g_basic_monitor, &basic_monitor::transfer_data_out, &w,
+                [&events](QList<unsigned char>, int type) {
+                    if (type == QVCommProtocol::TrafficSent)
+                        events += 'F';
+                });
+        w.timeout1();
+        int reading = 0;
+        for (QTreeWidgetItemIterator it(w.ui.treeWidget); *it; ++it) {
+            events.clear();
+            w.ui.treeWidget->setCurrentItem(*it);
+            const QString name = (*it)->text(0);
+            QVERIFY2(events.isEmpty() || QRegularExpression("^OF+$").match(events).hasMatch(),
+                     qPrintable(name + ": " + events));
+            QCOMPARE(w.ui.reload_settings_pushButton->isEnabled(), !events.isEmpty());
+            reading += !events.isEmpty();
+        }
+        QCOMPARE(reading, 25); // pages 1 to 22, 24, 35 and 36
     }
 
     // A display-list row, chosen again after the interface changed, reads the page from its
