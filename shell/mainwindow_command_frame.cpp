@@ -23,7 +23,6 @@ namespace {
 const char kDirtyNotice[] =
     "<img src=\":/images/Resources/warning.png\"><font COLOR=red>Notice: Unsaved changes. Click "
     "<b>Save All Settings</b> when done to save changes to the display.";
-constexpr int kConfirmationMs = 10000;
 
 QString errorText(int result) {
     QString text;
@@ -292,8 +291,7 @@ void ZETQVToolMainWindow::communications_interface_verify() {
         showErrorMessageBox(this, result);
         return;
     }
-    ui.statusBar->setStyleSheet(QString());
-    ui.statusBar->showMessage(tr("Communications with display successful"), kConfirmationMs);
+    showConfirmation(ui.statusBar, tr("Communications with display successful"));
     emit communications_test_result(1);
 }
 
