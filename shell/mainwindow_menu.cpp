@@ -93,7 +93,7 @@ void ZETQVToolMainWindow::on_actionOpen_triggered() {
         this,
         tr("The op-code definitions file was not taken; the definitions in use stay.")
                 .toHtmlEscaped() +
-            QStringLiteral("<br><br>%1<br>%2 (%3)")
+            QStringLiteral("<br><br><b>%1</b><br>%2 (%3)")
                 .arg(QDir::toNativeSeparators(path).toHtmlEscaped(), where.toHtmlEscaped(), code),
         MessageIcon::Critical);
 }

@@ -428,6 +428,11 @@ private slots:
             d->selectFile(file.fileName());
             QMetaObject::invokeMethod(d, "accept");
         });
+        env.answers << WindowTestEnvironment::Answer{
+            QMessageBox::Ok, [] {
+                WindowRig::saveShot(QApplication::activeModalWidget(),
+                                    QString("definitions_refused_") + QTest::currentDataTag());
+            }};
         w.on_actionOpen_triggered();
         if (message.isEmpty()) {
             QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("Audio"));
