@@ -13,6 +13,7 @@ basic_monitor::basic_monitor(QObject* parent, QVCommProtocol_retry* protocol)
     connect(m_protocol, &QVCommProtocol::transfer_data, this, &basic_monitor::transfer_data);
     connect(m_protocol, &QVCommProtocol::comment_text, this, &basic_monitor::comment_text);
     connect(m_protocol, &QVCommProtocol::waiting, this, &basic_monitor::waiting);
+    connect(m_protocol, &QVCommProtocol::progress, this, &basic_monitor::progress);
 }
 
 basic_monitor::~basic_monitor() {

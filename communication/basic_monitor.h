@@ -231,7 +231,11 @@ protected:
 
 private:
     using ChunkWrite = int (QVCommProtocol::*)(const unsigned int*, int, int);
-    int write_table_chunks(const QVector<int>& table, ChunkWrite write);
+    // The chunks count as steps after steps_before of a transfer that takes steps_after more.
+    int write_table_chunks(const QVector<int>& table, ChunkWrite write, int steps_before = 0,
+                           int steps_after = 0);
+    // A step of a transfer is done: the progress message, and progress().
+    void step_done(int done, int total);
     // Runs the steps with the test-pattern op codes (red, green, blue) of the display's family.
     int with_test_pattern_codes(const std::function<int(const unsigned int* codes)>& steps);
     int schedule_fallback(int program, schedule_entry* e, bool write);
@@ -243,6 +247,8 @@ signals:
     // The protocol's sliced waits for a message of the display's own (the completion waits):
     // milliseconds waited so far, and the most it waits.
     void waiting(int elapsed_ms, int total_ms);
+    // A transfer of many exchanges (a gamma table, a 3D LUT) goes on: steps done of all.
+    void progress(int done, int total);
 
 public slots:
     void transfer_data(QList<unsigned char> output_buffer, int type);

@@ -430,10 +430,17 @@ int basic_monitor::build_lut_test_table(int pattern, QVector<int>& table) {
     return 0;
 }
 
-int basic_monitor::write_table_chunks(const QVector<int>& table, ChunkWrite write) {
+void basic_monitor::step_done(int done, int total) {
+    broadcast_message(ProgressMessage, 0);
+    emit progress(done, total);
+}
+
+int basic_monitor::write_table_chunks(const QVector<int>& table, ChunkWrite write, int steps_before,
+                                      int steps_after) {
     const int n = table.size();
     if (n % GammaChunk != 0)
         return ResultCode::TooManyValues; // the last chunk would run past the table
+    const int total = steps_before + n / GammaChunk + steps_after;
     for (int k = 0; k < n; k += GammaChunk) {
         // The small table's three channels go to offsets 0, 1024 and 2048.
         const int offset =
@@ -443,7 +450,7 @@ int basic_monitor::write_table_chunks(const QVector<int>& table, ChunkWrite writ
             values[i] = static_cast<unsigned int>(table[k + i]);
         if (const int result = (m_protocol->*write)(values, offset, GammaChunk))
             return result;
-        broadcast_message(ProgressMessage, 0);
+        step_done(steps_before + k / GammaChunk + 1, total);
     }
     return 0;
 }
@@ -457,23 +464,27 @@ int basic_monitor::write_theoretical_curve(QVector<int>& table) {
 }
 
 int basic_monitor::write_programmable_gamma(QVector<int>& table) {
+    // The gamma mode before the table's chunks; its refresh and save after them.
+    constexpr int before = 1, after = 2;
+    const int total = before + table.size() / GammaChunk + after;
     unsigned int gamma = GammaProgrammable;
     if (const int result = set_gamma(&gamma))
         return result;
-    broadcast_message(ProgressMessage, 0);
+    step_done(before, total);
     if (table.size() == SmallLut) {
         unsigned int select = 1;
         set_vcp_value(OpLutSize, &select); // not checked: without the selector the write goes on
         delay(LutSizeSelectPauseMs);
     }
-    if (const int result = write_gamma_table(table))
+    if (const int result =
+            write_table_chunks(table, &QVCommProtocol::gamma_table_write_raw_chunk, before, after))
         return result;
     if (const int result = refresh_gamma_table())
         return result;
-    broadcast_message(ProgressMessage, 0);
+    step_done(total - 1, total);
     if (const int result = save_gamma_table())
         return result;
-    broadcast_message(ProgressMessage, 0);
+    step_done(total, total);
     return 0;
 }
 

@@ -234,6 +234,8 @@ signals:
     void comment_text(QString text, int type);
     // A sliced wait goes on: milliseconds waited so far, and the most it waits.
     void waiting(int elapsed_ms, int total_ms);
+    // A read of many chunks goes on: entries read so far, of all.
+    void progress(int done, int total);
 
 protected:
     QList<unsigned char> build_header(unsigned char message_type);

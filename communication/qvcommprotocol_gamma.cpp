@@ -222,6 +222,7 @@ int QVCommProtocol::lut3d_read(lut3d_entry* entries, int n) {
             return ResultCode::ReplyTooShort;
         remaining -= got;
         i += got;
+        emit progress(i, int(total));
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "lut3d_entry.h"
+#include "status_bar_style.h"
 #include "string_resource.h"
 #include "wait_progress.h"
 
@@ -18,6 +19,38 @@ constexpr int kAskBlackLut = 715;
 constexpr int kAskWhiteLut = 716;
 enum LutPattern { NormalLut = 0, BlackLut = 1, WhiteLut = 2 };
 constexpr int kMsPerSecond = 1000;
+using Task = AnalogGammaPages::Task;
+const Task kAutoSetup{QT_TRANSLATE_NOOP("AnalogGammaPages", "Analog auto-setup"),
+                      QT_TRANSLATE_NOOP("AnalogGammaPages", "Analog auto-setup done.")};
+const Task kAutoGainBias{
+    QT_TRANSLATE_NOOP("AnalogGammaPages", "Analog auto bias/gain setup"),
+    QT_TRANSLATE_NOOP("AnalogGammaPages", "Analog auto bias/gain setup done.")};
+const Task kLuts[] = {
+    {QT_TRANSLATE_NOOP("AnalogGammaPages", "Loading the normal LUT into the display..."),
+     QT_TRANSLATE_NOOP("AnalogGammaPages", "Normal LUT loaded; the gamma is Programmable.")},
+    {QT_TRANSLATE_NOOP("AnalogGammaPages", "Loading the black LUT into the display..."),
+     QT_TRANSLATE_NOOP("AnalogGammaPages", "Black LUT loaded; the gamma is Programmable.")},
+    {QT_TRANSLATE_NOOP("AnalogGammaPages", "Loading the white LUT into the display..."),
+     QT_TRANSLATE_NOOP("AnalogGammaPages", "White LUT loaded; the gamma is Programmable.")},
+};
+const Task kGammaInit{QT_TRANSLATE_NOOP("AnalogGammaPages", "Initialising the gamma table..."),
+                      QT_TRANSLATE_NOOP("AnalogGammaPages", "Gamma table initialised.")};
+const Task kGammaRefresh{QT_TRANSLATE_NOOP("AnalogGammaPages", "Refreshing the gamma table..."),
+                         QT_TRANSLATE_NOOP("AnalogGammaPages", "Gamma table refreshed.")};
+const Task kGammaReset{QT_TRANSLATE_NOOP("AnalogGammaPages", "Resetting the gamma table..."),
+                       QT_TRANSLATE_NOOP("AnalogGammaPages", "Gamma table reset.")};
+const Task kGammaSave{QT_TRANSLATE_NOOP("AnalogGammaPages", "Saving the gamma table..."),
+                      QT_TRANSLATE_NOOP("AnalogGammaPages", "Gamma table saved in the display.")};
+const Task kTestGammaWrite{
+    QT_TRANSLATE_NOOP("AnalogGammaPages", "Writing the test gamma table..."),
+    QT_TRANSLATE_NOOP("AnalogGammaPages", "Test gamma table written (1,024 values).")};
+const Task kTestCurveWrite{
+    QT_TRANSLATE_NOOP("AnalogGammaPages", "Writing the test theoretical curve..."),
+    QT_TRANSLATE_NOOP("AnalogGammaPages", "Test theoretical curve written (1,024 values).")};
+const Task kLut3dRead{
+    QT_TRANSLATE_NOOP("AnalogGammaPages", "Reading the 3D LUT from the display's RAM..."),
+    QT_TRANSLATE_NOOP("AnalogGammaPages",
+                      "3D LUT read (4,913 entries); the exchange is in the communications log.")};
 } // namespace
 
 AnalogGammaPages::AnalogGammaPages(const PageContext& context, QObject* parent)
@@ -33,17 +66,36 @@ bool AnalogGammaPages::confirm(int text_id) {
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-void AnalogGammaPages::run(const std::function<int()>& operation) {
+void AnalogGammaPages::run(const Task& task, const std::function<int()>& operation) {
     CommandScope frame(host);
     if (!frame)
         return;
-    frame.report(operation());
+    const int result = operation();
+    if (result != 0)
+        frame.report(result);
+    else
+        showConfirmation(ui.statusBar, tr(task.done));
 }
 
-AnalogSequences::Wait AnalogGammaPages::shown_wait(const QString& sequence) {
-    return [this, sequence](unsigned int ms) {
+void AnalogGammaPages::run_shown(const Task& task, const std::function<int()>& operation) {
+    run(task, [this, &task, &operation] {
+        WaitProgress progress(host, tr(task.running));
+        // Painted at once: the window and the question box that went before it too.
+        progress.show(0, 0);
+        const QMetaObject::Connection shown =
+            connect(monitor, &basic_monitor::progress, this,
+                    [&progress](int done, int total) { progress.show(done, total); });
+        const int result = operation();
+        disconnect(shown);
+        return result;
+    });
+}
+
+AnalogSequences::Wait AnalogGammaPages::shown_wait(const Task& task) {
+    return [this, &task](unsigned int ms) {
         WaitProgress progress(
-            host, tr("%1: waiting %2 s for the display...").arg(sequence).arg(ms / kMsPerSecond));
+            host,
+            tr("%1: waiting %2 s for the display...").arg(tr(task.running)).arg(ms / kMsPerSecond));
         progress.pause(*monitor, ms);
     };
 }
@@ -51,24 +103,22 @@ AnalogSequences::Wait AnalogGammaPages::shown_wait(const QString& sequence) {
 void AnalogGammaPages::on_auto_setup_pushButton_clicked() {
     if (!confirm(kAskAutoSetup))
         return;
-    run([this] {
-        return AnalogSequences::auto_setup(*monitor, shown_wait(tr("Analog auto-setup")));
-    });
+    run(kAutoSetup,
+        [this] { return AnalogSequences::auto_setup(*monitor, shown_wait(kAutoSetup)); });
 }
 
 void AnalogGammaPages::on_auto_gain_bias_pushButton_clicked() {
     if (!confirm(kAskAutoGainBias))
         return;
-    run([this] {
-        return AnalogSequences::auto_gain_bias(*monitor,
-                                               shown_wait(tr("Analog auto bias/gain setup")));
-    });
+    run(kAutoGainBias,
+        [this] { return AnalogSequences::auto_gain_bias(*monitor, shown_wait(kAutoGainBias)); });
 }
 
 void AnalogGammaPages::load_lut(int text_id, int pattern) {
     if (!confirm(text_id))
         return;
-    run([this, pattern] { return AnalogSequences::load_lut(*monitor, pattern); });
+    run_shown(kLuts[pattern],
+              [this, pattern] { return AnalogSequences::load_lut(*monitor, pattern); });
 }
 
 void AnalogGammaPages::on_normal_lut_pushButton_clicked() {
@@ -82,27 +132,27 @@ void AnalogGammaPages::on_white_lut_pushButton_clicked() {
 }
 
 void AnalogGammaPages::on_gamma_init_pushButton_clicked() {
-    run([this] { return monitor->init_gamma_table(); });
+    run_shown(kGammaInit, [this] { return monitor->init_gamma_table(); });
 }
 void AnalogGammaPages::on_gamma_refresh_pushButton_clicked() {
-    run([this] { return monitor->refresh_gamma_table(); });
+    run_shown(kGammaRefresh, [this] { return monitor->refresh_gamma_table(); });
 }
 void AnalogGammaPages::on_gamma_reset_pushButton_clicked() {
-    run([this] { return monitor->reset_gamma_table(); });
+    run_shown(kGammaReset, [this] { return monitor->reset_gamma_table(); });
 }
 void AnalogGammaPages::on_gamma_save_pushButton_clicked() {
-    run([this] { return monitor->save_gamma_table(); });
+    run_shown(kGammaSave, [this] { return monitor->save_gamma_table(); });
 }
 
 void AnalogGammaPages::on_test_gamma_lut_write_pushButton_clicked() {
-    run([this] {
+    run_shown(kTestGammaWrite, [this] {
         QVector<int> table = AnalogSequences::raw_test_table();
         return monitor->write_gamma_table(table);
     });
 }
 
 void AnalogGammaPages::on_test_theoretical_lut_write_pushButton_clicked() {
-    run([this] {
+    run_shown(kTestCurveWrite, [this] {
         QVector<int> table = AnalogSequences::raw_test_table();
         return monitor->write_theoretical_curve(table);
     });
@@ -110,7 +160,7 @@ void AnalogGammaPages::on_test_theoretical_lut_write_pushButton_clicked() {
 
 // The values read are not shown: the exchange itself is in the communications log.
 void AnalogGammaPages::on_gamma_read_3d_LUT_from_RAM_pushButton_clicked() {
-    run([this] {
+    run_shown(kLut3dRead, [this] {
         constexpr int n = AnalogSequences::LutGrid;
         QVector<lut3d_entry> entries(n * n * n);
         return monitor->lut3d_read(entries.data(), n);

@@ -15,6 +15,13 @@ public:
 
     QList<QWidget*> pages() const override;
 
+    // The label of a button's sequence while it runs, and the status bar's words when it is
+    // done.
+    struct Task {
+        const char* running;
+        const char* done;
+    };
+
 public slots:
     void on_auto_setup_pushButton_clicked();
     void on_auto_gain_bias_pushButton_clicked();
@@ -32,9 +39,13 @@ public slots:
 private:
     // Asks with the string of that id whether to go on; Ok goes on.
     bool confirm(int text_id);
-    // One command frame around the operation, which reports its result.
-    void run(const std::function<int()>& operation);
+    // One command frame around the task's operation; a failure is reported, a success said on
+    // the status bar.
+    void run(const Task& task, const std::function<int()>& operation);
+    // The same, the operation shown in a progress dialog that follows its steps and keeps the
+    // window painted.
+    void run_shown(const Task& task, const std::function<int()>& operation);
     void load_lut(int text_id, int pattern);
     // The pauses of a set-up sequence, each shown in a progress dialog.
-    AnalogSequences::Wait shown_wait(const QString& sequence);
+    AnalogSequences::Wait shown_wait(const Task& task);
 };

@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "result_codes.h"
+#include "status_bar_style.h"
 
 #include <QCheckBox>
 #include <QLocale>
@@ -116,11 +117,16 @@ void BasicSchedulePage::on_schedule_update_pushButton_clicked() {
     if (!frame)
         return;
     schedule_entry entry = built;
-    const int result = frame.report(monitor->write_schedule(program, &entry));
+    const int result = monitor->write_schedule(program, &entry);
     if (result != 0) {
+        frame.report(result);
         // What the display holds now, or what was asked for when that cannot be read either.
         schedule_entry stored;
         entry = monitor->read_schedule(program, &stored) == 0 ? stored : built;
+    } else {
+        // The page looks as it did before: only these words say the display took it.
+        showConfirmation(ui.statusBar, tr("Schedule %1 written to the display.")
+                                           .arg(ui.schedule_number_comboBox->currentText()));
     }
     update_schedule_tab(entry);
 }

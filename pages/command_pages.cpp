@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "result_codes.h"
+#include "status_bar_style.h"
 #include "tv_channel_text.h"
 
 namespace {
@@ -91,16 +92,22 @@ void CommandPages::on_status_asset_update_pushButton_clicked() {
     ui.status_asset_tag_lineEdit->setReadOnly(false);
 }
 
-void CommandPages::change_mode(unsigned char mode) {
+void CommandPages::change_mode(unsigned char mode, const QString& done) {
     CommandScope frame(host);
-    if (frame)
-        frame.report(monitor->mode_change_request(&mode));
+    if (!frame)
+        return;
+    const int result = monitor->mode_change_request(&mode);
+    // Nothing on the page changes: only these words say the display took it.
+    if (result == 0)
+        showConfirmation(ui.statusBar, done);
+    else
+        frame.report(result);
 }
 
 void CommandPages::on_mode_expert_pushButton_clicked() {
-    change_mode(ExpertMode);
+    change_mode(ExpertMode, tr("The display switched to Expert mode."));
 }
 
 void CommandPages::on_mode_normal_pushButton_clicked() {
-    change_mode(NormalMode);
+    change_mode(NormalMode, tr("The display switched to Normal mode."));
 }

@@ -24,5 +24,6 @@ public slots:
     void on_mode_normal_pushButton_clicked();
 
 private:
-    void change_mode(unsigned char mode);
+    // Asks the display for the operating mode; done is said on the status bar when it took it.
+    void change_mode(unsigned char mode, const QString& done);
 };

@@ -54,9 +54,11 @@ QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const QString& text, const QSt
 } // namespace
 
 OpcodePages::OpcodePages(const PageContext& context, QObject* parent)
-    : PageController(context, parent), vcp_timer(new QTimer(this)) {
+    : PageController(context, parent), vcp_timer(new QTimer(this)), read_timer(new QTimer(this)) {
     vcp_timer->setSingleShot(true);
     connect(vcp_timer, &QTimer::timeout, this, &OpcodePages::vcp_timer_timeout);
+    read_timer->setSingleShot(true);
+    connect(read_timer, &QTimer::timeout, this, &OpcodePages::read_timer_timeout);
     connect(ui.control_horizontalSlider, &QSlider::valueChanged, ui.vcp_value_spinBox,
             &QSpinBox::setValue);
     connect(ui.vcp_value_spinBox, qOverload<int>(&QSpinBox::valueChanged),
@@ -220,6 +222,7 @@ void OpcodePages::show_reply(uint max, unsigned char result_byte, unsigned char 
 void OpcodePages::on_get_vcp_pushButton_clicked() {
     // A write still waiting belongs to the value that this read replaces.
     vcp_timer->stop();
+    read_timer->stop();
     CommandScope frame(host);
     if (!frame)
         return;
@@ -278,11 +281,22 @@ void OpcodePages::vcp_timer_timeout() {
     on_set_vcp_pushButton_clicked();
 }
 
+void OpcodePages::read_timer_timeout() {
+    if (host.command_running()) {
+        read_timer->start(kBusyRetryMs);
+        return;
+    }
+    on_get_vcp_pushButton_clicked();
+}
+
 void OpcodePages::on_vcp_spinBox_valueChanged(int value) {
     const QSignalBlocker blocker(ui.control_list_treeWidget);
     select_control_tree_item(value);
     update_control_value_widgets(value);
-    on_get_vcp_pushButton_clicked();
+    // A value waiting to be written belonged to the op code shown before.
+    vcp_timer->stop();
+    // One read once the typing pauses, not one connection per keystroke.
+    read_timer->start(TypingPauseMs);
 }
 
 void OpcodePages::on_vcp_value_spinBox_valueChanged(int current_value) {
@@ -322,8 +336,12 @@ void OpcodePages::on_categories_checkBox_toggled(bool) {
 
 void OpcodePages::on_search_opcode_pushButton_clicked() {
     search_opcode_dialog dialog(host.dialog_parent());
-    if (dialog.exec() == QDialog::Accepted && dialog.selected_opcode() > 0)
-        ui.vcp_spinBox->setValue(dialog.selected_opcode());
+    if (dialog.exec() != QDialog::Accepted || dialog.selected_opcode() <= 0)
+        return;
+    ui.vcp_spinBox->setValue(dialog.selected_opcode());
+    // A chosen op code is no typing to wait for.
+    if (read_timer->isActive())
+        on_get_vcp_pushButton_clicked();
 }
 
 void OpcodePages::on_opcode_list_filter_by_capability_checkBox_toggled(bool) {

@@ -14,6 +14,8 @@ class OpcodePages : public PageController {
 public:
     // The write-behind wait after the last change of the value.
     static constexpr int WriteBehindMs = 1500;
+    // A typed op code is read once the typing pauses this long.
+    static constexpr int TypingPauseMs = 300;
 
     explicit OpcodePages(const PageContext& context, QObject* parent = nullptr);
 
@@ -37,11 +39,14 @@ public:
     QString filter_capability_string;
     bool vcp_widgets_updating = false;
     QTimer* const vcp_timer;
+    // Reads the op code shown once the user stops changing it.
+    QTimer* const read_timer;
 
 public slots:
     void on_get_vcp_pushButton_clicked();
     void on_set_vcp_pushButton_clicked();
     void vcp_timer_timeout();
+    void read_timer_timeout();
     void on_vcp_spinBox_valueChanged(int value);
     void on_vcp_value_spinBox_valueChanged(int current_value);
     void on_control_value_comboBox_activated(int index);

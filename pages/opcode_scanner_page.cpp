@@ -24,6 +24,9 @@ QList<QWidget*> OpcodeScannerPage::pages() const {
 
 void OpcodeScannerPage::on_opcode_scanner_pushButton_clicked() {
     ui.opcode_results_textEdit->clear();
+    // Asked before the connection opens: a run the user does not start opens none.
+    if (!confirm(kBeginQuestionId))
+        return;
     // One connection serves both passes and the wait between them.
     if (!host.open_for_command())
         return;
@@ -34,8 +37,6 @@ void OpcodeScannerPage::on_opcode_scanner_pushButton_clicked() {
 }
 
 std::optional<int> OpcodeScannerPage::run_scan() {
-    if (!confirm(kBeginQuestionId))
-        return std::nullopt;
     OpcodeScanPass first, second;
     const std::optional<int> read = scan_pass(first, tr("Op Code scanning progress..."),
                                               QStringLiteral("Reading Op Code 0x%1"));

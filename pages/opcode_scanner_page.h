@@ -24,8 +24,8 @@ public slots:
     void on_opcode_scanner_pushButton_clicked();
 
 private:
-    // Both passes and the report on the open connection; the result code to report, none
-    // when the user stopped the run.
+    // Both passes, the question between them and the report on the open connection; the
+    // result code to report, none when the user stopped the run.
     std::optional<int> run_scan();
     // One pass: the result of the last exchange of the last range, none when aborted.
     std::optional<int> scan_pass(OpcodeScanPass& pass, const QString& label,

@@ -106,6 +106,8 @@ int ControlDefinitions::read(QIODevice& device, int* line_no) {
     }
     if (line_no)
         *line_no = 0;
+    if (fresh.isEmpty())
+        return NoDefinitions;
     list = std::move(fresh);
     rebuildIndex();
     return ResultCode::Ok;

@@ -31,8 +31,15 @@ struct ControlDefinition {
 // op-code, value and input names up here.
 class ControlDefinitions : public ScriptDefinitions {
 public:
-    // Result of a line in error; a file that cannot be opened gives ResultCode::FileOpenFailed.
-    enum LineError { BadValue = -1, TooFewFields = -2, OpcodeOutOfRange = -3, OpcodeNotHex = -4 };
+    // Result of a line in error; a file that cannot be opened gives ResultCode::FileOpenFailed,
+    // and one in which no line defines an op code (a script, a text) NoDefinitions.
+    enum LineError {
+        BadValue = -1,
+        TooFewFields = -2,
+        OpcodeOutOfRange = -3,
+        OpcodeNotHex = -4,
+        NoDefinitions = -5
+    };
     static constexpr unsigned MaxOpcode = 0x11FF;
 
     ControlDefinitions() = default;
@@ -40,8 +47,9 @@ public:
     ControlDefinitions(const ControlDefinitions&) = delete;
     ControlDefinitions& operator=(const ControlDefinitions&) = delete;
 
-    // Replaces the content by the file's definitions, only when the whole file is good;
-    // otherwise the content stays as it was. *line_no is the line in error, or 0.
+    // Replaces the content by the file's definitions, only when the whole file is good and
+    // defines at least one op code; otherwise the content stays as it was. *line_no is the line
+    // in error, or 0.
     int load(QString path, int* line_no);
     // The same for a device already open for reading.
     int read(QIODevice& device, int* line_no);

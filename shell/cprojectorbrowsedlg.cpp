@@ -2,6 +2,7 @@
 
 #include "pjsearchudp.h"
 #include "program_globals.h"
+#include "string_resource.h"
 #include "ui_cprojectorbrowsedlg.h"
 
 #include <QHeaderView>
@@ -83,15 +84,21 @@ QString CProjectorBrowseDlg::selectedIp() {
 void CProjectorBrowseDlg::on_networkPJEnumBtn_clicked() {
     ui->tableWidget->setRowCount(0);
 
-    QList<QHostAddress> targets;
     const int index = ui->comboBoxNic->currentIndex();
-    if (index >= 0 && index < adapters.size()) {
-        const NetworkAdapter& a = adapters.at(index);
-        if (!a.ip.isNull())
-            targets << a.ip;
-        if (!a.broadcast.isNull())
-            targets << a.broadcast;
+    if (index < 0 || index >= adapters.size()) {
+        // A search without an adapter has nowhere to go: say why nothing happens.
+        showMessageBox(this,
+                       tr("No network adapter was found. The search needs a network connection "
+                          "with an IPv4 address."),
+                       MessageIcon::Information);
+        return;
     }
+    QList<QHostAddress> targets;
+    const NetworkAdapter& a = adapters.at(index);
+    if (!a.ip.isNull())
+        targets << a.ip;
+    if (!a.broadcast.isNull())
+        targets << a.broadcast;
     if (!search) {
         search = new PJSearchUdp(this, mode, targets);
         search->SetLocalAddress(bind_address);

@@ -23,12 +23,27 @@ namespace {
 const char kDirtyNotice[] =
     "<img src=\":/images/Resources/warning.png\"><font COLOR=red>Notice: Unsaved changes. Click "
     "<b>Save All Settings</b> when done to save changes to the display.";
-constexpr int kConfirmationMs = 10000;
 
 QString errorText(int result) {
     QString text;
     errorCodeToMessage(result, &text, nullptr);
     return text;
+}
+
+// The sentence for an interface that did not open: an address left empty is asked for rather
+// than looked for.
+QString openFailureText(const monitor_data& choice, int result) {
+    QString address = choice.s_communicationsInterfacePortName;
+    address.remove(QLatin1Char('.'));
+    if (choice.communicationsInterfaceType == InterfaceType::Lan && address.trimmed().isEmpty())
+        return ZETQVToolMainWindow::tr("Enter the display's IP address.");
+    return errorText(result);
+}
+
+bool sameLink(const monitor_data& a, const monitor_data& b) {
+    return a.communicationsInterfaceType == b.communicationsInterfaceType &&
+           a.s_communicationsInterfacePortName == b.s_communicationsInterfacePortName &&
+           a.m_monitor_id == b.m_monitor_id && a.m_monitor_id_string == b.m_monitor_id_string;
 }
 } // namespace
 
@@ -37,8 +52,16 @@ bool ZETQVToolMainWindow::open_for_command() {
 }
 
 bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
-    if (connection_opened)
+    // A frame inside an open one (a page's read run by the page switch) goes on the same
+    // connection: closing it to open another would leave one that carried nothing.
+    if (connection_opened && sameLink(choice, opened_link)) {
+        ++frame_depth;
+        return true;
+    }
+    if (connection_opened) {
+        frame_depth = 1;
         close_after_command();
+    }
     emit communications_test_result(0);
     // Nothing is sent to a destination that the monitor ID does not name: the byte would
     // reach another display, a group, or none, and the user would only see "No reply".
@@ -52,14 +75,19 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
     const int result = g_basic_monitor->set_interface_info(choice);
     if (result == 0) {
         connection_opened = true;
+        frame_depth = 1;
+        opened_link = choice;
         return true;
     }
-    show_error_status(result);
+    const QString text = openFailureText(choice, result);
+    show_failure(result, text);
     if (unattended)
-        writeStandardError(errorText(result));
+        writeStandardError(QStringLiteral("%1: %2 (%3)")
+                               .arg(choice.s_communicationsInterfacePortName, text)
+                               .arg(result));
     else
-        showErrorMessageBox(this, result);
-    log_error_line(errorText(result));
+        showMessageBox(this, text, MessageIcon::Critical);
+    log_error_line(text);
     connection_opened = false;
     return false;
 }
@@ -80,7 +108,7 @@ void ZETQVToolMainWindow::show_error_text(const QString& text) {
 }
 
 void ZETQVToolMainWindow::close_after_command() {
-    if (!connection_opened)
+    if (!connection_opened || --frame_depth > 0)
         return;
     connection_opened = false;
     g_basic_monitor->set_interface_info(monitor_data());
@@ -96,6 +124,13 @@ void ZETQVToolMainWindow::show_error_status(int result, const QString& text) {
         ui.statusBar->showMessage(QString());
         return;
     }
+<<<<<<< HEAD
+=======
+    show_failure(result, errorText(result));
+}
+
+void ZETQVToolMainWindow::show_failure(int result, const QString& text) {
+>>>>>>> shellfix
     ui.statusBar->setStyleSheet(QLatin1String(kErrorStatusStyle));
     ui.statusBar->showMessage(QStringLiteral("%2 (%1)").arg(result).arg(text));
     comment_text_in(text, 5);
@@ -263,8 +298,7 @@ void ZETQVToolMainWindow::communications_interface_verify() {
         showErrorMessageBox(this, result);
         return;
     }
-    ui.statusBar->setStyleSheet(QString());
-    ui.statusBar->showMessage(tr("Communications with display successful"), kConfirmationMs);
+    showConfirmation(ui.statusBar, tr("Communications with display successful"));
     emit communications_test_result(1);
 }
 

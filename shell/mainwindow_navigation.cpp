@@ -156,7 +156,9 @@ void ZETQVToolMainWindow::tabChanged(int tab) {
         fit_table_to_columns(ui.ip_tableWidget);
     const auto row = std::find_if(pagePaths().begin(), pagePaths().end(),
                                   [tab](const PagePath& p) { return p.page == tab; });
-    const bool reads = row == pagePaths().end() || row->reads;
+    // Pages that show nothing of the display (the group items' page among them) open no
+    // connection.
+    const bool reads = row != pagePaths().end() && row->reads;
     ui.reload_settings_pushButton->setEnabled(reads);
     if (!reads)
         return;

@@ -30,7 +30,8 @@ public:
     PageSet& pages() const { return *page_set; }
 
     // PageHost: the command frame. Every exchange runs between a true open_for_command and
-    // close_after_command; show_error_status reports its result.
+    // close_after_command; show_error_status reports its result. A frame opened inside another
+    // for the same display shares its connection, which closes with the outer frame.
     bool open_for_command() override;
     void close_after_command() override;
     void show_error_status(int result) override;
@@ -60,8 +61,9 @@ public:
     void take_command_line_scripts(const QStringList& arguments);
     int exit_code() const { return program_exit_code; }
 
-    // The pages of the stack: index, where the navigation tree shows it (none for pages it
-    // does not list), and whether showing it reads the display.
+    // The pages of the stack that the window shows: index, where the navigation tree shows it
+    // (none for pages it does not list), and whether showing it reads the display. Pages not
+    // listed read nothing.
     struct PagePath {
         int page;
         const char* path;
@@ -116,6 +118,8 @@ private:
     bool open_interface(const monitor_data& choice);
     // An error of the window's own: red in the status bar and in the log.
     void show_error_text(const QString& text);
+    // A failure with its code and the sentence that says it, red in the status bar and logged.
+    void show_failure(int result, const QString& text);
     void log_error_line(const QString& text);
     void read_settings();
     void write_settings();
@@ -129,6 +133,9 @@ private:
 
     std::unique_ptr<PageSet> page_set;
     bool connection_opened = false;
+    // The frames open on the connection, and what it was opened for.
+    int frame_depth = 0;
+    monitor_data opened_link;
     std::unique_ptr<WriteBehindQueue> slider_queue;
     std::unique_ptr<WriteBehindQueue> spinbox_queue;
     bool writes_held = false;

@@ -293,14 +293,31 @@ private slots:
         if (!broken.isEmpty())
             rig.breakReplies([&](const QByteArray& body, int) { return body.startsWith(broken); });
         QVector<int> t = table(size);
+        QList<int> steps; // done, one a step; each of the same total
+        QSet<int> totals;
+        connect(&rig.monitor, &basic_monitor::progress, this, [&](int done, int total) {
+            steps << done;
+            totals << total;
+        });
         QCOMPARE(rig.monitor.write_programmable_gamma(t), result);
         QCOMPARE(rig.log.take(), events);
+        // The gamma mode, each chunk, the refresh and the save: one step each, in turn.
+        const int ran = events.count("progress 1 0");
+        QCOMPARE(steps.size(), ran);
+        for (int i = 0; i < steps.size(); ++i)
+            QCOMPARE(steps[i], i + 1);
+        if (ran > 0)
+            QCOMPARE(totals, QSet<int>{size / 8 + 3});
     }
 
     void lut3d() {
         MonitorRig rig(kAddress);
         lut3d_entry entries[8];
+        QList<QPair<int, int>> progress;
+        connect(&rig.monitor, &basic_monitor::progress, this,
+                [&progress](int done, int total) { progress << qMakePair(done, total); });
         QCOMPARE(rig.monitor.lut3d_read(entries, 2), 0);
+        QCOMPARE(progress, (QList<QPair<int, int>>{{8, 8}}));
         QCOMPARE(rig.log.take(), QStringList{"cmd C22E0000"});
         QCOMPARE(entries[7].red, 7);
         QCOMPARE(entries[7].green, 0x107);

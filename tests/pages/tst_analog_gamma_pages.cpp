@@ -5,6 +5,7 @@
 #include "string_resource.h"
 #include "window_rig.h"
 
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QtTest>
 
@@ -13,6 +14,33 @@ namespace {
 struct GammaRig : WindowRig {
     TransferDisplay transfers;
     explicit GammaRig(const char* address) : WindowRig(address) { transfers.attach(model); }
+};
+
+// What the next progress dialog showed: its label and each value its bar took, checked to
+// rise to its maximum. With a name, the dialog is saved as a picture.
+struct ShownProgress {
+    explicit ShownProgress(const QString& shot = QString()) {
+        whenModal<QProgressDialog>([this, shot](QProgressDialog* d) {
+            label = d->labelText();
+            auto* bar = d->findChild<QProgressBar*>();
+            values << bar->value();
+            QObject::connect(bar, &QProgressBar::valueChanged, [this, bar](int value) {
+                values << value;
+                maximum = bar->maximum();
+            });
+            if (!shot.isEmpty())
+                WindowRig::saveShot(d, shot);
+        });
+    }
+    // The steps shown: the maximum when the bar rose to it step by step, else -1.
+    int steps() const {
+        const bool rose = values.size() > 1 && std::is_sorted(values.begin(), values.end()) &&
+                          values.last() == maximum;
+        return rose ? maximum : -1;
+    }
+    QString label;
+    QList<int> values;
+    int maximum = 0;
 };
 } // namespace
 
@@ -191,17 +219,28 @@ private slots:
         }
         QCOMPARE(rig.w.ui.statusBar->currentMessage().contains(QString::number(result)),
                  result != 0);
+        if (result == 0)
+            QCOMPARE(rig.w.ui.statusBar->currentMessage(),
+                     QStringLiteral("Analog auto bias/gain setup done."));
         QVERIFY(!QApplication::activeModalWidget());
     }
 
-    // A LUT button loads its table into the programmable gamma.
+    // A LUT button loads its table into the programmable gamma under a progress dialog that
+    // counts its steps (the gamma mode, 96 chunks, the refresh and the save), and the status
+    // bar says when it is done.
     void lutButtonLoadsTheTable() {
         GammaRig rig("127.0.17.13");
         rig.model.setParameter(0x0268, 1, 8);
         rig.model.setParameter(0x02F9, 0, 1); // the three-channel table of 768
+        rig.showPage(29);
         env.answers << WindowTestEnvironment::Answer{QMessageBox::Ok};
+        ShownProgress shown("analog_lut_progress");
         rig.w.ui.normal_lut_pushButton->click();
-        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
+        QCOMPARE(shown.label, QStringLiteral("Loading the normal LUT into the display..."));
+        QCOMPARE(shown.steps(), 768 / 8 + 3);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(rig.w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Normal LUT loaded; the gamma is Programmable."));
         QCOMPARE(rig.model.parameter(0x0268).current, 6);
         // A linear ramp per channel, the channels 1024 apart.
         for (int channel = 0; channel < 3; ++channel) {
@@ -209,16 +248,22 @@ private slots:
             QCOMPARE(rig.transfers.gamma[channel * 1024 + 255], 4080u);
         }
         QVERIFY(rig.bodies().contains("C206") && rig.bodies().contains("C207"));
+        rig.saveShot(QStringLiteral("analog_lut_done"));
     }
 
     // The gamma page's single commands: one command each, on a link of its own.
     void gammaCommands_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QByteArray>("command");
-        QTest::newRow("refresh") << "gamma_refresh_pushButton" << QByteArray("C206");
-        QTest::newRow("save") << "gamma_save_pushButton" << QByteArray("C207");
-        QTest::newRow("init") << "gamma_init_pushButton" << QByteArray("C208");
-        QTest::newRow("reset") << "gamma_reset_pushButton" << QByteArray("C209");
+        QTest::addColumn<QString>("done");
+        QTest::newRow("refresh") << "gamma_refresh_pushButton" << QByteArray("C206")
+                                 << "Gamma table refreshed.";
+        QTest::newRow("save") << "gamma_save_pushButton" << QByteArray("C207")
+                              << "Gamma table saved in the display.";
+        QTest::newRow("init") << "gamma_init_pushButton" << QByteArray("C208")
+                              << "Gamma table initialised.";
+        QTest::newRow("reset") << "gamma_reset_pushButton" << QByteArray("C209")
+                               << "Gamma table reset.";
     }
     void gammaCommands() {
         QFETCH(QString, button);
@@ -228,7 +273,7 @@ private slots:
         rig.w.findChild<QPushButton*>(button)->click();
         QCOMPARE(rig.bodies(), QList<QByteArray>{command});
         QCOMPARE(rig.fake.connectionCount(), 1);
-        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
+        QTEST(rig.w.ui.statusBar->currentMessage(), "done");
         rig.saveShot(QStringLiteral("gamma"));
     }
 
@@ -237,8 +282,11 @@ private slots:
     void testWritesReachTheDisplay() {
         GammaRig rig("127.0.17.15");
         rig.w.ui.test_gamma_lut_write_pushButton->click();
+        QCOMPARE(rig.w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Test gamma table written (1,024 values)."));
         rig.w.ui.test_theoretical_lut_write_pushButton->click();
-        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
+        QCOMPARE(rig.w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Test theoretical curve written (1,024 values)."));
         for (int i = 0; i < 1024; ++i) {
             QCOMPARE(rig.transfers.gamma[i], unsigned(i % 256));
             QCOMPARE(rig.transfers.curve[i], unsigned(i % 256));
@@ -257,8 +305,11 @@ private slots:
         rig.transfers.lutSize = n;
         rig.transfers.lut.resize(n * n * n);
         rig.showPage(43, QStringLiteral("3D LUT"));
+        ShownProgress shown;
         rig.w.ui.gamma_read_3d_LUT_from_RAM_pushButton->click();
-        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
+        QCOMPARE(shown.steps(), n * n * n);
+        QCOMPARE(shown.values.size(), (n * n * n + 7) / 8 + 1); // 0, then every chunk
+        QVERIFY(rig.w.ui.statusBar->currentMessage().startsWith(QStringLiteral("3D LUT read")));
         QVector<int> asked(n * n * n, 0);
         for (const QByteArray& body : rig.bodies()) {
             QVERIFY(body.startsWith("C22E"));

@@ -1,5 +1,6 @@
 #include "command_pages.h"
 #include "display_families.h"
+#include "result_codes.h"
 #include "transfer_display.h"
 #include "tv_channel_text.h"
 #include "window_rig.h"
@@ -147,15 +148,28 @@ private slots:
         QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Foyer"));
     }
 
+    // Nothing on the page changes: the status bar says that the display took the mode, and
+    // only then.
     void operatingMode() {
         WindowRig rig("127.0.16.34");
         auto& [fake, model, w] = rig;
+        rig.showPage(33);
         w.ui.mode_expert_pushButton->click();
         QCOMPARE(bodies(fake), QList<QByteArray>{"C01102"});
         QCOMPARE(int(model.inputMode), 2);
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("The display switched to Expert mode."));
+        rig.saveShot(QStringLiteral("operating_mode"));
         w.ui.mode_normal_pushButton->click();
         QCOMPARE(bodies(fake).last(), QByteArray("C01100"));
         QCOMPARE(int(model.inputMode), 0);
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("The display switched to Normal mode."));
+        model.failNext(1);
+        w.ui.mode_expert_pushButton->click();
+        QVERIFY2(
+            w.ui.statusBar->currentMessage().contains(QString::number(ResultCode::BadChecksum)),
+            qPrintable(w.ui.statusBar->currentMessage()));
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryFile>
+#include <QTextDocumentFragment>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
@@ -53,7 +54,8 @@ QStringList frames(const FakeDisplay& fake) {
 
 } // namespace
 
-// Loopback addresses 127.0.13.1 to 127.0.13.19 belong to this test.
+// Loopback addresses 127.0.13.1 to 127.0.13.19 and 127.0.23.10 to 127.0.23.19 belong to this
+// test.
 class OpcodePagesTest : public QObject {
     Q_OBJECT
 
@@ -219,6 +221,25 @@ private slots:
         QTEST(frames(fake), "sent");
     }
 
+    // Typing an op code reads it once, when the typing pauses, on one connection; a value that
+    // waited for the op code shown before is not written to the typed one.
+    void typedOpcodeIsReadOncePaused() {
+        WindowRig rig("127.0.23.10");
+        auto& [fake, model, w] = rig;
+        model.setParameter(0x0012, 60, 100);
+        w.ui.control_horizontalSlider->setValue(40);
+        QVERIFY(rig.page<OpcodePages>().vcp_timer->isActive());
+        QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w.ui.vcp_spinBox, "12");
+        QCOMPARE(w.ui.vcp_spinBox->value(), 0x12);
+        QCOMPARE(w.ui.control_list_treeWidget->currentItem()->text(0), QString("Contrast"));
+        QVERIFY(fake.requests().isEmpty());
+        QTest::qWait(OpcodePages::WriteBehindMs + 300);
+        QCOMPARE(frames(fake), QStringList{"get 0012"});
+        QCOMPARE(fake.connectionCount(), 1);
+        QCOMPARE(w.ui.vcp_value_spinBox->value(), 60);
+    }
+
     // A write that comes due while another command's connection is open waits for it to close.
     void writeBehindWaitsForARunningCommand() {
         WindowRig rig("127.0.13.6");
@@ -300,6 +321,7 @@ private slots:
             w.ui.vcp_spinBox->setValue(0);
         }
         w.ui.vcp_spinBox->setValue(opcode);
+        QTRY_COMPARE(frames(fake), QStringList{QString("get %1").arg(opcode, 4, 16, QChar('0'))});
         QTEST(w.ui.control_list_treeWidget->currentItem()->text(0), "item");
         QTEST(comboTexts(w.ui.control_value_comboBox), "values");
         QCOMPARE(w.ui.control_value_comboBox->isEnabled(), !range);
@@ -307,7 +329,6 @@ private slots:
         QCOMPARE(w.ui.value_min_label->isEnabled(), range);
         QTEST(w.ui.value_min_label->text(), "low");
         QTEST(w.ui.value_max_label->text(), "high");
-        QCOMPARE(frames(fake), QStringList{QString("get %1").arg(opcode, 4, 16, QChar('0'))});
         QCOMPARE(w.ui.vcp_value_spinBox->value(), 2);
     }
 
@@ -319,6 +340,7 @@ private slots:
         loadFixture(page);
         model.setParameter(0x0040, 5, 10);
         w.ui.vcp_spinBox->setValue(0x40);
+        QTRY_COMPARE(frames(fake), QStringList{"get 0040"});
         QCOMPARE(w.ui.control_value_comboBox->currentText(), QString("Unknown"));
         page.on_control_value_comboBox_activated(2);
         QCOMPARE(w.ui.vcp_value_spinBox->value(), 2);
@@ -377,24 +399,56 @@ private slots:
     }
 
     // File > Open rebuilds the tree from the new file; the value widgets keep what they showed.
-    void fileOpenRebuildsTheTree() {
+    // A file that is not taken (no definition in it, a bad line) keeps the tree and the store,
+    // and a message names the file, the line and why.
+    void fileOpen_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("message"); // empty: taken
+        QTest::newRow("definitions") << kFixture << QString();
+        QTest::newRow("a script: no definition")
+            << QByteArray("# site\nSETPORT 192.168.0.10\nSETOPCODE 0010 5\n")
+            << "No line of it defines an op code; it is not a definitions file. (Parse error -5)";
+        QTest::newRow("bad line after good ones")
+            << QByteArray("0010,\"A\",0\n\n12G0,\"X\",0\n")
+            << "Line 2: the op code is not a hexadecimal number. (Parse error -4 at line 2)";
+    }
+    void fileOpen() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, message);
         WindowRig rig("127.0.13.12");
         auto& w = rig.w;
         QTemporaryFile file(QDir::tempPath() + "/XXXXXX.txt");
         QVERIFY(file.open());
-        file.write(kFixture);
+        file.write(text);
         file.close();
+        QTreeWidget* tree = w.ui.control_list_treeWidget;
+        const QString before = dump(tree->topLevelItem(0));
         const QStringList values = comboTexts(w.ui.control_value_comboBox);
         whenModal<QFileDialog>([&file](QFileDialog* d) {
             d->selectFile(file.fileName());
             QMetaObject::invokeMethod(d, "accept");
         });
+        env.answers << WindowTestEnvironment::Answer{
+            QMessageBox::Ok, [] {
+                WindowRig::saveShot(QApplication::activeModalWidget(),
+                                    QString("definitions_refused_") + QTest::currentDataTag());
+            }};
         w.on_actionOpen_triggered();
-        QTreeWidget* tree = w.ui.control_list_treeWidget;
-        QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("Audio"));
-        QVERIFY(!tree->currentItem());
+        if (message.isEmpty()) {
+            QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("Audio"));
+            QVERIFY(!tree->currentItem());
+            QVERIFY(env.boxTexts.isEmpty());
+        } else {
+            QCOMPARE(dump(tree->topLevelItem(0)), before);
+            QCOMPARE(controlDefinitions().list.size(), 379);
+            QCOMPARE(env.boxTexts.size(), 1);
+            const QString shown =
+                QTextDocumentFragment::fromHtml(env.boxTexts.first()).toPlainText();
+            QVERIFY2(shown.contains(QDir::toNativeSeparators(file.fileName())), qPrintable(shown));
+            QVERIFY2(shown.contains(message), qPrintable(shown));
+            QVERIFY(shown.contains("the definitions in use stay"));
+        }
         QCOMPARE(comboTexts(w.ui.control_value_comboBox), values);
-        QVERIFY(env.boxTexts.isEmpty());
         // The reference keeps the definitions it was built from until the filter is toggled.
         QVERIFY(w.ui.scripting_info_textEdit->toPlainText().contains("\"Red Gain\""));
     }

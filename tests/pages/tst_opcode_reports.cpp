@@ -78,9 +78,7 @@ private slots:
     }
 
     void infoOfAnEmptyStore() {
-        const ControlDefinitions* store = load("");
-        QVERIFY(store);
-        const QString html = opcode_info_html(store->list, std::nullopt);
+        const QString html = opcode_info_html({}, std::nullopt);
         QVERIFY(html.contains("\"SETOPCODE\" command"));
         QVERIFY(html.endsWith("<th>Discrete Value Names</th></tr></table>"));
     }

@@ -79,17 +79,18 @@ private slots:
     }
 
     // Abort in either pass, or Cancel in either question: the run ends with the connection
-    // closed, nothing more sent and no report.
+    // closed, nothing more sent and no report; a run cancelled before it began opens none.
     void stoppedRun_data() {
         QTest::addColumn<int>("abortAfter");     // requests; 0: no abort
         QTest::addColumn<QList<int>>("answers"); // Ok or Cancel, in turn
         QTest::addColumn<int>("requests");
-        QTest::newRow("abort in pass 1") << 100 << QList<int>{QMessageBox::Ok} << 100;
+        QTest::addColumn<int>("connections");
+        QTest::newRow("abort in pass 1") << 100 << QList<int>{QMessageBox::Ok} << 100 << 1;
         QTest::newRow("abort in pass 2")
-            << kPass + 10 << QList<int>{QMessageBox::Ok, QMessageBox::Ok} << kPass + 10;
-        QTest::newRow("cancel first question") << 0 << QList<int>{QMessageBox::Cancel} << 0;
+            << kPass + 10 << QList<int>{QMessageBox::Ok, QMessageBox::Ok} << kPass + 10 << 1;
+        QTest::newRow("cancel first question") << 0 << QList<int>{QMessageBox::Cancel} << 0 << 0;
         QTest::newRow("cancel second question")
-            << 0 << QList<int>{QMessageBox::Ok, QMessageBox::Cancel} << kPass;
+            << 0 << QList<int>{QMessageBox::Ok, QMessageBox::Cancel} << kPass << 1;
     }
     void stoppedRun() {
         QFETCH(int, abortAfter);
@@ -109,6 +110,7 @@ private slots:
         rig.page<OpcodeScannerPage>().on_opcode_scanner_pushButton_clicked();
         disconnect(abort);
         QTEST(int(fake.requests().size()), "requests");
+        QTEST(fake.connectionCount(), "connections");
         QCOMPARE(env.boxTexts.size(), answers.size());
         QVERIFY(w.ui.opcode_results_textEdit->toPlainText().isEmpty());
         QVERIFY(w.ui.statusBar->currentMessage().isEmpty());

@@ -33,6 +33,8 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("count");
+        // Lines that are ignored: a file of nothing else defines nothing, and is not taken.
+        const int nothing = ControlDefinitions::NoDefinitions;
         QTest::newRow("op code above 11FF") << QByteArray("1200,\"X\",0") << -3 << 1 << 0;
         QTest::newRow("op code 11FF") << QByteArray("11FF,\"X\",0") << 0 << 0 << 1;
         QTest::newRow("op code 11ff") << QByteArray("11ff,\"X\",0") << 0 << 0 << 1;
@@ -58,14 +60,14 @@ private slots:
         QTest::newRow("bad value then an unlabelled pair")
             << QByteArray("0100,\"X\",1,a,\"A\",2,\"\"") << -1 << 1 << 0;
         QTest::newRow("set without a labelled pair")
-            << QByteArray("0100,\"X\",1,1,\"\",2") << 0 << 0 << 0;
-        QTest::newRow("fewer than 3 fields") << QByteArray("12G0,\"X\"") << 0 << 0 << 0;
-        QTest::newRow("unknown type") << QByteArray("0100,\"X\",2,1,\"A\"") << 0 << 0 << 0;
-        QTest::newRow("type not a number") << QByteArray("0100,\"X\",z") << 0 << 0 << 0;
-        QTest::newRow("comment") << QByteArray("#12G0,\"X\",0") << 0 << 0 << 0;
+            << QByteArray("0100,\"X\",1,1,\"\",2") << nothing << 0 << 0;
+        QTest::newRow("fewer than 3 fields") << QByteArray("12G0,\"X\"") << nothing << 0 << 0;
+        QTest::newRow("unknown type") << QByteArray("0100,\"X\",2,1,\"A\"") << nothing << 0 << 0;
+        QTest::newRow("type not a number") << QByteArray("0100,\"X\",z") << nothing << 0 << 0;
+        QTest::newRow("comment") << QByteArray("#12G0,\"X\",0") << nothing << 0 << 0;
         QTest::newRow("only comments and empty lines")
-            << QByteArray("# one\r\n\r\n#two\n\n") << 0 << 0 << 0;
-        QTest::newRow("empty file") << QByteArray() << 0 << 0 << 0;
+            << QByteArray("# one\r\n\r\n#two\n\n") << nothing << 0 << 0;
+        QTest::newRow("empty file") << QByteArray() << nothing << 0 << 0;
         QTest::newRow("fifth non-empty line after two empty lines")
             << QByteArray("# c\n\n0010,\"A\",0\n\n0012,\"B\",0\n# d\n1200,\"X\",0\n0014,\"C\",0\n")
             << -3 << 5 << 0;
@@ -210,7 +212,8 @@ private slots:
         QCOMPARE(store.opcodeForName(QStringLiteral("First")), -1);
     }
 
-    // A file that cannot be opened or has a bad line leaves the loaded definitions in place.
+    // A file that cannot be opened, has a bad line or defines nothing leaves the loaded
+    // definitions in place.
     void failedLoadKeepsDefinitions_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<bool>("missing");
@@ -219,6 +222,9 @@ private slots:
         QTest::newRow("bad line after good ones")
             << QByteArray("0300,\"New\",0\r\n0301,\"Newer\",0\r\n12G0,\"X\",0\r\n") << false << -4
             << 3;
+        QTest::newRow("no definition: a script")
+            << QByteArray("# site\r\nSETPORT 192.168.0.10\r\nSETOPCODE 0010 5\r\n") << false
+            << int(ControlDefinitions::NoDefinitions) << 0;
         QTest::newRow("file missing")
             << QByteArray() << true << int(ResultCode::FileOpenFailed) << 0;
     }

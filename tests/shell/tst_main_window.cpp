@@ -5,11 +5,13 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Loopback addresses 127.0.0.130 to 127.0.0.149, 127.0.26.1 and 127.0.26.2 belong to this test.
+// Loopback addresses 127.0.0.130 to 127.0.0.149, 127.0.23.1 to 127.0.23.9, 127.0.26.1 and
+// 127.0.26.2 belong to this test.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -81,20 +83,36 @@ private slots:
         QTRY_COMPARE(fake.connectionCount(), 2);
     }
 
+    // A failed open: its sentence and code in red on the status bar, in a box and in the log;
+    // an address left empty is asked for.
+    void failedOpenIsReportedInRed_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<int>("code");
+        QTest::newRow("refused") << "127.0.0.132"
+                                 << "Error: Connection refused by remote IP address" << -3005;
+        QTest::newRow("empty") << ""
+                               << "Enter the display's IP address." << -3006;
+        QTest::newRow("empty mask") << " . . . "
+                                    << "Enter the display's IP address." << -3006;
+    }
     void failedOpenIsReportedInRed() {
+        QFETCH(QString, address);
+        QFETCH(QString, sentence);
+        QFETCH(int, code);
         ZETQVToolMainWindow w;
         LM_Information_Dialog log(&w);
         g_information_dialog = &log;
-        w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.0.132"));
+        w.ui.communications_interface_widget->set_interface_info(lanInterface(address));
         QSignalSpy results(&w, &ZETQVToolMainWindow::communications_test_result);
         w.communications_interface_verify();
         g_information_dialog = nullptr;
         QCOMPARE(results.last()[0].toInt(), 2);
         QCOMPARE(w.ui.statusBar->currentMessage(),
-                 QStringLiteral("Error: Connection refused by remote IP address (-3005)"));
+                 QStringLiteral("%1 (%2)").arg(sentence).arg(code));
         QVERIFY(w.ui.statusBar->styleSheet().contains("color:red;font-weight:bold;"));
-        QCOMPARE(env.boxTexts, QStringList{"Error: Connection refused by remote IP address"});
-        QVERIFY(log.ui.data_textEdit->toHtml().contains("Connection refused by remote IP address"));
+        QCOMPARE(env.boxTexts, QStringList{sentence});
+        QVERIFY(log.ui.data_textEdit->toPlainText().contains(sentence));
         // Cleared on success, but the red style stays until a communications test succeeds.
         w.show_error_status(0);
         QCOMPARE(w.ui.statusBar->currentMessage(), QString());
@@ -381,7 +399,37 @@ private slots:
         w.ui.treeWidget->setCurrentItem(item);
         QCOMPARE(w.ui.stackedWidget->currentIndex(), page);
         QCOMPARE(w.ui.main_groupBox->title(), title);
-        QCOMPARE(w.ui.reload_settings_pushButton->isEnabled(), page != 32);
+        QCOMPARE(w.ui.reload_settings_pushButton->isEnabled(), page != 0 && page != 32);
+    }
+
+    // Every item of the tree against a display: a page that reads it opens one connection and
+    // sends on it, a read of the page's own (a button's frame) included; a page that shows
+    // nothing of the display, and a group item, opens none.
+    void pageSwitchOpensAConnectionOnlyToSend() {
+        WindowRig rig("127.0.23.1");
+        auto& w = rig.w;
+        QString events; // "O" a connection opened, "F" a frame sent on it
+        connect(g_basic_monitor, &basic_monitor::comment_text_out, &w, [&events](QString text) {
+            if (text.startsWith(QLatin1String("Connecting to TCP/IP")))
+                events += 'O';
+        });
+        connect(g_basic_monitor, &basic_monitor::transfer_data_out, &w,
+                [&events](QList<unsigned char>, int type) {
+                    if (type == QVCommProtocol::TrafficSent)
+                        events += 'F';
+                });
+        w.timeout1();
+        int reading = 0;
+        for (QTreeWidgetItemIterator it(w.ui.treeWidget); *it; ++it) {
+            events.clear();
+            w.ui.treeWidget->setCurrentItem(*it);
+            const QString name = (*it)->text(0);
+            QVERIFY2(events.isEmpty() || QRegularExpression("^OF+$").match(events).hasMatch(),
+                     qPrintable(name + ": " + events));
+            QCOMPARE(w.ui.reload_settings_pushButton->isEnabled(), !events.isEmpty());
+            reading += !events.isEmpty();
+        }
+        QCOMPARE(reading, 25); // pages 1 to 22, 24, 35 and 36
     }
 
     // A display-list row, chosen again after the interface changed, reads the page from its

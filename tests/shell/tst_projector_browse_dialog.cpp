@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
@@ -129,6 +130,41 @@ private slots:
         const auto received = silent.received();
         QVERIFY(!received.isEmpty());
         QCOMPARE(FakeSearchResponder::typeOf(received.first().bytes), PJSearchUdp::TypeDisplays);
+    }
+
+    // Without an adapter Enumerate says so and searches nothing; at the dialog's smallest the
+    // note, the table and the buttons keep clear of each other.
+    void withoutAdapter() {
+        CProjectorBrowseDlg dialog(nullptr, CProjectorBrowseDlg::ModeDisplays, {},
+                                   QHostAddress(Own));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QString said;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&said] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = box->text();
+                box->done(0);
+            }
+        });
+        closer.start(10);
+        auto* enumerate = child<QPushButton>(dialog, "networkPJEnumBtn");
+        QTest::mouseClick(enumerate, Qt::LeftButton);
+        QVERIFY2(said.startsWith(QStringLiteral("No network adapter was found.")),
+                 qPrintable(said));
+        QVERIFY(enumerate->isEnabled());
+        QVERIFY(!dialog.findChild<QProgressDialog*>());
+
+        dialog.resize(dialog.minimumSize());
+        QApplication::processEvents();
+        const auto box = [&dialog](const char* name) {
+            QWidget* w = child<QWidget>(dialog, name);
+            return QRect(w->mapTo(&dialog, QPoint(0, 0)), w->size());
+        };
+        QVERIFY(box("QVNoteLbl").bottom() < box("tableWidget").top());
+        QVERIFY(box("tableWidget").bottom() < box("ok_pushButton").top());
+        QVERIFY(box("tableWidget").bottom() < box("cancel_pushButton").top());
+        QVERIFY(box("cancel_pushButton").bottom() <= dialog.height());
     }
 };
 

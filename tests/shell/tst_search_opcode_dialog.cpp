@@ -3,7 +3,6 @@
 #include "search_opcode_dialog.h"
 
 #include <QAbstractItemModel>
-#include <QBuffer>
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -61,11 +60,10 @@ private slots:
         QCOMPARE(okEnabled(d), opcode >= 0);
     }
 
+    // The store as the built-in file leaves it when it does not load: empty.
     void emptyStoreOffersNothing() {
-        QBuffer empty;
-        empty.open(QIODevice::ReadOnly);
-        int line_no = 0;
-        QCOMPARE(controlDefinitions().read(empty, &line_no), 0);
+        controlDefinitions().index.clear();
+        controlDefinitions().list.clear();
         search_opcode_dialog d;
         QVERIFY(offered(d, "a").isEmpty());
         QVERIFY(!okEnabled(d));
