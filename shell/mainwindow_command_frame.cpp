@@ -80,7 +80,7 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
         return true;
     }
     const QString text = openFailureText(choice, result);
-    show_failure(result, text);
+    show_error_status(result, text);
     if (unattended)
         writeStandardError(QStringLiteral("%1: %2 (%3)")
                                .arg(choice.s_communicationsInterfacePortName, text)
@@ -124,13 +124,6 @@ void ZETQVToolMainWindow::show_error_status(int result, const QString& text) {
         ui.statusBar->showMessage(QString());
         return;
     }
-<<<<<<< HEAD
-=======
-    show_failure(result, errorText(result));
-}
-
-void ZETQVToolMainWindow::show_failure(int result, const QString& text) {
->>>>>>> shellfix
     ui.statusBar->setStyleSheet(QLatin1String(kErrorStatusStyle));
     ui.statusBar->showMessage(QStringLiteral("%2 (%1)").arg(result).arg(text));
     comment_text_in(text, 5);

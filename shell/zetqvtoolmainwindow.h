@@ -118,8 +118,6 @@ private:
     bool open_interface(const monitor_data& choice);
     // An error of the window's own: red in the status bar and in the log.
     void show_error_text(const QString& text);
-    // A failure with its code and the sentence that says it, red in the status bar and logged.
-    void show_failure(int result, const QString& text);
     void log_error_line(const QString& text);
     void read_settings();
     void write_settings();
