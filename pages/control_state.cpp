@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QButtonGroup>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,8 +24,14 @@ bool reverting_now = false;
 
 bool isValueWidget(const QWidget* w) {
     if (qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QSpinBox*>(w) ||
-        qobject_cast<const QDoubleSpinBox*>(w) || qobject_cast<const QComboBox*>(w))
+        qobject_cast<const QDoubleSpinBox*>(w) || qobject_cast<const QDateTimeEdit*>(w) ||
+        qobject_cast<const QComboBox*>(w))
         return true;
+    // A text the user types and the display stores (a name, a channel); not a result line, nor
+    // the edit inside a spin box or combo box.
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+        return !edit->isReadOnly() && !qobject_cast<const QAbstractSpinBox*>(w->parent()) &&
+               !qobject_cast<const QComboBox*>(w->parent());
     if (const auto* button = qobject_cast<const QAbstractButton*>(w))
         return button->isCheckable();
     if (const auto* group = qobject_cast<const QGroupBox*>(w))
@@ -38,6 +46,10 @@ QVariant valueOf(const QWidget* w) {
         return spin->value();
     if (const auto* spin = qobject_cast<const QDoubleSpinBox*>(w))
         return spin->value();
+    if (const auto* edit = qobject_cast<const QDateTimeEdit*>(w))
+        return edit->dateTime();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+        return edit->text();
     if (const auto* combo = qobject_cast<const QComboBox*>(w))
         return combo->currentIndex();
     if (const auto* button = qobject_cast<const QAbstractButton*>(w))
@@ -47,12 +59,19 @@ QVariant valueOf(const QWidget* w) {
     return {};
 }
 
-// Sets a button's tick as given, also unticking the last radio button of its group.
+// Sets a button's tick as given, also unticking the last radio button of its group (its
+// parent's or a button group's).
 void setTick(QAbstractButton* button, bool checked) {
+    QButtonGroup* group = button->group();
+    const bool groupExclusive = group && group->exclusive();
+    if (groupExclusive)
+        group->setExclusive(false);
     const bool exclusive = button->autoExclusive();
     button->setAutoExclusive(false);
     button->setChecked(checked);
     button->setAutoExclusive(exclusive);
+    if (groupExclusive)
+        group->setExclusive(true);
 }
 
 void setValue(QWidget* w, const QVariant& value) {
@@ -67,6 +86,10 @@ void setValue(QWidget* w, const QVariant& value) {
     const QSignalBlocker blocker(w);
     if (auto* spin = qobject_cast<QDoubleSpinBox*>(w))
         spin->setValue(value.toDouble());
+    else if (auto* edit = qobject_cast<QDateTimeEdit*>(w))
+        edit->setDateTime(value.toDateTime());
+    else if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setText(value.toString());
     else if (auto* combo = qobject_cast<QComboBox*>(w))
         combo->setCurrentIndex(value.toInt());
     else if (auto* button = qobject_cast<QAbstractButton*>(w))

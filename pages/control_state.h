@@ -20,9 +20,11 @@ class QWidget;
 // With keep_enabled (a page that stays usable on the dummy interface) failed controls stay
 // enabled.
 //
-// A control is a value widget (slider, spin box, combo box, checkable button or group box), a
-// label or line edit that shows a value, or a container that stands for the value widgets
-// inside it (a group of check boxes or radio buttons).
+// A control is a value widget (slider, spin box, date or time edit, combo box, checkable button
+// or group box, a line edit the user types into), a label or read-only line edit that shows a
+// value, or a container that stands for the value widgets inside it (a group of check boxes or
+// radio buttons). A push button among the controls only follows the enabled state: an action
+// that sends what the page shows is off while the page shows nothing read.
 namespace ControlState {
 
 QString unsupported_tip();
@@ -36,9 +38,10 @@ void show_unread(const QList<QWidget*>& controls, bool keep_enabled = false);
 // Records what the controls show now as the display's confirmed values.
 void confirm(const QList<QWidget*>& controls);
 // Puts the confirmed values back; a control without one keeps what it shows. Choices (combo
-// boxes, check boxes, radio buttons, group boxes, double spin boxes) are set with their
-// signals blocked; sliders and spin boxes move with theirs, so that their partners and labels
-// follow, while reverting() keeps the write-behind from taking the move as a change.
+// boxes, check boxes, radio buttons, group boxes, double spin boxes, date and time edits, line
+// edits) are set with their signals blocked; sliders and spin boxes move with theirs, so that their
+// partners and labels follow, while reverting() keeps the write-behind from taking the move as a
+// change.
 void revert(const QList<QWidget*>& controls);
 // A write's result on its controls, once any read-back is shown: success confirms them,
 // failure reverts them, unsupported also disables them as a read would. Returns

@@ -86,6 +86,12 @@ QString PageController::reply_status_text(int value) {
                                                                : QStringLiteral("Error"));
 }
 
+int PageController::command_result(int result, int status) {
+    if (result != 0)
+        return result;
+    return status == 0 ? 0 : ResultCode::ReplyError;
+}
+
 int PageController::write_combo_value(QComboBox* combo, int index, uint opcode) {
     uint value = combo->itemData(index).toUInt();
     const int result = monitor->set_vcp_value(opcode, &value);

@@ -104,6 +104,10 @@ protected:
     static void select_by_data(QComboBox* combo, uint value);
     // The display's result value on a status line: "0 (OK)", "1 (Error)".
     static QString reply_status_text(int value);
+    // The result of a command whose reply also carries the display's own status, as
+    // ControlState takes it: the exchange's failure, else ReplyError when the display refused
+    // (a status other than 0), else 0. The status bar still shows the exchange's own result.
+    static int command_result(int result, int status);
     // Writes the data of the combo box's item at index to the op code, on the caller's
     // connection; on success marks the settings dirty, reads the value back and selects its
     // item (signals blocked). A failed write selects the confirmed item again. Returns the

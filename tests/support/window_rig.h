@@ -15,8 +15,14 @@
 #include "zetqvtoolmainwindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -48,6 +54,38 @@ inline QString enabledMismatch(const QList<QWidget*>& widgets, const QString& ma
     for (int i = 0; i < widgets.size(); ++i)
         if (widgets[i]->isEnabled() != (mask.at(i) == QLatin1Char('1')))
             return widgets[i]->objectName();
+    return QString();
+}
+
+// After a read that failed or never took place: the first widget of the page that still shows
+// a value as if the display had reported it: a tick, an enabled list, spin box, slider or date
+// or time edit, or a text. Left out, with what they hold: the widgets that pick what to read or
+// send (a number, a password, a value to set) and a line that shows the display's answer.
+inline QString unreadShownAsCurrent(QWidget* page, const QList<QWidget*>& inputs = {}) {
+    auto picked = [&inputs](QWidget* w) {
+        for (QWidget* input : inputs)
+            if (w == input || input->isAncestorOf(w))
+                return true;
+        return false;
+    };
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (picked(w) || qobject_cast<QAbstractSpinBox*>(w->parentWidget()) ||
+            qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const auto* group = qobject_cast<QGroupBox*>(w);
+        const auto* edit = qobject_cast<QLineEdit*>(w);
+        const auto* label = qobject_cast<QLabel*>(w);
+        const bool ticked = (button && button->isCheckable() && button->isChecked()) ||
+                            (group && group->isCheckable() && group->isChecked());
+        const bool value = qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                           qobject_cast<QAbstractSlider*>(w) || (edit && !edit->text().isEmpty());
+        // A label names a control; one that shows a value is named for it.
+        const bool shown = label && label->objectName().contains(QLatin1String("_label")) &&
+                           !label->text().isEmpty();
+        if (ticked || ((value || shown) && w->isEnabled()))
+            return w->objectName();
+    }
     return QString();
 }
 
