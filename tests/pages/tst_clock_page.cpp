@@ -170,21 +170,11 @@ private slots:
         DisplayFamilies families(model);
         families.daylightSaving = 1;
         model.clock = {25, 7, 31, 4, 23, 59, 1};
-        QWidget* shown = w.ui.stackedWidget->widget(page);
-        const QList<QWidget*> inputs{w.ui.clock_set_time_dateTimeEdit};
+        QList<QWidget*> buttons;
+        for (const QString& name : senders)
+            buttons << w.findChild<QPushButton*>(name);
         rig.showPage(page);
-        QVERIFY(!unreadShownAsCurrent(shown, inputs).isEmpty());
-        fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
-        rig.w.on_reload_settings_pushButton_clicked();
-        QCOMPARE(unreadShownAsCurrent(shown, inputs), QString());
-        for (const QString& name : senders)
-            QVERIFY2(!w.findChild<QPushButton*>(name)->isEnabled(), qPrintable(name));
-        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-3003)")));
-        rig.saveShot(QStringLiteral("unread_") + shown->objectName());
-        fake.setHandler(model.handler());
-        rig.w.on_reload_settings_pushButton_clicked();
-        for (const QString& name : senders)
-            QVERIFY(w.findChild<QPushButton*>(name)->isEnabled());
+        QCOMPARE(rig.silentReadFault({w.ui.clock_set_time_dateTimeEdit}, buttons), QString());
     }
 
     void daylightSavingWrite() {

@@ -132,22 +132,13 @@ private slots:
         families.inputName = "Blu-ray";
         w.ui.compute_module_setting_lock_enable_checkBox->setChecked(true);
         w.ui.inputname_name_designated_terminal_name_lineEdit->setText(QStringLiteral("Camera 2"));
-        QWidget* shown = w.ui.stackedWidget->widget(page);
-        QList<QWidget*> fields;
+        QList<QWidget*> fields, buttons;
         for (const QString& name : inputs)
             fields << w.findChild<QWidget*>(name);
-        fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+        for (const QString& name : senders)
+            buttons << w.findChild<QPushButton*>(name);
         rig.showPage(page);
-        QCOMPARE(unreadShownAsCurrent(shown, fields), QString());
-        for (const QString& name : senders)
-            QVERIFY2(!w.findChild<QPushButton*>(name)->isEnabled(), qPrintable(name));
-        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-3003)")));
-        rig.saveShot(QStringLiteral("unread_") + shown->objectName());
-        fake.setHandler(model.handler());
-        rig.w.on_reload_settings_pushButton_clicked();
-        QVERIFY(!unreadShownAsCurrent(shown, fields).isEmpty());
-        for (const QString& name : senders)
-            QVERIFY(w.findChild<QPushButton*>(name)->isEnabled());
+        QCOMPARE(rig.silentReadFault(fields, buttons), QString());
     }
 
     void currentInputName() {

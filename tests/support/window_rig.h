@@ -163,6 +163,39 @@ struct WindowRig {
         w.ui.main_groupBox->setTitle(title);
         w.ui.stackedWidget->setCurrentIndex(page);
     }
+    // Reads the page shown again while the display stays silent, then while it answers: the
+    // first thing that is not as it should be, empty when all is. Silent, nothing on the page
+    // may look read (unreadShownAsCurrent, leaving out inputs), no sender (a button that sends
+    // what the page shows) may be enabled, and the status bar names the missing reply;
+    // answering, something looks read, every sender is enabled and the status bar is clear.
+    QString silentReadFault(const QList<QWidget*>& inputs, const QList<QWidget*>& senders) {
+        QWidget* page = w.ui.stackedWidget->currentWidget();
+        auto fault = [&](bool silent) -> QString {
+            if (silent)
+                fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+            else
+                fake.setHandler(model.handler());
+            w.on_reload_settings_pushButton_clicked();
+            const QString looksRead = unreadShownAsCurrent(page, inputs);
+            if (looksRead.isEmpty() != silent)
+                return silent ? looksRead + QStringLiteral(" looks read")
+                              : QStringLiteral("nothing looks read");
+            for (QWidget* sender : senders)
+                if (sender->isEnabled() == silent)
+                    return sender->objectName() + QStringLiteral(" enabled: ") +
+                           QString::number(sender->isEnabled());
+            const QString message = w.ui.statusBar->currentMessage();
+            if (message.endsWith(QStringLiteral("(-3003)")) != silent)
+                return QStringLiteral("status bar: ") + message;
+            return QString();
+        };
+        QString found = fault(true);
+        if (found.isEmpty()) {
+            saveShot(QStringLiteral("unread_") + page->objectName());
+            found = fault(false);
+        }
+        return found;
+    }
     // The message bodies of the requests so far, in order.
     QList<QByteArray> bodies() const {
         QList<QByteArray> out;
