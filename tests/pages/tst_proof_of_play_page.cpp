@@ -211,8 +211,8 @@ private slots:
                  first + "Total number of logs: 40\r\nMaximum number of logs: 3000\r\n" + last);
     }
 
-    // Start, stop and clear show the reply status; status 2 says the display already was so.
-    // The report of the last read stays.
+    // Start, stop and clear show the reply status; status 2 says the display already was so,
+    // any other but 0 that it refused. The report of the last read stays.
     void modeButtons_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("recording");
@@ -224,6 +224,7 @@ private slots:
         QTest::newRow("stop, already stopped") << "stop" << 0 << true << "2 (Already stopped)";
         QTest::newRow("clear") << "clear" << 1 << true << "0 (OK)";
         QTest::newRow("clear, already cleared") << "clear" << 1 << false << "2 (Already cleared)";
+        QTest::newRow("clear, refused") << "clear" << 1 << true << "1 (Error)";
     }
     void modeButtons() {
         QFETCH(QString, button);
@@ -231,6 +232,9 @@ private slots:
         QFETCH(bool, logged);
         QFETCH(QString, line);
         PlayRig rig("127.0.17.50");
+        if (line.startsWith(QLatin1Char('1')))
+            rig.model.addCommand('A', "CA1500",
+                                 [](const QByteArray&) { return QByteArray("CB150001"); });
         rig.families.proofOfPlayMode = static_cast<unsigned char>(recording);
         if (logged)
             rig.families.proofOfPlayLog = {wireEntry(2)};
