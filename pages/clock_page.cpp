@@ -101,8 +101,9 @@ void ClockPage::write_clock(CommandScope& frame) {
     ControlState::apply_write(written, {ui.daylight_savings_checkBox});
     if (written != 0)
         return;
-    if (frame.report(monitor->date_time_read(when, &daylight_saving)) == 0)
-        show_clock(when, daylight_saving);
+    if (frame.report(monitor->date_time_read(when, &daylight_saving)) != 0)
+        return;
+    show_clock(when, daylight_saving);
     ControlState::confirm({ui.daylight_savings_checkBox});
 }
 
