@@ -30,22 +30,35 @@ void AutoIdPages::refresh(QWidget* page) {
         on_auto_tilematrix_read_pushButton_clicked();
 }
 
-void AutoIdPages::run(QLineEdit* line, const std::function<int()>& action) {
-    CommandScope frame(host);
-    if (!frame)
-        return;
-    line->clear();
-    frame.report(action());
+QList<QWidget*> AutoIdPages::read_controls(QWidget* page) const {
+    if (page == ui.auto_tile_matrix)
+        return {ui.auto_tilematrix_h_spinBox, ui.auto_tilematrix_v_spinBox,
+                ui.auto_tilematrix_write_pushButton, ui.auto_tilematrix_execute_pushButton,
+                ui.auto_tilematrix_execute_get_complete_pushButton};
+    return {};
 }
 
-void AutoIdPages::status_call(QLineEdit* line, const std::function<int(int*)>& call) {
-    run(line, [line, &call] {
+bool AutoIdPages::run(QLineEdit* line, const std::function<int()>& action) {
+    CommandScope frame(host);
+    if (!frame)
+        return false;
+    line->clear();
+    frame.report(action());
+    return true;
+}
+
+void AutoIdPages::status_call(QLineEdit* line, const std::function<int(int*)>& call,
+                              const QList<QWidget*>& sent) {
+    const bool opened = run(line, [line, &call, &sent] {
         int status = 0;
         const int result = call(&status);
         if (result == 0)
             line->setText(reply_status_text(status));
+        ControlState::apply_write(command_result(result, status), sent);
         return result;
     });
+    if (!opened)
+        ControlState::revert(sent);
 }
 
 int AutoIdPages::await_completion(const std::function<int()>& wait) {
@@ -87,27 +100,35 @@ void AutoIdPages::on_auto_id_execute_get_complete_pushButton_clicked() {
     });
 }
 
+// H and V that could not be read, or that the display answered with an error, are not sent
+// on as if they had been read.
 void AutoIdPages::on_auto_tilematrix_read_pushButton_clicked() {
     QLineEdit* line = ui.auto_tilematrix_lineEdit;
-    run(line, [this, line] {
+    const bool opened = run(line, [this, line] {
+        PageRead pass(read_controls(ui.auto_tile_matrix));
         unsigned char h = 0, v = 0;
         int status = 0;
         const int result = monitor->auto_tile_matrix_read(&h, &v, &status);
-        if (result != 0)
-            return result;
-        ui.auto_tilematrix_h_spinBox->setValue(h);
-        ui.auto_tilematrix_v_spinBox->setValue(v);
-        line->setText(reply_status_text(status));
-        return 0;
+        if (result == 0)
+            line->setText(reply_status_text(status));
+        pass.read(command_result(result, status), read_controls(ui.auto_tile_matrix), [this, h, v] {
+            ui.auto_tilematrix_h_spinBox->setValue(h);
+            ui.auto_tilematrix_v_spinBox->setValue(v);
+        });
+        return result;
     });
+    if (!opened)
+        show_unread(ui.auto_tile_matrix);
 }
 
 void AutoIdPages::on_auto_tilematrix_write_pushButton_clicked() {
-    status_call(ui.auto_tilematrix_lineEdit, [this](int* status) {
-        return monitor->auto_tile_matrix_write(
-            static_cast<unsigned char>(ui.auto_tilematrix_h_spinBox->value()),
-            static_cast<unsigned char>(ui.auto_tilematrix_v_spinBox->value()), status);
-    });
+    status_call(ui.auto_tilematrix_lineEdit,
+                [this](int* status) {
+                    return monitor->auto_tile_matrix_write(
+                        static_cast<unsigned char>(ui.auto_tilematrix_h_spinBox->value()),
+                        static_cast<unsigned char>(ui.auto_tilematrix_v_spinBox->value()), status);
+                },
+                {ui.auto_tilematrix_h_spinBox, ui.auto_tilematrix_v_spinBox});
 }
 
 void AutoIdPages::on_auto_tilematrix_reset_pushButton_clicked() {

@@ -62,7 +62,7 @@ void BasicSchedulePage::set_writable(bool writable) {
     ui.schedule_update_pushButton->setEnabled(writable);
 }
 
-void BasicSchedulePage::show_unread() {
+void BasicSchedulePage::show_unread(QWidget*) {
     schedule_entry none;
     none.on_hour = none.off_hour = NoHour;
     none.on_minute = none.off_minute = NoMinute;
@@ -73,7 +73,7 @@ void BasicSchedulePage::show_unread() {
 void BasicSchedulePage::onSchedule_numer_comboBoxChanged(int index) {
     CommandScope frame(host);
     if (!frame) {
-        show_unread();
+        show_unread(ui.schedule);
         return;
     }
     const int program = ui.schedule_number_comboBox->itemData(index).toInt();
@@ -82,11 +82,16 @@ void BasicSchedulePage::onSchedule_numer_comboBoxChanged(int index) {
     // A display that answers with a null message has no such command: nothing to edit.
     ui.schedule_groupBox->setEnabled(result != ResultCode::NullMessage);
     if (result != 0) {
-        show_unread();
+        show_unread(ui.schedule);
         frame.report(result);
         return;
     }
     set_writable(true);
+    show_confirmed(entry);
+}
+
+void BasicSchedulePage::show_confirmed(const schedule_entry& entry) {
+    confirmed = entry;
     update_schedule_tab(entry);
 }
 
@@ -114,21 +119,26 @@ void BasicSchedulePage::on_schedule_update_pushButton_clicked() {
     const int program = ui.schedule_number_comboBox->currentData().toInt();
     const schedule_entry built = page_entry();
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        update_schedule_tab(confirmed);
         return;
+    }
     schedule_entry entry = built;
     const int result = monitor->write_schedule(program, &entry);
     if (result != 0) {
         frame.report(result);
-        // What the display holds now, or what was asked for when that cannot be read either.
+        // What the display holds now, or what it confirmed before when that cannot be read.
+        entry = confirmed;
         schedule_entry stored;
-        entry = monitor->read_schedule(program, &stored) == 0 ? stored : built;
+        const int read = monitor->read_schedule(program, &stored);
+        if (read == 0)
+            entry = stored;
     } else {
         // The page looks as it did before: only these words say the display took it.
         showConfirmation(ui.statusBar, tr("Schedule %1 written to the display.")
                                            .arg(ui.schedule_number_comboBox->currentText()));
     }
-    update_schedule_tab(entry);
+    show_confirmed(entry);
 }
 
 void BasicSchedulePage::update_schedule_tab(const schedule_entry& entry) {

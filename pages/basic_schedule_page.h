@@ -14,6 +14,9 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    // After a read that failed nothing of another program may stay on the page, nor be
+    // written back as if it had been read: the page shows no program and cannot write one.
+    void show_unread(QWidget* page) override;
 
     // Shows a program in the page's widgets.
     void update_schedule_tab(const schedule_entry& entry);
@@ -29,8 +32,9 @@ public slots:
 
 private:
     WeekdayBoxes days() const;
-    // After a read that failed nothing of another program may stay on the page, nor be
-    // written back as if it had been read: the page shows no program and cannot write one.
-    void show_unread();
     void set_writable(bool writable);
+    // Shows a program the display reported, which a failed write goes back to.
+    void show_confirmed(const schedule_entry& entry);
+
+    schedule_entry confirmed;
 };

@@ -15,6 +15,7 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
 
     // The rule that the daylight-saving page shows.
     daylight_saving_rule daylight_saving_from_ui() const;
@@ -32,4 +33,6 @@ private:
     // reads the clock back.
     void write_clock(CommandScope& frame);
     void show_clock(const QDateTime& when, unsigned char daylight_saving);
+    // The rule's fields and Write, which sends them.
+    QList<QWidget*> rule_controls() const;
 };

@@ -30,38 +30,59 @@ void CommandPages::refresh(QWidget* page) {
         on_get_tv_channel_pushButton_clicked();
 }
 
+QList<QWidget*> CommandPages::read_controls(QWidget* page) const {
+    if (page == ui.firmware_version)
+        return {ui.get_frimwareversion_command_lineEdit};
+    if (page == ui.lan_mac_address)
+        return {ui.get_LAN_MAC_addres_lineEdit};
+    if (page == ui.tv_channel)
+        return {ui.tv_chnnel_lineEdit, ui.set_tv_channel_pushButton};
+    return {};
+}
+
 void CommandPages::on_get_frimwareversion_command_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        show_unread(ui.firmware_version);
         return;
-    ui.get_frimwareversion_command_lineEdit->clear();
+    }
+    PageRead pass(read_controls(ui.firmware_version));
     QString text;
-    if (frame.report(monitor->get_firmware_version(ui.get_frimwareversion_command_spinBox->value(),
-                                                   text)) == 0)
-        ui.get_frimwareversion_command_lineEdit->setText(text);
+    const int result = frame.report(
+        monitor->get_firmware_version(ui.get_frimwareversion_command_spinBox->value(), text));
+    pass.read(result, read_controls(ui.firmware_version),
+              [this, &text] { ui.get_frimwareversion_command_lineEdit->setText(text); });
 }
 
 void CommandPages::on_get_LAN_MAC_addres_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        show_unread(ui.lan_mac_address);
         return;
-    ui.get_LAN_MAC_addres_lineEdit->clear();
+    }
+    PageRead pass(read_controls(ui.lan_mac_address));
     QString text;
     // Displays that do not know the newer command answer the older one.
-    if (frame.report(monitor->lan_mac_address_read_ipv4_ipv6(MacReadResult, MacReadValue, text)) !=
-            0 &&
-        frame.report(monitor->lan_mac_address_read(FirstMacAddress, text)) != 0)
-        return;
-    ui.get_LAN_MAC_addres_lineEdit->setText(text);
+    int result =
+        frame.report(monitor->lan_mac_address_read_ipv4_ipv6(MacReadResult, MacReadValue, text));
+    if (result != 0)
+        result = frame.report(monitor->lan_mac_address_read(FirstMacAddress, text));
+    pass.read(result, read_controls(ui.lan_mac_address),
+              [this, &text] { ui.get_LAN_MAC_addres_lineEdit->setText(text); });
 }
 
 void CommandPages::on_get_tv_channel_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        show_unread(ui.tv_channel);
         return;
+    }
+    PageRead pass(read_controls(ui.tv_channel));
     int major = 0, minor = 0;
-    if (frame.report(monitor->direct_tv_channel_read(&major, &minor)) == 0)
+    const int result = frame.report(monitor->direct_tv_channel_read(&major, &minor));
+    pass.read(result, read_controls(ui.tv_channel), [this, major, minor] {
         ui.tv_chnnel_lineEdit->setText(tv_channel_text(major, minor));
+    });
 }
 
 void CommandPages::on_set_tv_channel_pushButton_clicked() {
@@ -73,23 +94,35 @@ void CommandPages::on_set_tv_channel_pushButton_clicked() {
         return;
     }
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({ui.tv_chnnel_lineEdit});
         return;
-    if (frame.report(monitor->direct_tv_channel_write(&channel->major, &channel->minor)) == 0)
+    }
+    const int result =
+        frame.report(monitor->direct_tv_channel_write(&channel->major, &channel->minor));
+    if (result == 0)
         ui.tv_chnnel_lineEdit->setText(tv_channel_text(channel->major, channel->minor));
+    ControlState::apply_write(result, {ui.tv_chnnel_lineEdit});
 }
 
 void CommandPages::on_status_asset_update_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({ui.status_asset_tag_lineEdit});
         return;
+    }
     QString text;
-    if (frame.report(monitor->write_asset_data(ui.status_asset_tag_lineEdit->text())) != 0 ||
-        frame.report(monitor->read_asset_data(text)) != 0)
+    const int written =
+        frame.report(monitor->write_asset_data(ui.status_asset_tag_lineEdit->text()));
+    // A tag the display did not take goes back to the one it holds; one it took stays, whether
+    // or not the read-back then shows it.
+    ControlState::apply_write(written, {ui.status_asset_tag_lineEdit});
+    if (written != 0 || frame.report(monitor->read_asset_data(text)) != 0)
         return;
     ui.status_asset_tag_lineEdit->setText(text);
     ui.status_asset_update_pushButton->setEnabled(true);
     ui.status_asset_tag_lineEdit->setReadOnly(false);
+    ControlState::confirm({ui.status_asset_tag_lineEdit});
 }
 
 void CommandPages::change_mode(unsigned char mode, const QString& done) {

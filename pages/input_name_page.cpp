@@ -11,8 +11,22 @@ QList<QWidget*> InputNamePage::pages() const {
 }
 
 void InputNamePage::refresh(QWidget* page) {
+    if (page != ui.input_name)
+        return;
+    // The terminal's name is read on its own: none from before stays as if it were current.
+    ControlState::show_unread(terminal_controls(), true);
+    on_inputname_read_pushButton_clicked();
+}
+
+QList<QWidget*> InputNamePage::read_controls(QWidget* page) const {
     if (page == ui.input_name)
-        on_inputname_read_pushButton_clicked();
+        return {ui.inputname_name_lineEdit, ui.inputname_write_pushButton};
+    return {};
+}
+
+QList<QWidget*> InputNamePage::terminal_controls() const {
+    return {ui.inputname_name_designated_terminal_name_lineEdit,
+            ui.inputname_name_designated_terminal_write_pushButton};
 }
 
 unsigned char InputNamePage::terminal() const {
@@ -25,34 +39,47 @@ QByteArray InputNamePage::name_of(const QLineEdit* field) {
 }
 
 bool InputNamePage::name_command(QLineEdit* status_line,
-                                 const std::function<int(int* result)>& command) {
+                                 const std::function<int(int* result)>& command,
+                                 QLineEdit* name_field) {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        if (name_field)
+            ControlState::revert({name_field});
         return false;
+    }
     status_line->clear();
     int result = 0;
     const int code = frame.report(command(&result));
     if (code == 0 || result != 0)
         status_line->setText(reply_status_text(result));
-    return code == 0 && result == 0;
+    const int took = command_result(code, result);
+    if (name_field)
+        ControlState::apply_write(took, {name_field});
+    return took == 0;
 }
 
 // A failed read shows no name: the one shown may be another input's, and Write
 // would give it to this one.
 void InputNamePage::on_inputname_read_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        show_unread(ui.input_name);
         return;
+    }
     ui.inputname_status_lineEdit->clear();
+    PageRead pass(read_controls(ui.input_name));
     char name[NameBufferSize] = {};
     const int code = frame.report(monitor->input_name_read(name, NameBufferSize));
-    ui.inputname_name_lineEdit->setText(code == 0 ? QString::fromLatin1(name) : QString());
+    pass.read(code, read_controls(ui.input_name),
+              [this, &name] { ui.inputname_name_lineEdit->setText(QString::fromLatin1(name)); });
 }
 
 void InputNamePage::on_inputname_write_pushButton_clicked() {
     const QByteArray name = name_of(ui.inputname_name_lineEdit);
-    name_command(ui.inputname_status_lineEdit,
-                 [&](int* result) { return monitor->input_name_write(name.constData(), result); });
+    name_command(
+        ui.inputname_status_lineEdit,
+        [&](int* result) { return monitor->input_name_write(name.constData(), result); },
+        ui.inputname_name_lineEdit);
 }
 
 void InputNamePage::on_inputname_reset_pushButton_clicked() {
@@ -61,18 +88,24 @@ void InputNamePage::on_inputname_reset_pushButton_clicked() {
         on_inputname_read_pushButton_clicked();
 }
 
+// A read that failed, or that the display answered with an error, shows no name: Write would
+// give it to this terminal.
 void InputNamePage::on_inputname_name_designated_terminal_read_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::show_unread(terminal_controls());
         return;
+    }
     QLineEdit* status_line = ui.inputname_name_designated_terminal_status_lineEdit;
     status_line->clear();
+    PageRead pass(terminal_controls());
     char name[NameBufferSize] = {};
     int result = 0;
     const int code =
         frame.report(monitor->terminal_input_name_read(terminal(), name, NameBufferSize, &result));
-    // The name as received, empty when none came.
-    ui.inputname_name_designated_terminal_name_lineEdit->setText(QString::fromLatin1(name));
+    pass.read(code, terminal_controls(), [this, &name] {
+        ui.inputname_name_designated_terminal_name_lineEdit->setText(QString::fromLatin1(name));
+    });
     if (code == 0 || result != 0)
         status_line->setText(QStringLiteral("%1 (%2)").arg(result).arg(
             result == 0 ? QStringLiteral("no error") : QStringLiteral("error")));
@@ -80,9 +113,12 @@ void InputNamePage::on_inputname_name_designated_terminal_read_pushButton_clicke
 
 void InputNamePage::on_inputname_name_designated_terminal_write_pushButton_clicked() {
     const QByteArray name = name_of(ui.inputname_name_designated_terminal_name_lineEdit);
-    name_command(ui.inputname_name_designated_terminal_status_lineEdit, [&](int* result) {
-        return monitor->terminal_input_name_write(terminal(), name.constData(), result);
-    });
+    name_command(
+        ui.inputname_name_designated_terminal_status_lineEdit,
+        [&](int* result) {
+            return monitor->terminal_input_name_write(terminal(), name.constData(), result);
+        },
+        ui.inputname_name_designated_terminal_name_lineEdit);
 }
 
 void InputNamePage::on_inputname_name_designated_terminal_reset_pushButton_clicked() {

@@ -21,6 +21,8 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    // The current input's name and Write, which sends it.
+    QList<QWidget*> read_controls(QWidget* page) const override;
 
 public slots:
     void on_inputname_read_pushButton_clicked();
@@ -34,7 +36,11 @@ private:
     unsigned char terminal() const;
     // The name of a field as it is sent: Latin-1, at most NameLength characters.
     static QByteArray name_of(const QLineEdit* field);
+    // The designated terminal's name and the buttons that send it.
+    QList<QWidget*> terminal_controls() const;
     // Runs a write or reset in a frame of its own and shows the display's result
-    // value on the status line; true when the display took it.
-    bool name_command(QLineEdit* status_line, const std::function<int(int* result)>& command);
+    // value on the status line; true when the display took it. A write that it did not take
+    // puts the name field back to the name it reported.
+    bool name_command(QLineEdit* status_line, const std::function<int(int* result)>& command,
+                      QLineEdit* name_field = nullptr);
 };

@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 IrRemotePage::IrRemotePage(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
@@ -30,14 +29,17 @@ QList<QWidget*> IrRemotePage::pages() const {
     return {ui.ir_remote};
 }
 
-void IrRemotePage::refresh(QWidget*) {
+void IrRemotePage::refresh(QWidget* page) {
+    PageRead pass(read_controls(page), dummy_interface());
     uint value = 0;
     const int result = monitor->get_vcp_value(IrControlOpcode, &value);
-    ui.ir_control_comboBox->setEnabled(result == 0 || dummy_interface());
-    if (result != 0)
-        return;
-    const QSignalBlocker blocker(ui.ir_control_comboBox);
-    select_by_data(ui.ir_control_comboBox, value);
+    pass.read(result, read_controls(page),
+              [this, value] { select_by_data(ui.ir_control_comboBox, value); });
+    host.show_error_status(pass.failure());
+}
+
+QList<QWidget*> IrRemotePage::read_controls(QWidget*) const {
+    return {ui.ir_control_comboBox};
 }
 
 void IrRemotePage::sendIrKey(unsigned char code) {
@@ -66,11 +68,7 @@ void IrRemotePage::update_send_ir_sequence_state() {
 }
 
 void IrRemotePage::onIR_control_comboBoxChanged(int index) {
-    const uint chosen = ui.ir_control_comboBox->itemData(index).toUInt();
-    uint value = chosen;
-    host.update_vcp(IrControlOpcode, value);
-    if (value == chosen)
-        return;
-    const QSignalBlocker blocker(ui.ir_control_comboBox);
-    select_by_data(ui.ir_control_comboBox, value);
+    write_value(IrControlOpcode, ui.ir_control_comboBox->itemData(index).toUInt(),
+                {ui.ir_control_comboBox},
+                [this](uint value) { select_by_data(ui.ir_control_comboBox, value); });
 }

@@ -16,6 +16,7 @@ public:
     QList<QWidget*> pages() const override;
     // The IR lock refresh: the control mode the display reports.
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
 
     // Appends the code to the sequence and, with "Send Immediately", sends it.
     void sendIrKey(unsigned char code);

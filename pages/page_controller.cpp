@@ -1,16 +1,61 @@
 #include "page_controller.h"
 
 #include "basic_monitor.h"
+#include "result_codes.h"
 #include "string_resource.h"
 
 #include <QComboBox>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSignalBlocker>
+
+#include <vector>
+
+namespace {
+// Runs show with the signals of the controls' value widgets blocked: what the program puts in
+// writes nothing back.
+void showBlocked(const QList<QWidget*>& controls, const std::function<void()>& show) {
+    if (!show)
+        return;
+    std::vector<QSignalBlocker> blockers;
+    for (QWidget* control : controls)
+        for (QWidget* w : ControlState::value_widgets(control))
+            blockers.emplace_back(w);
+    show();
+}
+} // namespace
+
+PageRead::PageRead(const QList<QWidget*>& controls, bool keep_enabled)
+    : keep_enabled(keep_enabled) {
+    ControlState::show_unread(controls, keep_enabled);
+}
+
+int PageRead::read(int result, const QList<QWidget*>& controls, const std::function<void()>& show) {
+    ControlState::apply_read(result, controls, keep_enabled);
+    if (result == 0) {
+        showBlocked(controls, show);
+        ControlState::confirm(controls);
+    }
+    first.note(ControlState::status_code(result));
+    return result;
+}
+
+bool PageRead::ends(int result) {
+    return ControlState::status_code(result) != 0;
+}
 
 PageController::PageController(const PageContext& context, QObject* parent)
     : QObject(parent), ui(context.ui), monitor(context.monitor), host(context.host) {}
 
 void PageController::refresh(QWidget*) {}
+
+QList<QWidget*> PageController::read_controls(QWidget*) const {
+    return {};
+}
+
+void PageController::show_unread(QWidget* page) {
+    ControlState::show_unread(read_controls(page));
+}
 
 void PageController::read_settings(const QSettings&) {}
 
@@ -28,7 +73,7 @@ int PageController::read_value_max(uint opcode, uint* current, uint* max, QWidge
                                    bool dummy, bool dummy_rule) {
     const int result = monitor->get_vcp_value_max(opcode, current, max);
     if (widget)
-        widget->setEnabled(result == 0 || (dummy_rule && dummy));
+        ControlState::apply_read(result, {widget}, dummy_rule && dummy);
     return result;
 }
 
@@ -41,16 +86,32 @@ QString PageController::reply_status_text(int value) {
                                                                : QStringLiteral("Error"));
 }
 
+int PageController::command_result(int result, int status) {
+    if (result != 0)
+        return result;
+    return status == 0 ? 0 : ResultCode::ReplyError;
+}
+
 int PageController::write_combo_value(QComboBox* combo, int index, uint opcode) {
     uint value = combo->itemData(index).toUInt();
     const int result = monitor->set_vcp_value(opcode, &value);
     if (result == 0) {
         host.set_settings_dirty(true);
         uint read_back = 0;
-        if (monitor->get_vcp_value(opcode, &read_back) == 0)
+        const int read = monitor->get_vcp_value(opcode, &read_back);
+        if (read == 0)
             value = read_back;
+        showBlocked({combo}, [combo, value] { select_by_data(combo, value); });
     }
-    select_by_data(combo, value);
+    return ControlState::apply_write(result, {combo});
+}
+
+int PageController::write_value(uint opcode, uint value, const QList<QWidget*>& controls,
+                                const std::function<void(uint)>& show) {
+    const int result = host.update_vcp(opcode, value);
+    if (result == 0 && show)
+        showBlocked(controls, [&show, value] { show(value); });
+    ControlState::apply_write(result, controls);
     return result;
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "control_state.h"
 #include "page_host.h"
 #include "zetqvtoolmainwindow_ui.h"
 
 #include <QList>
 #include <QObject>
+
+#include <functional>
 
 class QComboBox;
 class QSettings;
@@ -33,8 +36,42 @@ private:
     int first = 0;
 };
 
+// One refresh of a page, on the connection its caller opened, under the rule of ControlState.
+// Made with every control the refresh reads, which show unread at once (disabled, no tick) until
+// a read of theirs succeeds: a refresh that ends early leaves the rest so. With keep_enabled (a
+// page that stays usable on the dummy interface) they stay enabled.
+//
+//     PageRead pass(read_controls(ui.some_page), dummy);
+//     uint current = 0, max = 0;
+//     const int result = monitor->get_vcp_value_max(opcode, &current, &max);
+//     if (PageRead::ends(pass.read(result, {slider}, [&] { slider->setValue(int(current)); })))
+//         return pass.failure();
+//     ...
+//     return pass.failure(); // the caller reports it with the frame
+class PageRead {
+public:
+    explicit PageRead(const QList<QWidget*>& controls, bool keep_enabled = false);
+
+    // A read's result on its controls; on success show() puts the values in, with the signals
+    // of the controls' value widgets blocked, and they become the confirmed values. Returns the
+    // result.
+    int read(int result, const QList<QWidget*>& controls, const std::function<void()>& show = {});
+    // The first failure other than unsupported, for the status bar; 0 when there was none.
+    int failure() const { return first.result(); }
+    // A failure that can end a refresh: anything but a control the display does not have.
+    static bool ends(int result);
+
+private:
+    bool keep_enabled;
+    FirstFailure first;
+};
+
 // The behaviour of one group of pages. Its on_<object>_<signal> slots are bound to the form by
 // name; the shell asks it to refresh a page it owns when that page is shown.
+//
+// Every value a page shows follows ControlState's rule: refreshes read through PageRead and
+// report its failure(); writes go through write_value, write_combo_value or, for a page's
+// own exchange, ControlState::apply_write, which reverts the control when the write fails.
 class PageController : public QObject {
     Q_OBJECT
 
@@ -43,8 +80,13 @@ public:
 
     // The page widgets of the page stack that this controller owns.
     virtual QList<QWidget*> pages() const = 0;
-    // Reads the page from the display; runs inside the page switch's command frame.
+    // Reads the page from the display; runs inside the page switch's command frame and shows
+    // the first failure on the status bar.
     virtual void refresh(QWidget* page);
+    // The controls whose values the refresh of page reads (none: the page reads nothing).
+    virtual QList<QWidget*> read_controls(QWidget* page) const;
+    // The page could not be read at all (its link did not open): its controls show unread.
+    virtual void show_unread(QWidget* page);
     virtual void read_settings(const QSettings& settings);
     virtual void write_settings(QSettings& settings) const;
     // Another op-code definitions file was loaded into the store.
@@ -54,18 +96,28 @@ public:
 
 protected:
     bool dummy_interface() const;
-    // Reads one op code's current value and maximum; the widget is enabled when the read
-    // succeeded, and always with the dummy interface when dummy_rule is set.
+    // Reads one op code's current value and maximum; the widget follows the read as
+    // ControlState says (always enabled with the dummy interface when dummy_rule is set).
     int read_value_max(uint opcode, uint* current, uint* max, QWidget* widget, bool dummy,
                        bool dummy_rule = true);
     // Selects the item whose data is exactly value; none when no item has it.
     static void select_by_data(QComboBox* combo, uint value);
     // The display's result value on a status line: "0 (OK)", "1 (Error)".
     static QString reply_status_text(int value);
-    // Writes the data of the combo box's item at index to the op code; on success marks the
-    // settings dirty and reads the value back. Then selects the item of the value the display
-    // holds (of the value sent when the write failed). Returns the write's result.
+    // The result of a command whose reply also carries the display's own status, as
+    // ControlState takes it: the exchange's failure, else ReplyError when the display refused
+    // (a status other than 0), else 0. The status bar still shows the exchange's own result.
+    static int command_result(int result, int status);
+    // Writes the data of the combo box's item at index to the op code, on the caller's
+    // connection; on success marks the settings dirty, reads the value back and selects its
+    // item (signals blocked). A failed write selects the confirmed item again. Returns the
+    // result for the status bar (ControlState::apply_write).
     int write_combo_value(QComboBox* combo, int index, uint opcode);
+    // Writes value to the op code in a frame of its own with its read-back
+    // (PageHost::update_vcp); on success show() puts the value the display holds into the
+    // controls (their signals blocked). Then ControlState::apply_write. Returns the result.
+    int write_value(uint opcode, uint value, const QList<QWidget*>& controls,
+                    const std::function<void(uint)>& show = {});
     // Asks before an action that cannot be undone: a warning with Yes and Cancel; true for Yes.
     bool confirm_warning(const QString& question);
     // Input the user can mend: nothing is sent, and the status bar shows the code with a

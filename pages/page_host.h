@@ -27,15 +27,19 @@ public:
     // text would not tell the user what to mend.
     virtual void show_error_status(int result, const QString& text) = 0;
 
-    // Writes one op code in a frame of its own and reads the value back into value.
-    virtual void update_vcp(uint opcode, uint& value) = 0;
+    // Writes one op code in a frame of its own and reads the value back into value: on
+    // success value is what the display holds. Returns the write's result (a link that did
+    // not open is -5003); the frame reports the read-back's after a successful write, and
+    // nothing for unsupported (-1027), which the caller shows on its control.
+    virtual int update_vcp(uint opcode, uint& value) = 0;
     // Marks the display's settings as changed and unsaved (or saved).
     virtual void set_settings_dirty(bool dirty) = 0;
 
     // Write-behind: the widget's value is written 1500 ms after its last change, once per key.
-    // The plain form writes the op code and puts a different read-back into the widget; the
-    // form with a writer runs the page's own write instead (pseudo op codes, writes that must
-    // re-read their page).
+    // The plain form writes the op code and puts a different read-back into the widget, or,
+    // when the write fails, the widget's confirmed value (ControlState); the form with a
+    // writer runs the page's own write instead (pseudo op codes, writes that must re-read
+    // their page). A change made while ControlState reverts a widget queues nothing.
     virtual void queue_slider_change(QSlider* slider, uint opcode) = 0;
     virtual void queue_spinbox_change(QSpinBox* spinbox, uint opcode) = 0;
     virtual void queue_slider_write(QSlider* slider, uint key, Write write) = 0;

@@ -58,6 +58,11 @@ void PageSet::refresh(QWidget* page) {
         c->refresh(page);
 }
 
+void PageSet::show_unread(QWidget* page) {
+    if (PageController* c = controller_for(page))
+        c->show_unread(page);
+}
+
 void PageSet::read_settings(const QSettings& settings) {
     for (PageController* c : all)
         c->read_settings(settings);

@@ -25,6 +25,8 @@ public:
 
     // The refresh of the page's controller, on the frame the caller opened.
     void refresh(QWidget* page);
+    // The page's link did not open: its controls show unread.
+    void show_unread(QWidget* page);
     void read_settings(const QSettings& settings);
     void write_settings(QSettings& settings) const;
     void definitions_loaded();

@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "display_records.h"
+#include "result_codes.h"
 
 #include <QComboBox>
 #include <QSpinBox>
@@ -36,38 +37,50 @@ QList<QWidget*> PipPbpPage::field_widgets() const {
             ui.pip_pbp_memory_vposition4_spinBox};
 }
 
+QList<QWidget*> PipPbpPage::profile_controls() const {
+    return field_widgets() << ui.pip_pbp_memory_save_pushButton;
+}
+
 unsigned char PipPbpPage::profile_number() const {
     return static_cast<unsigned char>(ui.pip_pbp_memory_memorynum_comboBox->currentData().toInt());
 }
 
 void PipPbpPage::run(const std::function<int(unsigned char, int*)>& call,
-                     const std::function<void()>& fill) {
+                     const std::function<void(int)>& done) {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        if (done)
+            done(ResultCode::NotConnected);
         return;
+    }
     ui.pip_pbp_memory_status_lineEdit->clear();
     int status = 0;
-    if (frame.report(call(profile_number(), &status)) != 0)
-        return;
-    ui.pip_pbp_memory_status_lineEdit->setText(reply_status_text(status));
-    if (fill)
-        fill();
+    const int result = frame.report(call(profile_number(), &status));
+    if (result == 0)
+        ui.pip_pbp_memory_status_lineEdit->setText(reply_status_text(status));
+    if (done)
+        done(command_result(result, status));
 }
 
+// A profile that could not be read, or that the display answered with an error, leaves no
+// fields that Save would send as if they had been read.
 void PipPbpPage::on_pip_pbp_memory_read_pushButton_clicked() {
     pip_pbp_profile profile;
     run(
         [this, &profile](unsigned char n, int* status) {
             return monitor->pip_pbp_profile_read(n, status, &profile);
         },
-        [this, &profile] {
-            const QList<QWidget*> widgets = field_widgets();
-            for (int i = 0; i < widgets.size(); ++i) {
-                if (auto* combo = qobject_cast<QComboBox*>(widgets[i]))
-                    select_by_data(combo, profile.byte(i));
-                else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
-                    spin->setValue(profile.byte(i));
-            }
+        [this, &profile](int result) {
+            PageRead pass(profile_controls());
+            pass.read(result, profile_controls(), [this, &profile] {
+                const QList<QWidget*> widgets = field_widgets();
+                for (int i = 0; i < widgets.size(); ++i) {
+                    if (auto* combo = qobject_cast<QComboBox*>(widgets[i]))
+                        select_by_data(combo, profile.byte(i));
+                    else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
+                        spin->setValue(profile.byte(i));
+                }
+            });
         });
 }
 
@@ -81,9 +94,9 @@ void PipPbpPage::on_pip_pbp_memory_save_pushButton_clicked() {
         else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
             profile.byte(i) = static_cast<unsigned char>(spin->value());
     }
-    run([this, profile](unsigned char n, int* status) {
-        return monitor->pip_pbp_profile_write(n, status, profile);
-    });
+    run([this, profile](unsigned char n,
+                        int* status) { return monitor->pip_pbp_profile_write(n, status, profile); },
+        [this](int result) { ControlState::apply_write(result, field_widgets()); });
 }
 
 void PipPbpPage::on_pip_pbp_memory_recall_pushButton_clicked() {

@@ -27,8 +27,11 @@ private:
     // aspects, horizontal and vertical positions): a combo box or a spin box each.
     QList<QWidget*> field_widgets() const;
     unsigned char profile_number() const;
+    // The fields and Save, which sends them.
+    QList<QWidget*> profile_controls() const;
     // Runs one profile command in the page's frame: the result goes to the status bar before
-    // the page changes; on success the status line, then `fill` (Read only).
+    // the page changes; on success the status line. Then `done` with the command's result as
+    // ControlState takes it (a status other than 0 is the display's refusal).
     void run(const std::function<int(unsigned char profile, int* status)>& call,
-             const std::function<void()>& fill = {});
+             const std::function<void(int result)>& done = {});
 };

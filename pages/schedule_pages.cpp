@@ -71,6 +71,58 @@ void SchedulePages::refresh(QWidget* page) {
         on_weekend_read_pushButton_clicked();
 }
 
+QList<QWidget*> SchedulePages::read_controls(QWidget* page) const {
+    if (page == ui.advanced_schedule)
+        return {ui.advanced_schedule_enable_checkBox, ui.advanced_schedule_enable_groupBox,
+                ui.advanced_schedule_write_pushButton};
+    if (page == ui.holiday)
+        return {ui.holiday_year_comboBox,          ui.holiday_month_comboBox,
+                ui.holiday_day_radioButton,        ui.holiday_day_comboBox,
+                ui.holiday_week_radioButton,       ui.holiday_week_nth_comboBox,
+                ui.holiday_week_weekday_comboBox,  ui.holiday_end_day_checkBox,
+                ui.holiday_end_day_month_comboBox, ui.holiday_end_day_day_comboBox,
+                ui.holiday_description_label,      ui.holiday_write_pushButton};
+    if (page == ui.weekend)
+        return weekend_controls();
+    return {};
+}
+
+void SchedulePages::show_unread(QWidget* page) {
+    PageController::show_unread(page);
+    if (page == ui.advanced_schedule)
+        advanced_shown = -1;
+    else if (page == ui.holiday)
+        holiday_shown = -1;
+}
+
+SchedulePages::EntryPage SchedulePages::advanced_page() {
+    return {read_controls(ui.advanced_schedule), [this] { advanced_rules(); }, advanced_shown,
+            ui.advanced_schedule_number_comboBox->currentData().toInt()};
+}
+
+SchedulePages::EntryPage SchedulePages::holiday_page() {
+    return {read_controls(ui.holiday), [this] { holiday_rules(); }, holiday_shown,
+            int(data_of(ui.holiday_program_comboBox))};
+}
+
+void SchedulePages::take_entry(const EntryPage& page, int result, bool written,
+                               const std::function<void()>& show) {
+    if (written && result != 0) {
+        // A page that shows nothing read has nothing to go back to.
+        if (page.shown == page.selected) {
+            ControlState::revert(page.controls);
+            page.rules();
+        }
+        return;
+    }
+    page.shown = result == 0 ? page.selected : -1;
+    PageRead pass(page.controls);
+    pass.read(result, page.controls, [&] {
+        show();
+        page.rules();
+    });
+}
+
 WeekdayBoxes SchedulePages::advanced_days() const {
     return {ui.advanced_schedule_monday_checkBox,    ui.advanced_schedule_tuesday_checkBox,
             ui.advanced_schedule_wednesday_checkBox, ui.advanced_schedule_thursday_checkBox,
@@ -83,6 +135,13 @@ WeekdayBoxes SchedulePages::weekend_days() const {
             ui.weekend_wednesday_checkBox, ui.weekend_thursday_checkBox,
             ui.weekend_friday_checkBox,    ui.weekend_saturday_checkBox,
             ui.weekend_sunday_checkBox};
+}
+
+QList<QWidget*> SchedulePages::weekend_controls() const {
+    QList<QWidget*> controls{ui.weekend_write_pushButton};
+    for (QCheckBox* box : weekend_days())
+        controls << box;
+    return controls;
 }
 
 SchedulePages::DayChoices SchedulePages::day_choices() const {
@@ -123,6 +182,11 @@ schedule_entry SchedulePages::advanced_schedule_from_ui() const {
     return e;
 }
 
+// The rules below, for values put in with the widgets' signals blocked.
+void SchedulePages::advanced_rules() {
+    on_advanced_schedule_enable_groupBox_toggled(true);
+}
+
 void SchedulePages::show_advanced_schedule(const schedule_entry& e) {
     ui.advanced_schedule_enable_checkBox->setChecked(e.flags & ScheduleFlag::Enabled);
     select_by_data(ui.advanced_schedule_input_comboBox, e.input);
@@ -146,37 +210,39 @@ void SchedulePages::show_advanced_schedule(const schedule_entry& e) {
 void SchedulePages::on_advanced_schedule_read_pushButton_clicked() {
     const int index = ui.advanced_schedule_number_comboBox->currentIndex();
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        show_unread(ui.advanced_schedule);
         return;
+    }
     ui.advanced_schedule_status_lineEdit->clear();
     const int program = ui.advanced_schedule_number_comboBox->itemData(index).toInt();
     schedule_entry e;
-    if (frame.report(monitor->advanced_schedule_read(program, &e)) == 0) {
+    const int result = frame.report(monitor->advanced_schedule_read(program, &e));
+    if (result == 0)
         ui.advanced_schedule_status_lineEdit->setText(reply_status_text(0));
-        show_advanced_schedule(e);
-    } else if (program != advanced_shown) {
-        show_advanced_schedule(cleared_program());
-    } else {
-        return;
-    }
-    advanced_shown = program;
+    take_entry(advanced_page(), result, false, [this, &e] { show_advanced_schedule(e); });
 }
 
 void SchedulePages::on_advanced_schedule_write_pushButton_clicked() {
     const int index = ui.advanced_schedule_number_comboBox->currentIndex();
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        take_entry(advanced_page(), ResultCode::NotConnected, true, {});
         return;
+    }
     ui.advanced_schedule_status_lineEdit->clear();
     const int program = ui.advanced_schedule_number_comboBox->itemData(index).toInt();
-    if (write_advanced_schedule(frame, program, advanced_schedule_from_ui()) == 0)
-        advanced_shown = program;
+    write_advanced_schedule(frame, program, advanced_schedule_from_ui());
 }
 
 int SchedulePages::write_advanced_schedule(CommandScope& frame, int program, schedule_entry e) {
     const int result = frame.report(monitor->advanced_schedule_write(program, &e));
     if (result == 0 || result == ResultCode::ReplyError)
         ui.advanced_schedule_status_lineEdit->setText(reply_status_text(result));
+    // The program on the page is now what the display took, or still what it held.
+    const EntryPage page = advanced_page();
+    if (program == page.selected)
+        take_entry(page, result, true, [this, &e] { show_advanced_schedule(e); });
     return result;
 }
 
@@ -254,14 +320,19 @@ void SchedulePages::update_holiday_description() {
     const holiday_entry h = holiday_from_ui();
     const QString text = holiday_description(h);
     const bool disabled = holiday_is_disabled(h);
-    ui.holiday_write_pushButton->setEnabled(ui.holiday_groupBox->isEnabled() &&
-                                            (!text.isEmpty() || disabled));
+    const bool read = holiday_shown == int(data_of(ui.holiday_program_comboBox));
+    ui.holiday_write_pushButton->setEnabled(read && (!text.isEmpty() || disabled));
     if (disabled)
         ui.holiday_description_label->setText(tr("Disabled", "disabled holiday"));
     else if (!text.isEmpty())
         ui.holiday_description_label->setText(text);
     else
         ui.holiday_description_label->setText(tr("Invalid", "invalid holiday"));
+}
+
+void SchedulePages::holiday_rules() {
+    on_holiday_day_radioButton_toggled(ui.holiday_day_radioButton->isChecked());
+    on_holiday_week_radioButton_toggled(ui.holiday_week_radioButton->isChecked());
 }
 
 void SchedulePages::show_holiday(const holiday_entry& h) {
@@ -285,31 +356,30 @@ void SchedulePages::show_holiday(const holiday_entry& h) {
 
 void SchedulePages::on_holiday_read_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        show_unread(ui.holiday);
         return;
+    }
     ui.holiday_status_lineEdit->clear();
     const int number = int(data_of(ui.holiday_program_comboBox));
     int status = 0;
     holiday_entry h;
-    if (frame.report(monitor->holiday_read(static_cast<unsigned char>(number), &status, &h)) == 0) {
+    const int result =
+        frame.report(monitor->holiday_read(static_cast<unsigned char>(number), &status, &h));
+    if (result == 0)
         ui.holiday_status_lineEdit->setText(reply_status_text(status));
-        show_holiday(h);
-    } else if (number != holiday_shown) {
-        show_holiday(disabled_holiday());
-    } else {
-        return;
-    }
-    holiday_shown = number;
+    take_entry(holiday_page(), result, false, [this, &h] { show_holiday(h); });
 }
 
 void SchedulePages::on_holiday_write_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        take_entry(holiday_page(), ResultCode::NotConnected, true, {});
         return;
+    }
     ui.holiday_status_lineEdit->clear();
     const int number = int(data_of(ui.holiday_program_comboBox));
-    if (write_holiday(frame, number, holiday_from_ui()) == 0)
-        holiday_shown = number;
+    write_holiday(frame, number, holiday_from_ui());
 }
 
 int SchedulePages::write_holiday(CommandScope& frame, int number, holiday_entry h) {
@@ -318,6 +388,10 @@ int SchedulePages::write_holiday(CommandScope& frame, int number, holiday_entry 
         frame.report(monitor->holiday_write(static_cast<unsigned char>(number), &status, &h));
     if (result == 0)
         ui.holiday_status_lineEdit->setText(reply_status_text(status));
+    // The holiday on the page is now what the display took, or still what it held.
+    const EntryPage page = holiday_page();
+    if (number == page.selected)
+        take_entry(page, result, true, [this, &h] { show_holiday(h); });
     return result;
 }
 
@@ -357,26 +431,36 @@ void SchedulePages::on_holiday_week_radioButton_toggled(bool checked) {
 
 void SchedulePages::on_weekend_read_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        show_unread(ui.weekend);
         return;
+    }
     ui.weekend_status_lineEdit->clear();
     unsigned char days = 0;
     int status = 0;
-    if (frame.report(monitor->weekend_read(&days, &status)) == 0) {
+    const int result = frame.report(monitor->weekend_read(&days, &status));
+    if (result == 0)
         ui.weekend_status_lineEdit->setText(reply_status_text(status));
-        check_days(weekend_days(), days);
-    }
+    PageRead pass(weekend_controls());
+    pass.read(command_result(result, status), weekend_controls(),
+              [this, days] { check_days(weekend_days(), days); });
 }
 
 void SchedulePages::on_weekend_write_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert(weekend_controls());
         return;
+    }
     ui.weekend_status_lineEdit->clear();
     unsigned char days = checked_days(weekend_days());
     int status = 0;
-    if (frame.report(monitor->weekend_write(&days, &status)) == 0) {
+    const int result = frame.report(monitor->weekend_write(&days, &status));
+    if (result == 0)
         ui.weekend_status_lineEdit->setText(reply_status_text(status));
+    // The days the display took, or back to those it held.
+    const int took = command_result(result, status);
+    if (took == 0)
         check_days(weekend_days(), days);
-    }
+    ControlState::apply_write(took, weekend_controls());
 }

@@ -26,6 +26,8 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
+    void show_unread(QWidget* page) override;
 
     // The advanced program that the page shows.
     schedule_entry advanced_schedule_from_ui() const;
@@ -59,11 +61,30 @@ private:
     using DayChoice = std::pair<QRadioButton*, unsigned char>;
     using DayChoices = std::array<DayChoice, 6>;
 
+    // A page that shows one numbered entry of the display: an advanced program or a holiday.
+    struct EntryPage {
+        QList<QWidget*> controls;    // what a read fills, Write included
+        std::function<void()> rules; // the enabled states and text that follow the values
+        int& shown;                  // the number whose entry the page shows; -1: none
+        int selected;                // the number chosen now
+    };
+    EntryPage advanced_page();
+    EntryPage holiday_page();
+    // The display's answer about the chosen entry, read or written: on success the page shows
+    // it (show) and Write may send it back; after a failed read nothing stands for it and Write
+    // stays off until a read of that number succeeds; after a failed write the page shows what
+    // the display confirmed before.
+    void take_entry(const EntryPage& page, int result, bool written,
+                    const std::function<void()>& show);
+
     DayChoices day_choices() const;
     WeekdayBoxes advanced_days() const;
     WeekdayBoxes weekend_days() const;
+    QList<QWidget*> weekend_controls() const;
     void show_advanced_schedule(const schedule_entry& e);
     void show_holiday(const holiday_entry& h);
+    void advanced_rules();
+    void holiday_rules();
     // One write in the frame; the status line shows what the display answered.
     int write_advanced_schedule(CommandScope& frame, int program, schedule_entry e);
     int write_holiday(CommandScope& frame, int number, holiday_entry h);
@@ -73,9 +94,9 @@ private:
                    const std::function<int(CommandScope&, int)>& clear_one,
                    const std::function<void()>& read_again);
 
-    // The program and holiday whose values the page shows (-1: none yet). A read
-    // of another one that fails shows an empty entry instead, so that Write
-    // cannot send the values of one number under another.
+    // The program and holiday whose values the page shows as the display reported them (-1:
+    // none), so that Write cannot send values that were not read, nor those of one number
+    // under another.
     int advanced_shown = -1;
     int holiday_shown = -1;
 };

@@ -12,8 +12,19 @@ QList<QWidget*> SecurityPage::pages() const {
 }
 
 void SecurityPage::refresh(QWidget* page) {
+    if (page != ui.security)
+        return;
+    // Only a lock command reports the module's lock: none from before stays as if current.
+    ControlState::show_unread({ui.compute_module_setting_lock_enable_checkBox}, true);
+    on_security_read_pushButton_clicked();
+}
+
+// Write and Lock Control send the box's state: neither goes out before the state was read.
+QList<QWidget*> SecurityPage::read_controls(QWidget* page) const {
     if (page == ui.security)
-        on_security_read_pushButton_clicked();
+        return {ui.security_enable_checkBox, ui.security_write_pushButton,
+                ui.security_lock_control_pushButton};
+    return {};
 }
 
 std::optional<Passcode> SecurityPage::passcode_of(const QLineEdit* field) {
@@ -26,12 +37,16 @@ std::optional<Passcode> SecurityPage::passcode_of(const QLineEdit* field) {
 
 void SecurityPage::on_security_read_pushButton_clicked() {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        show_unread(ui.security);
         return;
+    }
     ui.security_status_lineEdit->clear();
+    PageRead pass(read_controls(ui.security));
     unsigned char enable = 0;
-    if (frame.report(monitor->security_enable_read(&enable)) == 0)
-        ui.security_enable_checkBox->setChecked(enable != 0);
+    const int result = frame.report(monitor->security_enable_read(&enable));
+    pass.read(result, read_controls(ui.security),
+              [this, enable] { ui.security_enable_checkBox->setChecked(enable != 0); });
 }
 
 void SecurityPage::on_security_write_pushButton_clicked() {
@@ -39,13 +54,17 @@ void SecurityPage::on_security_write_pushButton_clicked() {
     if (!password)
         return;
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({ui.security_enable_checkBox});
         return;
+    }
     ui.security_status_lineEdit->clear();
     const unsigned char enable = ui.security_enable_checkBox->isChecked() ? 1 : 0;
     int result = 0;
-    if (frame.report(monitor->security_enable_write(enable, *password, &result)) == 0)
+    const int written = frame.report(monitor->security_enable_write(enable, *password, &result));
+    if (written == 0)
         ui.security_status_lineEdit->setText(reply_status_text(result));
+    ControlState::apply_write(command_result(written, result), {ui.security_enable_checkBox});
 }
 
 void SecurityPage::send_lock(const LockCommand& command, QCheckBox* enable_box,
@@ -54,15 +73,21 @@ void SecurityPage::send_lock(const LockCommand& command, QCheckBox* enable_box,
     if (!password)
         return;
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({enable_box});
         return;
+    }
     status_line->clear();
     unsigned char enable = enable_box->isChecked() ? 1 : 0;
     int result = 0;
-    if (frame.report(command(&enable, *password, &result)) != 0)
-        return;
-    status_line->setText(reply_status_text(result));
-    enable_box->setChecked(enable != 0);
+    const int sent = frame.report(command(&enable, *password, &result));
+    // The state the display reports, also when it refused the password; or back to the one
+    // it reported before.
+    if (sent == 0) {
+        status_line->setText(reply_status_text(result));
+        enable_box->setChecked(enable != 0);
+    }
+    ControlState::apply_write(sent, {enable_box});
 }
 
 void SecurityPage::on_security_lock_control_pushButton_clicked() {

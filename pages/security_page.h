@@ -20,6 +20,7 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
 
 public slots:
     void on_security_read_pushButton_clicked();

@@ -2,7 +2,6 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
-#include "result_codes.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -70,11 +69,22 @@ void TestPatternPages::refresh(QWidget* page) {
         update_lme_test_pattern_tab();
 }
 
+QList<QWidget*> TestPatternPages::read_controls(QWidget* page) const {
+    for (const Pattern* p : {&raw, &lme})
+        if (page == p->page) {
+            QList<QWidget*> controls{p->enable};
+            for (int c = 0; c < 3; ++c)
+                controls << p->sliders[c] << p->spins[c] << p->percents[c];
+            return controls;
+        }
+    return {};
+}
+
 void TestPatternPages::update_test_pattern_tab() {
-    update_tab(raw);
+    host.show_error_status(update_tab(raw));
 }
 void TestPatternPages::update_lme_test_pattern_tab() {
-    update_tab(lme);
+    host.show_error_status(update_tab(lme));
 }
 void TestPatternPages::update_test_pattern_percent_labels() {
     update_percent_labels(raw);
@@ -114,38 +124,40 @@ void TestPatternPages::on_lme_test_pattern_blue_level_horizontalSlider_valueChan
     level_changed(lme, Blue, value);
 }
 
-void TestPatternPages::update_tab(const Pattern& p) {
+int TestPatternPages::update_tab(const Pattern& p) {
+    PageRead pass(read_controls(p.page));
     uint current = 0, max = 0;
-    if (read_value_max(p.enable_opcode, &current, &max, p.enable, false) != 0)
-        return;
-    {
-        const QSignalBlocker blocker(p.enable);
-        p.enable->setChecked(current > kPatternOff);
-    }
+    // The levels are read only when the pattern's switch could be.
+    const int result = monitor->get_vcp_value_max(p.enable_opcode, &current, &max);
+    if (pass.read(result, {p.enable},
+                  [&p, &current] { p.enable->setChecked(current > kPatternOff); }) != 0)
+        return pass.failure();
     for (int c = 0; c < 3; ++c) {
-        const int result = monitor->get_vcp_value_max(p.level_opcodes[c], &current, &max);
-        p.sliders[c]->setEnabled(result == 0);
-        p.spins[c]->setEnabled(result == 0);
-        if (result == ResultCode::Unsupported)
-            continue;
-        if (result != 0)
-            return;
-        const QSignalBlocker a(p.sliders[c]), b(p.spins[c]);
-        p.sliders[c]->setMaximum(int(max));
-        p.sliders[c]->setValue(int(current));
-        p.spins[c]->setMaximum(int(max));
-        p.spins[c]->setValue(int(current));
+        const int level = monitor->get_vcp_value_max(p.level_opcodes[c], &current, &max);
+        const auto show = [this, &p, c, &current, &max] {
+            p.sliders[c]->setMaximum(int(max));
+            p.sliders[c]->setValue(int(current));
+            p.spins[c]->setMaximum(int(max));
+            p.spins[c]->setValue(int(current));
+            update_percent_label(p, c);
+        };
+        if (PageRead::ends(pass.read(level, {p.sliders[c], p.spins[c], p.percents[c]}, show)))
+            return pass.failure();
     }
-    update_percent_labels(p);
     const int red = p.sliders[Red]->value();
     if (p.sliders[Green]->value() != red || p.sliders[Blue]->value() != red)
         p.link->setChecked(false);
+    return pass.failure();
 }
 
 void TestPatternPages::update_percent_labels(const Pattern& p) {
     for (int c = 0; c < 3; ++c)
-        p.percents[c]->setText(
-            TestPatternLevels::percent_text(p.sliders[c]->value(), p.sliders[c]->maximum()));
+        update_percent_label(p, c);
+}
+
+void TestPatternPages::update_percent_label(const Pattern& p, int colour) {
+    p.percents[colour]->setText(
+        TestPatternLevels::percent_text(p.sliders[colour]->value(), p.sliders[colour]->maximum()));
 }
 
 void TestPatternPages::set_color(const Pattern& p, const TestPatternLevels::Fractions& colour) {
@@ -160,12 +172,16 @@ void TestPatternPages::set_color(const Pattern& p, const TestPatternLevels::Frac
 
 void TestPatternPages::enable_clicked(const Pattern& p) {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({p.enable});
         return;
+    }
     uint value = p.enable->isChecked() ? kPatternOn : kPatternOff;
     const int result = monitor->set_vcp_value(p.enable_opcode, &value);
-    update_tab(p);
-    frame.report(result);
+    // The page as the display now has it; a switch it does not take is marked as such.
+    const int read = update_tab(p);
+    const int written = result == 0 ? 0 : ControlState::apply_write(result, {p.enable});
+    frame.report(written != 0 ? written : read);
 }
 
 void TestPatternPages::level_changed(const Pattern& p, int colour, int value) {

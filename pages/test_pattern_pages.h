@@ -20,6 +20,7 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
 
     void update_test_pattern_tab();
     void update_lme_test_pattern_tab();
@@ -51,8 +52,10 @@ private:
         uint level_opcodes[3];
         QCheckBox* link;
     };
-    void update_tab(const Pattern& p);
+    // Reads the page; returns the first failure for the status bar.
+    int update_tab(const Pattern& p);
     void update_percent_labels(const Pattern& p);
+    void update_percent_label(const Pattern& p, int colour);
     void set_color(const Pattern& p, const TestPatternLevels::Fractions& colour);
     void enable_clicked(const Pattern& p);
     void level_changed(const Pattern& p, int colour, int value);

@@ -4,6 +4,7 @@
 #include "app_helpers.h"
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "control_state.h"
 #include "lm_communications_interface_configure_widget.h"
 #include "lm_information_dialog.h"
 #include "monitor_address.h"
@@ -129,22 +130,25 @@ void ZETQVToolMainWindow::show_error_status(int result, const QString& text) {
     comment_text_in(text, 5);
 }
 
-void ZETQVToolMainWindow::update_vcp(uint opcode, uint& value) {
+int ZETQVToolMainWindow::update_vcp(uint opcode, uint& value) {
     CommandScope frame(*this);
     if (!frame)
-        return;
+        return ResultCode::NotConnected;
     uint written = value;
-    int result = g_basic_monitor->set_vcp_value(opcode, &written);
-    if (result == 0) {
-        emit settings_dirty(true);
-        // A failed read-back leaves the value as it was: the caller would put a 0 that the
-        // display never held into the widget, and its queue would write that 0.
-        uint read_back = 0;
-        result = g_basic_monitor->get_vcp_value(opcode, &read_back);
-        if (result == 0)
-            value = read_back;
+    const int result = g_basic_monitor->set_vcp_value(opcode, &written);
+    if (result != 0) {
+        frame.report(ControlState::status_code(result));
+        return result;
     }
-    frame.report(result);
+    emit settings_dirty(true);
+    // The display took the value its reply names; a read-back that fails leaves that one.
+    value = written;
+    uint read_back = 0;
+    const int read = g_basic_monitor->get_vcp_value(opcode, &read_back);
+    if (read == 0)
+        value = read_back;
+    frame.report(ControlState::status_code(read));
+    return result;
 }
 
 void ZETQVToolMainWindow::set_settings_dirty(bool dirty) {
@@ -160,26 +164,32 @@ void ZETQVToolMainWindow::queue_spinbox_change(QSpinBox* spinbox, uint opcode) {
     queue_spinbox_write(spinbox, opcode, [this, spinbox, opcode] {
         uint value = uint(spinbox->value());
         const uint before = value;
-        update_vcp(opcode, value);
-        if (value != before)
+        const int result = update_vcp(opcode, value);
+        if (result == 0 && value != before)
             emit update_spinbox_control(spinbox, int(value));
+        ControlState::apply_write(result, {spinbox});
     });
 }
 
 void ZETQVToolMainWindow::queue_slider_write(QSlider* slider, uint key, Write write) {
-    slider_queue->queue(slider, key, std::move(write));
+    // A value put back after a failed write is the display's, not a change of the user's.
+    if (!ControlState::reverting())
+        slider_queue->queue(slider, key, std::move(write));
 }
 
 void ZETQVToolMainWindow::queue_spinbox_write(QSpinBox* spinbox, uint key, Write write) {
-    spinbox_queue->queue(spinbox, key, std::move(write));
+    if (!ControlState::reverting())
+        spinbox_queue->queue(spinbox, key, std::move(write));
 }
 
 void ZETQVToolMainWindow::write_slider_value(QSlider* slider, uint opcode) {
     uint value = uint(slider->value());
     const uint before = value;
-    update_vcp(opcode, value);
-    if (value != before)
+    const int result = update_vcp(opcode, value);
+    // Moved to the display's own value, which the queue then writes once more.
+    if (result == 0 && value != before)
         emit update_slider_control(slider, int(value));
+    ControlState::apply_write(result, {slider});
 }
 
 void ZETQVToolMainWindow::set_long_operation(bool running) {

@@ -163,8 +163,11 @@ void ZETQVToolMainWindow::tabChanged(int tab) {
     if (!reads)
         return;
     CommandScope frame(*this);
-    if (!frame)
+    if (!frame) {
+        // Nothing the page shows was read from the display now.
+        page_set->show_unread(ui.stackedWidget->widget(tab));
         return;
+    }
     // Let the page show before the exchange blocks; no user input meanwhile.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kMaxPendingEventsMs);
     page_set->refresh(ui.stackedWidget->widget(tab));

@@ -36,7 +36,7 @@ public:
     void close_after_command() override;
     void show_error_status(int result) override;
     void show_error_status(int result, const QString& text) override;
-    void update_vcp(uint opcode, uint& value) override;
+    int update_vcp(uint opcode, uint& value) override;
     void set_settings_dirty(bool dirty) override;
     void queue_slider_change(QSlider* slider, uint opcode) override;
     void queue_spinbox_change(QSpinBox* spinbox, uint opcode) override;

@@ -112,28 +112,48 @@ private slots:
         }
     }
 
-    // Showing the page reads H and V, whatever the status; a failed read keeps the spin boxes.
+    // Showing the page reads H and V. A read the display answers with an error, or that
+    // fails, leaves them greyed and sends them nowhere (Write, Execute) until a read succeeds;
+    // a write the display refuses puts back the H and V it reported.
     void readHAndV() {
         ChainRig rig("127.0.17.21");
+        auto& ui = rig.w.ui;
+        const QList<QWidget*> senders{ui.auto_tilematrix_write_pushButton,
+                                      ui.auto_tilematrix_execute_pushButton,
+                                      ui.auto_tilematrix_execute_get_complete_pushButton};
+        const QList<QWidget*> inputs{ui.auto_tilematrix_input_comboBox,
+                                     ui.auto_tilematrix_memory_comboBox,
+                                     ui.auto_tilematrix_lineEdit};
         rig.families.tileMatrixH = 4;
         rig.families.tileMatrixV = 3;
         rig.showPage(24);
-        QCOMPARE(rig.w.ui.auto_tilematrix_h_spinBox->value(), 4);
-        QCOMPARE(rig.w.ui.auto_tilematrix_v_spinBox->value(), 3);
-        QCOMPARE(rig.w.ui.auto_tilematrix_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QCOMPARE(ui.auto_tilematrix_h_spinBox->value(), 4);
+        QCOMPARE(ui.auto_tilematrix_v_spinBox->value(), 3);
+        QCOMPARE(ui.auto_tilematrix_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QCOMPARE(enabledMismatch(senders, "111"), QString());
+
         rig.families.tileMatrixResult = 1;
-        rig.families.tileMatrixH = 2;
+        ui.auto_tilematrix_h_spinBox->setValue(6);
+        ui.auto_tilematrix_write_pushButton->click();
+        QCOMPARE(ui.auto_tilematrix_lineEdit->text(), QStringLiteral("1 (Error)"));
+        QCOMPARE(ui.auto_tilematrix_h_spinBox->value(), 4);
+
         rig.w.on_reload_settings_pushButton_clicked();
-        QCOMPARE(rig.w.ui.auto_tilematrix_h_spinBox->value(), 2);
-        QCOMPARE(rig.w.ui.auto_tilematrix_lineEdit->text(), QStringLiteral("1 (Error)"));
-        rig.families.tileMatrixH = 9;
+        QCOMPARE(ui.auto_tilematrix_lineEdit->text(), QStringLiteral("1 (Error)"));
+        QCOMPARE(unreadShownAsCurrent(ui.auto_tile_matrix, inputs), QString());
+        QCOMPARE(enabledMismatch(senders, "000"), QString());
+
+        rig.families.tileMatrixResult = 0;
         rig.model.failNext(1);
-        rig.w.ui.auto_tilematrix_read_pushButton->click();
-        QCOMPARE(rig.w.ui.auto_tilematrix_h_spinBox->value(), 2);
-        QCOMPARE(rig.w.ui.auto_tilematrix_lineEdit->text(), QString());
+        ui.auto_tilematrix_read_pushButton->click();
+        QCOMPARE(ui.auto_tilematrix_lineEdit->text(), QString());
+        QCOMPARE(unreadShownAsCurrent(ui.auto_tile_matrix, inputs), QString());
         QVERIFY(rig.w.ui.statusBar->currentMessage().contains(
             QString::number(ResultCode::BadChecksum)));
         rig.saveShot(QStringLiteral("auto_tile_matrix"));
+        ui.auto_tilematrix_read_pushButton->click();
+        QCOMPARE(ui.auto_tilematrix_h_spinBox->value(), 6);
+        QCOMPARE(enabledMismatch(senders, "111"), QString());
     }
 
     // The single commands, with what they send: the chosen input and memory by their codes,

@@ -145,8 +145,17 @@ private slots:
         rig.saveShot(QStringLiteral("schedule_after_update"));
     }
 
-    // A write the display refuses is reported, and the page shows what the display holds.
+    // A write the display refuses is reported, and the page shows what the display holds; when
+    // that cannot be read either, what it reported before, never the values it refused.
+    void refusedWriteShowsWhatTheDisplayHolds_data() {
+        QTest::addColumn<bool>("readBackFails");
+        QTest::addColumn<QString>("onTime");
+        QTest::newRow("read back") << false << "on set 08:15 editable";
+        QTest::newRow("read back fails too") << true << "on set 07:00 editable";
+    }
     void refusedWriteShowsWhatTheDisplayHolds() {
+        QFETCH(bool, readBackFails);
+        QFETCH(QString, onTime);
         WindowRig rig("127.0.14.42");
         auto& [fake, model, w] = rig;
         DisplayFamilies families(model);
@@ -154,6 +163,11 @@ private slots:
         w.ui.stackedWidget->setCurrentIndex(kBasicSchedulePage);
         w.ui.schedule_on_time_timeEdit->setTime(QTime(9, 30));
         w.ui.schedule_tuesday_checkBox->setChecked(true);
+        // Meanwhile the program was changed at the display.
+        families.extendedSchedules.insert(0, stored("080F170001010504"));
+        if (readBackFails)
+            for (const char* code : {"C221", "C213"})
+                model.addCommand('A', code, [](const QByteArray&) { return QByteArray("C3"); });
         // The display refuses the write in either form: result byte 01, nothing stored.
         for (const char* code : {"C222", "C214"})
             model.addCommand('A', code, [](const QByteArray& body) {
@@ -162,9 +176,10 @@ private slots:
                     .leftJustified(38, '0');
             });
         rig.page<BasicSchedulePage>().on_schedule_update_pushButton_clicked();
-        QCOMPARE(families.extendedSchedules.value(0), stored("0700170001010504"));
-        QCOMPARE(pageState(w.ui).mid(1, 1), QStringList{"on set 07:00 editable"});
+        QCOMPARE(families.extendedSchedules.value(0), stored("080F170001010504"));
+        QCOMPARE(pageState(w.ui).at(1), onTime);
         QCOMPARE(pageState(w.ui).at(5), QStringLiteral("days Mon"));
+        QVERIFY(w.ui.schedule_update_pushButton->isEnabled());
         QVERIFY(w.ui.statusBar->currentMessage().endsWith(
             QStringLiteral("(%1)").arg(ResultCode::ReplyError)));
     }
@@ -190,6 +205,7 @@ private slots:
         model.failNext(3); // the model-name check, the read and its older form
         w.ui.schedule_number_comboBox->setCurrentIndex(1);
         QCOMPARE(pageState(w.ui), unread);
+        QCOMPARE(unreadShownAsCurrent(w.ui.schedule, {w.ui.schedule_number_comboBox}), QString());
         QVERIFY(!w.ui.schedule_enable_groupBox->isEnabled());
         QVERIFY(!w.ui.schedule_update_pushButton->isEnabled());
         QVERIFY(w.ui.schedule_number_comboBox->isEnabled());

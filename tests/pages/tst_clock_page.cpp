@@ -5,7 +5,8 @@
 
 #include <QtTest>
 
-// Loopback addresses 127.0.16.20 to 127.0.16.29 belong to this test.
+// Loopback addresses 127.0.16.20 to 127.0.16.29 and 127.0.27.20 to 127.0.27.29 belong to this
+// test.
 
 namespace {
 QList<QByteArray> bodies(const FakeDisplay& fake) {
@@ -68,6 +69,12 @@ private slots:
                  QDateTime(QDate(2025, 7, 31), QTime(23, 59)));
         QVERIFY(!w.ui.daylight_savings_checkBox->isChecked());
         rig.saveShot(QStringLiteral("clock"));
+        // A set that fails takes the flag back to the one the display reported.
+        w.ui.daylight_savings_checkBox->setChecked(true);
+        model.failNext(1);
+        w.ui.set_to_custom_date_pushButton->click();
+        QVERIFY(!w.ui.daylight_savings_checkBox->isChecked());
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5004)")));
     }
 
     // The computer's own time goes out and stays in the field to send.
@@ -128,7 +135,8 @@ private slots:
         QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("0 (OK)"));
         rig.saveShot(QStringLiteral("daylight_savings"));
 
-        // The on/off read fails after a good rule read: the rule stays, the switch as it was.
+        // The on/off read fails after a good rule read: the rule stays, the switch shows no
+        // state and cannot be clicked.
         families.daylightSavingRule = "0A0201030000000000"
                                       "0003";
         families.daylightSaving = 0;
@@ -137,8 +145,36 @@ private slots:
         QCOMPARE(shown(w.ui.daylight_savings_begin_month_comboBox), QStringLiteral("10"));
         QCOMPARE(shown(w.ui.daylight_savings_time_difference_comboBox), QStringLiteral("3"));
         QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("0 (OK)"));
-        QVERIFY(w.ui.daylight_savings_enable_checkBox->isChecked());
+        QVERIFY(!w.ui.daylight_savings_enable_checkBox->isChecked());
+        QVERIFY(!w.ui.daylight_savings_enable_checkBox->isEnabled());
+        QVERIFY(w.ui.daylight_savings_write_pushButton->isEnabled());
         QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5002)")));
+    }
+
+    // A read against a display that stops answering leaves nothing that looks read, and
+    // nothing that would send what was not read: the clock's flag goes out with a clock set,
+    // the rule with Write.
+    void failedReadLeavesNothingShown_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("senders");
+        QTest::newRow("clock") << 12
+                               << QStringList{"set_to_custom_date_pushButton",
+                                              "set_to_system_date_pushButton"};
+        QTest::newRow("daylight saving") << 13 << QStringList{"daylight_savings_write_pushButton"};
+    }
+    void failedReadLeavesNothingShown() {
+        QFETCH(int, page);
+        QFETCH(QStringList, senders);
+        WindowRig rig("127.0.27.20");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.daylightSaving = 1;
+        model.clock = {25, 7, 31, 4, 23, 59, 1};
+        QList<QWidget*> buttons;
+        for (const QString& name : senders)
+            buttons << w.findChild<QPushButton*>(name);
+        rig.showPage(page);
+        QCOMPARE(rig.silentReadFault({w.ui.clock_set_time_dateTimeEdit}, buttons), QString());
     }
 
     void daylightSavingWrite() {
@@ -164,6 +200,21 @@ private slots:
         QCOMPARE(bodies(fake).last(), QByteArray("CA010301"));
         QCOMPARE(int(families.daylightSaving), 1);
         QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("0 (OK)"));
+
+        // The display refuses both (result value 1): the line says so, the rule and the switch
+        // go back to what it holds.
+        for (const char* write : {"CA0101", "CA0103"})
+            model.addCommand('A', write,
+                             [](const QByteArray& body) { return "CB" + body.mid(2, 4) + "01"; });
+        w.ui.daylight_savings_end_time_timeEdit->setTime(QTime(5, 0));
+        w.ui.daylight_savings_write_pushButton->click();
+        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("1 (Error)"));
+        QCOMPARE(w.ui.daylight_savings_end_time_timeEdit->time(), QTime(4, 15));
+        w.ui.daylight_savings_enable_checkBox->click();
+        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("1 (Error)"));
+        QVERIFY(w.ui.daylight_savings_enable_checkBox->isChecked());
+        QCOMPARE(int(families.daylightSaving), 1);
+        QVERIFY(w.ui.statusBar->currentMessage().isEmpty());
     }
 };
 

@@ -7,7 +7,8 @@
 
 #include <QtTest>
 
-// Loopback addresses 127.0.16.30 to 127.0.16.39 belong to this test.
+// Loopback addresses 127.0.16.30 to 127.0.16.39 and 127.0.27.30 to 127.0.27.39 belong to this
+// test.
 
 namespace {
 QList<QByteArray> bodies(const FakeDisplay& fake) {
@@ -139,13 +140,45 @@ private slots:
         QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Lobby wall 3"));
         QVERIFY(!w.ui.status_asset_tag_lineEdit->isReadOnly());
         QVERIFY(w.ui.status_asset_update_pushButton->isEnabled());
-        // A write that fails is not read back: the typed text stays.
+        // A write that fails is not read back: the tag goes back to the one the display holds.
         model.failNext(1);
         fake.clearRequests();
         w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Foyer"));
         page.on_status_asset_update_pushButton_clicked();
         QCOMPARE(bodies(fake).size(), 1);
-        QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Foyer"));
+        QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Lobby wall 3"));
+    }
+
+    // A read against a display that stops answering empties what it would show, and Set
+    // sends no channel that was not read; a channel the display does not take goes back to
+    // the one it reported.
+    void failedReadLeavesNothingShown_data() {
+        QTest::addColumn<int>("page");
+        QTest::newRow("firmware version") << 18;
+        QTest::newRow("LAN MAC address") << 19;
+        QTest::newRow("TV channel") << 20;
+    }
+    void failedReadLeavesNothingShown() {
+        QFETCH(int, page);
+        WindowRig rig("127.0.27.30");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        model.firmwareVersions = {"R1.234"};
+        families.tvMajor = 7;
+        families.tvMinor = 2;
+        rig.showPage(page);
+        QList<QWidget*> senders;
+        if (page == 20)
+            senders << w.ui.set_tv_channel_pushButton;
+        QCOMPARE(rig.silentReadFault({w.ui.get_frimwareversion_command_spinBox}, senders),
+                 QString());
+        if (page != 20)
+            return;
+        QCOMPARE(w.ui.tv_chnnel_lineEdit->text(), QStringLiteral("7-2"));
+        model.failNext(1);
+        w.ui.tv_chnnel_lineEdit->setText(QStringLiteral("5-1"));
+        w.ui.set_tv_channel_pushButton->click();
+        QCOMPARE(w.ui.tv_chnnel_lineEdit->text(), QStringLiteral("7-2"));
     }
 
     // Nothing on the page changes: the status bar says that the display took the mode, and

@@ -11,7 +11,8 @@ QPushButton* key(ZETQVToolMainWindow& w, const char* name) {
 }
 } // namespace
 
-// Loopback addresses 127.0.17.30 to 127.0.17.39 belong to this test.
+// Loopback addresses 127.0.17.30 to 127.0.17.39 and 127.0.27.70 to 127.0.27.79 belong to this
+// test.
 class IrRemotePageTest : public QObject {
     Q_OBJECT
 
@@ -202,11 +203,51 @@ private slots:
         QCOMPARE(rig.setRequests("023F"), 1);
         QCOMPARE(w.ui.ir_control_comboBox->currentData().toInt(), 3);
         QCOMPARE(w.ui.ir_control_comboBox->currentText(), QStringLiteral("Secondary"));
-        // A display without the op code: the list is disabled.
-        model.addCommand('C', "023F",
-                         [](const QByteArray&) { return QByteArray("01023F0000000000"); });
+        // A write that fails puts the list back on the mode the display reported.
+        model.failNext(1);
+        w.ui.ir_control_comboBox->setCurrentIndex(w.ui.ir_control_comboBox->findData(1));
+        QCOMPARE(w.ui.ir_control_comboBox->currentData().toInt(), 3);
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(
+            QStringLiteral("(%1)").arg(ResultCode::BadChecksum)));
+    }
+
+    // A read that fails disables the list, with no mode that looks read; a display without the
+    // op code says so in the list's tool tip and nothing on the status bar, any other failure
+    // goes there. The next read that works brings the list back with its own tool tip.
+    void irControlModeUnread_data() {
+        QTest::addColumn<QByteArray>("reply"); // to a read of 023F; empty: none
+        QTest::addColumn<bool>("unsupported");
+        QTest::addColumn<int>("status");
+        QTest::newRow("not supported") << QByteArray("01023F0000000000") << true << 0;
+        QTest::newRow("no reply") << QByteArray() << false << ResultCode::NoReply;
+    }
+    void irControlModeUnread() {
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, unsupported);
+        QFETCH(int, status);
+        WindowRig rig("127.0.27.70");
+        auto& [fake, model, w] = rig;
+        QComboBox* mode = w.ui.ir_control_comboBox;
+        const QString ownTip = mode->toolTip();
+        model.setParameter(IrRemotePage::IrControlOpcode, 2, 4);
+        w.ui.stackedWidget->setCurrentIndex(11);
+        QVERIFY(mode->isEnabled());
+        model.addCommand('C', "023F", [reply](const QByteArray&) { return reply; });
         w.on_reload_settings_pushButton_clicked();
-        QVERIFY(!w.ui.ir_control_comboBox->isEnabled());
+        QVERIFY(!mode->isEnabled());
+        QCOMPARE(mode->toolTip(),
+                 unsupported ? QStringLiteral("Not supported by this display.") : ownTip);
+        QCOMPARE(w.ui.statusBar->currentMessage().isEmpty(), status == 0);
+        if (status != 0)
+            QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(%1)").arg(status)));
+        rig.saveShot(QStringLiteral("ir_remote_") + QTest::currentDataTag());
+        model.addCommand('C', "023F",
+                         [](const QByteArray&) { return QByteArray("00023F0000040002"); });
+        w.on_reload_settings_pushButton_clicked();
+        QVERIFY(mode->isEnabled());
+        QCOMPARE(mode->toolTip(), ownTip);
+        QCOMPARE(mode->currentData().toInt(), 2);
+        QVERIFY(w.ui.statusBar->currentMessage().isEmpty());
     }
 };
 

@@ -27,7 +27,8 @@ struct PipRig : WindowRig {
 };
 } // namespace
 
-// Loopback addresses 127.0.17.40 to 127.0.17.49 belong to this test.
+// Loopback addresses 127.0.17.40 to 127.0.17.49 and 127.0.27.50 to 127.0.27.59 belong to this
+// test.
 class PipPbpPageTest : public QObject {
     Q_OBJECT
 
@@ -58,14 +59,44 @@ private slots:
         QCOMPARE(rig.spin("hposition4")->value(), 100);
         QCOMPARE(rig.spin("vposition1")->value(), 9);
         rig.saveShot(QStringLiteral("pip_pbp_memory"));
-        // A failed read changes nothing on the page and says why on the status bar.
+        // A failed read says why on the status bar and leaves no field that looks read, nor a
+        // Save that would store the fields that were not.
         rig.model.failNext(1);
-        rig.combo("mode")->setCurrentIndex(0);
         rig.w.ui.pip_pbp_memory_read_pushButton->click();
-        QCOMPARE(rig.combo("mode")->currentIndex(), 0);
+        QCOMPARE(unreadShownAsCurrent(rig.w.ui.pip_pop_memory, {rig.combo("memorynum")}),
+                 QString());
+        QVERIFY(!rig.w.ui.pip_pbp_memory_save_pushButton->isEnabled());
         QCOMPARE(rig.status(), QString());
         QVERIFY(rig.w.ui.statusBar->currentMessage().contains(
             QString::number(ResultCode::BadChecksum)));
+        rig.saveShot(QStringLiteral("unread_pip_pbp_memory"));
+        // So does a profile the display answers with an error.
+        rig.model.addCommand('A', "CA2001", [](const QByteArray& body) {
+            return "CB200101" + body.mid(6, 2) + QByteArray(66, '0');
+        });
+        rig.w.ui.pip_pbp_memory_read_pushButton->click();
+        QCOMPARE(rig.status(), QStringLiteral("1 (Error)"));
+        QVERIFY(!rig.w.ui.pip_pbp_memory_save_pushButton->isEnabled());
+        QCOMPARE(rig.spin("picture_size4")->isEnabled(), false);
+    }
+
+    // A profile the display refuses to store (status 1) says so, and the fields go back to the
+    // profile it reported.
+    void refusedSaveGoesBack() {
+        PipRig rig("127.0.27.50");
+        rig.families.pipProfiles[1] = profileText({2, 17, 18, 0, 1, 10, 20, 30, 40});
+        rig.combo("memorynum")->setCurrentIndex(1);
+        rig.w.ui.pip_pbp_memory_read_pushButton->click();
+        QCOMPARE(rig.spin("picture_size2")->value(), 20);
+        rig.model.addCommand('A', "CA2000",
+                             [](const QByteArray&) { return QByteArray("CB200001"); });
+        rig.spin("picture_size2")->setValue(70);
+        rig.combo("mode")->setCurrentText(QStringLiteral("PBP (5)"));
+        rig.w.ui.pip_pbp_memory_save_pushButton->click();
+        QCOMPARE(rig.status(), QStringLiteral("1 (Error)"));
+        QCOMPARE(rig.spin("picture_size2")->value(), 20);
+        QCOMPARE(rig.combo("mode")->currentText(), QStringLiteral("PIP (2)"));
+        QVERIFY(rig.w.ui.pip_pbp_memory_save_pushButton->isEnabled());
     }
 
     // Save sends the page's fields by their item data and values, the reserved bytes 0.

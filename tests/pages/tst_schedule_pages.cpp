@@ -1,5 +1,6 @@
 #include "display_families.h"
 #include "holiday_description.h"
+#include "result_codes.h"
 #include "schedule_pages.h"
 #include "string_resource.h"
 #include "transfer_display.h"
@@ -7,7 +8,7 @@
 
 #include <QtTest>
 
-// Loopback addresses 127.0.16.1 to 127.0.16.19 belong to this test.
+// Loopback addresses 127.0.16.1 to 127.0.16.19 and 127.0.27.1 to 127.0.27.9 belong to this test.
 
 namespace {
 // The locale every sentence below is written in.
@@ -170,12 +171,16 @@ private slots:
         QCOMPARE(off.on_hour, 0u);
         QCOMPARE(int(off.on_minute), 0);
 
-        // The display refuses the write: its status in the line, the error on the status bar.
+        // The display refuses the write: its status in the line, the error on the status bar,
+        // and the page back on the program the display holds.
         families.refusedSchedules << 4;
         w.ui.advanced_schedule_write_pushButton->click();
         QCOMPARE(families.advancedSchedules[4], QByteArray("01061E11110604000000000000"));
         QCOMPARE(w.ui.advanced_schedule_status_lineEdit->text(), QStringLiteral("-5008 (Error)"));
         QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5008)")));
+        QCOMPARE(shown(w.ui.advanced_schedule_on_off_type_comboBox), QStringLiteral("1"));
+        QVERIFY(w.ui.advanced_schedule_every_week_radioButton->isChecked());
+        QVERIFY(w.ui.advanced_schedule_friday_checkBox->isEnabled());
     }
 
     // The date lists change only with the date rule; "Every" has values of its own, and a value
@@ -307,6 +312,8 @@ private slots:
             w.ui.holiday_week_radioButton->setChecked(true);
             select(w.ui.holiday_week_nth_comboBox, 2);
             select(w.ui.holiday_week_weekday_comboBox, 1);
+        } else {
+            w.ui.holiday_day_radioButton->setChecked(true);
         }
         QCOMPARE(w.ui.holiday_description_label->text(), label);
         QCOMPARE(w.ui.holiday_write_pushButton->isEnabled(), !wire.isEmpty());
@@ -351,35 +358,76 @@ private slots:
         rig.saveShot(QStringLiteral("holiday_") + QTest::currentDataTag());
     }
 
-    // A read that fails for another number than the one shown leaves no values behind that
-    // Write would send under that number; for the same number the values stay.
-    void failedReadOfAnotherNumber() {
-        WindowRig rig("127.0.16.6");
+    // A read that fails, of another number than the one shown or of the same, leaves nothing
+    // on the page that looks read: no tick, the values greyed, and Write off until a read of
+    // that number succeeds, so that an entry that was not read is never written back over the
+    // display's own.
+    void failedReadLeavesNothingToWrite_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("number"); // the list of numbers; empty: none
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QString>("write");
+        QTest::newRow("advanced schedule") << 15 << "advanced_schedule_number_comboBox"
+                                           << "advanced_schedule_read_pushButton"
+                                           << "advanced_schedule_write_pushButton";
+        QTest::newRow("holiday") << 16 << "holiday_program_comboBox"
+                                 << "holiday_read_pushButton"
+                                 << "holiday_write_pushButton";
+        QTest::newRow("weekend") << 17 << ""
+                                 << "weekend_read_pushButton"
+                                 << "weekend_write_pushButton";
+    }
+    void failedReadLeavesNothingToWrite() {
+        QFETCH(int, page);
+        QFETCH(QString, number);
+        QFETCH(QString, read);
+        QFETCH(QString, write);
+        WindowRig rig("127.0.27.1");
         auto& [fake, model, w] = rig;
         DisplayFamilies families(model);
         families.advancedSchedules[0] = "02170F11004404110603000000";
+        families.advancedSchedules[1] = "01061E11110604000000000000";
         families.holidays[1] = "0311060100000605";
-        w.ui.stackedWidget->setCurrentIndex(15);
-        model.failNext(1);
-        w.ui.advanced_schedule_read_pushButton->click();
-        QVERIFY(w.ui.advanced_schedule_enable_checkBox->isChecked());
-        QCOMPARE(w.ui.advanced_schedule_timeEdit->time(), QTime(23, 15));
-        model.failNext(1);
-        w.ui.advanced_schedule_number_comboBox->setCurrentIndex(1);
-        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5004)")));
-        QCOMPARE(w.ui.advanced_schedule_status_lineEdit->text(), QString());
-        QVERIFY(!w.ui.advanced_schedule_enable_checkBox->isChecked());
-        QVERIFY(w.ui.advanced_schedule_every_day_radioButton->isChecked());
-        QCOMPARE(w.ui.advanced_schedule_timeEdit->time(), QTime(0, 0));
-        w.ui.advanced_schedule_write_pushButton->click();
-        QCOMPARE(families.advancedSchedules.value(1), QByteArray("01000000000100000000000000"));
+        families.holidays[2] = "040006000201";
+        QWidget* shown = w.ui.stackedWidget->widget(page);
+        auto* list = w.findChild<QComboBox*>(number);
+        QList<QWidget*> inputs;
+        if (list)
+            inputs << list;
+        auto* writeButton = w.findChild<QPushButton*>(write);
+        rig.showPage(page);
+        QVERIFY(writeButton->isEnabled());
+        QVERIFY(!unreadShownAsCurrent(shown, inputs).isEmpty());
 
-        w.ui.stackedWidget->setCurrentIndex(16);
-        QCOMPARE(w.ui.holiday_description_label->text(), QStringLiteral("6/1/17 to 6/5/17"));
-        model.failNext(1);
-        w.ui.holiday_program_comboBox->setCurrentIndex(1);
-        QCOMPARE(w.ui.holiday_description_label->text(), QStringLiteral("Disabled"));
-        QVERIFY(!w.ui.holiday_end_day_checkBox->isChecked());
+        // The display stops answering: a read of the next number, or of the same.
+        fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+        if (list)
+            list->setCurrentIndex(1);
+        else
+            w.findChild<QPushButton*>(read)->click();
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(
+            QStringLiteral("(%1)").arg(ResultCode::NoReply)));
+        QCOMPARE(unreadShownAsCurrent(shown, inputs), QString());
+        QVERIFY(!writeButton->isEnabled());
+        if (list) {
+            fake.setHandler(model.handler());
+            list->setCurrentIndex(0);
+            QVERIFY(writeButton->isEnabled());
+            fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+            w.findChild<QPushButton*>(read)->click();
+            QVERIFY(!writeButton->isEnabled());
+            rig.saveShot(QStringLiteral("unread_") + shown->objectName());
+        }
+
+        // It answers again: reading that number brings the values and Write back.
+        fake.setHandler(model.handler());
+        fake.clearRequests();
+        w.findChild<QPushButton*>(read)->click();
+        QVERIFY(writeButton->isEnabled());
+        QVERIFY(!unreadShownAsCurrent(shown, inputs).isEmpty());
+        QVERIFY(w.ui.statusBar->currentMessage().isEmpty());
+        writeButton->click();
+        QCOMPARE(fake.requests().size(), 2);
     }
 
     void weekend() {
@@ -408,6 +456,15 @@ private slots:
         QCOMPARE(int(families.weekend), 0x41);
         QCOMPARE(checked(), QStringLiteral("1000001"));
         QCOMPARE(w.ui.weekend_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        // A write the display refuses (status 1) says so, and the days go back to those it
+        // holds.
+        model.addCommand('A', "CA1A01",
+                         [](const QByteArray& body) { return "CB1A0101" + body.mid(6, 2); });
+        w.ui.weekend_tuesday_checkBox->setChecked(true);
+        w.ui.weekend_write_pushButton->click();
+        QCOMPARE(w.ui.weekend_status_lineEdit->text(), QStringLiteral("1 (Error)"));
+        QCOMPARE(checked(), QStringLiteral("1000001"));
+        QCOMPARE(int(families.weekend), 0x41);
     }
 };
 

@@ -5,7 +5,8 @@
 
 #include <QtTest>
 
-// Loopback addresses 127.0.16.40 to 127.0.16.49 belong to this test.
+// Loopback addresses 127.0.16.40 to 127.0.16.49 and 127.0.27.40 to 127.0.27.49 belong to this
+// test.
 
 namespace {
 QList<QByteArray> bodies(const FakeDisplay& fake) {
@@ -112,6 +113,42 @@ private slots:
         rig.saveShot(QStringLiteral("security_short_password"));
     }
 
+    // Showing a page against a display that stops answering leaves nothing that looks read,
+    // and no Write or Lock Control that would send the state or name that was not read; what
+    // the page never read (the module's lock, a terminal's name) shows nothing from before.
+    void failedReadLeavesNothingShown_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("senders");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::newRow("security") << 21
+                                  << QStringList{"security_write_pushButton",
+                                                 "security_lock_control_pushButton"}
+                                  << QStringList{"security_password_lineEdit",
+                                                 "compute_module_setting_lock_passcode_lineEdit"};
+        QTest::newRow("input names")
+            << 22 << QStringList{"inputname_write_pushButton"}
+            << QStringList{"inputname_name_designated_terminal_input_comboBox"};
+    }
+    void failedReadLeavesNothingShown() {
+        QFETCH(int, page);
+        QFETCH(QStringList, senders);
+        QFETCH(QStringList, inputs);
+        WindowRig rig("127.0.27.40");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.securityEnabled = 1;
+        families.inputName = "Blu-ray";
+        w.ui.compute_module_setting_lock_enable_checkBox->setChecked(true);
+        w.ui.inputname_name_designated_terminal_name_lineEdit->setText(QStringLiteral("Camera 2"));
+        QList<QWidget*> fields, buttons;
+        for (const QString& name : inputs)
+            fields << w.findChild<QWidget*>(name);
+        for (const QString& name : senders)
+            buttons << w.findChild<QPushButton*>(name);
+        rig.showPage(page);
+        QCOMPARE(rig.silentReadFault(fields, buttons), QString());
+    }
+
     void currentInputName() {
         WindowRig rig("127.0.16.42");
         auto& [fake, model, w] = rig;
@@ -134,6 +171,12 @@ private slots:
         // A failed read leaves no name of an input that may no longer be the current one.
         families.inputName = "Stage";
         w.ui.inputname_read_pushButton->click();
+        QCOMPARE(w.ui.inputname_name_lineEdit->text(), QStringLiteral("Stage"));
+        // A name the display refuses (result value 1): the line says so, the name goes back.
+        model.addCommand('A', "CA0401", [](const QByteArray&) { return QByteArray("CB040101"); });
+        w.ui.inputname_name_lineEdit->setText(QStringLiteral("Foyer"));
+        w.ui.inputname_write_pushButton->click();
+        QCOMPARE(w.ui.inputname_status_lineEdit->text(), QStringLiteral("1 (Error)"));
         QCOMPARE(w.ui.inputname_name_lineEdit->text(), QStringLiteral("Stage"));
         model.failNext(1);
         w.ui.inputname_read_pushButton->click();
@@ -166,10 +209,13 @@ private slots:
         QCOMPARE(bodies(fake), QList<QByteArray>({"CA040511", "CA040311"}));
         QVERIFY(!families.terminalNames.contains(17));
 
-        // A non-zero result value: the name and the value shown, the error on the status bar.
+        // A non-zero result value: the value shown, the error on the status bar, and no name
+        // that Write would send as if it had been read.
         model.addCommand('A', "CA0403", terminalReply("02", "Dflt"));
         w.ui.inputname_name_designated_terminal_read_pushButton->click();
-        QCOMPARE(name->text(), QStringLiteral("Dflt"));
+        QCOMPARE(name->text(), QString());
+        QVERIFY(!name->isEnabled());
+        QVERIFY(!w.ui.inputname_name_designated_terminal_write_pushButton->isEnabled());
         QCOMPARE(status->text(), QStringLiteral("2 (error)"));
         QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5008)")));
         // A name longer than the buffer is read into it (the sanitizers watch the bound) and

@@ -156,8 +156,10 @@ private slots:
             QCOMPARE(rig.setRequests(DisplayModel::hex4(opcode)), 0);
     }
 
-    // -1027 for one level leaves that colour disabled and goes on; any other failure ends the
-    // refresh there; a maximum of 0 shows 0.0 %.
+    // -1027 for one level leaves that colour disabled, says why in its tool tip and nothing on
+    // the status bar, and goes on; any other failure ends the refresh there, on the status bar,
+    // with no colour after it that looks read; a maximum of 0 shows 0.0 %. A display that
+    // stops answering leaves nothing on the page that looks read.
     void refreshFailures_data() { bothPages(); }
     void refreshFailures() {
         QFETCH(PatternPage, page);
@@ -169,22 +171,30 @@ private slots:
         });
         rig.showPage(page.index);
         QVERIFY(!rig.slider(1)->isEnabled() && !rig.spin(1)->isEnabled());
+        QCOMPARE(rig.spin(1)->toolTip(), QStringLiteral("Not supported by this display."));
+        QCOMPARE(rig.percent(1), QString());
         QVERIFY(rig.slider(0)->isEnabled() && rig.slider(2)->isEnabled());
         QCOMPARE(rig.levels(), (QList<int>{10, 0, 30}));
+        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
         // Green fails on the link now: blue is not read.
         rig.setDisplay(2, {40, 40, 40}, 0);
         rig.model.addCommand('C', DisplayModel::hex4(page.levels[1]),
                              [](const QByteArray&) { return QByteArray(); });
         rig.w.on_reload_settings_pushButton_clicked();
         QCOMPARE(rig.levels(), (QList<int>{0, 0, 30}));
-        QVERIFY(!rig.slider(1)->isEnabled() && rig.slider(2)->isEnabled());
-        QCOMPARE(rig.percent(0), QStringLiteral("  3.9%")); // labels not updated: ended early
+        QVERIFY(!rig.slider(1)->isEnabled() && !rig.slider(2)->isEnabled());
+        QVERIFY(rig.spin(1)->toolTip() != QStringLiteral("Not supported by this display."));
+        QCOMPARE(rig.percent(0), QStringLiteral("  0.0%"));
+        QCOMPARE(rig.percent(2), QString());
+        QVERIFY(rig.w.ui.statusBar->currentMessage().endsWith(
+            QStringLiteral("(%1)").arg(ResultCode::NoReply)));
         rig.model.addCommand('C', DisplayModel::hex4(page.levels[1]), [&](const QByteArray& body) {
             return "00" + body.left(4) + "0000000000";
         });
         rig.w.on_reload_settings_pushButton_clicked();
         QCOMPARE(rig.percent(0), QStringLiteral("  0.0%"));
         QCOMPARE(rig.percent(1), QStringLiteral("  0.0%"));
+        QCOMPARE(rig.silentReadFault({rig.link()}, {}), QString());
     }
 
     // With the link on, moving one level moves the other two, and each of the three op codes
@@ -226,8 +236,9 @@ private slots:
                                       rig.levels()[c], 5000);
     }
 
-    // Switching the pattern writes its op code, then reads the page again; a refused write
-    // shows on the status bar and the page shows what the display holds.
+    // Switching the pattern writes its op code, then reads the page again; a switch the
+    // display does not take (result byte 01) leaves the pattern as the display holds it, greyed
+    // with the reason in its tool tip and nothing on the status bar.
     void enablePattern_data() { bothPages(); }
     void enablePattern() {
         QFETCH(PatternPage, page);
@@ -245,8 +256,9 @@ private slots:
         rig.enable()->setChecked(true);
         emit rig.enable()->clicked(true);
         QVERIFY(!rig.enable()->isChecked());
-        QVERIFY(rig.w.ui.statusBar->currentMessage().contains(
-            QString::number(ResultCode::Unsupported)));
+        QVERIFY(!rig.enable()->isEnabled());
+        QCOMPARE(rig.enable()->toolTip(), QStringLiteral("Not supported by this display."));
+        QVERIFY(rig.w.ui.statusBar->currentMessage().isEmpty());
     }
 };
 

@@ -61,8 +61,9 @@ private slots:
         QTest::newRow("columns broken") << kBroken << 3 << 7 << 2 << QPoint(1, 1) << "0111" << true;
         QTest::newRow("rows broken") << 3 << kBroken << 7 << 2 << QPoint(0, 2) << "1001" << true;
         QTest::newRow("position broken") << 3 << 3 << kBroken << 2 << QPoint(1, 1) << all << true;
-        // Without a mode the group and all it holds are disabled; switched off, it is unticked.
-        QTest::newRow("mode broken") << 3 << 3 << 7 << kBroken << QPoint(0, 2) << "0000" << true;
+        // Without a mode the group and all it holds are disabled, with no tick it never read;
+        // switched off, it is unticked.
+        QTest::newRow("mode broken") << 3 << 3 << 7 << kBroken << QPoint(0, 2) << "0000" << false;
         QTest::newRow("switched off") << 3 << 3 << 7 << 1 << QPoint(0, 2) << "0001" << false;
     }
     void tileMatrixRefresh() {

@@ -15,8 +15,14 @@
 #include "zetqvtoolmainwindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -48,6 +54,38 @@ inline QString enabledMismatch(const QList<QWidget*>& widgets, const QString& ma
     for (int i = 0; i < widgets.size(); ++i)
         if (widgets[i]->isEnabled() != (mask.at(i) == QLatin1Char('1')))
             return widgets[i]->objectName();
+    return QString();
+}
+
+// After a read that failed or never took place: the first widget of the page that still shows
+// a value as if the display had reported it: a tick, an enabled list, spin box, slider or date
+// or time edit, or a text. Left out, with what they hold: the widgets that pick what to read or
+// send (a number, a password, a value to set) and a line that shows the display's answer.
+inline QString unreadShownAsCurrent(QWidget* page, const QList<QWidget*>& inputs = {}) {
+    auto picked = [&inputs](QWidget* w) {
+        for (QWidget* input : inputs)
+            if (w == input || input->isAncestorOf(w))
+                return true;
+        return false;
+    };
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (picked(w) || qobject_cast<QAbstractSpinBox*>(w->parentWidget()) ||
+            qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const auto* group = qobject_cast<QGroupBox*>(w);
+        const auto* edit = qobject_cast<QLineEdit*>(w);
+        const auto* label = qobject_cast<QLabel*>(w);
+        const bool ticked = (button && button->isCheckable() && button->isChecked()) ||
+                            (group && group->isCheckable() && group->isChecked());
+        const bool value = qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                           qobject_cast<QAbstractSlider*>(w) || (edit && !edit->text().isEmpty());
+        // A label names a control; one that shows a value is named for it.
+        const bool shown = label && label->objectName().contains(QLatin1String("_label")) &&
+                           !label->text().isEmpty();
+        if (ticked || ((value || shown) && w->isEnabled()))
+            return w->objectName();
+    }
     return QString();
 }
 
@@ -124,6 +162,39 @@ struct WindowRig {
             }
         w.ui.main_groupBox->setTitle(title);
         w.ui.stackedWidget->setCurrentIndex(page);
+    }
+    // Reads the page shown again while the display stays silent, then while it answers: the
+    // first thing that is not as it should be, empty when all is. Silent, nothing on the page
+    // may look read (unreadShownAsCurrent, leaving out inputs), no sender (a button that sends
+    // what the page shows) may be enabled, and the status bar names the missing reply;
+    // answering, something looks read, every sender is enabled and the status bar is clear.
+    QString silentReadFault(const QList<QWidget*>& inputs, const QList<QWidget*>& senders) {
+        QWidget* page = w.ui.stackedWidget->currentWidget();
+        auto fault = [&](bool silent) -> QString {
+            if (silent)
+                fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+            else
+                fake.setHandler(model.handler());
+            w.on_reload_settings_pushButton_clicked();
+            const QString looksRead = unreadShownAsCurrent(page, inputs);
+            if (looksRead.isEmpty() != silent)
+                return silent ? looksRead + QStringLiteral(" looks read")
+                              : QStringLiteral("nothing looks read");
+            for (QWidget* sender : senders)
+                if (sender->isEnabled() == silent)
+                    return sender->objectName() + QStringLiteral(" enabled: ") +
+                           QString::number(sender->isEnabled());
+            const QString message = w.ui.statusBar->currentMessage();
+            if (message.endsWith(QStringLiteral("(-3003)")) != silent)
+                return QStringLiteral("status bar: ") + message;
+            return QString();
+        };
+        QString found = fault(true);
+        if (found.isEmpty()) {
+            saveShot(QStringLiteral("unread_") + page->objectName());
+            found = fault(false);
+        }
+        return found;
     }
     // The message bodies of the requests so far, in order.
     QList<QByteArray> bodies() const {

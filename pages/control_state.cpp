@@ -1,0 +1,195 @@
+#include "control_state.h"
+
+#include "result_codes.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVariant>
+
+namespace {
+// Kept on the widget itself, so that pages and the window share them without an owner.
+const char kOwnToolTip[] = "zqvOwnToolTip";
+const char kConfirmed[] = "zqvConfirmed";
+
+bool reverting_now = false;
+
+bool isValueWidget(const QWidget* w) {
+    if (qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QSpinBox*>(w) ||
+        qobject_cast<const QDoubleSpinBox*>(w) || qobject_cast<const QDateTimeEdit*>(w) ||
+        qobject_cast<const QComboBox*>(w))
+        return true;
+    // A text the user types and the display stores (a name, a channel); not a result line, nor
+    // the edit inside a spin box or combo box.
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+        return !edit->isReadOnly() && !qobject_cast<const QAbstractSpinBox*>(w->parent()) &&
+               !qobject_cast<const QComboBox*>(w->parent());
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->isCheckable();
+    if (const auto* group = qobject_cast<const QGroupBox*>(w))
+        return group->isCheckable();
+    return false;
+}
+
+QVariant valueOf(const QWidget* w) {
+    if (const auto* slider = qobject_cast<const QAbstractSlider*>(w))
+        return slider->value();
+    if (const auto* spin = qobject_cast<const QSpinBox*>(w))
+        return spin->value();
+    if (const auto* spin = qobject_cast<const QDoubleSpinBox*>(w))
+        return spin->value();
+    if (const auto* edit = qobject_cast<const QDateTimeEdit*>(w))
+        return edit->dateTime();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+        return edit->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(w))
+        return combo->currentIndex();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->isChecked();
+    if (const auto* group = qobject_cast<const QGroupBox*>(w))
+        return group->isChecked();
+    return {};
+}
+
+// Sets a button's tick as given, also unticking the last radio button of its group (its
+// parent's or a button group's).
+void setTick(QAbstractButton* button, bool checked) {
+    QButtonGroup* group = button->group();
+    const bool groupExclusive = group && group->exclusive();
+    if (groupExclusive)
+        group->setExclusive(false);
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(checked);
+    button->setAutoExclusive(exclusive);
+    if (groupExclusive)
+        group->setExclusive(true);
+}
+
+void setValue(QWidget* w, const QVariant& value) {
+    if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
+        slider->setValue(value.toInt());
+        return;
+    }
+    if (auto* spin = qobject_cast<QSpinBox*>(w)) {
+        spin->setValue(value.toInt());
+        return;
+    }
+    const QSignalBlocker blocker(w);
+    if (auto* spin = qobject_cast<QDoubleSpinBox*>(w))
+        spin->setValue(value.toDouble());
+    else if (auto* edit = qobject_cast<QDateTimeEdit*>(w))
+        edit->setDateTime(value.toDateTime());
+    else if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setText(value.toString());
+    else if (auto* combo = qobject_cast<QComboBox*>(w))
+        combo->setCurrentIndex(value.toInt());
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        setTick(button, value.toBool());
+    else if (auto* group = qobject_cast<QGroupBox*>(w))
+        group->setChecked(value.toBool());
+}
+
+// Nothing read: no tick, no text, nothing confirmed.
+void clearState(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->clear();
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->clear();
+    for (QWidget* w : ControlState::value_widgets(control)) {
+        w->setProperty(kConfirmed, QVariant());
+        const QSignalBlocker blocker(w);
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            setTick(button, false);
+        else if (auto* group = qobject_cast<QGroupBox*>(w))
+            group->setChecked(false);
+    }
+}
+
+void setToolTip(QWidget* control, bool unsupported) {
+    if (!control->property(kOwnToolTip).isValid())
+        control->setProperty(kOwnToolTip, control->toolTip());
+    control->setToolTip(unsupported ? ControlState::unsupported_tip()
+                                    : control->property(kOwnToolTip).toString());
+}
+} // namespace
+
+namespace ControlState {
+
+QString unsupported_tip() {
+    return QObject::tr("Not supported by this display.");
+}
+
+int status_code(int result) {
+    return result == ResultCode::Unsupported ? 0 : result;
+}
+
+QList<QWidget*> value_widgets(QWidget* control) {
+    if (isValueWidget(control))
+        return {control};
+    QList<QWidget*> found;
+    for (QWidget* child : control->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        found += value_widgets(child);
+    return found;
+}
+
+void apply_read(int result, const QList<QWidget*>& controls, bool keep_enabled) {
+    for (QWidget* control : controls) {
+        const bool unsupported = result == ResultCode::Unsupported && !keep_enabled;
+        control->setEnabled(result == 0 || keep_enabled);
+        setToolTip(control, unsupported);
+        if (result != 0)
+            clearState(control);
+    }
+}
+
+void show_unread(const QList<QWidget*>& controls, bool keep_enabled) {
+    for (QWidget* control : controls) {
+        control->setEnabled(keep_enabled);
+        setToolTip(control, false);
+        clearState(control);
+    }
+}
+
+void confirm(const QList<QWidget*>& controls) {
+    for (QWidget* control : controls)
+        for (QWidget* w : value_widgets(control))
+            w->setProperty(kConfirmed, valueOf(w));
+}
+
+void revert(const QList<QWidget*>& controls) {
+    const bool outer = reverting_now;
+    reverting_now = true;
+    for (QWidget* control : controls)
+        for (QWidget* w : value_widgets(control)) {
+            const QVariant value = w->property(kConfirmed);
+            if (value.isValid())
+                setValue(w, value);
+        }
+    reverting_now = outer;
+}
+
+int apply_write(int result, const QList<QWidget*>& controls) {
+    if (result == 0) {
+        confirm(controls);
+        return 0;
+    }
+    revert(controls);
+    if (result == ResultCode::Unsupported)
+        apply_read(result, controls);
+    return status_code(result);
+}
+
+bool reverting() {
+    return reverting_now;
+}
+
+} // namespace ControlState

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// What a control shows is what the display said: a value the display reported in this
+// refresh, or one the user has just set and is about to send. The one rule for every page and
+// for the window's write path:
+// - A read (or a write with its read-back) that succeeded enables its controls with their own
+//   tool tips, and what they then show becomes their confirmed value.
+// - Unsupported (-1027): the controls are disabled with the tool tip "Not supported by this
+//   display."; nothing goes to the status bar (status_code gives 0 for it).
+// - Any other failure of a read, and a read that never took place (a refresh that ended early
+//   or could not open the link): disabled with their own tool tips, values kept greyed only as
+//   a hint, no tick in a check box or radio button, labels and line edits emptied, nothing
+//   confirmed any more.
+// - A failed write puts its controls back to their confirmed values.
+// With keep_enabled (a page that stays usable on the dummy interface) failed controls stay
+// enabled.
+//
+// A control is a value widget (slider, spin box, date or time edit, combo box, checkable button
+// or group box, a line edit the user types into), a label or read-only line edit that shows a
+// value, or a container that stands for the value widgets inside it (a group of check boxes or
+// radio buttons). A push button among the controls only follows the enabled state: an action
+// that sends what the page shows is off while the page shows nothing read.
+namespace ControlState {
+
+QString unsupported_tip();
+// The result as the status bar shows it: unsupported is said on the control, not there.
+int status_code(int result);
+// Applies a read's result to its controls; on success the caller then shows the values and
+// calls confirm.
+void apply_read(int result, const QList<QWidget*>& controls, bool keep_enabled = false);
+// The controls were not read: shown as after a failed read.
+void show_unread(const QList<QWidget*>& controls, bool keep_enabled = false);
+// Records what the controls show now as the display's confirmed values.
+void confirm(const QList<QWidget*>& controls);
+// Puts the confirmed values back; a control without one keeps what it shows. Choices (combo
+// boxes, check boxes, radio buttons, group boxes, double spin boxes, date and time edits, line
+// edits) are set with their signals blocked; sliders and spin boxes move with theirs, so that their
+// partners and labels follow, while reverting() keeps the write-behind from taking the move as a
+// change.
+void revert(const QList<QWidget*>& controls);
+// A write's result on its controls, once any read-back is shown: success confirms them,
+// failure reverts them, unsupported also disables them as a read would. Returns
+// status_code(result).
+int apply_write(int result, const QList<QWidget*>& controls);
+// True while revert moves sliders and spin boxes.
+bool reverting();
+// The value widgets that a control stands for.
+QList<QWidget*> value_widgets(QWidget* control);
+
+} // namespace ControlState
