@@ -34,10 +34,10 @@ class TileMatrixGuard {
 public:
     explicit TileMatrixGuard(basic_monitor& monitor) : monitor(monitor) {
         unsigned int current = 0, maximum = 0;
+        const int result =
+            monitor.get_vcp_value_max(AnalogSequences::TileMatrixModeOpcode, &current, &maximum);
         // A display without the op code has no tile matrix to leave.
-        if (monitor.get_vcp_value_max(AnalogSequences::TileMatrixModeOpcode, &current, &maximum) !=
-                0 ||
-            current != kTileMatrixOn)
+        if (result != 0 || current != kTileMatrixOn)
             return;
         engaged = true;
         unsigned int off =

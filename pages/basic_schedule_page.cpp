@@ -120,7 +120,8 @@ void BasicSchedulePage::on_schedule_update_pushButton_clicked() {
     if (result != 0) {
         // What the display holds now, or what was asked for when that cannot be read either.
         schedule_entry stored;
-        entry = monitor->read_schedule(program, &stored) == 0 ? stored : built;
+        const int read = monitor->read_schedule(program, &stored);
+        entry = read == 0 ? stored : built;
     }
     update_schedule_tab(entry);
 }

@@ -130,7 +130,8 @@ void ClockPage::on_daylight_savings_read_pushButton_clicked() {
         (ui.*t.edit)->setTime(QTime(rule.*t.hour, rule.*t.minute));
     ui.daylight_savings_lineEdit->setText(reply_status_text(result));
     unsigned char on = 0;
-    if (frame.report(monitor->daylight_saving_onoff_read(&on, &result)) == 0 && result == 0)
+    const int read = frame.report(monitor->daylight_saving_onoff_read(&on, &result));
+    if (read == 0 && result == 0)
         ui.daylight_savings_enable_checkBox->setChecked(on != 0);
 }
 

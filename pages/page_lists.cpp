@@ -2,6 +2,7 @@
 // pairs are tables by object name: a widget that the form does not hold is passed over.
 #include "page_lists.h"
 
+#include "control_state.h"
 #include "controldefinitions.h"
 #include "holiday_description.h"
 #include "program_globals.h"
@@ -271,6 +272,7 @@ void pair_page_controls(QWidget* form) {
             return;
         QObject::connect(slider, &QSlider::valueChanged, spin, &QSpinBox::setValue);
         QObject::connect(spin, qOverload<int>(&QSpinBox::valueChanged), slider, &QSlider::setValue);
+        ControlState::pair(slider, spin);
     };
     for (const SixAxis& s : kSixAxis)
         pair(s.stem);
