@@ -83,7 +83,10 @@ const char kSixAxisStyle[] =
     "QSlider::handle:horizontal {                     background: qlineargradient(x1:0, y1:0, "
     "x2:1, y2:1,                                                 stop:0 #eee, stop:1 #ccc); "
     "border: 1px solid #777; width: 13px; margin-top: -2px; margin-bottom: -2px; border-radius: "
-    "4px;}";
+    "4px;}"
+    // Greyed like the other sliders while the value was not read.
+    "QSlider::groove:horizontal:disabled {background: #d9d9d9; border-color: #c8c8c8;} "
+    "QSlider::handle:horizontal:disabled {background: #f0f0f0; border-color: #b8b8b8;}";
 
 struct SixAxis {
     const char* stem;
