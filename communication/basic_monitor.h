@@ -54,6 +54,9 @@ public:
     // strncpy semantics: at most len bytes, NUL-filled, no terminator when the string is longer.
     virtual int copy_capability_string(char* dst, unsigned int len);
     QString capability_string() const;
+    // Applies the Unsupported rule to a value operation: an exchange that succeeded with a
+    // display result byte other than 0 is Unsupported.
+    static int value_result(int result, unsigned char display_result);
 
     // Core display commands
     // Pauses m_delay_save_settings afterwards, whatever the result.
@@ -257,8 +260,6 @@ public slots:
 protected:
     // Empties the cached capability string; a new display or link invalidates it.
     void forget_capability_string() { m_capability_string[0] = '\0'; }
-    // Applies the Unsupported rule to a value operation.
-    static int value_result(int result, unsigned char display_result);
     // The display reads the op code with result byte 0.
     bool answers(unsigned int opcode);
 

@@ -19,6 +19,7 @@ namespace {
 // Kept on the widget itself, so that pages and the window share them without an owner.
 const char kOwnToolTip[] = "zqvOwnToolTip";
 const char kConfirmed[] = "zqvConfirmed";
+const char kPartner[] = "zqvPartner";
 
 bool reverting_now = false;
 
@@ -98,20 +99,33 @@ void setValue(QWidget* w, const QVariant& value) {
         group->setChecked(value.toBool());
 }
 
-// Nothing read: no tick, no text, nothing confirmed.
-void clearState(QWidget* control) {
+// Nothing read: no text, nothing confirmed, and no tick unless the control stays usable.
+void clearState(QWidget* control, bool keep_enabled) {
     if (auto* label = qobject_cast<QLabel*>(control))
         label->clear();
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->clear();
     for (QWidget* w : ControlState::value_widgets(control)) {
         w->setProperty(kConfirmed, QVariant());
+        if (keep_enabled)
+            continue;
         const QSignalBlocker blocker(w);
         if (auto* button = qobject_cast<QAbstractButton*>(w))
             setTick(button, false);
         else if (auto* group = qobject_cast<QGroupBox*>(w))
             group->setChecked(false);
     }
+}
+
+// The controls with the partners they are paired with.
+QList<QWidget*> withPartners(const QList<QWidget*>& controls) {
+    QList<QWidget*> all = controls;
+    for (QWidget* control : controls) {
+        auto* partner = control->property(kPartner).value<QWidget*>();
+        if (partner && !all.contains(partner))
+            all << partner;
+    }
+    return all;
 }
 
 void setToolTip(QWidget* control, bool unsupported) {
@@ -141,26 +155,31 @@ QList<QWidget*> value_widgets(QWidget* control) {
     return found;
 }
 
+void pair(QWidget* a, QWidget* b) {
+    a->setProperty(kPartner, QVariant::fromValue(b));
+    b->setProperty(kPartner, QVariant::fromValue(a));
+}
+
 void apply_read(int result, const QList<QWidget*>& controls, bool keep_enabled) {
-    for (QWidget* control : controls) {
+    for (QWidget* control : withPartners(controls)) {
         const bool unsupported = result == ResultCode::Unsupported && !keep_enabled;
         control->setEnabled(result == 0 || keep_enabled);
         setToolTip(control, unsupported);
         if (result != 0)
-            clearState(control);
+            clearState(control, keep_enabled);
     }
 }
 
 void show_unread(const QList<QWidget*>& controls, bool keep_enabled) {
-    for (QWidget* control : controls) {
+    for (QWidget* control : withPartners(controls)) {
         control->setEnabled(keep_enabled);
         setToolTip(control, false);
-        clearState(control);
+        clearState(control, keep_enabled);
     }
 }
 
 void confirm(const QList<QWidget*>& controls) {
-    for (QWidget* control : controls)
+    for (QWidget* control : withPartners(controls))
         for (QWidget* w : value_widgets(control))
             w->setProperty(kConfirmed, valueOf(w));
 }
@@ -168,7 +187,7 @@ void confirm(const QList<QWidget*>& controls) {
 void revert(const QList<QWidget*>& controls) {
     const bool outer = reverting_now;
     reverting_now = true;
-    for (QWidget* control : controls)
+    for (QWidget* control : withPartners(controls))
         for (QWidget* w : value_widgets(control)) {
             const QVariant value = w->property(kConfirmed);
             if (value.isValid())

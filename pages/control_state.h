@@ -18,7 +18,7 @@ class QWidget;
 //   confirmed any more.
 // - A failed write puts its controls back to their confirmed values.
 // With keep_enabled (a page that stays usable on the dummy interface) failed controls stay
-// enabled.
+// enabled and keep their ticks, but nothing is confirmed.
 //
 // A control is a value widget (slider, spin box, date or time edit, combo box, checkable button
 // or group box, a line edit the user types into), a label or read-only line edit that shows a
@@ -37,6 +37,9 @@ void apply_read(int result, const QList<QWidget*>& controls, bool keep_enabled =
 void show_unread(const QList<QWidget*>& controls, bool keep_enabled = false);
 // Records what the controls show now as the display's confirmed values.
 void confirm(const QList<QWidget*>& controls);
+// Two controls that show one value (a slider and its spin box): what the rule does to one it
+// does to the other.
+void pair(QWidget* a, QWidget* b);
 // Puts the confirmed values back; a control without one keeps what it shows. Choices (combo
 // boxes, check boxes, radio buttons, group boxes, double spin boxes, date and time edits, line
 // edits) are set with their signals blocked; sliders and spin boxes move with theirs, so that their

@@ -48,12 +48,32 @@ QList<QWidget*> GroupFanPages::pages() const {
 
 void GroupFanPages::refresh(QWidget* page) {
     if (page == ui.group_id)
-        update_group_ID_ui();
-    else if (page == ui.cooling_fans) {
-        FirstFailure failure;
-        update_cooling_fans_tab(dummy_interface(), failure);
-        host.show_error_status(failure.result());
+        show_failure(update_group_ID_ui());
+    else if (page == ui.cooling_fans)
+        show_failure(update_cooling_fans_tab(dummy_interface()));
+}
+
+QList<QWidget*> GroupFanPages::read_controls(QWidget* page) const {
+    if (page == ui.group_id)
+        return {ui.group_ID_groupBox};
+    if (page == ui.cooling_fans) {
+        QList<QWidget*> controls = fan_lists();
+        controls << ui.cooling_fan_mode_comboBox << ui.fan_sensor_temp_groupBox;
+        for (const Sensor& sensor : sensors())
+            controls << sensor.slider << sensor.spin;
+        return controls;
     }
+    return {};
+}
+
+QList<QWidget*> GroupFanPages::fan_lists() const {
+    return {ui.cooling_fan_sensor_comboBox, ui.cooling_fan_speed_comboBox};
+}
+
+QList<GroupFanPages::Sensor> GroupFanPages::sensors() const {
+    return {{ui.fan_sensor1_temp_horizontalSlider, ui.fan_sensor1_temp_spinBox},
+            {ui.fan_sensor2_temp_horizontalSlider, ui.fan_sensor2_temp_spinBox},
+            {ui.fan_sensor3_temp_horizontalSlider, ui.fan_sensor3_temp_spinBox}};
 }
 
 QList<QCheckBox*> GroupFanPages::group_boxes() const {
@@ -63,15 +83,16 @@ QList<QCheckBox*> GroupFanPages::group_boxes() const {
             ui.group_ID_j_checkBox};
 }
 
-void GroupFanPages::update_group_ID_ui() {
+int GroupFanPages::update_group_ID_ui() {
+    PageRead pass(read_controls(ui.group_id));
     uint current = 0, max = 0;
-    if (read_value_max(kGroupMaskOpcode, &current, &max, ui.group_ID_groupBox, false) != 0)
-        return;
-    const QList<QCheckBox*> boxes = group_boxes();
-    for (int bit = 0; bit < boxes.size(); ++bit) {
-        const QSignalBlocker blocker(boxes[bit]);
-        boxes[bit]->setChecked(current & (1u << bit));
-    }
+    const int result = monitor->get_vcp_value_max(kGroupMaskOpcode, &current, &max);
+    pass.read(result, {ui.group_ID_groupBox}, [&] {
+        const QList<QCheckBox*> boxes = group_boxes();
+        for (int bit = 0; bit < boxes.size(); ++bit)
+            boxes[bit]->setChecked(current & (1u << bit));
+    });
+    return pass.failure();
 }
 
 void GroupFanPages::update_monitor_group_ID_from_ui() {
@@ -81,12 +102,18 @@ void GroupFanPages::update_monitor_group_ID_from_ui() {
         if (boxes[bit]->isChecked())
             mask |= 1u << bit;
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({ui.group_ID_groupBox});
         return;
-    if (frame.report(monitor->set_vcp_value(kGroupMaskOpcode, &mask)) == 0) {
-        host.set_settings_dirty(true);
-        update_group_ID_ui();
     }
+    const int result = monitor->set_vcp_value(kGroupMaskOpcode, &mask);
+    FirstFailure failure;
+    failure.note(ControlState::apply_write(result, {ui.group_ID_groupBox}));
+    if (result == 0) {
+        host.set_settings_dirty(true);
+        failure.note(update_group_ID_ui());
+    }
+    frame.report(failure.result());
 }
 
 void GroupFanPages::queue_fan_temperature(QSlider* slider, uint opcode) {
@@ -98,15 +125,17 @@ void GroupFanPages::queue_fan_temperature(QSlider* slider, uint opcode) {
 
 void GroupFanPages::write_fan_choice(QComboBox* combo, int index, uint opcode, bool refresh) {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({combo});
         return;
+    }
     const bool dummy = dummy_interface();
     // Blocked until the page is read again: rebuilding the lists must write nothing.
     const QSignalBlocker blocker(combo);
     FirstFailure failure;
     failure.note(write_combo_value(combo, index, opcode));
     if (refresh)
-        update_cooling_fans_tab(dummy, failure);
+        failure.note(update_cooling_fans_tab(dummy));
     frame.report(failure.result());
 }
 
@@ -122,27 +151,35 @@ void GroupFanPages::onCooling_fan_speed_comboBoxChanged(int index) {
     write_fan_choice(ui.cooling_fan_speed_comboBox, index, kFanSpeedOpcode, false);
 }
 
-void GroupFanPages::update_cooling_fans_tab(bool dummy, FirstFailure& failure) {
+int GroupFanPages::update_cooling_fans_tab(bool dummy) {
+    // With the dummy interface the sensor and speed lists stay usable; nothing else is read.
+    PageRead lists(fan_lists(), dummy);
+    QList<QWidget*> others = read_controls(ui.cooling_fans);
+    for (QWidget* list : fan_lists())
+        others.removeOne(list);
+    PageRead pass(others);
     uint current = 0, max = 0;
-    int result = failure.note(
-        read_value_max(kSensorOpcode, &current, &max, ui.cooling_fan_sensor_comboBox, dummy));
-    if (result == 0) {
-        const QSignalBlocker blocker(ui.cooling_fan_sensor_comboBox);
+    int result = monitor->get_vcp_value_max(kSensorOpcode, &current, &max);
+    lists.read(result, {ui.cooling_fan_sensor_comboBox}, [&] {
         ui.cooling_fan_sensor_comboBox->clear();
         for (uint i = 1; i <= qMin(max, kMaxListedSensors); ++i)
             ui.cooling_fan_sensor_comboBox->addItem(StringResource(1601).arg(i), i);
         select_by_data(ui.cooling_fan_sensor_comboBox, current);
-    }
-    if (failure.note(read_value_max(kFanSpeedOpcode, &current, &max, ui.cooling_fan_speed_comboBox,
-                                    dummy)) == 0) {
-        const QSignalBlocker blocker(ui.cooling_fan_speed_comboBox);
-        select_by_data(ui.cooling_fan_speed_comboBox, current);
-    }
-    if (dummy)
-        return;
-    if (failure.note(read_value_max(kFanModeOpcode, &current, &max, ui.cooling_fan_mode_comboBox,
-                                    dummy, false)) == 0) {
-        const QSignalBlocker blocker(ui.cooling_fan_mode_comboBox);
+    });
+    result = monitor->get_vcp_value_max(kFanSpeedOpcode, &current, &max);
+    lists.read(result, {ui.cooling_fan_speed_comboBox},
+               [&] { select_by_data(ui.cooling_fan_speed_comboBox, current); });
+    FirstFailure failure;
+    failure.note(lists.failure());
+    if (!dummy)
+        failure.note(read_fan_controls(pass));
+    return failure.result();
+}
+
+int GroupFanPages::read_fan_controls(PageRead& pass) {
+    uint current = 0, max = 0;
+    int result = monitor->get_vcp_value_max(kFanModeOpcode, &current, &max);
+    pass.read(result, {ui.cooling_fan_mode_comboBox}, [&] {
         ui.cooling_fan_mode_comboBox->clear();
         // Mode 2 comes before mode 1, then 3 to 7, as far as the maximum reaches.
         const QList<QPair<uint, int>> modes = {{2, 1702}, {1, 1701}, {3, 1703}, {4, 1704},
@@ -151,38 +188,29 @@ void GroupFanPages::update_cooling_fans_tab(bool dummy, FirstFailure& failure) {
             if (max >= m.first)
                 ui.cooling_fan_mode_comboBox->addItem(StringResource(m.second), m.first);
         select_by_data(ui.cooling_fan_mode_comboBox, current);
-    }
+    });
+    // The first sensor's set temperature stands for the group.
     uint set_current = 0, set_max = 0;
-    if (failure.note(read_value_max(FanSetTemperatures[0], &set_current, &set_max,
-                                    ui.fan_sensor_temp_groupBox, dummy, false)) != 0)
-        return;
-    const QList<QPair<QSlider*, QSpinBox*>> sensors = {
-        {ui.fan_sensor1_temp_horizontalSlider, ui.fan_sensor1_temp_spinBox},
-        {ui.fan_sensor2_temp_horizontalSlider, ui.fan_sensor2_temp_spinBox},
-        {ui.fan_sensor3_temp_horizontalSlider, ui.fan_sensor3_temp_spinBox}};
-    for (int n = 0; n < sensors.size(); ++n) {
-        QSlider* slider = sensors[n].first;
-        QSpinBox* spin = sensors[n].second;
+    result = monitor->get_vcp_value_max(FanSetTemperatures[0], &set_current, &set_max);
+    if (pass.read(result, {ui.fan_sensor_temp_groupBox}) != 0)
+        return pass.failure();
+    const QList<Sensor> rows = sensors();
+    for (int n = 0; n < rows.size(); ++n) {
         const uint set_opcode = FanSetTemperatures[n];
-        if (n > 0) {
-            result = failure.note(monitor->get_vcp_value_max(set_opcode, &set_current, &set_max));
-            slider->setEnabled(result == 0);
-            spin->setEnabled(result == 0);
-            if (result != 0)
-                return;
-        }
+        if (n > 0)
+            result = monitor->get_vcp_value_max(set_opcode, &set_current, &set_max);
+        // A sensor is shown only with its range: without it the slider has no true limits.
         uint range_current = 0, range = 0;
-        result = failure.note(monitor->get_vcp_value_max(set_opcode + 1, &range_current, &range));
-        if (n == 0) {
-            slider->setEnabled(result == 0);
-            spin->setEnabled(result == 0);
-        }
-        if (result != 0)
-            continue;
-        const QSignalBlocker a(slider), b(spin);
-        slider->setRange(int(set_max) - int(range), int(set_max));
-        slider->setValue(int(set_current));
-        spin->setRange(int(set_max) - int(range), int(set_max));
-        spin->setValue(int(set_current));
+        if (result == 0)
+            result = monitor->get_vcp_value_max(set_opcode + 1, &range_current, &range);
+        const Sensor& sensor = rows[n];
+        if (PageRead::ends(pass.read(result, {sensor.slider, sensor.spin}, [&] {
+                sensor.slider->setRange(int(set_max) - int(range), int(set_max));
+                sensor.slider->setValue(int(set_current));
+                sensor.spin->setRange(int(set_max) - int(range), int(set_max));
+                sensor.spin->setValue(int(set_current));
+            })))
+            break;
     }
+    return pass.failure();
 }

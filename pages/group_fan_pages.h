@@ -3,6 +3,7 @@
 #include "page_controller.h"
 
 class QSlider;
+class QSpinBox;
 
 // The monitor group page (ten group check boxes) and the cooling-fan page (sensors, speed,
 // mode and the sensors' set temperatures).
@@ -17,10 +18,11 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
 
-    void update_group_ID_ui();
-    // Reads the fan page; the failures of its reads are noted in failure (the first one counts).
-    void update_cooling_fans_tab(bool dummy, FirstFailure& failure);
+    // The refreshes, on a connection the caller opened; each returns its first failure.
+    int update_group_ID_ui();
+    int update_cooling_fans_tab(bool dummy);
     // Queues the write of a sensor's set temperature; after it the page is read again.
     void queue_fan_temperature(QSlider* slider, uint opcode);
 
@@ -32,7 +34,17 @@ public slots:
     void onCooling_fan_speed_comboBoxChanged(int index);
 
 private:
+    // A sensor's set temperature: its slider and spin box.
+    struct Sensor {
+        QSlider* slider;
+        QSpinBox* spin;
+    };
     QList<QCheckBox*> group_boxes() const;
+    // The sensor and speed lists, which stay usable on the dummy interface.
+    QList<QWidget*> fan_lists() const;
+    QList<Sensor> sensors() const;
+    // The fan mode and the sensors' set temperatures, which the dummy interface leaves unread.
+    int read_fan_controls(PageRead& pass);
     // Writes a fan list's choice; with refresh the page is read again on the same connection.
     void write_fan_choice(QComboBox* combo, int index, uint opcode, bool refresh);
 };

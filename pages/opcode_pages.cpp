@@ -7,6 +7,7 @@
 #include "controldefinitions.h"
 #include "opcode_info_html.h"
 #include "program_globals.h"
+#include "result_codes.h"
 #include "search_opcode_dialog.h"
 #include "status_bar_style.h"
 #include "stored_setting.h"
@@ -30,8 +31,6 @@ constexpr int kLastOpcode = 0x11FF;
 // User-role data of the tree items that stand for no op code, and of the list's first item.
 constexpr int kUnknownItem = -1;
 constexpr int kCategoryItem = -2;
-// The result byte taken for a Get that got no reply: not supported.
-constexpr unsigned char kNoReplyResultByte = 1;
 // What the dummy interface pretends a control's maximum is.
 constexpr uint kDummyMaximum = 65535;
 // While another command runs, a due write-behind looks again this much later.
@@ -88,6 +87,16 @@ QList<QWidget*> OpcodePages::pages() const {
 void OpcodePages::refresh(QWidget* page) {
     if (page == ui.opcode)
         on_get_vcp_pushButton_clicked();
+}
+
+QList<QWidget*> OpcodePages::read_controls(QWidget* page) const {
+    if (page != ui.opcode)
+        return {};
+    return value_controls() << ui.vcp_maximum_label << ui.vcp_type_label << ui.vcp_supported_label;
+}
+
+QList<QWidget*> OpcodePages::value_controls() const {
+    return {ui.vcp_value_spinBox, ui.value_group_widget};
 }
 
 void OpcodePages::read_settings(const QSettings& settings) {
@@ -214,9 +223,13 @@ void OpcodePages::show_value(uint value, uint max) {
 
 void OpcodePages::show_reply(uint max, unsigned char result_byte, unsigned char type) {
     ui.vcp_maximum_label->setText(QString::number(max));
-    ui.vcp_supported_label->setText(result_byte == 0 ? tr("<font COLOR=green>Yes</font>")
-                                                     : tr("<font COLOR=red>No</font>"));
+    show_supported(result_byte == 0);
     ui.vcp_type_label->setText(type == 0 ? tr("Set Parameter") : tr("Momentary"));
+}
+
+void OpcodePages::show_supported(bool supported) {
+    ui.vcp_supported_label->setText(supported ? tr("<font COLOR=green>Yes</font>")
+                                              : tr("<font COLOR=red>No</font>"));
 }
 
 void OpcodePages::on_get_vcp_pushButton_clicked() {
@@ -224,52 +237,72 @@ void OpcodePages::on_get_vcp_pushButton_clicked() {
     vcp_timer->stop();
     read_timer->stop();
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        show_unread(ui.opcode);
         return;
+    }
+    PageRead pass(read_controls(ui.opcode));
     uint current = 0, max = 0;
     unsigned char result_byte = 0, type = 0;
-    ui.vcp_maximum_label->clear();
-    ui.vcp_type_label->clear();
-    ui.vcp_supported_label->clear();
-    const int result = frame.report(
-        monitor->get_parameter(uint(ui.vcp_spinBox->value()), &current, &max, &result_byte, &type));
-    // Without a reply nothing says the display supports the op code.
-    if (result != 0)
-        result_byte = kNoReplyResultByte;
-    if (dummy_interface()) {
+    const int result =
+        monitor->get_parameter(uint(ui.vcp_spinBox->value()), &current, &max, &result_byte, &type);
+    // The display's verdict on the op code comes in the result byte.
+    int outcome = basic_monitor::value_result(result, result_byte);
+    const bool dummy = dummy_interface();
+    if (dummy) {
+        outcome = 0;
         result_byte = 0;
         max = kDummyMaximum;
     }
-    show_value(current, max);
-    show_reply(max, result_byte, type);
-    ui.value_group_widget->setEnabled(result_byte == 0);
+    pass.read(outcome, read_controls(ui.opcode), [&] {
+        show_value(current, max);
+        show_reply(max, result_byte, type);
+    });
+    if (outcome == ResultCode::Unsupported)
+        show_supported(false);
+    // Nothing answers the dummy interface, and the status bar says so.
+    frame.report(dummy ? result : pass.failure());
 }
 
 void OpcodePages::on_set_vcp_pushButton_clicked() {
     // This write sends what is shown now; nothing is left to write later.
     vcp_timer->stop();
     CommandScope frame(host);
-    if (!frame)
-        return;
-    uint value = uint(ui.vcp_value_spinBox->value()), max = 0;
-    unsigned char result_byte = 0, type = 0;
-    const int result = frame.report(
-        monitor->set_parameter(uint(ui.vcp_spinBox->value()), &value, &max, &result_byte, &type));
-    const bool dummy = dummy_interface();
-    if (dummy)
-        max = kDummyMaximum;
-    else if (result == 0)
-        host.set_settings_dirty(true);
-    if (result != 0 && !dummy) {
-        // Nothing came back: the user's value stays, ready to be sent again, and nothing
-        // claims the write went through.
-        ui.vcp_maximum_label->clear();
-        ui.vcp_type_label->clear();
-        ui.vcp_supported_label->clear();
+    if (!frame) {
+        settle_write(ResultCode::NotConnected);
         return;
     }
-    show_value(value, max);
-    show_reply(max, result_byte, type);
+    uint value = uint(ui.vcp_value_spinBox->value()), max = 0;
+    unsigned char result_byte = 0, type = 0;
+    const int result =
+        monitor->set_parameter(uint(ui.vcp_spinBox->value()), &value, &max, &result_byte, &type);
+    if (dummy_interface()) {
+        // Nothing answers: the value stays as sent, and the status bar says why.
+        show_value(value, kDummyMaximum);
+        show_reply(kDummyMaximum, 0, type);
+        frame.report(result);
+        return;
+    }
+    const int outcome = basic_monitor::value_result(result, result_byte);
+    ui.vcp_maximum_label->clear();
+    ui.vcp_type_label->clear();
+    ui.vcp_supported_label->clear();
+    if (outcome == 0) {
+        host.set_settings_dirty(true);
+        show_value(value, max);
+        show_reply(max, result_byte, type);
+    }
+    frame.report(settle_write(outcome));
+    if (outcome == ResultCode::Unsupported)
+        show_supported(false);
+}
+
+int OpcodePages::settle_write(int result) {
+    // The value put back starts no write-behind.
+    vcp_widgets_updating = true;
+    const int code = ControlState::apply_write(result, value_controls());
+    vcp_widgets_updating = false;
+    return code;
 }
 
 void OpcodePages::vcp_timer_timeout() {

@@ -21,6 +21,7 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
     void read_settings(const QSettings& settings) override;
     void write_settings(QSettings& settings) const override;
     void definitions_loaded() override;
@@ -65,4 +66,9 @@ private:
     // The value, its maximum and the matching list item, without starting the write-behind.
     void show_value(uint value, uint max);
     void show_reply(uint max, unsigned char result_byte, unsigned char type);
+    void show_supported(bool supported);
+    // The value spin box and the value group: what a Get reads and a Set writes.
+    QList<QWidget*> value_controls() const;
+    // A Set's result on the value controls; returns the result for the status bar.
+    int settle_write(int result);
 };

@@ -69,6 +69,11 @@ bool PageController::dummy_interface() const {
     return host.interface_info().isDummy();
 }
 
+void PageController::show_failure(int failure) {
+    if (failure != 0)
+        host.show_error_status(failure);
+}
+
 int PageController::read_value_max(uint opcode, uint* current, uint* max, QWidget* widget,
                                    bool dummy, bool dummy_rule) {
     const int result = monitor->get_vcp_value_max(opcode, current, max);

@@ -96,6 +96,10 @@ public:
 
 protected:
     bool dummy_interface() const;
+    // A refresh's first failure on the status bar. A refresh without one leaves the bar as it
+    // is (the page switch and the reload button clear it before), so that the error of a
+    // write that ran before it stays.
+    void show_failure(int failure);
     // Reads one op code's current value and maximum; the widget follows the read as
     // ControlState says (always enabled with the dummy interface when dummy_rule is set).
     int read_value_max(uint opcode, uint* current, uint* max, QWidget* widget, bool dummy,

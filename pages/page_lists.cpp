@@ -2,6 +2,7 @@
 // pairs are tables by object name: a widget that the form does not hold is passed over.
 #include "page_lists.h"
 
+#include "control_state.h"
 #include "controldefinitions.h"
 #include "holiday_description.h"
 #include "program_globals.h"
@@ -82,7 +83,10 @@ const char kSixAxisStyle[] =
     "QSlider::handle:horizontal {                     background: qlineargradient(x1:0, y1:0, "
     "x2:1, y2:1,                                                 stop:0 #eee, stop:1 #ccc); "
     "border: 1px solid #777; width: 13px; margin-top: -2px; margin-bottom: -2px; border-radius: "
-    "4px;}";
+    "4px;}"
+    // Greyed like the other sliders while the value was not read.
+    "QSlider::groove:horizontal:disabled {background: #d9d9d9; border-color: #c8c8c8;} "
+    "QSlider::handle:horizontal:disabled {background: #f0f0f0; border-color: #b8b8b8;}";
 
 struct SixAxis {
     const char* stem;
@@ -271,6 +275,7 @@ void pair_page_controls(QWidget* form) {
             return;
         QObject::connect(slider, &QSlider::valueChanged, spin, &QSpinBox::setValue);
         QObject::connect(spin, qOverload<int>(&QSpinBox::valueChanged), slider, &QSlider::setValue);
+        ControlState::pair(slider, spin);
     };
     for (const SixAxis& s : kSixAxis)
         pair(s.stem);

@@ -2,7 +2,6 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
-#include "result_codes.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -14,10 +13,6 @@ constexpr uint kMenuResetOpcode = 0x02CB;
 constexpr uint kResetPicture = 2;
 constexpr uint kResetGeometry = 3;
 
-// A failure that ends a refresh: anything but a control the display does not have.
-bool endsRefresh(int result) {
-    return result != 0 && result != ResultCode::Unsupported;
-}
 } // namespace
 
 PicturePages::PicturePages(const PageContext& context, QObject* parent)
@@ -88,91 +83,90 @@ QList<QWidget*> PicturePages::pages() const {
 }
 
 void PicturePages::refresh(QWidget* page) {
-    if (page == ui.video)
-        update_picture_tab();
-    else if (page == ui.size_position)
-        update_size_position_tab();
+    show_failure(read_page(page));
 }
 
-int PicturePages::read_level(const Level& level) {
+int PicturePages::read_page(QWidget* page) {
+    if (page == ui.video)
+        return update_picture_tab();
+    if (page == ui.size_position)
+        return update_size_position_tab();
+    return 0;
+}
+
+QList<QWidget*> PicturePages::read_controls(QWidget* page) const {
+    QList<QWidget*> controls;
+    const auto add = [&controls](const QList<Level>& levels) {
+        for (const Level& level : levels)
+            controls << level.slider << level.spin;
+    };
+    const auto addChoices = [&controls](const QList<Choice>& choices) {
+        for (const Choice& choice : choices)
+            controls << choice.combo;
+    };
+    if (page == ui.video) {
+        controls << ui.video_input_comboBox;
+        add(picture_levels);
+        addChoices(picture_choices);
+        add(six_axis_levels);
+    } else if (page == ui.size_position) {
+        add(size_levels);
+        addChoices(size_choices);
+    }
+    return controls;
+}
+
+int PicturePages::read_level(PageRead& pass, const Level& level) {
     uint current = 0, max = 0;
     const int result = monitor->get_vcp_value_max(level.opcode, &current, &max);
-    level.slider->setEnabled(result == 0);
-    level.spin->setEnabled(result == 0);
-    if (result == 0) {
-        const QSignalBlocker a(level.slider), b(level.spin);
+    return pass.read(result, {level.slider, level.spin}, [&] {
         level.slider->setMaximum(int(max));
         level.spin->setMaximum(int(max));
         level.slider->setValue(int(current));
         level.spin->setValue(int(current));
-    }
-    return result;
+    });
 }
 
-int PicturePages::read_choice(const Choice& choice) {
+int PicturePages::read_choice(PageRead& pass, const Choice& choice) {
     uint current = 0, max = 0;
-    const int result = read_value_max(choice.opcode, &current, &max, choice.combo, false);
-    if (result == 0) {
-        const QSignalBlocker blocker(choice.combo);
-        select_by_data(choice.combo, current);
-    }
-    return result;
+    const int result = monitor->get_vcp_value_max(choice.opcode, &current, &max);
+    return pass.read(result, {choice.combo}, [&] { select_by_data(choice.combo, current); });
 }
 
-void PicturePages::update_picture_tab() {
-    for (const QList<Level>* levels : {&picture_levels, &six_axis_levels})
-        for (const Level& level : *levels) {
-            level.slider->setEnabled(false);
-            level.spin->setEnabled(false);
-        }
-    ui.video_input_comboBox->setEnabled(false);
-    for (const Choice& choice : picture_choices)
-        choice.combo->setEnabled(false);
-
+int PicturePages::update_picture_tab() {
+    PageRead pass(read_controls(ui.video));
     uint input = 0;
     const int result = monitor->get_video_input(&input);
-    ui.video_input_comboBox->setEnabled(result == 0);
-    if (result == 0) {
-        const QSignalBlocker blocker(ui.video_input_comboBox);
-        select_by_data(ui.video_input_comboBox, input);
-    } else if (endsRefresh(result)) {
-        return;
-    }
+    if (PageRead::ends(pass.read(result, {ui.video_input_comboBox},
+                                 [&] { select_by_data(ui.video_input_comboBox, input); })))
+        return pass.failure();
     for (const Level& level : picture_levels)
-        if (endsRefresh(read_level(level)))
-            return;
+        if (PageRead::ends(read_level(pass, level)))
+            return pass.failure();
     // A failed choice only stays disabled.
     for (const Choice& choice : picture_choices)
-        read_choice(choice);
+        read_choice(pass, choice);
     for (const Level& level : six_axis_levels)
-        if (endsRefresh(read_level(level)))
-            return;
+        if (PageRead::ends(read_level(pass, level)))
+            return pass.failure();
+    return pass.failure();
 }
 
-void PicturePages::update_size_position_tab() {
-    for (const Level& level : size_levels) {
-        level.slider->setEnabled(false);
-        level.spin->setEnabled(false);
-    }
-    for (const Choice& choice : size_choices)
-        choice.combo->setEnabled(false);
+int PicturePages::update_size_position_tab() {
+    PageRead pass(read_controls(ui.size_position));
     // Only the first read can end the refresh; every later failure disables its own control.
-    if (endsRefresh(read_level(size_levels.first())))
-        return;
+    if (PageRead::ends(read_level(pass, size_levels.first())))
+        return pass.failure();
     for (int i = 1; i < size_levels.size(); ++i)
-        read_level(size_levels[i]);
+        read_level(pass, size_levels[i]);
     for (const Choice& choice : size_choices)
-        read_choice(choice);
+        read_choice(pass, choice);
+    return pass.failure();
 }
 
 void PicturePages::write_picture_choice(const Choice& choice, int index) {
-    uint value = choice.combo->itemData(index).toUInt();
-    const uint sent = value;
-    host.update_vcp(choice.opcode, value);
-    if (value != sent) {
-        const QSignalBlocker blocker(choice.combo);
-        select_by_data(choice.combo, value);
-    }
+    write_value(choice.opcode, choice.combo->itemData(index).toUInt(), {choice.combo},
+                [&choice](uint held) { select_by_data(choice.combo, held); });
     host.refresh_current_page();
 }
 
@@ -190,26 +184,39 @@ void PicturePages::onPictureModeChanged(int index) {
 
 void PicturePages::onVideoInputChanged(int index) {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({ui.video_input_comboBox});
         return;
+    }
+    FirstFailure failure;
     {
         const QSignalBlocker blocker(ui.video_input_comboBox);
         uint value = ui.video_input_comboBox->itemData(index).toUInt();
-        frame.report(monitor->set_video_input(&value));
-        monitor->get_video_input(&value);
-        select_by_data(ui.video_input_comboBox, value);
+        const int result = monitor->set_video_input(&value);
+        if (result == 0) {
+            uint held = value;
+            if (monitor->get_video_input(&held) == 0)
+                value = held;
+            select_by_data(ui.video_input_comboBox, value);
+        }
+        failure.note(ControlState::apply_write(result, {ui.video_input_comboBox}));
     }
-    update_picture_tab();
+    failure.note(update_picture_tab());
+    frame.report(failure.result());
 }
 
 void PicturePages::write_size_choice(const Choice& choice, int index) {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({choice.combo});
         return;
+    }
     // Blocked until the page is read again, so neither the re-selection nor the refresh writes.
     const QSignalBlocker blocker(choice.combo);
-    frame.report(write_combo_value(choice.combo, index, choice.opcode));
-    update_size_position_tab();
+    FirstFailure failure;
+    failure.note(write_combo_value(choice.combo, index, choice.opcode));
+    failure.note(update_size_position_tab());
+    frame.report(failure.result());
 }
 
 void PicturePages::onInputResolutionComboBoxChanged(int index) {
@@ -229,8 +236,10 @@ void PicturePages::reset(uint group, QWidget* page) {
     if (!frame)
         return;
     // A reset is no change of a setting: the settings stay as clean or dirty as they were.
-    frame.report(monitor->set_vcp_value(kMenuResetOpcode, &group));
-    refresh(page);
+    FirstFailure failure;
+    failure.note(monitor->set_vcp_value(kMenuResetOpcode, &group));
+    failure.note(read_page(page));
+    frame.report(failure.result());
 }
 
 void PicturePages::on_color_reset_pushButton_clicked() {

@@ -28,10 +28,11 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
 
-    // The refreshes, on a connection the caller opened; they write nothing to the status bar.
-    void update_picture_tab();
-    void update_size_position_tab();
+    // The refreshes, on a connection the caller opened; each returns its first failure.
+    int update_picture_tab();
+    int update_size_position_tab();
 
 public slots:
     void onVideoInputChanged(int index);
@@ -45,10 +46,11 @@ public slots:
     void on_size_reset_pushButton_clicked();
 
 private:
-    // Reads a level's value and maximum into its pair, enabled exactly when the read succeeded.
-    int read_level(const Level& level);
-    // Reads a choice's value into its combo box, enabled exactly when the read succeeded.
-    int read_choice(const Choice& choice);
+    int read_page(QWidget* page);
+    // Reads a level's value and maximum into its pair.
+    int read_level(PageRead& pass, const Level& level);
+    // Reads a choice's value into its combo box.
+    int read_choice(PageRead& pass, const Choice& choice);
     // Writes a picture choice in a frame of its own, then reads the page again.
     void write_picture_choice(const Choice& choice, int index);
     // Writes a geometry choice and reads the page again, on one connection.

@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "result_codes.h"
 
 #include <QSignalBlocker>
 
@@ -26,30 +27,38 @@ QList<QWidget*> PowerPages::pages() const {
 }
 
 void PowerPages::refresh(QWidget* page) {
+    const bool dummy = dummy_interface();
     if (page == ui.power_control)
-        update_power_tab(dummy_interface());
+        show_failure(update_power_tab(dummy));
     else if (page == ui.auto_power_save)
-        update_power_save_tab(dummy_interface());
+        show_failure(update_power_save_tab(dummy));
 }
 
-void PowerPages::update_power_tab(bool dummy) {
-    FirstFailure failure;
+QList<QWidget*> PowerPages::read_controls(QWidget* page) const {
+    if (page == ui.power_control)
+        return {ui.power_state_label, ui.power_on_delay_horizontalSlider, ui.power_on_delay_label};
+    if (page == ui.auto_power_save)
+        return {ui.power_saving_mode_groupBox, ui.power_save_mode_comboBox,
+                ui.power_save_time_spinBox,    ui.power_save_time_label,
+                ui.standby_time_spinBox,       ui.standby_time_label};
+    return {};
+}
+
+int PowerPages::update_power_tab(bool dummy) {
+    PageRead pass(read_controls(ui.power_control), dummy);
     unsigned char state = 0;
-    if (failure.note(monitor->power_status_read(&state)) != 0) {
-        ui.power_state_label->setText(QString());
-        host.show_error_status(failure.result());
-        return;
-    }
-    update_power_status(state);
+    const int result = monitor->power_status_read(&state);
+    // Without the power state the delay is not read.
+    if (pass.read(result, {ui.power_state_label}, [&] { update_power_status(state); }) != 0)
+        return pass.failure();
     uint current = 0, max = 0;
-    if (failure.note(read_value_max(kPowerOnDelayOpcode, &current, &max,
-                                    ui.power_on_delay_horizontalSlider, dummy)) == 0) {
-        const QSignalBlocker blocker(ui.power_on_delay_horizontalSlider);
+    const int delay = monitor->get_vcp_value_max(kPowerOnDelayOpcode, &current, &max);
+    pass.read(delay, {ui.power_on_delay_horizontalSlider, ui.power_on_delay_label}, [&] {
         ui.power_on_delay_horizontalSlider->setMaximum(int(max));
         ui.power_on_delay_horizontalSlider->setValue(int(current));
         update_power_on_delay_label(int(current));
-    }
-    host.show_error_status(failure.result());
+    });
+    return pass.failure();
 }
 
 void PowerPages::update_power_status(int value) {
@@ -68,43 +77,37 @@ void PowerPages::update_power_on_delay_label(int value) {
                                                 : tr("%1 seconds").arg(value));
 }
 
-void PowerPages::update_power_save_tab(bool dummy) {
-    // Every read decides only its own control; the status bar shows the first failure.
-    FirstFailure failure;
+int PowerPages::update_power_save_tab(bool dummy) {
+    // Every read decides only its own controls.
+    PageRead pass(read_controls(ui.auto_power_save), dummy);
     ui.power_save_status_lineEdit->clear();
     uint value = 0;
-    int result = failure.note(monitor->get_vcp_value(kPowerSavingOpcode, &value));
-    ui.power_saving_mode_groupBox->setEnabled(result == 0 || dummy);
-    if (result == 0) {
-        const QSignalBlocker a(ui.power_saving_mode_enable_radioButton);
-        const QSignalBlocker b(ui.power_saving_mode_disable_radioButton);
-        (value >= 1 ? ui.power_saving_mode_enable_radioButton
-                    : ui.power_saving_mode_disable_radioButton)
-            ->setChecked(true);
-    }
-    unsigned char byte = 0;
-    result = failure.note(monitor->power_save_mode_read(&byte));
-    ui.power_save_mode_comboBox->setEnabled(result == 0 || dummy);
-    if (result == 0) {
-        const QSignalBlocker blocker(ui.power_save_mode_comboBox);
-        select_by_data(ui.power_save_mode_comboBox, byte);
-    }
-    result = failure.note(monitor->power_save_time_read(&byte));
-    ui.power_save_time_spinBox->setEnabled(result == 0 || dummy);
-    if (result == 0) {
-        const QSignalBlocker blocker(ui.power_save_time_spinBox);
-        ui.power_save_time_spinBox->setValue(byte);
-        ui.power_save_time_label->setText(timeText(byte));
-    }
-    result = failure.note(monitor->auto_standby_time_read(&byte));
-    ui.standby_time_spinBox->setEnabled(result == 0 || dummy);
-    if (result == 0) {
-        const QSignalBlocker blocker(ui.standby_time_spinBox);
+    const int saving = monitor->get_vcp_value(kPowerSavingOpcode, &value);
+    pass.read(saving, {ui.power_saving_mode_groupBox}, [&] { show_power_saving(value); });
+    unsigned char mode = 0;
+    const int mode_result = monitor->power_save_mode_read(&mode);
+    pass.read(mode_result, {ui.power_save_mode_comboBox},
+              [&] { select_by_data(ui.power_save_mode_comboBox, mode); });
+    unsigned char time = 0;
+    const int time_result = monitor->power_save_time_read(&time);
+    pass.read(time_result, {ui.power_save_time_spinBox, ui.power_save_time_label}, [&] {
+        ui.power_save_time_spinBox->setValue(time);
+        ui.power_save_time_label->setText(timeText(time));
+    });
+    unsigned char standby = 0;
+    const int standby_result = monitor->auto_standby_time_read(&standby);
+    pass.read(standby_result, {ui.standby_time_spinBox, ui.standby_time_label}, [&] {
         ui.standby_time_spinBox->setMaximum(kStandbyTimeMax);
-        ui.standby_time_spinBox->setValue(byte);
-        ui.standby_time_label->setText(timeText(byte));
-    }
-    host.show_error_status(failure.result());
+        ui.standby_time_spinBox->setValue(standby);
+        ui.standby_time_label->setText(timeText(standby));
+    });
+    return pass.failure();
+}
+
+void PowerPages::show_power_saving(uint value) {
+    (value >= 1 ? ui.power_saving_mode_enable_radioButton
+                : ui.power_saving_mode_disable_radioButton)
+        ->setChecked(true);
 }
 
 void PowerPages::power_control(unsigned char mode) {
@@ -131,17 +134,27 @@ void PowerPages::on_power_on_delay_horizontalSlider_valueChanged(int value) {
 
 void PowerPages::on_power_save_mode_comboBox_currentIndexChanged(int) {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({ui.power_save_mode_comboBox});
         return;
+    }
     ui.power_save_status_lineEdit->clear();
     const auto mode =
         static_cast<unsigned char>(ui.power_save_mode_comboBox->currentData().toInt());
     int display_result = 0;
-    if (frame.report(monitor->power_save_mode_write(mode, &display_result)) == 0)
+    const int result = monitor->power_save_mode_write(mode, &display_result);
+    frame.report(settle_power_save_write(result, display_result, ui.power_save_mode_comboBox));
+    if (result == 0)
         ui.power_save_status_lineEdit->setText(
             QStringLiteral("%1 (%2)")
                 .arg(display_result)
                 .arg(display_result == 0 ? QStringLiteral("no error") : QStringLiteral("error")));
+}
+
+int PowerPages::settle_power_save_write(int result, int display_result, QWidget* control) {
+    // A value the display refused is no value it holds.
+    const int outcome = result == 0 && display_result != 0 ? ResultCode::ReplyError : result;
+    return ControlState::apply_write(outcome, {control});
 }
 
 void PowerPages::on_power_save_time_spinBox_valueChanged(int value) {
@@ -159,28 +172,35 @@ void PowerPages::on_standby_time_spinBox_valueChanged(int value) {
 }
 
 void PowerPages::on_power_saving_mode_enable_radioButton_toggled(bool on) {
-    uint value = 1;
     if (on)
-        host.update_vcp(kPowerSavingOpcode, value);
+        write_power_saving(1);
 }
 
 void PowerPages::on_power_saving_mode_disable_radioButton_toggled(bool on) {
-    uint value = 0;
     if (on)
-        host.update_vcp(kPowerSavingOpcode, value);
+        write_power_saving(0);
+}
+
+void PowerPages::write_power_saving(uint value) {
+    write_value(kPowerSavingOpcode, value, {ui.power_saving_mode_groupBox},
+                [this](uint held) { show_power_saving(held); });
 }
 
 void PowerPages::write_time(QSpinBox* spin) {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({spin});
         return;
+    }
     ui.power_save_status_lineEdit->clear();
     const auto time = static_cast<unsigned char>(spin->value());
     int display_result = 0;
     const int result = spin == ui.standby_time_spinBox
                            ? monitor->auto_standby_time_write(time, &display_result)
                            : monitor->power_save_time_write(time, &display_result);
-    if (frame.report(result) == 0)
+    // Settled first: a spin box put back clears the status line as a user's change does.
+    frame.report(settle_power_save_write(result, display_result, spin));
+    if (result == 0)
         ui.power_save_status_lineEdit->setText(reply_status_text(display_result));
 }
 

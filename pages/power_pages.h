@@ -3,6 +3,7 @@
 #include "page_controller.h"
 
 class QSpinBox;
+class QWidget;
 
 // The power page (on, off, state, power-on delay) and the power-save page (modes and times).
 class PowerPages : public PageController {
@@ -17,9 +18,11 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
 
-    void update_power_tab(bool dummy);
-    void update_power_save_tab(bool dummy);
+    // The refreshes, on a connection the caller opened; each returns its first failure.
+    int update_power_tab(bool dummy);
+    int update_power_save_tab(bool dummy);
     void update_power_status(int value);
     void update_power_on_delay_label(int value);
 
@@ -38,6 +41,11 @@ public slots:
 
 private:
     void power_control(unsigned char mode);
+    void show_power_saving(uint value);
+    void write_power_saving(uint value);
+    // A power-save write's result on its control: a value the display refused counts as a
+    // failed write. Returns the result for the status bar.
+    int settle_power_save_write(int result, int display_result, QWidget* control);
     // Writes the time of one of the two spin boxes.
     void write_time(QSpinBox* spin);
 };

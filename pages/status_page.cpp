@@ -3,6 +3,7 @@
 #include "app_helpers.h"
 #include "basic_monitor.h"
 #include "progress_dialog.h"
+#include "result_codes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -153,7 +154,16 @@ QList<QWidget*> StatusPage::pages() const {
 
 void StatusPage::refresh(QWidget* page) {
     if (page == ui.status)
-        update_status_tab(dummy_interface());
+        show_failure(update_status_tab(dummy_interface()));
+}
+
+QList<QWidget*> StatusPage::read_controls(QWidget* page) const {
+    if (page != ui.status)
+        return {};
+    QList<QWidget*> controls;
+    for (QLabel* label : value_labels())
+        controls << label;
+    return controls << ui.status_asset_tag_lineEdit << ui.status_asset_update_pushButton;
 }
 
 QList<StatusPage::Row> StatusPage::rows() const {
@@ -188,32 +198,33 @@ QList<QLabel*> StatusPage::value_labels() const {
     return labels;
 }
 
-void StatusPage::update_status_tab(bool dummy_interface) {
+void StatusPage::show_unread(QWidget* page) {
+    PageController::show_unread(page);
+    ui.status_asset_tag_lineEdit->setReadOnly(true);
+}
+
+int StatusPage::update_status_tab(bool dummy_interface) {
     QWidget* window = host.dialog_parent();
     QProgressDialog dialog(tr("Reading Status..."), tr("Cancel"), 0, ProgressMaximum, window);
     show_progress_dialog(dialog, window);
     // The caller's wait cursor would hide that the dialog can be used.
     QApplication::restoreOverrideCursor();
 
-    for (QLabel* label : value_labels())
-        label->clear();
-    ui.status_asset_tag_lineEdit->clear();
-    ui.status_asset_update_pushButton->setEnabled(false);
-    ui.status_asset_tag_lineEdit->setReadOnly(true);
+    // Every value starts empty; the dummy interface leaves the asset tag usable.
+    PageRead pass(read_controls(ui.status), dummy_interface);
+    ui.status_asset_tag_lineEdit->setReadOnly(!dummy_interface);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     host.set_process_events_while_logging(true);
 
-    if (dummy_interface) {
-        ui.status_asset_update_pushButton->setEnabled(true);
-        ui.status_asset_tag_lineEdit->setReadOnly(false);
-    } else {
+    if (!dummy_interface) {
         progress = &dialog;
-        read_status();
+        read_status(pass);
         progress = nullptr;
     }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     host.set_process_events_while_logging(false);
+    return pass.failure();
 }
 
 bool StatusPage::step() {
@@ -221,7 +232,7 @@ bool StatusPage::step() {
     return !progress->wasCanceled();
 }
 
-void StatusPage::read_status() {
+void StatusPage::read_status(PageRead& pass) {
     // Displays without the minute counters count half hours.
     double hours = 0;
     bool minutes = true;
@@ -230,121 +241,135 @@ void StatusPage::read_status() {
         minutes = false;
         result = monitor->get_operating_time_on(&hours);
     }
-    host.show_error_status(result);
-    if (result != 0)
+    // A display that does not answer here answers nothing else either.
+    if (PageRead::ends(pass.read(result, {ui.status_operating_hours_label}, [&] {
+            ui.status_operating_hours_label->setText(hoursText(hours));
+        })))
         return;
-    ui.status_operating_hours_label->setText(hoursText(hours));
     if (!step())
         return;
 
     result = minutes ? monitor->get_total_operating_time_minutes(&hours) : -1;
     if (result != 0)
         result = monitor->get_total_operating_time(&hours);
-    if (result == 0)
-        ui.status_total_operating_hours_label->setText(hoursText(hours));
+    pass.read(result, {ui.status_total_operating_hours_label},
+              [&] { ui.status_total_operating_hours_label->setText(hoursText(hours)); });
     if (!step())
         return;
 
     QString text;
-    if (monitor->model_name_read(text) == 0)
-        ui.status_model_name_label->setText(text);
+    result = monitor->model_name_read(text);
+    pass.read(result, {ui.status_model_name_label},
+              [&] { ui.status_model_name_label->setText(text); });
     if (!step())
         return;
 
-    if (monitor->serial_number_read(text) == 0) {
+    result = monitor->serial_number_read(text);
+    pass.read(result, {ui.status_serial_number_label, ui.status_DOM_label}, [&] {
         ui.status_serial_number_label->setText(text);
         const QDate made = manufactureDateFromSerial(text);
         if (made.isValid())
             ui.status_DOM_label->setText(
                 QLocale::system().toString(made, QStringLiteral("MMMM yyyy")));
-    }
+    });
     if (!step())
         return;
 
     unsigned char power = 0;
-    if (monitor->power_status_read(&power) == 0)
-        ui.status_power_state_label->setText(powerText(power));
+    result = monitor->power_status_read(&power);
+    pass.read(result, {ui.status_power_state_label},
+              [&] { ui.status_power_state_label->setText(powerText(power)); });
     if (!step())
         return;
 
-    read_mac_address();
+    read_mac_address(pass);
     if (!step())
         return;
 
-    read_diagnostics();
+    read_diagnostics(pass);
     if (!step())
         return;
 
-    if (!read_series(kSensorSelect, kSensorTemperature,
+    if (!read_series(pass, kSensorSelect, kSensorTemperature,
                      {ui.status_temp_sensor1_label, ui.status_temp_sensor2_label,
                       ui.status_temp_sensor3_label},
                      temperatureText))
         return;
-    if (!read_series(kFanSelect, kFanState,
+    if (!read_series(pass, kFanSelect, kFanState,
                      {ui.status_fan1_label, ui.status_fan2_label, ui.status_fan3_label}, fanText))
         return;
 
-    read_timing();
+    read_timing(pass);
     if (!step())
         return;
 
-    if (monitor->read_asset_data(text) == 0) {
+    result = monitor->read_asset_data(text);
+    pass.read(result, {ui.status_asset_tag_lineEdit, ui.status_asset_update_pushButton}, [&] {
         ui.status_asset_tag_lineEdit->setText(text);
-        ui.status_asset_update_pushButton->setEnabled(true);
         ui.status_asset_tag_lineEdit->setReadOnly(false);
-    }
+    });
     if (!step())
         return;
 
     QString firmware[4];
-    if (monitor->get_firmware_versions(firmware[0], firmware[1], firmware[2], firmware[3]) == 0) {
-        const QList<QLabel*> labels = {
-            ui.status_firmware_version_label, ui.status_firmware2_version_label,
-            ui.status_firmware3_version_label, ui.status_firmware4_version_label};
+    result = monitor->get_firmware_versions(firmware[0], firmware[1], firmware[2], firmware[3]);
+    const QList<QLabel*> labels = {
+        ui.status_firmware_version_label, ui.status_firmware2_version_label,
+        ui.status_firmware3_version_label, ui.status_firmware4_version_label};
+    pass.read(result, {labels.begin(), labels.end()}, [&] {
         for (int i = 0; i < labels.size(); ++i)
             labels[i]->setText(firmware[i]);
-    }
+    });
 }
 
-void StatusPage::read_mac_address() {
+void StatusPage::read_mac_address(PageRead& pass) {
     QString mac;
-    if (monitor->lan_mac_address_read_ipv4_ipv6(0, 0, mac) == 0 ||
-        monitor->lan_mac_address_read(0, mac) == 0) {
-        ui.status_mac_address_label->setText(mac);
-        return;
+    int result = monitor->lan_mac_address_read_ipv4_ipv6(0, 0, mac);
+    if (result != 0)
+        result = monitor->lan_mac_address_read(0, mac);
+    if (result != 0) {
+        // The display does not tell: ask the local network, which knows only LAN peers.
+        const monitor_data info = host.interface_info();
+        mac = info.communicationsInterfaceType == InterfaceType::Lan
+                  ? macAddressForIp(info.s_communicationsInterfacePortName)
+                  : QStringLiteral("NA");
     }
-    // The display does not tell: ask the local network, which knows only LAN peers.
-    const monitor_data info = host.interface_info();
-    ui.status_mac_address_label->setText(
-        info.communicationsInterfaceType == InterfaceType::Lan
-            ? macAddressForIp(info.s_communicationsInterfacePortName)
-            : QStringLiteral("NA"));
+    pass.read(0, {ui.status_mac_address_label}, [&] { ui.status_mac_address_label->setText(mac); });
 }
 
-void StatusPage::read_diagnostics() {
+void StatusPage::read_diagnostics(PageRead& pass) {
     unsigned char codes[kDiagnosticCapacity] = {};
     unsigned int count = kDiagnosticCapacity;
-    if (monitor->self_diagnosis_status_read(codes, &count) != 0 || count == 0)
-        return;
-    QString text;
-    for (unsigned int i = 0; i < qMin(count, kDiagnosticCapacity); ++i)
-        text += diagnosticText(codes[i]);
-    ui.status_diagnostics_label->setText(text);
+    const int result = monitor->self_diagnosis_status_read(codes, &count);
+    pass.read(result, {ui.status_diagnostics_label}, [&] {
+        QString text;
+        for (unsigned int i = 0; i < qMin(count, kDiagnosticCapacity); ++i)
+            text += diagnosticText(codes[i]);
+        ui.status_diagnostics_label->setText(text);
+    });
 }
 
-bool StatusPage::read_series(uint select_opcode, uint value_opcode, const QList<QLabel*>& labels,
-                             QString (*text)(uint value)) {
+bool StatusPage::read_series(PageRead& pass, uint select_opcode, uint value_opcode,
+                             const QList<QLabel*>& labels, QString (*text)(uint value)) {
     uint current = 0, count = 0;
-    const bool counted = monitor->get_vcp_value_max(select_opcode, &current, &count) == 0;
-    if (counted && !step())
+    const int counted_result = monitor->get_vcp_value_max(select_opcode, &current, &count);
+    const bool counted = counted_result == 0;
+    if (!counted)
+        pass.read(counted_result, {labels.begin(), labels.end()});
+    else if (!step())
         return false;
     for (int n = 1; n <= labels.size(); ++n) {
-        if (counted && uint(n) <= count) {
+        if (counted) {
             uint selected = uint(n), value = 0;
+            // A position the display does not count is one it does not have.
+            int result = ResultCode::Unsupported;
+            if (uint(n) <= count) {
+                result = monitor->set_vcp_value(select_opcode, &selected);
+                if (result == 0)
+                    result = monitor->get_vcp_value(value_opcode, &value);
+            }
             // A failure leaves this one empty and goes on with the next.
-            if (monitor->set_vcp_value(select_opcode, &selected) == 0 &&
-                monitor->get_vcp_value(value_opcode, &value) == 0)
-                labels[n - 1]->setText(text(value));
+            pass.read(result, {labels[n - 1]}, [&] { labels[n - 1]->setText(text(value)); });
         }
         // Without a count the points of the first positions are skipped, not the last one's.
         if ((counted || n == labels.size()) && !step())
@@ -353,20 +378,22 @@ bool StatusPage::read_series(uint select_opcode, uint value_opcode, const QList<
     return true;
 }
 
-void StatusPage::read_timing() {
+void StatusPage::read_timing(PageRead& pass) {
     unsigned char status = 0;
     float horizontal = 0, vertical = 0;
-    if (monitor->get_timing_report(&status, &horizontal, &vertical) != 0)
-        return;
-    ui.status_h_freq_label->setText(frequencyText(horizontal, "kHz"));
-    ui.status_v_freq_label->setText(frequencyText(vertical, "Hz"));
-    QString sync = QLatin1String(status & 0x01 ? "+V Sync. " : "-V Sync. ");
-    sync += QLatin1String(status & 0x02 ? "+H Sync. " : "-H Sync. ");
-    if (status & 0x40)
-        sync += QLatin1String("Unstable Sync. ");
-    if (status & 0x80)
-        sync += QLatin1String("Sync out of range. ");
-    ui.status_sync_status_label->setText(sync);
+    const int result = monitor->get_timing_report(&status, &horizontal, &vertical);
+    pass.read(result, {ui.status_h_freq_label, ui.status_v_freq_label, ui.status_sync_status_label},
+              [&] {
+                  ui.status_h_freq_label->setText(frequencyText(horizontal, "kHz"));
+                  ui.status_v_freq_label->setText(frequencyText(vertical, "Hz"));
+                  QString sync = QLatin1String(status & 0x01 ? "+V Sync. " : "-V Sync. ");
+                  sync += QLatin1String(status & 0x02 ? "+H Sync. " : "-H Sync. ");
+                  if (status & 0x40)
+                      sync += QLatin1String("Unstable Sync. ");
+                  if (status & 0x80)
+                      sync += QLatin1String("Sync out of range. ");
+                  ui.status_sync_status_label->setText(sync);
+              });
 }
 
 void StatusPage::on_copy_status_pushButton_clicked() {

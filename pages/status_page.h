@@ -18,9 +18,13 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
+    // No asset tag is written without a successful read.
+    void show_unread(QWidget* page) override;
 
-    // Reads the whole page on the connection that the page switch opened.
-    void update_status_tab(bool dummy_interface);
+    // Reads the whole page on the connection that the page switch opened; returns the first
+    // failure.
+    int update_status_tab(bool dummy_interface);
 
 public slots:
     void on_copy_status_pushButton_clicked();
@@ -38,14 +42,14 @@ private:
     // Many diagnostic codes at once would not fit the page: their texts scroll instead.
     void scroll_diagnostics();
     // The reads, in order; returns early on a failed hour read or on Cancel.
-    void read_status();
-    void read_mac_address();
-    void read_diagnostics();
+    void read_status(PageRead& pass);
+    void read_mac_address(PageRead& pass);
+    void read_diagnostics(PageRead& pass);
     // Sensors or fans: the selector's maximum is their count; each one is selected, then its
     // value read into its label as text() gives it. False on Cancel.
-    bool read_series(uint select_opcode, uint value_opcode, const QList<QLabel*>& labels,
-                     QString (*text)(uint value));
-    void read_timing();
+    bool read_series(PageRead& pass, uint select_opcode, uint value_opcode,
+                     const QList<QLabel*>& labels, QString (*text)(uint value));
+    void read_timing(PageRead& pass);
     // Raises the progress by one; false when the user cancelled.
     bool step();
 

@@ -42,8 +42,9 @@ void TileMatrixMemoryPage::on_tile_matrix_memory_read_pushButton_clicked() {
         return;
     ui.tile_matrix_memory_status_lineEdit->clear();
     unsigned char columns = 1, rows = 1, position = 1, tile_comp = 0, status = 0;
-    const int result = frame.report(monitor->tile_matrix_profile_read(
-        profile(), &columns, &rows, &position, &tile_comp, &status));
+    const int result = monitor->tile_matrix_profile_read(profile(), &columns, &rows, &position,
+                                                         &tile_comp, &status);
+    frame.report(result);
     show_status(result, status);
     // A refused read leaves the profile shown as it was.
     if (result != 0 || status != 0)
@@ -62,11 +63,12 @@ void TileMatrixMemoryPage::on_tile_matrix_memory_save_pushButton_clicked() {
     const unsigned char tile_comp =
         ui.tile_matrix_memory_usetilecomp_checkBox->isChecked() ? kTileCompOn : kTileCompOff;
     unsigned char status = 0;
-    show_status(frame.report(monitor->tile_matrix_profile_write(
-                    profile(), byteOf(ui.tile_matrix_memory_columns_spinBox),
-                    byteOf(ui.tile_matrix_memory_rows_spinBox),
-                    byteOf(ui.tile_matrix_memory_position_spinBox), tile_comp, &status)),
-                status);
+    const int result = monitor->tile_matrix_profile_write(
+        profile(), byteOf(ui.tile_matrix_memory_columns_spinBox),
+        byteOf(ui.tile_matrix_memory_rows_spinBox), byteOf(ui.tile_matrix_memory_position_spinBox),
+        tile_comp, &status);
+    frame.report(result);
+    show_status(result, status);
 }
 
 void TileMatrixMemoryPage::on_tile_matrix_memory_recall_pushButton_clicked() {
@@ -75,5 +77,7 @@ void TileMatrixMemoryPage::on_tile_matrix_memory_recall_pushButton_clicked() {
         return;
     ui.tile_matrix_memory_status_lineEdit->clear();
     unsigned char status = 0;
-    show_status(frame.report(monitor->tile_matrix_profile_select(profile(), &status)), status);
+    const int result = monitor->tile_matrix_profile_select(profile(), &status);
+    frame.report(result);
+    show_status(result, status);
 }

@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "lm_display_array_size_diagram_widget.h"
+#include "result_codes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,12 +53,28 @@ QList<QWidget*> TileMatrixPages::pages() const {
 void TileMatrixPages::refresh(QWidget* page) {
     const bool dummy = dummy_interface();
     if (page == ui.tile_matrix)
-        dummy ? show_dummy_tile_matrix() : update_tile_matrix_tab();
+        dummy ? show_dummy_tile_matrix() : show_failure(update_tile_matrix_tab());
     else if (page == ui.tile_matrix_advanced)
-        dummy ? show_dummy_tile_matrix_advanced() : update_tile_matrix_advanced_tab();
+        dummy ? show_dummy_tile_matrix_advanced() : show_failure(update_tile_matrix_advanced_tab());
+}
+
+QList<QWidget*> TileMatrixPages::read_controls(QWidget* page) const {
+    if (page == ui.tile_matrix)
+        return {ui.horizontal_monitors_spinBox, ui.vertical_monitors_spinBox,
+                ui.display_array_size_diagram_widget, ui.enable_tile_matrix_groupBox};
+    if (page == ui.tile_matrix_advanced)
+        return {ui.use_tile_comp_checkBox,
+                ui.tile_matrix_memory_groupBox,
+                ui.frame_comp_groupBox,
+                ui.frame_comp_auto_value_doubleSpinBox,
+                ui.frame_comp_manual_value_doubleSpinBox,
+                ui.v_scan_reverse_groupBox,
+                ui.v_scan_reverse_manual_comboBox};
+    return {};
 }
 
 void TileMatrixPages::show_dummy_tile_matrix() {
+    ControlState::show_unread(read_controls(ui.tile_matrix), true);
     // Not blocked: the spin boxes' own handlers follow, as after a user's change.
     for (QSpinBox* spin : {ui.horizontal_monitors_spinBox, ui.vertical_monitors_spinBox}) {
         spin->setMaximum(kDummyMaxMonitors);
@@ -66,14 +83,10 @@ void TileMatrixPages::show_dummy_tile_matrix() {
     ui.display_array_size_diagram_widget->setColumns(1);
     ui.display_array_size_diagram_widget->setRows(1);
     ui.display_array_size_diagram_widget->setCurrentlySelectedDisplay(0, 0);
-    ui.enable_tile_matrix_groupBox->setEnabled(true);
 }
 
 void TileMatrixPages::show_dummy_tile_matrix_advanced() {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             ui.use_tile_comp_checkBox, ui.tile_matrix_memory_comboBox, ui.frame_comp_mode_comboBox,
-             ui.v_scan_reverse_mode_comboBox, ui.v_scan_reverse_manual_comboBox})
-        w->setEnabled(true);
+    ControlState::show_unread(read_controls(ui.tile_matrix_advanced), true);
 }
 
 void TileMatrixPages::select_position(uint position, uint columns) {
@@ -84,85 +97,78 @@ void TileMatrixPages::select_position(uint position, uint columns) {
         int((position - 1) % columns), int((position - 1) / columns));
 }
 
-void TileMatrixPages::update_tile_matrix_tab() {
+int TileMatrixPages::update_tile_matrix_tab() {
+    PageRead pass(read_controls(ui.tile_matrix));
     LM_display_array_size_diagram_widget* diagram = ui.display_array_size_diagram_widget;
-    uint columns = 0, rows = 0, max = 0;
-    if (read_value_max(kColumnsOpcode, &columns, &max, ui.horizontal_monitors_spinBox, false) ==
-        0) {
-        const QSignalBlocker blocker(ui.horizontal_monitors_spinBox);
-        ui.horizontal_monitors_spinBox->setMaximum(int(max));
+    uint columns = 0, columns_max = 0;
+    const int columns_result = monitor->get_vcp_value_max(kColumnsOpcode, &columns, &columns_max);
+    pass.read(columns_result, {ui.horizontal_monitors_spinBox}, [&] {
+        ui.horizontal_monitors_spinBox->setMaximum(int(columns_max));
         ui.horizontal_monitors_spinBox->setValue(int(columns));
         diagram->setColumns(int(columns));
-    } else {
+    });
+    if (columns_result != 0)
         columns = 0;
-    }
-    const int result =
-        read_value_max(kRowsOpcode, &rows, &max, ui.vertical_monitors_spinBox, false);
-    diagram->setEnabled(result == 0);
-    if (result == 0) {
-        const QSignalBlocker blocker(ui.vertical_monitors_spinBox);
-        ui.vertical_monitors_spinBox->setMaximum(int(max));
+    uint rows = 0, rows_max = 0;
+    const int rows_result = monitor->get_vcp_value_max(kRowsOpcode, &rows, &rows_max);
+    pass.read(rows_result, {ui.vertical_monitors_spinBox, diagram}, [&] {
+        ui.vertical_monitors_spinBox->setMaximum(int(rows_max));
         ui.vertical_monitors_spinBox->setValue(int(rows));
         diagram->setRows(int(rows));
-    }
-    uint position = 0;
-    if (monitor->get_vcp_value_max(kPositionOpcode, &position, &max) == 0)
-        select_position(position, columns);
+    });
+    uint position = 0, max = 0;
+    const int position_result = monitor->get_vcp_value_max(kPositionOpcode, &position, &max);
+    // A position not read selects no tile.
+    if (pass.read(position_result, {}, [&] { select_position(position, columns); }) != 0)
+        diagram->setCurrentlySelectedDisplay(-1, -1);
     uint mode = 0;
-    if (read_value_max(kTileMatrixModeOpcode, &mode, &max, ui.enable_tile_matrix_groupBox, false) ==
-        0) {
-        const QSignalBlocker blocker(ui.enable_tile_matrix_groupBox);
-        ui.enable_tile_matrix_groupBox->setChecked(mode == kModeOn);
-    }
+    const int mode_result = monitor->get_vcp_value_max(kTileMatrixModeOpcode, &mode, &max);
+    pass.read(mode_result, {ui.enable_tile_matrix_groupBox},
+              [&] { ui.enable_tile_matrix_groupBox->setChecked(mode == kModeOn); });
+    return pass.failure();
 }
 
-void TileMatrixPages::update_tile_matrix_advanced_tab() {
+int TileMatrixPages::update_tile_matrix_advanced_tab() {
+    PageRead pass(read_controls(ui.tile_matrix_advanced));
     uint current = 0, max = 0;
-    if (read_value_max(kTileCompOpcode, &current, &max, ui.use_tile_comp_checkBox, false) == 0) {
-        const QSignalBlocker blocker(ui.use_tile_comp_checkBox);
+    int result = monitor->get_vcp_value_max(kTileCompOpcode, &current, &max);
+    pass.read(result, {ui.use_tile_comp_checkBox}, [&] {
         ui.use_tile_comp_checkBox->setCheckState(current > 1 ? Qt::Checked : Qt::Unchecked);
-    }
-    if (read_value_max(kMemoryOpcode, &current, &max, ui.tile_matrix_memory_groupBox, false) == 0) {
-        const QSignalBlocker blocker(ui.tile_matrix_memory_comboBox);
-        select_by_data(ui.tile_matrix_memory_comboBox, current);
-    }
-    const QList<QPair<QDoubleSpinBox*, uint>> values = {
-        {ui.frame_comp_auto_value_doubleSpinBox, kFrameCompAutoOpcode},
-        {ui.frame_comp_manual_value_doubleSpinBox, kFrameCompManualOpcode}};
-    if (read_value_max(kFrameCompModeOpcode, &current, &max, ui.frame_comp_groupBox, false) == 0) {
-        {
-            const QSignalBlocker blocker(ui.frame_comp_mode_comboBox);
-            select_by_data(ui.frame_comp_mode_comboBox, current);
-        }
-        for (const auto& value : values)
-            if (read_value_max(value.second, &current, &max, value.first, false) == 0) {
-                const QSignalBlocker blocker(value.first);
+    });
+    result = monitor->get_vcp_value_max(kMemoryOpcode, &current, &max);
+    pass.read(result, {ui.tile_matrix_memory_groupBox},
+              [&] { select_by_data(ui.tile_matrix_memory_comboBox, current); });
+    // A group's mode decides whether its dependent controls are read.
+    result = monitor->get_vcp_value_max(kFrameCompModeOpcode, &current, &max);
+    if (pass.read(result, {ui.frame_comp_groupBox},
+                  [&] { select_by_data(ui.frame_comp_mode_comboBox, current); }) == 0) {
+        const QList<QPair<QDoubleSpinBox*, uint>> values = {
+            {ui.frame_comp_auto_value_doubleSpinBox, kFrameCompAutoOpcode},
+            {ui.frame_comp_manual_value_doubleSpinBox, kFrameCompManualOpcode}};
+        for (const auto& value : values) {
+            result = monitor->get_vcp_value_max(value.second, &current, &max);
+            pass.read(result, {value.first}, [&] {
                 value.first->setMaximum(max / kHundredths);
                 value.first->setValue(current / kHundredths);
-            }
-    } else {
-        for (const auto& value : values)
-            value.first->setEnabled(false);
+            });
+        }
     }
-    if (read_value_max(kVScanModeOpcode, &current, &max, ui.v_scan_reverse_groupBox, false) != 0) {
-        ui.v_scan_reverse_manual_comboBox->setEnabled(false);
-        return;
+    result = monitor->get_vcp_value_max(kVScanModeOpcode, &current, &max);
+    if (pass.read(result, {ui.v_scan_reverse_groupBox},
+                  [&] { select_by_data(ui.v_scan_reverse_mode_comboBox, current); }) == 0) {
+        result = monitor->get_vcp_value_max(kVScanManualOpcode, &current, &max);
+        pass.read(result, {ui.v_scan_reverse_manual_comboBox},
+                  [&] { select_by_data(ui.v_scan_reverse_manual_comboBox, current); });
     }
-    {
-        const QSignalBlocker blocker(ui.v_scan_reverse_mode_comboBox);
-        select_by_data(ui.v_scan_reverse_mode_comboBox, current);
-    }
-    if (read_value_max(kVScanManualOpcode, &current, &max, ui.v_scan_reverse_manual_comboBox,
-                       false) == 0) {
-        const QSignalBlocker blocker(ui.v_scan_reverse_manual_comboBox);
-        select_by_data(ui.v_scan_reverse_manual_comboBox, current);
-    }
+    return pass.failure();
 }
 
 void TileMatrixPages::on_enable_tile_matrix_groupBox_toggled(bool on) {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({ui.enable_tile_matrix_groupBox});
         return;
+    }
     uint current = 0, max = 0;
     int result = monitor->get_vcp_value_max(kTileMatrixModeOpcode, &current, &max);
     if (result == 0) {
@@ -172,7 +178,7 @@ void TileMatrixPages::on_enable_tile_matrix_groupBox_toggled(bool on) {
         if (result == 0)
             host.set_settings_dirty(true);
     }
-    frame.report(result);
+    frame.report(ControlState::apply_write(result, {ui.enable_tile_matrix_groupBox}));
 }
 
 void TileMatrixPages::resize_diagram(uint opcode, int value) {
@@ -183,29 +189,48 @@ void TileMatrixPages::resize_diagram(uint opcode, int value) {
 }
 
 void TileMatrixPages::write_wall_size(uint opcode, int value) {
+    QSpinBox* spin =
+        opcode == kColumnsOpcode ? ui.horizontal_monitors_spinBox : ui.vertical_monitors_spinBox;
+    // Blocked while the program sets the spin box: its own slot would write again.
+    const auto settle = [spin](int result) {
+        const QSignalBlocker blocker(spin);
+        return ControlState::apply_write(result, {spin});
+    };
     {
         CommandScope frame(host);
-        if (!frame)
+        if (!frame) {
+            settle(ResultCode::NotConnected);
             return;
+        }
         uint written = uint(value);
-        int result = monitor->set_vcp_value(opcode, &written);
+        const int result = monitor->set_vcp_value(opcode, &written);
+        FirstFailure failure;
         if (result == 0) {
             host.set_settings_dirty(true);
+            const QSignalBlocker blocker(spin);
+            spin->setValue(int(written));
             resize_diagram(opcode, int(written));
-            uint columns = 0, max = 0;
-            result = monitor->get_vcp_value_max(kColumnsOpcode, &columns, &max);
-            if (result == 0 && columns != 0) {
-                uint position = 0;
-                result = monitor->get_vcp_value_max(kPositionOpcode, &position, &max);
-                if (result == 0)
-                    select_position(position, columns);
-            }
         }
-        frame.report(result);
+        failure.note(settle(result));
+        if (result == 0)
+            failure.note(select_display_position());
+        frame.report(failure.result());
     }
     // With no display attached the diagram follows the spin box.
     if (dummy_interface())
         resize_diagram(opcode, value);
+}
+
+int TileMatrixPages::select_display_position() {
+    uint columns = 0, max = 0;
+    const int result = monitor->get_vcp_value_max(kColumnsOpcode, &columns, &max);
+    if (result != 0 || columns == 0)
+        return result;
+    uint position = 0;
+    const int position_result = monitor->get_vcp_value_max(kPositionOpcode, &position, &max);
+    if (position_result == 0)
+        select_position(position, columns);
+    return position_result;
 }
 
 void TileMatrixPages::on_horizontal_monitors_spinBox_valueChanged(int value) {
@@ -242,11 +267,15 @@ void TileMatrixPages::tile_matrix_selection_changed(int x, int y) {
 
 void TileMatrixPages::on_use_tile_comp_checkBox_stateChanged(int state) {
     CommandScope frame(host);
-    if (!frame)
+    if (!frame) {
+        ControlState::revert({ui.use_tile_comp_checkBox});
         return;
+    }
     uint value = state != Qt::Unchecked ? kTileCompOn : kTileCompOff;
-    if (frame.report(monitor->set_vcp_value(kTileCompOpcode, &value)) == 0)
+    const int result = monitor->set_vcp_value(kTileCompOpcode, &value);
+    if (result == 0)
         host.set_settings_dirty(true);
+    frame.report(ControlState::apply_write(result, {ui.use_tile_comp_checkBox}));
 }
 
 int TileMatrixPages::write_current_choice(QComboBox* combo, uint opcode) {
@@ -257,20 +286,24 @@ int TileMatrixPages::write_current_choice(QComboBox* combo, uint opcode) {
     const int result = monitor->set_vcp_value(opcode, &value);
     if (result == 0)
         host.set_settings_dirty(true);
-    return result;
+    return ControlState::apply_write(result, {combo});
 }
 
 void TileMatrixPages::on_tile_matrix_memory_comboBox_currentIndexChanged(int) {
     CommandScope frame(host);
     if (frame)
         frame.report(write_current_choice(ui.tile_matrix_memory_comboBox, kMemoryOpcode));
+    else
+        ControlState::revert({ui.tile_matrix_memory_comboBox});
 }
 
 void TileMatrixPages::write_mode_choice(QComboBox* combo, uint opcode) {
     {
         CommandScope frame(host);
-        if (!frame)
+        if (!frame) {
+            ControlState::revert({combo});
             return;
+        }
         frame.report(write_current_choice(combo, opcode));
     }
     // The controls that depend on the mode follow it.
@@ -316,25 +349,28 @@ void TileMatrixPages::frame_comp_spinbox_timer_timeout() {
         start_frame_comp_timer();
         return;
     }
+    // The values that wait, manual first.
+    QList<QPair<QDoubleSpinBox*, uint>> pending;
+    if (frame_comp_manual_value_changed)
+        pending.append({ui.frame_comp_manual_value_doubleSpinBox, kFrameCompManualOpcode});
+    if (frame_comp_auto_value_changed)
+        pending.append({ui.frame_comp_auto_value_doubleSpinBox, kFrameCompAutoOpcode});
+    frame_comp_manual_value_changed = false;
+    frame_comp_auto_value_changed = false;
     {
         CommandScope frame(host);
-        if (!frame)
-            return; // the values stay pending for the next change
+        if (!frame) {
+            for (const auto& value : pending)
+                ControlState::revert({value.first});
+            return;
+        }
         // A failed write stays reported although the other one succeeds.
         FirstFailure failure;
-        // Rounded: 1.15 is 114.99... as a double and must still be sent as 115.
-        const auto hundredths = [](const QDoubleSpinBox* spin) {
-            return uint(qRound(spin->value() * kHundredths));
-        };
-        if (frame_comp_manual_value_changed) {
-            uint value = hundredths(ui.frame_comp_manual_value_doubleSpinBox);
-            failure.note(monitor->set_vcp_value(kFrameCompManualOpcode, &value));
-            frame_comp_manual_value_changed = false;
-        }
-        if (frame_comp_auto_value_changed) {
-            uint value = hundredths(ui.frame_comp_auto_value_doubleSpinBox);
-            failure.note(monitor->set_vcp_value(kFrameCompAutoOpcode, &value));
-            frame_comp_auto_value_changed = false;
+        for (const auto& value : pending) {
+            // Rounded: 1.15 is 114.99... as a double and must still be sent as 115.
+            uint hundredths = uint(qRound(value.first->value() * kHundredths));
+            const int result = monitor->set_vcp_value(value.second, &hundredths);
+            failure.note(ControlState::apply_write(result, {value.first}));
         }
         if (failure.result() == 0)
             host.set_settings_dirty(true);

@@ -18,12 +18,13 @@ public:
 
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
+    QList<QWidget*> read_controls(QWidget* page) const override;
     void write_pending() override;
 
     // The refreshes, on a connection the caller opened; no read ends them early except where
-    // a group's mode decides its dependent controls.
-    void update_tile_matrix_tab();
-    void update_tile_matrix_advanced_tab();
+    // a group's mode decides its dependent controls. Each returns its first failure.
+    int update_tile_matrix_tab();
+    int update_tile_matrix_advanced_tab();
 
 signals:
     void update_tile_matrix_selection(int x, int y);
@@ -50,9 +51,13 @@ private:
     // display's position.
     void write_wall_size(uint opcode, int value);
     void resize_diagram(uint opcode, int value);
+    // Reads the wall's columns and the display's position and selects its cell; the first
+    // failure.
+    int select_display_position();
     // Selects the diagram cell of a 1-based position on a wall columns wide.
     void select_position(uint position, uint columns);
-    // Writes the data of the combo box's current item; nothing when it has none.
+    // Writes the data of the combo box's current item; nothing when it has none. Returns the
+    // result for the status bar.
     int write_current_choice(QComboBox* combo, uint opcode);
     void write_mode_choice(QComboBox* combo, uint opcode);
     void start_frame_comp_timer();

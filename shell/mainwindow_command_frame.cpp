@@ -260,6 +260,8 @@ void ZETQVToolMainWindow::on_save_settings_pushButton_clicked() {
 }
 
 void ZETQVToolMainWindow::on_reload_settings_pushButton_clicked() {
+    // As a page switch does: what the refresh finds replaces what was said before.
+    ui.statusBar->showMessage(QString());
     refresh_current_page();
 }
 

@@ -1,3 +1,4 @@
+#include "control_state.h"
 #include "group_fan_pages.h"
 #include "window_rig.h"
 
@@ -50,6 +51,11 @@ private slots:
         w.ui.group_ID_j_checkBox->setChecked(false);
         QCOMPARE(model.parameter(0x107F).current, 0x007);
         QCOMPARE(dirty.size(), 2);
+        // A write that fails leaves the groups the display last confirmed.
+        model.failNext(1);
+        w.ui.group_ID_d_checkBox->setChecked(true);
+        QVERIFY(!w.ui.group_ID_d_checkBox->isChecked());
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5004)"));
     }
 
     void coolingFanSensorsAreCapped() {
@@ -90,43 +96,66 @@ private slots:
     }
 
     // The fan page: each read enables its own control (with the dummy interface the sensor and
-    // speed lists stay enabled); the status bar shows the first failure.
+    // speed lists stay enabled); a sensor is enabled only with its range; a control the
+    // display lacks says why without an error; the status bar shows the first failure.
     void coolingFanRefresh_data() {
         QTest::addColumn<bool>("dummy");
-        QTest::addColumn<uint>("broken");
-        QTest::addColumn<QString>("enabled"); // sensor, speed, mode, temperatures
+        QTest::addColumn<QList<uint>>("broken");
+        QTest::addColumn<QList<uint>>("unsupported");
+        // sensor, speed, mode, temperature group, sensors 1 to 3
+        QTest::addColumn<QString>("enabled");
         QTest::addColumn<QString>("status");
-        QTest::newRow("all answered") << false << 0u << "1111" << QString();
-        QTest::newRow("speed broken") << false << 0x103Fu << "1011"
+        const QList<uint> none;
+        QTest::newRow("all answered") << false << none << none << "1111111" << QString();
+        QTest::newRow("speed broken") << false << QList<uint>{0x103F} << none << "1011111"
                                       << "(-5002)";
-        QTest::newRow("sensor 1 broken") << false << 0x10E0u << "1110"
+        QTest::newRow("no fan speed")
+            << false << none << QList<uint>{0x103F} << "1011111" << QString();
+        QTest::newRow("no fan mode")
+            << false << none << QList<uint>{0x027D} << "1101111" << QString();
+        QTest::newRow("sensor 1 broken") << false << QList<uint>{0x10E0} << none << "1110000"
                                          << "(-5002)";
-        QTest::newRow("dummy") << true << 0u << "1100"
+        QTest::newRow("sensor 2 range broken") << false << QList<uint>{0x10E3} << none << "1111100"
+                                               << "(-5002)";
+        QTest::newRow("no sensor 3")
+            << false << none << QList<uint>{0x10E4} << "1111110" << QString();
+        QTest::newRow("dummy") << true << none << none << "1100000"
                                << "(-3003)";
     }
     void coolingFanRefresh() {
         QFETCH(bool, dummy);
-        QFETCH(uint, broken);
+        QFETCH(QList<uint>, broken);
+        QFETCH(QList<uint>, unsupported);
         QFETCH(QString, enabled);
         QFETCH(QString, status);
         WindowRig rig("127.0.15.50");
         auto& [fake, model, w] = rig;
         fillFans(model);
-        if (broken)
-            model.failReads(broken);
+        for (uint opcode : broken)
+            model.failReads(opcode);
+        for (uint opcode : unsupported)
+            model.removeParameter(opcode);
         for (QWidget* c : std::initializer_list<QWidget*>{w.ui.cooling_fan_mode_comboBox,
                                                           w.ui.fan_sensor_temp_groupBox})
             c->setEnabled(false);
         if (dummy)
             w.ui.communications_interface_widget->set_interface_info(dummyInterface());
         w.ui.stackedWidget->setCurrentIndex(9);
-        QCOMPARE(enabledMismatch({w.ui.cooling_fan_sensor_comboBox, w.ui.cooling_fan_speed_comboBox,
-                                  w.ui.cooling_fan_mode_comboBox, w.ui.fan_sensor_temp_groupBox},
-                                 enabled),
-                 QString());
-        const QString shown = w.ui.statusBar->currentMessage();
-        QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.endsWith(status), qPrintable(shown));
-        if (dummy || broken)
+        const QList<QWidget*> controls = {
+            w.ui.cooling_fan_sensor_comboBox,       w.ui.cooling_fan_speed_comboBox,
+            w.ui.cooling_fan_mode_comboBox,         w.ui.fan_sensor_temp_groupBox,
+            w.ui.fan_sensor1_temp_horizontalSlider, w.ui.fan_sensor2_temp_horizontalSlider,
+            w.ui.fan_sensor3_temp_horizontalSlider};
+        QCOMPARE(enabledMismatch(controls, enabled), QString());
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        const QMap<uint, QWidget*> byOpcode = {{0x103F, w.ui.cooling_fan_speed_comboBox},
+                                               {0x027D, w.ui.cooling_fan_mode_comboBox},
+                                               {0x10E4, w.ui.fan_sensor3_temp_spinBox}};
+        for (uint opcode : unsupported)
+            QCOMPARE(byOpcode[opcode]->toolTip(), ControlState::unsupported_tip());
+        if (!unsupported.isEmpty() || !broken.isEmpty())
+            rig.saveShot(QStringLiteral("cooling_fans_") + QTest::currentDataTag());
+        if (dummy || !broken.isEmpty() || !unsupported.isEmpty())
             return;
         QCOMPARE(w.ui.cooling_fan_sensor_comboBox->count(), 3);
         QCOMPARE(w.ui.cooling_fan_mode_comboBox->currentData().toUInt(), 1u);
@@ -169,11 +198,28 @@ private slots:
         QCOMPARE(dirty.size(), 3);
     }
 
+    // A group mask not read shows no ticks; a display without groups says why, no error.
+    void groupReadFailure_data() {
+        QTest::addColumn<bool>("broken");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("broken reply") << true << "(-5002)";
+        QTest::newRow("no groups") << false << QString();
+    }
     void groupReadFailure() {
+        QFETCH(bool, broken);
+        QFETCH(QString, status);
         WindowRig rig("127.0.15.52");
-        rig.model.failReads(0x107F);
+        if (broken)
+            rig.model.failReads(0x107F);
+        {
+            const QSignalBlocker blocker(rig.w.ui.group_ID_c_checkBox);
+            rig.w.ui.group_ID_c_checkBox->setChecked(true);
+        }
         rig.w.ui.stackedWidget->setCurrentIndex(6);
         QVERIFY(!rig.w.ui.group_ID_groupBox->isEnabled());
+        QVERIFY(!rig.w.ui.group_ID_c_checkBox->isChecked());
+        QCOMPARE(rig.w.ui.group_ID_groupBox->toolTip() == ControlState::unsupported_tip(), !broken);
+        QCOMPARE(statusMismatch(rig.w.ui.statusBar->currentMessage(), status), QString());
         QCOMPARE(rig.seen(), QStringList{"get 107F"});
     }
 };

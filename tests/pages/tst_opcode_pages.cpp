@@ -1,3 +1,4 @@
+#include "control_state.h"
 #include "controldefinitions.h"
 #include "monitor_rig.h"
 #include "opcode_pages.h"
@@ -94,21 +95,22 @@ private slots:
         QTest::newRow("get momentary") << false << "momentary" << 30 << "100"
                                        << "Yes"
                                        << "Momentary" << true << get << false << 0;
-        QTest::newRow("get unsupported") << false << "unsupported" << 0 << "0"
+        // Unread, the value stays only as a greyed hint; what the display lacks is no error.
+        QTest::newRow("get unsupported") << false << "unsupported" << 40 << ""
                                          << "No"
-                                         << "Set Parameter" << false << get << false << 0;
-        QTest::newRow("get failing") << false << "failing" << 0 << "0"
-                                     << "No"
-                                     << "Set Parameter" << false << get << true << 0;
+                                         << "" << false << get << false << 0;
+        QTest::newRow("get failing") << false << "failing" << 40 << ""
+                                     << ""
+                                     << "" << false << get << true << 0;
         QTest::newRow("get dummy") << false << "dummy" << 0 << "65535"
                                    << "Yes"
                                    << "Set Parameter" << true << QStringList() << true << 0;
         QTest::newRow("set supported") << true << "supported" << 40 << "100"
                                        << "Yes"
                                        << "Set Parameter" << true << set << false << 1;
-        QTest::newRow("set unsupported") << true << "unsupported" << 0 << "0"
+        QTest::newRow("set unsupported") << true << "unsupported" << 40 << ""
                                          << "No"
-                                         << "Set Parameter" << true << set << false << 1;
+                                         << "" << false << set << false << 0;
         // The user's value stays, and nothing claims the write went through.
         QTest::newRow("set failing") << true << "failing" << 40 << ""
                                      << ""
@@ -142,14 +144,18 @@ private slots:
                  qPrintable(w.ui.vcp_supported_label->text()));
         QTEST(w.ui.vcp_type_label->text(), "type");
         QTEST(w.ui.value_group_widget->isEnabled(), "groupEnabled");
+        QTEST(w.ui.vcp_value_spinBox->isEnabled(), "groupEnabled");
+        QCOMPARE(w.ui.value_group_widget->toolTip() == ControlState::unsupported_tip(),
+                 display == "unsupported");
         QTEST(frames(fake), "sent");
         QTEST(!w.ui.statusBar->currentMessage().isEmpty(), "error");
         QTEST(int(dirty.size()), "dirty");
         QVERIFY(!page.vcp_timer->isActive());
     }
 
-    // After a failed Set the value shown is what the next Set sends.
-    void failedSetThenSetSendsWhatIsShown() {
+    // After a failed Set the value goes back to the one the display confirmed, and the move
+    // back writes nothing.
+    void failedSetGoesBackToTheConfirmedValue() {
         WindowRig rig("127.0.13.2");
         auto& [fake, model, w] = rig;
         OpcodePages& page = rig.page<OpcodePages>();
@@ -158,12 +164,14 @@ private slots:
         w.ui.control_horizontalSlider->setValue(70);
         model.failNext(1);
         page.on_set_vcp_pushButton_clicked();
+        QCOMPARE(w.ui.control_horizontalSlider->value(), 30);
+        QCOMPARE(w.ui.vcp_value_spinBox->value(), 30);
         QCOMPARE(w.ui.vcp_value_spinBox->maximum(), 100);
-        QCOMPARE(w.ui.control_horizontalSlider->value(), 70);
-        page.on_set_vcp_pushButton_clicked();
-        QCOMPARE(frames(fake), (QStringList{"get 0010", "set 0010=70", "set 0010=70"}));
-        QCOMPARE(model.parameter(0x0010).current, 70);
-        QVERIFY(w.ui.statusBar->currentMessage().isEmpty());
+        QVERIFY(!page.vcp_timer->isActive());
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5004)"));
+        QCOMPARE(frames(fake), (QStringList{"get 0010", "set 0010=70"}));
+        w.ui.stackedWidget->setCurrentIndex(1);
+        rig.saveShot(QStringLiteral("opcode_failed_set"));
     }
 
     // A burst of slider moves sends one Set of the last value, 1500 ms after the last move;

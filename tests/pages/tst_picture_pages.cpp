@@ -1,3 +1,4 @@
+#include "control_state.h"
 #include "picture_pages.h"
 #include "window_rig.h"
 
@@ -16,6 +17,9 @@ const Opcodes kGeometry = {0x0020, 0x0030, 0x000E, 0x003E, 0x0250, 0x0251,
                            0x026F, 0x026C, 0x026D, 0x02CC, 0x02CD};
 const Opcodes kGeometryChoices = {0x02DA, 0x02CE, 0x0270};
 constexpr uint kNoItemValue = 0xEE; // a value that no item of a list carries
+constexpr int kAllAnswered = -1;
+constexpr int kUnreachable = -2; // the second refresh finds no display at the address
+const char kNoDisplay[] = "127.0.20.19";
 
 // The widgets of each op code of the two pages.
 QMap<int, QList<QWidget*>> controlsOf(Ui::ZETQVToolMainWindowClass& ui) {
@@ -77,31 +81,54 @@ int count(const QStringList& lines, const QString& line) {
 }
 } // namespace
 
-// Loopback addresses 127.0.15.30 to 127.0.15.39 belong to this test.
+// Loopback addresses 127.0.15.30 to 127.0.15.39 and 127.0.20.10 to 127.0.20.19 belong to this
+// test.
 class PicturePagesTest : public QObject {
     Q_OBJECT
 
     WindowTestEnvironment env;
 
-    void checkRefresh(int page, const Opcodes& all, const Opcodes& unsupported,
-                      const Opcodes& broken, const Opcodes& disabled, const char* address) {
+    // A page read once from a display that answers everything, then read again with the
+    // row's faults: each control is enabled exactly when its second read succeeded, a control
+    // the display lacks says why, and the status bar shows the first real failure.
+    void checkRefresh(int page, const Opcodes& all, const char* address) {
+        QFETCH(Opcodes, unsupported);
+        QFETCH(Opcodes, broken);
+        QFETCH(int, answered);
+        QFETCH(Opcodes, disabled);
+        QFETCH(QString, status);
         WindowRig rig(address);
         fillDisplay(rig);
+        rig.w.ui.stackedWidget->setCurrentIndex(page);
         for (int opcode : unsupported)
             refuseReads(rig.model, opcode);
         for (int opcode : broken)
             rig.model.failReads(uint(opcode));
+        if (answered >= 0)
+            rig.stopAnsweringAfter(answered);
+        else if (answered == kUnreachable)
+            rig.w.ui.communications_interface_widget->set_interface_info(lanInterface(kNoDisplay));
+        rig.w.ui.reload_settings_pushButton->click();
         const auto controls = controlsOf(rig.w.ui);
         for (int opcode : all)
-            for (QWidget* w : controls[opcode])
-                w->setEnabled(true);
-        rig.w.ui.stackedWidget->setCurrentIndex(page);
-        for (int opcode : all)
-            for (QWidget* w : controls[opcode])
-                QVERIFY2(w->isEnabled() == !disabled.contains(opcode),
-                         qPrintable(QString::number(opcode, 16) + " " + w->objectName()));
-        // A refresh reports nothing; the page's state says what was read.
-        QCOMPARE(rig.w.ui.statusBar->currentMessage(), QString());
+            for (QWidget* w : controls[opcode]) {
+                const QString name = QString::number(opcode, 16) + " " + w->objectName();
+                QVERIFY2(w->isEnabled() == !disabled.contains(opcode), qPrintable(name));
+                QVERIFY2((w->toolTip() == ControlState::unsupported_tip()) ==
+                             unsupported.contains(opcode),
+                         qPrintable(name));
+            }
+        QCOMPARE(statusMismatch(rig.w.ui.statusBar->currentMessage(), status), QString());
+        if (answered == kUnreachable && page == 4)
+            rig.saveShot(QStringLiteral("picture_unreachable"));
+    }
+
+    static void addRefreshColumns() {
+        QTest::addColumn<Opcodes>("unsupported");
+        QTest::addColumn<Opcodes>("broken");
+        QTest::addColumn<int>("answered"); // requests the display answers; or kAllAnswered
+        QTest::addColumn<Opcodes>("disabled");
+        QTest::addColumn<QString>("status");
     }
 
 private slots:
@@ -110,46 +137,49 @@ private slots:
 
     // Failures that end the picture refresh and failures that only disable their control.
     void pictureRefresh_data() {
-        QTest::addColumn<Opcodes>("unsupported");
-        QTest::addColumn<Opcodes>("broken");
-        QTest::addColumn<Opcodes>("disabled");
-        QTest::newRow("all answered") << Opcodes{} << Opcodes{} << Opcodes{};
-        QTest::newRow("no sharpness") << Opcodes{0x008C} << Opcodes{} << Opcodes{0x008C};
-        QTest::newRow("no input") << Opcodes{0x0060} << Opcodes{} << Opcodes{0x0060};
-        QTest::newRow("input broken")
-            << Opcodes{} << Opcodes{0x0060} << kInput + kLevels + kChoices + kSixAxis;
-        QTest::newRow("brightness broken")
-            << Opcodes{} << Opcodes{0x0010} << kLevels + kChoices + kSixAxis;
-        QTest::newRow("gamma broken") << Opcodes{} << Opcodes{0x0268} << Opcodes{0x0268};
-        QTest::newRow("yellow broken") << Opcodes{} << Opcodes{0x009C} << kSixAxis.mid(1);
+        addRefreshColumns();
+        const Opcodes none;
+        QTest::newRow("all answered") << none << none << kAllAnswered << none << QString();
+        QTest::newRow("no sharpness")
+            << Opcodes{0x008C} << none << kAllAnswered << Opcodes{0x008C} << QString();
+        QTest::newRow("no input") << Opcodes{0x0060} << none << kAllAnswered << Opcodes{0x0060}
+                                  << QString();
+        QTest::newRow("input broken") << none << Opcodes{0x0060} << kAllAnswered
+                                      << kInput + kLevels + kChoices + kSixAxis << "(-5002)";
+        QTest::newRow("brightness broken") << none << Opcodes{0x0010} << kAllAnswered
+                                           << kLevels + kChoices + kSixAxis << "(-5002)";
+        QTest::newRow("gamma broken")
+            << none << Opcodes{0x0268} << kAllAnswered << Opcodes{0x0268} << "(-5002)";
+        QTest::newRow("yellow broken")
+            << none << Opcodes{0x009C} << kAllAnswered << kSixAxis.mid(1) << "(-5002)";
+        QTest::newRow("display stops answering after contrast")
+            << none << none << 4 << kLevels.mid(2) + kChoices + kSixAxis << "*";
+        QTest::newRow("display unreachable")
+            << none << none << kUnreachable << kInput + kLevels + kChoices + kSixAxis << "(-3005)";
     }
     void pictureRefresh() {
-        QFETCH(Opcodes, unsupported);
-        QFETCH(Opcodes, broken);
-        QFETCH(Opcodes, disabled);
-        checkRefresh(4, kInput + kLevels + kChoices + kSixAxis, unsupported, broken, disabled,
-                     "127.0.15.30");
+        checkRefresh(4, kInput + kLevels + kChoices + kSixAxis, "127.0.15.30");
     }
 
     // Only the H position read can end the size refresh.
     void sizeRefresh_data() {
-        QTest::addColumn<Opcodes>("unsupported");
-        QTest::addColumn<Opcodes>("broken");
-        QTest::addColumn<Opcodes>("disabled");
-        QTest::newRow("all answered") << Opcodes{} << Opcodes{} << Opcodes{};
-        QTest::newRow("no H position") << Opcodes{0x0020} << Opcodes{} << Opcodes{0x0020};
+        addRefreshColumns();
+        const Opcodes none;
+        QTest::newRow("all answered") << none << none << kAllAnswered << none << QString();
+        QTest::newRow("no H position")
+            << Opcodes{0x0020} << none << kAllAnswered << Opcodes{0x0020} << QString();
         QTest::newRow("H position broken")
-            << Opcodes{} << Opcodes{0x0020} << kGeometry + kGeometryChoices;
-        QTest::newRow("no zoom") << Opcodes{0x026F} << Opcodes{} << Opcodes{0x026F};
-        QTest::newRow("V position broken") << Opcodes{} << Opcodes{0x0030} << Opcodes{0x0030};
-        QTest::newRow("aspect broken") << Opcodes{} << Opcodes{0x0270} << Opcodes{0x0270};
+            << none << Opcodes{0x0020} << kAllAnswered << kGeometry + kGeometryChoices << "(-5002)";
+        QTest::newRow("no zoom") << Opcodes{0x026F} << none << kAllAnswered << Opcodes{0x026F}
+                                 << QString();
+        QTest::newRow("V position broken")
+            << none << Opcodes{0x0030} << kAllAnswered << Opcodes{0x0030} << "(-5002)";
+        QTest::newRow("aspect broken")
+            << none << Opcodes{0x0270} << kAllAnswered << Opcodes{0x0270} << "(-5002)";
+        QTest::newRow("display unreachable")
+            << none << none << kUnreachable << kGeometry + kGeometryChoices << "(-3005)";
     }
-    void sizeRefresh() {
-        QFETCH(Opcodes, unsupported);
-        QFETCH(Opcodes, broken);
-        QFETCH(Opcodes, disabled);
-        checkRefresh(5, kGeometry + kGeometryChoices, unsupported, broken, disabled, "127.0.15.31");
-    }
+    void sizeRefresh() { checkRefresh(5, kGeometry + kGeometryChoices, "127.0.15.31"); }
 
     // What a refresh puts into the widgets, without writing anything back.
     void refreshValues() {
@@ -225,6 +255,51 @@ private slots:
         QCOMPARE(rig.seen(from), (QStringList{"set 0012=70", "get 0012"}));
         QCOMPARE(w.ui.contrast_horizontalSlider->value(), 70);
         QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5002)"));
+    }
+
+    // A slider moved while the display cannot take it goes back to the value the display
+    // holds (its spin box with it) and writes nothing more; one the display lacks is disabled
+    // with the reason and no error.
+    void failedSliderWrite_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("display gone") << "gone"
+                                      << "(-3005)";
+        QTest::newRow("display stops answering") << "silent"
+                                                 << "*";
+        QTest::newRow("not supported") << "unsupported" << QString();
+    }
+    void failedSliderWrite() {
+        QFETCH(QString, fault);
+        QFETCH(QString, status);
+        WindowRig rig("127.0.15.37");
+        auto& [fake, model, w] = rig;
+        fillDisplay(rig);
+        w.ui.stackedWidget->setCurrentIndex(4);
+        QCOMPARE(w.ui.brightness_horizontalSlider->value(), 10);
+        if (fault == "gone")
+            w.ui.communications_interface_widget->set_interface_info(lanInterface(kNoDisplay));
+        else if (fault == "silent")
+            rig.stopAnsweringAfter(0);
+        else
+            model.addCommand('E', "0010", [](const QByteArray&) {
+                return QByteArray("01001000") + DisplayModel::hex4(0) + DisplayModel::hex4(0);
+            });
+        const int from = fake.requests().size();
+        w.ui.brightness_horizontalSlider->setValue(70);
+        QCOMPARE(w.ui.brightness_spinBox->value(), 70);
+        QTRY_COMPARE_WITH_TIMEOUT(w.ui.brightness_horizontalSlider->value(), 10, 5000);
+        QCOMPARE(w.ui.brightness_spinBox->value(), 10);
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        const bool unsupported = fault == "unsupported";
+        QCOMPARE(w.ui.brightness_horizontalSlider->isEnabled(), !unsupported);
+        QCOMPARE(w.ui.brightness_spinBox->toolTip() == ControlState::unsupported_tip(),
+                 unsupported);
+        const int sent = fake.requests().size() - from;
+        QTest::qWait(2000); // the value put back is not written
+        QCOMPARE(fake.requests().size() - from, sent);
+        if (unsupported)
+            rig.saveShot(QStringLiteral("picture_brightness_unsupported"));
     }
 
     // The picture lists write at once in a frame of their own; a display that keeps another

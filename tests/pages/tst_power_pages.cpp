@@ -1,3 +1,4 @@
+#include "control_state.h"
 #include "display_families.h"
 #include "power_pages.h"
 #include "window_rig.h"
@@ -14,7 +15,8 @@ void fillPowerSave(DisplayFamilies& families) {
 }
 } // namespace
 
-// Loopback addresses 127.0.0.240 to 127.0.0.241 and 127.0.15.1 to 127.0.15.5 belong to this test.
+// Loopback addresses 127.0.0.240 to 127.0.0.241, 127.0.15.1 to 127.0.15.5 and 127.0.20.1 to
+// 127.0.20.9 belong to this test.
 class PowerPagesTest : public QObject {
     Q_OBJECT
 
@@ -70,26 +72,32 @@ private slots:
         QVERIFY(FakeDisplay::typeOf(fake.requests().first()) != 'E');
     }
 
-    // Each control of the power-save page follows its own read; the status bar keeps the
-    // first failure (a later success does not clear it).
+    // Each control of the power-save page follows its own read: one the display lacks is
+    // disabled with the reason and no error; a real failure shows the first one on the status
+    // bar (a later success does not clear it); nothing unread keeps a tick.
     void powerSaveRefresh_data() {
         QTest::addColumn<bool>("dummy");
         QTest::addColumn<int>("powerSaving"); // 0 answered, 1 not supported, 2 broken reply
         QTest::addColumn<bool>("standbyFails");
+        QTest::addColumn<int>("answered");    // requests the display answers; -1 all
         QTest::addColumn<QString>("enabled"); // radio group, mode, time, standby
         QTest::addColumn<QString>("status");
-        QTest::newRow("all answered") << false << 0 << false << "1111" << QString();
-        QTest::newRow("power saving broken") << false << 2 << false << "0111"
+        QTest::newRow("all answered") << false << 0 << false << -1 << "1111" << QString();
+        QTest::newRow("power saving broken") << false << 2 << false << -1 << "0111"
                                              << "(-5002)";
-        QTest::newRow("unsupported, then standby fails") << false << 1 << true << "0110"
-                                                         << "(-1027)";
-        QTest::newRow("dummy") << true << 0 << false << "1111"
+        QTest::newRow("no power saving") << false << 1 << false << -1 << "0111" << QString();
+        QTest::newRow("no power saving, then standby fails") << false << 1 << true << -1 << "0110"
+                                                             << "(-5002)";
+        QTest::newRow("display stops answering") << false << 0 << false << 2 << "1100"
+                                                 << "*";
+        QTest::newRow("dummy") << true << 0 << false << -1 << "1111"
                                << "(-3003)";
     }
     void powerSaveRefresh() {
         QFETCH(bool, dummy);
         QFETCH(int, powerSaving);
         QFETCH(bool, standbyFails);
+        QFETCH(int, answered);
         QFETCH(QString, enabled);
         QFETCH(QString, status);
         WindowRig rig("127.0.15.1");
@@ -102,7 +110,13 @@ private slots:
             model.failReads(0x00E1);
         if (standbyFails)
             model.addCommand('A', "CA0B04", [](const QByteArray&) { return QByteArray("CB0B"); });
+        if (answered >= 0)
+            rig.stopAnsweringAfter(answered);
         w.ui.power_save_status_lineEdit->setText(QStringLiteral("old"));
+        {
+            const QSignalBlocker blocker(w.ui.power_saving_mode_disable_radioButton);
+            w.ui.power_saving_mode_disable_radioButton->setChecked(true);
+        }
         if (dummy)
             w.ui.communications_interface_widget->set_interface_info(dummyInterface());
         w.ui.stackedWidget->setCurrentIndex(3);
@@ -111,15 +125,59 @@ private slots:
                                  enabled),
                  QString());
         QCOMPARE(w.ui.power_save_status_lineEdit->text(), QString());
-        const QString shown = w.ui.statusBar->currentMessage();
-        QVERIFY2(status.isEmpty() ? shown.isEmpty() : shown.endsWith(status), qPrintable(shown));
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        QCOMPARE(w.ui.power_saving_mode_groupBox->toolTip() == ControlState::unsupported_tip(),
+                 powerSaving == 1);
         if (dummy)
             return;
         QCOMPARE(w.ui.power_saving_mode_enable_radioButton->isChecked(), powerSaving == 0);
+        QVERIFY(!w.ui.power_saving_mode_disable_radioButton->isChecked());
         QCOMPARE(w.ui.power_save_mode_comboBox->currentData().toUInt(), 1u);
-        QCOMPARE(w.ui.power_save_time_spinBox->value(), 12);
-        QCOMPARE(w.ui.power_save_time_label->text(), QStringLiteral("Time: 60 seconds"));
-        QCOMPARE(w.ui.standby_time_spinBox->value(), standbyFails ? 0 : 30);
+        const bool timeRead = enabled[2] == '1';
+        QCOMPARE(w.ui.power_save_time_spinBox->value(), timeRead ? 12 : 0);
+        QCOMPARE(w.ui.power_save_time_label->text(),
+                 timeRead ? QStringLiteral("Time: 60 seconds") : QString());
+        QCOMPARE(w.ui.standby_time_spinBox->value(), enabled[3] == '1' ? 30 : 0);
+        if (QTest::currentDataTag() == QLatin1String("no power saving, then standby fails"))
+            rig.saveShot(QStringLiteral("power_save_unsupported"));
+    }
+
+    // The power page: the state text for each state a display sends; the delay follows its
+    // own read, and a display without it shows no error.
+    void powerPageRefresh_data() {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("text"); // the end of the state's text
+        QTest::addColumn<int>("delay");    // 0 answered, 1 not supported, 2 broken reply
+        QTest::addColumn<QString>("status");
+        QTest::newRow("on") << 1 << "  On" << 0 << QString();
+        QTest::newRow("standby") << 2 << "Standby" << 0 << QString();
+        QTest::newRow("standby (3), no delay") << 3 << "Standby" << 1 << QString();
+        QTest::newRow("off, delay broken") << 4 << "> Off" << 2 << "(-5002)";
+    }
+    void powerPageRefresh() {
+        QFETCH(int, state);
+        QFETCH(QString, text);
+        QFETCH(int, delay);
+        QFETCH(QString, status);
+        WindowRig rig("127.0.20.1");
+        auto& [fake, model, w] = rig;
+        model.powerMode = static_cast<unsigned char>(state);
+        if (delay == 0)
+            model.setParameter(0x02D8, 5, 50);
+        else if (delay == 2)
+            model.failReads(0x02D8);
+        w.ui.power_on_delay_label->setText(QStringLiteral("old"));
+        w.ui.stackedWidget->setCurrentIndex(2);
+        QVERIFY2(w.ui.power_state_label->text().endsWith(text),
+                 qPrintable(w.ui.power_state_label->text()));
+        QCOMPARE(w.ui.power_on_delay_horizontalSlider->isEnabled(), delay == 0);
+        QCOMPARE(w.ui.power_on_delay_horizontalSlider->toolTip() == ControlState::unsupported_tip(),
+                 delay == 1);
+        QCOMPARE(w.ui.power_on_delay_label->text(),
+                 delay == 0 ? QStringLiteral("5 seconds") : QString());
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        if (delay == 1)
+            rig.saveShot(QStringLiteral("power_no_delay"));
     }
 
     // A failed power-state read ends the refresh before the delay is read.
@@ -178,6 +236,9 @@ private slots:
         w.ui.power_save_mode_comboBox->setCurrentIndex(2);
         QCOMPARE(rig.seen(from), QStringList{"ACA0B0102"});
         QCOMPARE(w.ui.power_save_status_lineEdit->text(), QStringLiteral("1 (error)"));
+        // The refusal goes back to the mode the display holds and is said as an error.
+        QCOMPARE(w.ui.power_save_mode_comboBox->currentData().toUInt(), 1u);
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5008)"));
 
         from = fake.requests().size();
         w.ui.power_save_time_spinBox->setValue(3);
@@ -189,6 +250,19 @@ private slots:
                                   3000);
         QCOMPARE(rig.seen(from), QStringList{"ACA0B030C"});
         QCOMPARE(families.powerSaveTime, 12);
+
+        // A time the display refuses: its status, and the time it holds again.
+        model.addCommand('A', "CA0B03", [](const QByteArray&) { return QByteArray("CB0B0301"); });
+        from = fake.requests().size();
+        w.ui.power_save_time_spinBox->setValue(20);
+        QTRY_COMPARE_WITH_TIMEOUT(w.ui.power_save_status_lineEdit->text(),
+                                  QStringLiteral("1 (Error)"), 3000);
+        QCOMPARE(rig.seen(from), QStringList{"ACA0B0314"});
+        QCOMPARE(w.ui.power_save_time_spinBox->value(), 12);
+        QCOMPARE(w.ui.power_save_time_label->text(), QStringLiteral("Time: 60 seconds"));
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5008)"));
+        QTest::qWait(1700); // the time put back is not written
+        QCOMPARE(rig.seen(from).size(), 1);
 
         from = fake.requests().size();
         w.ui.power_saving_mode_disable_radioButton->click();

@@ -1,4 +1,5 @@
 #include "app_helpers.h"
+#include "control_state.h"
 #include "status_display.h"
 #include "status_page.h"
 #include "window_rig.h"
@@ -97,7 +98,8 @@ struct StatusRig : WindowRig {
 };
 } // namespace
 
-// Loopback addresses 127.0.13.20 to 127.0.13.39 belong to this test.
+// Loopback addresses 127.0.13.20 to 127.0.13.39 and 127.0.20.50 to 127.0.20.59 belong to this
+// test.
 class StatusPageTest : public QObject {
     Q_OBJECT
 
@@ -154,29 +156,40 @@ private slots:
         QCOMPARE(rig.w.ui.statusBar->currentMessage(), QString("Status copied to clipboard"));
     }
 
-    // What a display leaves out or answers otherwise, against the golden read-out.
+    // What a display leaves out or answers otherwise, against the golden read-out: a value the
+    // display lacks stays empty with the reason in its tool tip and no error.
     void variants_data() {
         QTest::addColumn<QStringList>("changed"); // "object=text"; "*=" empties every value
         QTest::addColumn<bool>("error");
+        QTest::addColumn<QStringList>("unsupported"); // values whose tool tip gives the reason
         QTest::newRow("no minute counters")
             << QStringList{"status_operating_hours_label=11.5",
                            "status_total_operating_hours_label=20.5"}
-            << false;
-        QTest::newRow("hour reads fail") << QStringList{"*="} << true;
+            << false << QStringList();
+        QTest::newRow("hour reads broken") << QStringList{"*="} << true << QStringList();
+        QTest::newRow("no hour counters") << QStringList{"status_operating_hours_label=",
+                                                         "status_total_operating_hours_label=20.5"}
+                                          << false << QStringList{"status_operating_hours_label"};
+        QTest::newRow("display unreachable") << QStringList{"*="} << true << QStringList();
         QTest::newRow("no sensors")
             << QStringList{"status_temp_sensor1_label=", "status_temp_sensor2_label=",
                            "status_temp_sensor3_label="}
-            << false;
-        QTest::newRow("two sensors") << QStringList{"status_temp_sensor3_label="} << false;
-        QTest::newRow("five sensors") << QStringList() << false;
-        QTest::newRow("fan state 3") << QStringList{"status_fan3_label="} << false;
+            << false
+            << QStringList{"status_temp_sensor1_label", "status_temp_sensor2_label",
+                           "status_temp_sensor3_label"};
+        QTest::newRow("two sensors") << QStringList{"status_temp_sensor3_label="} << false
+                                     << QStringList{"status_temp_sensor3_label"};
+        QTest::newRow("five sensors") << QStringList() << false << QStringList();
+        QTest::newRow("fan state 3") << QStringList{"status_fan3_label="} << false << QStringList();
         QTest::newRow("diagnostic 05")
-            << QStringList{"status_diagnostics_label=Unknown error code 05. "} << false;
+            << QStringList{"status_diagnostics_label=Unknown error code 05. "} << false
+            << QStringList();
         QTest::newRow("diagnostic ff")
-            << QStringList{"status_diagnostics_label=Unknown error code ff. "} << false;
+            << QStringList{"status_diagnostics_label=Unknown error code ff. "} << false
+            << QStringList();
         QTest::newRow("timing 00")
-            << QStringList{"status_sync_status_label=-V Sync. -H Sync. "} << false;
-        QTest::newRow("dummy interface") << QStringList{"*="} << false;
+            << QStringList{"status_sync_status_label=-V Sync. -H Sync. "} << false << QStringList();
+        QTest::newRow("dummy interface") << QStringList{"*="} << false << QStringList();
     }
     void variants() {
         QFETCH(QStringList, changed);
@@ -186,10 +199,23 @@ private slots:
         DisplayModel& model = rig.model;
         const QMap<QString, std::function<void()>> change = {
             {"no minute counters", [&] { model.removeParameter(0x11FE); }},
-            {"hour reads fail",
+            {"hour reads broken",
+             [&] {
+                 model.failReads(0x11FE);
+                 model.failReads(0x00FF);
+             }},
+            {"no hour counters",
              [&] {
                  model.removeParameter(0x11FE);
                  model.removeParameter(0x00FF);
+             }},
+            {"display unreachable",
+             [&] {
+                 // Read once; then the display is gone, and its values with it.
+                 rig.readOut();
+                 rig.w.ui.communications_interface_widget->set_interface_info(
+                     lanInterface("127.0.20.50"));
+                 rig.w.ui.reload_settings_pushButton->click();
              }},
             {"no sensors", [&] { model.setParameter(0x0278, 0, 0); }},
             {"two sensors", [&] { model.setParameter(0x0278, 0, 2); }},
@@ -216,6 +242,11 @@ private slots:
         for (const QString& object : kValues)
             QCOMPARE(rig.shown(object), expected[object]);
         QCOMPARE(!rig.w.ui.statusBar->currentMessage().isEmpty(), error);
+        QFETCH(QStringList, unsupported);
+        for (const QString& object : kValues)
+            QCOMPARE(rig.w.findChild<QWidget*>(object)->toolTip() ==
+                         ControlState::unsupported_tip(),
+                     unsupported.contains(object));
         const bool dummy = variant == "dummy interface";
         // The asset tag can be written after a successful read, or on the dummy interface.
         QCOMPARE(rig.w.ui.status_asset_update_pushButton->isEnabled(), !error);
@@ -228,8 +259,10 @@ private slots:
             QCOMPARE(lines[1], QString("Monitor ID: 1"));
             QCOMPARE(lines[2], QString("Model Name: "));
         }
-        if (error)
+        if (variant == "hour reads broken")
             QCOMPARE(rig.fake.requests().size(), 2); // both hour reads, nothing after
+        if (variant == "two sensors")
+            rig.saveShot("status_two_sensors");
         if (variant == "five sensors")
             QCOMPARE(rig.setRequests("0278"), 3);
         if (variant == "no minute counters") {

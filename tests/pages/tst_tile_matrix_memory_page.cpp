@@ -48,9 +48,16 @@ private slots:
         QCOMPARE(dirty.size(), 0);
     }
 
-    // A profile the display refuses shows its status byte and leaves the widgets; a broken
-    // reply leaves the status line empty and goes to the status bar.
-    void refusedAndBroken() {
+    // A command the display refuses shows its status byte as an error on the status line and
+    // the status bar; a refused read leaves the widgets.
+    void refused_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("read") << "read";
+        QTest::newRow("write") << "write";
+        QTest::newRow("recall") << "recall";
+    }
+    void refused() {
+        QFETCH(QString, command);
         WindowRig rig("127.0.15.61");
         auto& [fake, model, w] = rig;
         DisplayFamilies families(model);
@@ -58,14 +65,31 @@ private slots:
             return QByteArray("CB17010103"
                               "09090909");
         });
+        model.addCommand('A', "CA1700", [](const QByteArray&) { return QByteArray("CB170001"); });
+        // Profile 3 holds nothing to recall.
         w.ui.tile_matrix_memory_columns_spinBox->setValue(5);
         w.ui.tile_matrix_memory_memorynum_comboBox->setCurrentIndex(3);
-        w.ui.tile_matrix_memory_read_pushButton->click();
+        const QMap<QString, QPushButton*> buttons = {
+            {"read", w.ui.tile_matrix_memory_read_pushButton},
+            {"write", w.ui.tile_matrix_memory_save_pushButton},
+            {"recall", w.ui.tile_matrix_memory_recall_pushButton}};
+        buttons[command]->click();
         QCOMPARE(w.ui.tile_matrix_memory_status_lineEdit->text(), QStringLiteral("1 (Error)"));
         QCOMPARE(w.ui.tile_matrix_memory_columns_spinBox->value(), 5);
         QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5008)"));
+        if (command == "write") {
+            w.ui.stackedWidget->setCurrentIndex(26);
+            rig.saveShot(QStringLiteral("tile_matrix_memory_refused"));
+        }
+    }
 
+    // A broken reply leaves the status line empty and goes to the status bar.
+    void brokenReply() {
+        WindowRig rig("127.0.15.62");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
         model.addCommand('A', "CA1702", [](const QByteArray&) { return QByteArray("CB17"); });
+        w.ui.tile_matrix_memory_status_lineEdit->setText(QStringLiteral("old"));
         w.ui.tile_matrix_memory_recall_pushButton->click();
         QCOMPARE(w.ui.tile_matrix_memory_status_lineEdit->text(), QString());
         QVERIFY(!w.ui.statusBar->currentMessage().isEmpty());

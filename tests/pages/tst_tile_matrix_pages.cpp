@@ -1,3 +1,4 @@
+#include "control_state.h"
 #include "lm_display_array_size_diagram_widget.h"
 #include "tile_matrix_pages.h"
 #include "window_rig.h"
@@ -5,13 +6,14 @@
 #include <QtTest>
 
 namespace {
-constexpr int kBroken = -1; // the display answers reads of the op code with a broken reply
+constexpr int kBroken = -1;      // the display answers reads of the op code with a broken reply
+constexpr int kUnsupported = -2; // the display does not have the op code
 
-// A value for an op code, or a broken reply to its reads.
+// A value for an op code, a broken reply to its reads, or none.
 void answer(DisplayModel& model, uint opcode, int value, int max) {
     if (value == kBroken)
         model.failReads(opcode);
-    else
+    else if (value != kUnsupported)
         model.setParameter(opcode, static_cast<unsigned short>(value),
                            static_cast<unsigned short>(max));
 }
@@ -45,7 +47,8 @@ private slots:
     void initTestCase() { QVERIFY(env.isValid()); }
     void init() { env.reset(); }
 
-    // Each read of the tile matrix page decides its own controls and none ends the refresh.
+    // Each read of the tile matrix page decides its own controls and none ends the refresh;
+    // an unread mode shows no tick, an unread position selects no tile.
     void tileMatrixRefresh_data() {
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("rows");
@@ -53,18 +56,28 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QPoint>("selected"); // (1, 1) before the refresh
         QTest::addColumn<QString>("enabled"); // H, V, diagram, group
-        QTest::addColumn<bool>("checked");
+        QTest::addColumn<bool>("checked");    // ticked before the refresh
+        QTest::addColumn<QString>("status");
         const QString all = QStringLiteral("1111");
-        QTest::newRow("position 7 of 3 wide") << 3 << 3 << 7 << 2 << QPoint(0, 2) << all << true;
-        QTest::newRow("position 1") << 4 << 2 << 1 << 2 << QPoint(0, 0) << all << true;
-        QTest::newRow("position 0") << 3 << 3 << 0 << 2 << QPoint(1, 1) << all << true;
-        QTest::newRow("columns broken") << kBroken << 3 << 7 << 2 << QPoint(1, 1) << "0111" << true;
-        QTest::newRow("rows broken") << 3 << kBroken << 7 << 2 << QPoint(0, 2) << "1001" << true;
-        QTest::newRow("position broken") << 3 << 3 << kBroken << 2 << QPoint(1, 1) << all << true;
+        const QPoint none(-1, -1);
+        QTest::newRow("position 7 of 3 wide")
+            << 3 << 3 << 7 << 2 << QPoint(0, 2) << all << true << QString();
+        QTest::newRow("position 1") << 4 << 2 << 1 << 2 << QPoint(0, 0) << all << true << QString();
+        QTest::newRow("position 0") << 3 << 3 << 0 << 2 << QPoint(1, 1) << all << true << QString();
+        QTest::newRow("columns broken")
+            << kBroken << 3 << 7 << 2 << QPoint(1, 1) << "0111" << true << "(-5002)";
+        QTest::newRow("rows broken")
+            << 3 << kBroken << 7 << 2 << QPoint(0, 2) << "1001" << true << "(-5002)";
+        QTest::newRow("position broken")
+            << 3 << 3 << kBroken << 2 << none << all << true << "(-5002)";
         // Without a mode the group and all it holds are disabled, with no tick it never read;
         // switched off, it is unticked.
-        QTest::newRow("mode broken") << 3 << 3 << 7 << kBroken << QPoint(0, 2) << "0000" << false;
-        QTest::newRow("switched off") << 3 << 3 << 7 << 1 << QPoint(0, 2) << "0001" << false;
+        QTest::newRow("mode broken")
+            << 3 << 3 << 7 << kBroken << QPoint(0, 2) << "0000" << false << "(-5002)";
+        QTest::newRow("no tile matrix")
+            << 3 << 3 << 7 << kUnsupported << QPoint(0, 2) << "0000" << false << QString();
+        QTest::newRow("switched off")
+            << 3 << 3 << 7 << 1 << QPoint(0, 2) << "0001" << false << QString();
     }
     void tileMatrixRefresh() {
         QFETCH(int, columns);
@@ -74,6 +87,7 @@ private slots:
         QFETCH(QPoint, selected);
         QFETCH(QString, enabled);
         QFETCH(bool, checked);
+        QFETCH(QString, status);
         WindowRig rig("127.0.15.40");
         auto& [fake, model, w] = rig;
         answer(model, 0x02D0, columns, 10);
@@ -94,15 +108,20 @@ private slots:
                                  enabled),
                  QString());
         QCOMPARE(w.ui.enable_tile_matrix_groupBox->isChecked(), checked);
-        if (columns != kBroken) {
+        QCOMPARE(w.ui.enable_tile_matrix_groupBox->toolTip() == ControlState::unsupported_tip(),
+                 mode == kUnsupported);
+        if (columns >= 0) {
             QCOMPARE(w.ui.horizontal_monitors_spinBox->maximum(), 10);
             QCOMPARE(w.ui.horizontal_monitors_spinBox->value(), columns);
         }
         QCOMPARE(toggled.size(), 0);
         QCOMPARE(rig.seen(), (QStringList{"get 02D0", "get 02D1", "get 02D2", "get 02D3"}));
-        QCOMPARE(w.ui.statusBar->currentMessage(), QString());
-        if (QTest::currentDataTag() == QLatin1String("position 7 of 3 wide"))
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        const QString tag = QTest::currentDataTag();
+        if (tag == "position 7 of 3 wide")
             rig.saveShot(QStringLiteral("tile_matrix"));
+        else if (tag == "mode broken")
+            rig.saveShot(QStringLiteral("tile_matrix_mode_broken"));
     }
 
     // A click writes the position of the cell; the selection moves only when the display took
@@ -147,22 +166,32 @@ private slots:
     }
 
     // Switching the tile matrix off keeps the frame where the display knows only two modes.
+    // A write the display does not take leaves the tick the display holds.
     void switchingOff_data() {
         QTest::addColumn<int>("modeMax");
         QTest::addColumn<QString>("sent");
-        QTest::newRow("two modes") << 2 << "set 02D3=1";
-        QTest::newRow("three modes") << 3 << "set 02D3=3";
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("two modes") << 2 << "set 02D3=1" << false;
+        QTest::newRow("three modes") << 3 << "set 02D3=3" << false;
+        QTest::newRow("write fails") << 3 << "set 02D3=3" << true;
     }
     void switchingOff() {
         QFETCH(int, modeMax);
         QFETCH(QString, sent);
+        QFETCH(bool, fails);
         WindowRig rig("127.0.15.42");
         auto& [fake, model, w] = rig;
         answer(model, 0x02D3, 2, modeMax);
         w.ui.stackedWidget->setCurrentIndex(7);
+        if (fails)
+            model.addCommand('E', "02D3", [](const QByteArray&) { return QByteArray("00"); });
         const int from = fake.requests().size();
         w.ui.enable_tile_matrix_groupBox->setChecked(false);
         QCOMPARE(rig.seen(from), (QStringList{"get 02D3", sent}));
+        QCOMPARE(w.ui.enable_tile_matrix_groupBox->isChecked(), fails);
+        QCOMPARE(w.ui.statusBar->currentMessage().isEmpty(), !fails);
+        if (fails)
+            return;
         w.ui.enable_tile_matrix_groupBox->setChecked(true);
         QCOMPARE(rig.seen(from).last(), QStringLiteral("set 02D3=2"));
     }
@@ -191,30 +220,46 @@ private slots:
         QCOMPARE(rig.fake.connectionCount(), 0);
     }
 
-    // The advanced page: a failed group read disables its dependent controls only.
+    // The advanced page: a failed group read disables its dependent controls only; a control
+    // the display lacks says why, without an error.
     void advancedRefresh_data() {
         QTest::addColumn<QList<uint>>("broken");
+        QTest::addColumn<QList<uint>>("unsupported");
         // tile comp, memory, frame comp group, auto, manual, v-scan group, v-scan manual
         QTest::addColumn<QString>("enabled");
         QTest::addColumn<QStringList>("notRead");
-        QTest::newRow("all answered") << QList<uint>{} << "1111111" << QStringList{};
-        QTest::newRow("no frame comp mode")
-            << QList<uint>{0x1101} << "1100011" << QStringList{"get 1102", "get 1103"};
-        QTest::newRow("no auto value") << QList<uint>{0x1102} << "1110111" << QStringList{};
+        QTest::addColumn<QString>("status");
+        const QList<uint> none;
+        QTest::newRow("all answered") << none << none << "1111111" << QStringList{} << QString();
+        QTest::newRow("no frame comp mode") << QList<uint>{0x1101} << none << "1100011"
+                                            << QStringList{"get 1102", "get 1103"} << "(-5002)";
+        QTest::newRow("no auto value")
+            << QList<uint>{0x1102} << none << "1110111" << QStringList{} << "(-5002)";
         QTest::newRow("no v-scan mode")
-            << QList<uint>{0x1104} << "1111100" << QStringList{"get 1105"};
+            << QList<uint>{0x1104} << none << "1111100" << QStringList{"get 1105"} << "(-5002)";
         QTest::newRow("no tile comp, no memory")
-            << QList<uint>{0x02D5, 0x104A} << "0011111" << QStringList{};
+            << QList<uint>{0x02D5, 0x104A} << none << "0011111" << QStringList{} << "(-5002)";
+        QTest::newRow("without tile comp and frame comp")
+            << none << QList<uint>{0x02D5, 0x1101} << "0100011"
+            << QStringList{"get 1102", "get 1103"} << QString();
     }
     void advancedRefresh() {
         QFETCH(QList<uint>, broken);
+        QFETCH(QList<uint>, unsupported);
         QFETCH(QString, enabled);
         QFETCH(QStringList, notRead);
+        QFETCH(QString, status);
         WindowRig rig("127.0.15.44");
         auto& [fake, model, w] = rig;
         fillAdvanced(model);
         for (uint opcode : broken)
             model.failReads(opcode);
+        for (uint opcode : unsupported)
+            model.removeParameter(opcode);
+        {
+            const QSignalBlocker blocker(w.ui.use_tile_comp_checkBox);
+            w.ui.use_tile_comp_checkBox->setChecked(true);
+        }
         w.ui.stackedWidget->setCurrentIndex(8);
         QCOMPARE(
             enabledMismatch({w.ui.use_tile_comp_checkBox, w.ui.tile_matrix_memory_groupBox,
@@ -227,7 +272,14 @@ private slots:
             QVERIFY(!rig.seen().contains(line));
         for (const QString& line : rig.seen())
             QVERIFY2(!line.startsWith("set"), qPrintable(line));
-        if (!broken.isEmpty())
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        const bool tileComp = !broken.contains(0x02D5) && !unsupported.contains(0x02D5);
+        QCOMPARE(w.ui.use_tile_comp_checkBox->isChecked(), tileComp);
+        QCOMPARE(w.ui.use_tile_comp_checkBox->toolTip() == ControlState::unsupported_tip(),
+                 unsupported.contains(0x02D5));
+        if (!unsupported.isEmpty())
+            rig.saveShot(QStringLiteral("tile_matrix_advanced_unsupported"));
+        if (!broken.isEmpty() || !unsupported.isEmpty())
             return;
         QVERIFY(w.ui.use_tile_comp_checkBox->isChecked());
         QCOMPARE(w.ui.tile_matrix_memory_comboBox->currentData().toUInt(), 2u);
@@ -281,6 +333,13 @@ private slots:
         w.ui.use_tile_comp_checkBox->setChecked(false);
         w.ui.tile_matrix_memory_comboBox->setCurrentIndex(0);
         QCOMPARE(rig.seen(from), (QStringList{"set 02D5=1", "set 104A=1"}));
+        // A write that fails leaves what the display holds.
+        model.failNext(2);
+        w.ui.use_tile_comp_checkBox->setChecked(true);
+        w.ui.tile_matrix_memory_comboBox->setCurrentIndex(1);
+        QVERIFY(!w.ui.use_tile_comp_checkBox->isChecked());
+        QCOMPARE(w.ui.tile_matrix_memory_comboBox->currentData().toUInt(), 1u);
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith("(-5004)"));
         from = fake.requests().size();
         w.ui.v_scan_reverse_manual_comboBox->setCurrentIndex(0);
         QStringList seen = rig.seen(from);

@@ -1,3 +1,4 @@
+#include "control_state.h"
 #include "controldefinitions.h"
 #include "lm_information_dialog.h"
 #include "monitor_address.h"
@@ -10,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Loopback addresses 127.0.0.130 to 127.0.0.149, 127.0.23.1 to 127.0.23.9, 127.0.26.1 and
-// 127.0.26.2 belong to this test.
+// Loopback addresses 127.0.0.130 to 127.0.0.149, 127.0.20.70 to 127.0.20.79, 127.0.23.1 to
+// 127.0.23.9, 127.0.26.1 and 127.0.26.2 belong to this test.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -232,6 +233,44 @@ private slots:
         QVERIFY(sinceLastChange.elapsed() >= WriteBehindQueue::WaitMs * 9 / 10);
         QCOMPARE(model.parameter(0x0010).current, 40);
         QTest::qWait(300);
+        QCOMPARE(rig.setRequests("0010"), 1);
+    }
+
+    // A queued write that fails puts its widget back to the value the display confirmed; one
+    // the display does not support also disables it, quietly.
+    void failedQueuedWriteGoesBack_data() {
+        QTest::addColumn<bool>("spin");
+        QTest::addColumn<bool>("supported");
+        QTest::newRow("slider, broken reply") << false << true;
+        QTest::newRow("spin box, not supported") << true << false;
+    }
+    void failedQueuedWriteGoesBack() {
+        QFETCH(bool, spin);
+        QFETCH(bool, supported);
+        WindowRig rig("127.0.20.70");
+        auto& [fake, model, w] = rig;
+        if (supported) {
+            model.setParameter(0x0010, 10, 100);
+            model.failNext(1);
+        }
+        QSlider slider;
+        QSpinBox box;
+        QWidget* widget = spin ? static_cast<QWidget*>(&box) : &slider;
+        slider.setRange(0, 100);
+        box.setRange(0, 100);
+        slider.setValue(10);
+        box.setValue(10);
+        ControlState::confirm({widget}); // as a read of the display would
+        slider.setValue(60);
+        box.setValue(60);
+        if (spin)
+            w.queue_spinbox_change(&box, 0x0010);
+        else
+            w.queue_slider_change(&slider, 0x0010);
+        QTRY_COMPARE_WITH_TIMEOUT(spin ? box.value() : slider.value(), 10, 3000);
+        QCOMPARE(widget->isEnabled(), supported);
+        QCOMPARE(widget->toolTip() == ControlState::unsupported_tip(), !supported);
+        QCOMPARE(w.ui.statusBar->currentMessage().isEmpty(), !supported);
         QCOMPARE(rig.setRequests("0010"), 1);
     }
 

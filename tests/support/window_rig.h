@@ -29,7 +29,9 @@
 #include <QTimer>
 #include <QTreeWidgetItemIterator>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 inline monitor_data lanInterface(const QString& address, int id = 1) {
     monitor_data d;
@@ -89,6 +91,15 @@ inline QString unreadShownAsCurrent(QWidget* page, const QList<QWidget*>& inputs
     return QString();
 }
 
+// Whether the status bar's text is what a table row expects: empty for nothing, "*" for any
+// error, otherwise its end (such as "(-5002)"); returns the text when it is not.
+inline QString statusMismatch(const QString& shown, const QString& expected) {
+    const bool matches = expected.isEmpty()               ? shown.isEmpty()
+                         : expected == QLatin1String("*") ? !shown.isEmpty()
+                                                          : shown.endsWith(expected);
+    return matches ? QString() : QStringLiteral("status bar: \"%1\"").arg(shown);
+}
+
 // The window's protocol engine with its pauses counted and made `scale` times shorter, so that
 // the long waits keep their values but pass quickly.
 class ShortPausesRetry : public QVCommProtocol_retry {
@@ -114,6 +125,18 @@ struct WindowRig {
         w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address()));
     }
     template <class Controller> Controller& page() { return *w.pages().find<Controller>(); }
+    // After `answered` more requests the display answers nothing and drops each connection at
+    // once: a display switched off in the middle of a refresh.
+    void stopAnsweringAfter(int answered) {
+        auto left = std::make_shared<std::atomic<int>>(answered);
+        fake.setHandler([this, left](const QByteArray& request) {
+            if (left->fetch_sub(1) > 0)
+                return model.answer(request);
+            FakeReply gone;
+            gone.closeAfter = 0;
+            return gone;
+        });
+    }
     // For looking at a page after a test has filled it: with ZQV_SHOTS naming a folder, saves
     // the window as <folder>/<name>.png; otherwise does nothing.
     void saveShot(const QString& name) { saveShotOf(w, name); }
