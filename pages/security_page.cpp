@@ -14,8 +14,10 @@ QList<QWidget*> SecurityPage::pages() const {
 void SecurityPage::refresh(QWidget* page) {
     if (page != ui.security)
         return;
-    // Only a lock command reports the module's lock: none from before stays as if current.
-    ControlState::show_unread({ui.compute_module_setting_lock_enable_checkBox}, true);
+    // Only a lock command reports the module's lock: none from before stays as if current, and
+    // the box stays enabled, since it is what the user chooses to send.
+    ControlState::show_unread({ui.compute_module_setting_lock_enable_checkBox});
+    ui.compute_module_setting_lock_enable_checkBox->setEnabled(true);
     on_security_read_pushButton_clicked();
 }
 
