@@ -32,8 +32,11 @@ public slots:
 
 private:
     unsigned char terminal() const;
-    // The name of a field as it is sent: Latin-1, at most NameLength characters.
+    // The name of a field as it is sent: at most NameLength characters, as Latin-1 bytes.
+    static QString name_text(const QLineEdit* field);
     static QByteArray name_of(const QLineEdit* field);
+    // A name Latin-1 cannot hold is refused on the status bar, with nothing sent.
+    bool name_refused(const QLineEdit* field);
     // Runs a write or reset in a frame of its own and shows the display's result
     // value on the status line; true when the display took it.
     bool name_command(QLineEdit* status_line, const std::function<int(int* result)>& command);

@@ -1,6 +1,8 @@
 #include "page_controller.h"
 
 #include "basic_monitor.h"
+#include "latin1_text.h"
+#include "result_codes.h"
 #include "string_resource.h"
 
 #include <QComboBox>
@@ -59,4 +61,13 @@ bool PageController::confirm_warning(const QString& question) {
     return QMessageBox::warning(host.dialog_parent(), StringResource(ApplicationName), question,
                                 QMessageBox::Yes | QMessageBox::Cancel,
                                 QMessageBox::NoButton) == QMessageBox::Yes;
+}
+
+bool PageController::refuses_outside_latin1(const QString& what, const QString& text) {
+    const QString character = firstCharacterOutsideLatin1(text);
+    if (character.isEmpty())
+        return false;
+    host.show_error_status(ResultCode::ScriptInvalidParameter,
+                           tr("%1 Nothing was sent.").arg(outsideLatin1Sentence(what, character)));
+    return true;
 }

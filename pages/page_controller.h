@@ -68,6 +68,10 @@ protected:
     int write_combo_value(QComboBox* combo, int index, uint opcode);
     // Asks before an action that cannot be undone: a warning with Yes and Cancel; true for Yes.
     bool confirm_warning(const QString& question);
+    // Text that goes to the display as Latin-1 (names, tags): when a character has no Latin-1
+    // byte the status bar says which (-2105) and true is returned: send nothing, rather than
+    // the text with "?" in its place.
+    bool refuses_outside_latin1(const QString& what, const QString& text);
 
     Ui::ZETQVToolMainWindowClass& ui;
     basic_monitor* monitor;

@@ -23,6 +23,8 @@ public:
     virtual bool open_for_command() = 0;
     virtual void close_after_command() = 0;
     virtual void show_error_status(int result) = 0;
+    // An error with a sentence of the caller's own in place of the code's text.
+    virtual void show_error_status(int result, const QString& text) = 0;
 
     // Writes one op code in a frame of its own and reads the value back into value.
     virtual void update_vcp(uint opcode, uint& value) = 0;

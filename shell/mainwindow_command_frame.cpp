@@ -56,7 +56,10 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
     }
     show_error_status(result);
     if (unattended)
-        writeStandardError(errorText(result));
+        writeStandardError(
+            tr("Failed: %1")
+                .arg(failureLine(
+                    tr("connection to %1").arg(choice.s_communicationsInterfacePortName), result)));
     else
         showErrorMessageBox(this, result);
     log_error_line(errorText(result));
@@ -65,7 +68,7 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
 }
 
 void ZETQVToolMainWindow::log_error_line(const QString& text) {
-    if (g_information_dialog)
+    if (keeps_log())
         g_information_dialog->append(QStringLiteral("<font COLOR=red><b>") + text.toHtmlEscaped() +
                                          QStringLiteral("</b></font><br>"),
                                      0);
@@ -92,7 +95,10 @@ void ZETQVToolMainWindow::show_error_status(int result) {
         ui.statusBar->showMessage(QString());
         return;
     }
-    const QString text = errorText(result);
+    show_error_status(result, errorText(result));
+}
+
+void ZETQVToolMainWindow::show_error_status(int result, const QString& text) {
     ui.statusBar->setStyleSheet(QLatin1String(kErrorStatusStyle));
     ui.statusBar->showMessage(QStringLiteral("%2 (%1)").arg(result).arg(text));
     comment_text_in(text, 5);

@@ -34,6 +34,7 @@ public:
     bool open_for_command() override;
     void close_after_command() override;
     void show_error_status(int result) override;
+    void show_error_status(int result, const QString& text) override;
     void update_vcp(uint opcode, uint& value) override;
     void set_settings_dirty(bool dirty) override;
     void queue_slider_change(QSlider* slider, uint opcode) override;
@@ -116,6 +117,7 @@ private:
     // An error of the window's own: red in the status bar and in the log.
     void show_error_text(const QString& text);
     void log_error_line(const QString& text);
+    bool keeps_log() const;
     void read_settings();
     void write_settings();
     void make_connections();
