@@ -235,6 +235,8 @@ private slots:
         QCOMPARE(w.ui.statusBar->currentMessage(),
                  QStringLiteral("Script finished: 3 of 3 commands failed."));
         QVERIFY(w.ui.statusBar->styleSheet().contains(QLatin1String("color:red")));
+        w.show_page(ScriptingPage::Page);
+        rig.saveShot(QStringLiteral("scripting_failed_run"));
     }
 
     // Abort during a long WAIT ends it within about a second; nothing after it runs.
