@@ -169,6 +169,8 @@ void ScriptingPage::on_script_list_tableWidget_cellDoubleClicked(int row, int) {
 }
 
 int ScriptingPage::runScript(ScriptCommandList commands) {
+    if (running)
+        return ScriptRunner::EmptyScript;
     WindowScriptHost runHost(ui, host, *lines);
     ScriptRunner runner(*monitor, runHost);
     const int result = run(runner, std::move(commands));
@@ -193,6 +195,8 @@ int ScriptingPage::run(ScriptRunner& runner, ScriptCommandList commands) {
 // A run ends with a word on the status bar, in red when a command failed; an error of the
 // run's last command gives way to it.
 void ScriptingPage::show_run_end(const ScriptRunner& runner) {
+    if (runner.commands().isEmpty())
+        return; // nothing ran
     const int total = lines->rowCount();
     const int failed = runner.failedCount();
     QString text;
@@ -217,8 +221,8 @@ void ScriptingPage::take_command_line(const QStringList& arguments, bool attende
     bool allTaken = true;
     for (const QString& file : arguments.mid(1)) {
         if (!QFileInfo::exists(file)) {
-            writeStandardError(
-                tr("No such script file: %1 (%2)").arg(file).arg(ResultCode::FileOpenFailed));
+            writeStandardError(tr("No such script file: %1 (%2)")
+                                   .arg(file, QString::number(ResultCode::FileOpenFailed)));
             allTaken = false;
             continue;
         }
