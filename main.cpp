@@ -17,6 +17,8 @@ void chooseOffscreenForScripts(int argc) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1)
+        quietPlatformChatter();
     chooseOffscreenForScripts(argc);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("ZET DISPLAY SOLUTIONS"));

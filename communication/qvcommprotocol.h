@@ -314,6 +314,9 @@ protected:
     // Text that goes into a frame as it stands must be printable ASCII: a control byte would
     // break the frame.
     static bool is_printable_text(const char* text, int length);
+    // A name goes out as hexadecimal digits, one byte a character: any printable Latin-1
+    // character may be in it, no control byte.
+    static bool is_printable_latin1(const char* text, int length);
     // What an output holds when its command fails before the output was read.
     enum class OnFailure { Cleared, Kept };
     // A request of the code and fields whose reply echoes the code and the first field (the

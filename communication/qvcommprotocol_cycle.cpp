@@ -102,6 +102,16 @@ bool QVCommProtocol::is_printable_text(const char* text, int length) {
     return true;
 }
 
+bool QVCommProtocol::is_printable_latin1(const char* text, int length) {
+    constexpr unsigned char FirstUpperPrintable = 0xA0;
+    for (int i = 0; i < length; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < FirstUpperPrintable && !is_printable_text(text + i, 1))
+            return false;
+    }
+    return true;
+}
+
 bool QVCommProtocol::expect_reply(unsigned short request_code, int sub_command, const char* label) {
     if (!expect_hex4(static_cast<unsigned short>(request_code + 0x0100), label))
         return false;

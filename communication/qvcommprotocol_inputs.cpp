@@ -65,10 +65,10 @@ int QVCommProtocol::terminal_input_name_write(unsigned char terminal, const char
 }
 
 // At most the first fourteen characters go out, two hexadecimal digits each, and only when
-// they are printable ASCII.
+// they are printable Latin-1.
 int QVCommProtocol::name_write_reply(const char* name, unsigned char sub_command, int* result) {
     const int length = static_cast<int>(qstrnlen(name, InputNameLength));
-    if (!is_printable_text(name, length))
+    if (!is_printable_latin1(name, length))
         return ResultCode::TooManyValues;
     for (int i = 0; i < length; ++i)
         put_hex2(static_cast<unsigned char>(name[i]));

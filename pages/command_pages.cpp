@@ -106,6 +106,8 @@ void CommandPages::on_set_tv_channel_pushButton_clicked() {
 }
 
 void CommandPages::on_status_asset_update_pushButton_clicked() {
+    if (refuses_outside_latin1(tr("The asset tag"), ui.status_asset_tag_lineEdit->text()))
+        return;
     CommandScope frame(host);
     if (!frame) {
         ControlState::revert({ui.status_asset_tag_lineEdit});

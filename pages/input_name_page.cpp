@@ -34,8 +34,16 @@ unsigned char InputNamePage::terminal() const {
         ui.inputname_name_designated_terminal_input_comboBox->currentData().toUInt());
 }
 
+QString InputNamePage::name_text(const QLineEdit* field) {
+    return field->text().left(NameLength);
+}
+
 QByteArray InputNamePage::name_of(const QLineEdit* field) {
-    return field->text().left(NameLength).toLatin1();
+    return name_text(field).toLatin1();
+}
+
+bool InputNamePage::name_refused(const QLineEdit* field) {
+    return refuses_outside_latin1(tr("The input name"), name_text(field));
 }
 
 bool InputNamePage::name_command(QLineEdit* status_line,
@@ -75,6 +83,8 @@ void InputNamePage::on_inputname_read_pushButton_clicked() {
 }
 
 void InputNamePage::on_inputname_write_pushButton_clicked() {
+    if (name_refused(ui.inputname_name_lineEdit))
+        return;
     const QByteArray name = name_of(ui.inputname_name_lineEdit);
     name_command(
         ui.inputname_status_lineEdit,
@@ -112,6 +122,8 @@ void InputNamePage::on_inputname_name_designated_terminal_read_pushButton_clicke
 }
 
 void InputNamePage::on_inputname_name_designated_terminal_write_pushButton_clicked() {
+    if (name_refused(ui.inputname_name_designated_terminal_name_lineEdit))
+        return;
     const QByteArray name = name_of(ui.inputname_name_designated_terminal_name_lineEdit);
     name_command(
         ui.inputname_name_designated_terminal_status_lineEdit,

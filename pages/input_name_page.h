@@ -34,10 +34,13 @@ public slots:
 
 private:
     unsigned char terminal() const;
-    // The name of a field as it is sent: Latin-1, at most NameLength characters.
+    // The name of a field as it is sent: at most NameLength characters, as Latin-1 bytes.
+    static QString name_text(const QLineEdit* field);
     static QByteArray name_of(const QLineEdit* field);
     // The designated terminal's name and the buttons that send it.
     QList<QWidget*> terminal_controls() const;
+    // A name Latin-1 cannot hold is refused on the status bar, with nothing sent.
+    bool name_refused(const QLineEdit* field);
     // Runs a write or reset in a frame of its own and shows the display's result
     // value on the status line; true when the display took it. A write that it did not take
     // puts the name field back to the name it reported.

@@ -1,6 +1,7 @@
 #include "page_controller.h"
 
 #include "basic_monitor.h"
+#include "latin1_text.h"
 #include "result_codes.h"
 #include "string_resource.h"
 
@@ -129,4 +130,13 @@ bool PageController::confirm_warning(const QString& question) {
 
 void PageController::refuse_input(int code, const QString& sentence) {
     host.show_error_status(code, sentence);
+}
+
+bool PageController::refuses_outside_latin1(const QString& what, const QString& text) {
+    const QString character = firstCharacterOutsideLatin1(text);
+    if (character.isEmpty())
+        return false;
+    refuse_input(ResultCode::ScriptInvalidParameter,
+                 tr("%1 Nothing was sent.").arg(outsideLatin1Sentence(what, character)));
+    return true;
 }

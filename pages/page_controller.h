@@ -127,6 +127,10 @@ protected:
     // Input the user can mend: nothing is sent, and the status bar shows the code with a
     // sentence that says what to enter, in place of the code's general text.
     void refuse_input(int code, const QString& sentence);
+    // Text that goes to the display as Latin-1 (names, tags): when a character has no Latin-1
+    // byte the status bar says which (-2105) and true is returned: send nothing, rather than
+    // the text with "?" in its place.
+    bool refuses_outside_latin1(const QString& what, const QString& text);
 
     Ui::ZETQVToolMainWindowClass& ui;
     basic_monitor* monitor;

@@ -5,71 +5,39 @@
 #include "page_host.h"
 #include "program_globals.h"
 #include "progress_dialog.h"
+#include "script_description.h"
+#include "script_description_model.h"
 #include "script_runner.h"
 #include "string_resource.h"
+#include "terminal.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocumentFragment>
+
+#include <cstdio>
 
 namespace {
 constexpr int kMaxPendingEventsMs = 1000;
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("CommandLineScriptHost", text);
+}
+
+void writeRaw(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
 } // namespace
 
-QString plainText(const QString& html) {
-    return QTextDocumentFragment::fromHtml(html).toPlainText();
-}
+ScriptRunHost::ScriptRunHost(Ui::ZETQVToolMainWindowClass& ui, PageHost& host)
+    : ui(ui), host(host) {}
 
-void showScriptLines(QTextEdit* pane, const QStringList& numberedLines) {
-    pane->clear();
-    // One edit block: a long script is laid out once, not once per line.
-    QTextCursor cursor(pane->document());
-    cursor.beginEditBlock();
-    for (int i = 0; i < numberedLines.size(); ++i) {
-        if (i > 0)
-            cursor.insertBlock();
-        cursor.insertHtml(numberedLines[i]);
-    }
-    cursor.endEditBlock();
-}
-
-ScriptRunHost::ScriptRunHost(Ui::ZETQVToolMainWindowClass& ui, PageHost& host, bool unattended)
-    : ui(ui), host(host), unattended(unattended) {}
-
-ScriptRunHost::~ScriptRunHost() = default;
-
-void ScriptRunHost::beginProgress(int commandCount) {
+void ScriptRunHost::beginProgress(int) {
     host.set_long_operation(true);
-    host.set_unattended(unattended);
-    if (unattended)
-        return;
-    QWidget* window = host.dialog_parent();
-    progress = std::make_unique<QProgressDialog>(QString::fromLatin1(ScriptRunner::ProgressLabel),
-                                                 QString::fromLatin1(ScriptRunner::AbortText), 0,
-                                                 commandCount, window);
-    progress->setAutoReset(false);
-    progress->setAutoClose(false);
-    show_progress_dialog(*progress, window);
-}
-
-void ScriptRunHost::setProgress(int value) {
-    if (progress)
-        progress->setValue(value);
-}
-
-bool ScriptRunHost::abortRequested() {
-    return progress && progress->wasCanceled();
 }
 
 void ScriptRunHost::endProgress() {
-    if (progress) {
-        progress->setValue(progress->maximum());
-        progress->close();
-        progress.reset();
-    }
-    host.set_unattended(false);
     host.set_long_operation(false);
 }
 
@@ -87,8 +55,6 @@ bool ScriptRunHost::retryOption() {
 
 void ScriptRunHost::showErrorStatus(int code) {
     host.show_error_status(code);
-    if (unattended && code != 0)
-        writeStandardError(QStringLiteral("%2 (%1)").arg(code).arg(errorText(code)));
 }
 
 QString ScriptRunHost::errorText(int code) {
@@ -100,16 +66,106 @@ QString ScriptRunHost::errorText(int code) {
 void ScriptRunHost::appendLog(const QString& html) {
     if (g_information_dialog)
         g_information_dialog->append(html, 0);
-    if (unattended)
-        writeStandardError(plainText(html).trimmed());
 }
 
-void ScriptRunHost::showDescription(const QStringList& numberedLines) {
-    showScriptLines(ui.script_decode_textEdit, numberedLines);
+WindowScriptHost::WindowScriptHost(Ui::ZETQVToolMainWindowClass& ui, PageHost& host,
+                                   ScriptDescriptionModel& description)
+    : ScriptRunHost(ui, host), description(description) {}
+
+WindowScriptHost::~WindowScriptHost() = default;
+
+void WindowScriptHost::beginProgress(int commandCount) {
+    ScriptRunHost::beginProgress(commandCount);
+    QWidget* window = host.dialog_parent();
+    progress = std::make_unique<QProgressDialog>(QString::fromLatin1(ScriptRunner::ProgressLabel),
+                                                 QString::fromLatin1(ScriptRunner::AbortText), 0,
+                                                 commandCount, window);
+    progress->setAutoReset(false);
+    progress->setAutoClose(false);
+    show_progress_dialog(*progress, window);
 }
 
-void ScriptRunHost::updateDescriptionLine(int line, const QString& numberedLine) {
-    QTextCursor cursor(ui.script_decode_textEdit->document()->findBlockByNumber(line));
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    cursor.insertHtml(numberedLine);
+void WindowScriptHost::setProgress(int value) {
+    progress->setValue(value);
+}
+
+bool WindowScriptHost::abortRequested() {
+    return progress->wasCanceled();
+}
+
+void WindowScriptHost::endProgress() {
+    progress->setValue(progress->maximum());
+    progress->close();
+    progress.reset();
+    ScriptRunHost::endProgress();
+}
+
+void WindowScriptHost::runStarted(const ScriptCommandList& commands) {
+    description.show(commands);
+}
+
+void WindowScriptHost::commandDone(const ScriptStep& step) {
+    description.setStatus(step.index, step.command->status);
+}
+
+CommandLineScriptHost::CommandLineScriptHost(Ui::ZETQVToolMainWindowClass& ui, PageHost& host,
+                                             const ScriptDefinitions& definitions)
+    : ScriptRunHost(ui, host), definitions(definitions), terminal(standardErrorIsTerminal()) {
+    host.set_unattended(true);
+}
+
+CommandLineScriptHost::~CommandLineScriptHost() {
+    host.set_unattended(false);
+}
+
+void CommandLineScriptHost::endProgress() {
+    clearProgress();
+    ScriptRunHost::endProgress();
+}
+
+// "Failed: 4. Set OP Code 0x008c (Sharpness) to 10 at 10.0.3.7: No reply from the display
+// (-3003)". A command that only kept an earlier command's failure (a WAIT after it) gets no
+// line of its own.
+void CommandLineScriptHost::commandDone(const ScriptStep& step) {
+    const ScriptCommand& command = *step.command;
+    if (command.status == ScriptCommand::Failed && step.line > 0 &&
+        (step.ownResult || !step.sent)) {
+        QString what = QStringLiteral("%1. %2").arg(
+            QString::number(step.line), describeScriptCommandText(command, definitions));
+        // SETPORT names its port itself.
+        if (command.type != ScriptCommand::SetPort)
+            what += translated(" at %1").arg(step.port);
+        QString reason;
+        if (!step.sent)
+            reason = translated("not sent, there is no connection");
+        else if (step.result == ScriptRunner::NotPerformed)
+            reason = translated("the display refused it");
+        writeLine(translated("Failed: %1").arg(failureLine(what, step.result, reason)));
+    }
+    if (!terminal)
+        return;
+    const bool last = step.index + 1 == step.commands;
+    if (last || !sinceDrawn.isValid() || sinceDrawn.elapsed() >= ProgressLineMs)
+        drawProgress(
+            QStringLiteral("[%1/%2] %3").arg(step.index + 1).arg(step.commands).arg(step.port));
+}
+
+void CommandLineScriptHost::writeLine(const QString& line) {
+    clearProgress();
+    writeStandardError(line);
+}
+
+// Written over the line before it, padded to its length, with the cursor left at its start.
+void CommandLineScriptHost::drawProgress(const QString& text) {
+    const int padding = qMax(0, drawnLength - text.size());
+    writeRaw(QLatin1Char('\r') + text + QString(padding, QLatin1Char(' ')) + QLatin1Char('\r'));
+    drawnLength = text.size();
+    sinceDrawn.start();
+}
+
+void CommandLineScriptHost::clearProgress() {
+    if (drawnLength == 0)
+        return;
+    writeRaw(QString(drawnLength, QLatin1Char(' ')) + QLatin1Char('\r'));
+    drawnLength = 0;
 }

@@ -4,14 +4,18 @@
 #include "controldefinitions.h"
 #include "exit_codes.h"
 #include "program_globals.h"
-#include "script_description.h"
+#include "result_codes.h"
+#include "script_description_model.h"
 #include "script_expansion.h"
 #include "script_parser.h"
 #include "script_run_host.h"
 #include "script_runner.h"
+#include "status_bar_style.h"
 #include "string_resource.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -20,12 +24,20 @@
 
 namespace {
 constexpr int kScriptFolderId = 9; // "/SampleScripts/"
+constexpr int kRunEndMessageMs = 10000;
 } // namespace
 
-QString scriptFailureText(int code, int line, const QString& fileName) {
+QString scriptFailureText(int code, int line, const QString& fileName, const QString& sentence) {
+    const QString name = QFileInfo(fileName).fileName();
+    if (!sentence.isEmpty()) {
+        const QString said = QStringLiteral("%1 (%2)").arg(sentence, QString::number(code));
+        if (line == 0)
+            return said;
+        return ScriptingPage::tr("Line %1 in file \"%2\": %3")
+            .arg(QString::number(line), name, said);
+    }
     QString message;
     errorCodeToMessage(code, &message, nullptr);
-    const QString name = QFileInfo(fileName).fileName();
     if (line != 0)
         return ScriptingPage::tr("%1 at line %2 in file \"%3\"")
             .arg(message, QString::number(line), name);
@@ -33,12 +45,21 @@ QString scriptFailureText(int code, int line, const QString& fileName) {
 }
 
 ScriptingPage::ScriptingPage(const PageContext& context, QObject* parent)
-    : PageController(context, parent) {
+    : PageController(context, parent),
+      lines(new ScriptDescriptionModel(controlDefinitions(), this)) {
     QTableWidget* table = ui.script_list_tableWidget;
     table->setRowCount(0);
     table->setColumnCount(1);
     table->setCornerButtonEnabled(false);
     table->setHorizontalHeaderLabels({tr("Script")});
+    QTreeView* pane = ui.script_decode_treeView;
+    pane->setModel(lines);
+    auto* copy = new QAction(tr("Copy"), pane);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &ScriptingPage::copy_description);
+    pane->addAction(copy);
+    pane->setContextMenuPolicy(Qt::ActionsContextMenu);
     // The data folder as it is, not made here; none when it does not exist.
     const QString data = appDataFolder(false);
     if (!data.isEmpty())
@@ -49,9 +70,9 @@ QList<QWidget*> ScriptingPage::pages() const {
     return {ui.scripting};
 }
 
-int ScriptingPage::add_script_file(const QString& file, int* line) {
+int ScriptingPage::add_script_file(const QString& file, int* line, QString* sentence) {
     ScriptCommandList commands;
-    const int code = parseScriptFile(file, line, &commands, controlDefinitions());
+    const int code = parseScriptFile(file, line, &commands, controlDefinitions(), sentence);
     if (code != 0)
         return code;
     scripts.append(expandScriptLoops(std::move(commands)));
@@ -72,16 +93,24 @@ void ScriptingPage::fit_column() {
     table->setColumnWidth(0, width);
 }
 
+// The selected lines of the description, in their order, one a line.
+void ScriptingPage::copy_description() const {
+    QModelIndexList rows = ui.script_decode_treeView->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    QStringList text;
+    for (const QModelIndex& row : rows)
+        text << row.data().toString();
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text.join(QLatin1Char('\n')));
+}
+
 void ScriptingPage::on_script_list_tableWidget_currentCellChanged(int currentRow, int, int, int) {
     ui.delete_script_pushButton->setEnabled(currentRow >= 0);
     ui.run_script_pushButton->setEnabled(currentRow >= 0);
-    if (currentRow < 0 || currentRow >= scripts.size()) {
-        ui.script_decode_textEdit->clear();
-        return;
-    }
-    ScriptDescription description(controlDefinitions());
-    description.reset(scripts.at(currentRow));
-    showScriptLines(ui.script_decode_textEdit, description.numberedLines());
+    if (currentRow < 0 || currentRow >= scripts.size() || command_line_run)
+        lines->clear();
+    else
+        lines->show(scripts.at(currentRow));
 }
 
 void ScriptingPage::on_open_script_pushButton_clicked() {
@@ -98,11 +127,12 @@ void ScriptingPage::on_open_script_pushButton_clicked() {
         for (const QString& file : dialog.selectedFiles()) {
             folder = QFileInfo(file).absolutePath();
             int line = 0;
-            const int code = add_script_file(file, &line);
+            QString sentence;
+            const int code = add_script_file(file, &line, &sentence);
             if (code == 0)
                 added = true;
             else
-                showMessageBox(host.dialog_parent(), scriptFailureText(code, line, file),
+                showMessageBox(host.dialog_parent(), scriptFailureText(code, line, file, sentence),
                                MessageIcon::Critical);
         }
     }
@@ -116,7 +146,7 @@ void ScriptingPage::on_delete_script_pushButton_clicked() {
         return;
     for (const QTableWidgetSelectionRange& range : ui.script_list_tableWidget->selectedRanges()) {
         const int row = range.topRow();
-        ui.script_decode_textEdit->clear();
+        lines->clear();
         // The table row goes first: the row that becomes current is described from the scripts
         // as they still stand, numbered as the table was.
         ui.script_list_tableWidget->removeRow(row);
@@ -139,79 +169,107 @@ void ScriptingPage::on_script_list_tableWidget_cellDoubleClicked(int row, int) {
 }
 
 int ScriptingPage::runScript(ScriptCommandList commands) {
-    return run(std::move(commands), false).result;
+    if (running)
+        return ScriptRunner::EmptyScript;
+    WindowScriptHost runHost(ui, host, *lines);
+    ScriptRunner runner(*monitor, runHost);
+    const int result = run(runner, std::move(commands));
+    show_run_end(runner);
+    return result;
 }
 
-ScriptingPage::Outcome ScriptingPage::run(ScriptCommandList commands, bool unattended) {
+int ScriptingPage::run(ScriptRunner& runner, ScriptCommandList commands) {
     if (running)
-        return {ScriptRunner::EmptyScript, false};
+        return ScriptRunner::EmptyScript;
     running = true;
     // A write that waits for its timer goes to the display it was meant for now; inside the
     // run it would take over the run's connection.
     host.flush_queued_writes();
-    ScriptRunHost runHost(ui, host, unattended);
-    ScriptRunner runner(*monitor, runHost, controlDefinitions());
     const int result = runner.run(std::move(commands));
     // The window's frame ends with the run, so that writes held meanwhile can go.
     host.close_after_command();
-    if (unattended && !runner.allSucceeded())
-        report_failures(runner.commands());
     running = false;
-    return {result, runner.allSucceeded()};
+    return result;
 }
 
-void ScriptingPage::report_failures(const ScriptCommandList& done) {
-    if (done.isEmpty()) {
-        writeStandardError(tr("The script has no commands."));
+// A run ends with a word on the status bar, in red when a command failed; an error of the
+// run's last command gives way to it.
+void ScriptingPage::show_run_end(const ScriptRunner& runner) {
+    if (runner.commands().isEmpty())
+        return; // nothing ran
+    const int total = lines->rowCount();
+    const int failed = runner.failedCount();
+    QString text;
+    if (runner.aborted())
+        text = tr("Script aborted: %1 of %2 commands ran, %3 of them failed.")
+                   .arg(runner.ranCount())
+                   .arg(total)
+                   .arg(failed);
+    else if (failed > 0)
+        text = tr("Script finished: %1 of %2 commands failed.").arg(failed).arg(total);
+    else if (total > 0)
+        text = tr("Script finished: all %1 commands succeeded.").arg(total);
+    else
         return;
-    }
-    int number = 0;
-    for (const ScriptCommand& command : done) {
-        const QString line = describeScriptCommand(command, controlDefinitions());
-        if (line.isEmpty())
-            continue;
-        ++number;
-        if (command.status == ScriptCommand::Failed)
-            writeStandardError(tr("Failed: %1").arg(plainText(numberedScriptLine(number, line))));
-    }
+    ui.statusBar->setStyleSheet(failed > 0 ? QLatin1String(kErrorStatusStyle) : QLatin1String());
+    ui.statusBar->showMessage(text, kRunEndMessageMs);
 }
 
-void ScriptingPage::take_command_line(const QStringList& arguments) {
+void ScriptingPage::take_command_line(const QStringList& arguments, bool attended) {
     if (arguments.size() < 2)
         return;
     bool allTaken = true;
     for (const QString& file : arguments.mid(1)) {
-        if (!QFileInfo(file).isFile()) {
-            writeStandardError(tr("No such script file: %1").arg(file));
+        if (!QFileInfo::exists(file)) {
+            writeStandardError(tr("No such script file: %1 (%2)")
+                                   .arg(file, QString::number(ResultCode::FileOpenFailed)));
             allTaken = false;
             continue;
         }
         int line = 0;
-        const int code = add_script_file(file, &line);
+        QString sentence;
+        const int code = add_script_file(file, &line, &sentence);
         if (code != 0) {
-            writeStandardError(scriptFailureText(code, line, file));
+            writeStandardError(scriptFailureText(code, line, file, sentence));
             allTaken = false;
         }
     }
     if (!allTaken)
         host.set_exit_code(ExitCode::ScriptNotTaken);
+    command_line_run = scripts.size() == 1;
     if (!scripts.isEmpty()) {
         ui.script_list_tableWidget->selectRow(0);
         host.show_page(Page);
     }
-    QTimer::singleShot(CommandLineRunMs, this, &ScriptingPage::run_command_line_script);
+    QTimer::singleShot(CommandLineRunMs, this,
+                       [this, attended] { run_command_line_script(attended); });
 }
 
-void ScriptingPage::run_command_line_script() {
+void ScriptingPage::run_command_line_script(bool attended) {
     fit_column();
     if (scripts.size() > 1) {
-        writeStandardError(tr("%1 scripts are listed; a script named on the command line runs "
-                              "only when it is the only one.")
+        if (attended) {
+            writeStandardError(tr("%1 scripts are listed; a script named on the command line "
+                                  "runs only when it is the only one.")
+                                   .arg(scripts.size()));
+            return;
+        }
+        // Nobody can choose one of them here: waiting would be for ever.
+        writeStandardError(tr("%1 scripts were named; without a desktop session nobody can "
+                              "choose one, so none was run.")
                                .arg(scripts.size()));
-        return;
+        host.set_exit_code(ExitCode::ScriptNotTaken);
+    } else if (scripts.size() == 1) {
+        CommandLineScriptHost runHost(ui, host, controlDefinitions());
+        ScriptRunner runner(*monitor, runHost);
+        run(runner, scripts.constFirst());
+        command_line_run = false;
+        if (!runner.allSucceeded()) {
+            if (runner.commands().isEmpty())
+                writeStandardError(tr("The script has no commands."));
+            host.set_exit_code(ExitCode::CommandFailed);
+        }
     }
     // Nothing could be taken: there is nothing to wait for either.
-    if (scripts.size() == 1 && !run(scripts.constFirst(), true).allSucceeded)
-        host.set_exit_code(ExitCode::CommandFailed);
     QApplication::closeAllWindows();
 }

@@ -5,6 +5,8 @@
 #include "script_definitions.h"
 #include "script_parser.h"
 
+#include <array>
+
 namespace {
 QString colourPrefix(int status) {
     if (status < 0)
@@ -155,35 +157,28 @@ QString numberedScriptLine(int number, const QString& line) {
     return QStringLiteral("%1. %2").arg(decimal(number), line);
 }
 
-ScriptDescription::ScriptDescription(const ScriptDefinitions& d) : definitions(d) {}
-
-void ScriptDescription::reset(const ScriptCommandList& commands) {
-    lines.clear();
-    lineOfCommand.clear();
-    lineOfCommand.reserve(commands.size());
-    for (const ScriptCommand& command : commands) {
-        const QString line = describeScriptCommand(command, definitions);
-        lineOfCommand << (line.isEmpty() ? -1 : lines.size());
-        if (!line.isEmpty())
-            lines << line;
-    }
+QString describeScriptCommandText(const ScriptCommand& command,
+                                  const ScriptDefinitions& definitions) {
+    return describedText(command, definitions);
 }
 
-int ScriptDescription::update(int index, const ScriptCommand& command) {
-    const int line = lineOfCommand.value(index, -1);
-    if (line >= 0)
-        lines[line] = describeScriptCommand(command, definitions);
-    return line;
-}
-
-QString ScriptDescription::numberedLine(int line) const {
-    return numberedScriptLine(line + 1, lines[line]);
-}
-
-QStringList ScriptDescription::numberedLines() const {
-    QStringList out;
-    out.reserve(lines.size());
-    for (int i = 0; i < lines.size(); ++i)
-        out << numberedLine(i);
-    return out;
+bool hasScriptLine(int type) {
+    // Told by the description itself: a blank record of each type, described once.
+    struct NoDefinitions : ScriptDefinitions {
+        int opcodeForShortName(QString) const override { return -1; }
+        int valueForLabel(int, QString) const override { return -1; }
+        QString opcodeName(int, bool) const override { return QString(); }
+        QString valueLabel(int, int) const override { return QString(); }
+    };
+    static const std::array<bool, ScriptCommand::SetInputNameByInput + 1> described = [] {
+        std::array<bool, ScriptCommand::SetInputNameByInput + 1> out{};
+        const NoDefinitions none;
+        for (int t = 0; t < int(out.size()); ++t) {
+            ScriptCommand blank;
+            blank.type = t;
+            out[size_t(t)] = !describedText(blank, none).isEmpty();
+        }
+        return out;
+    }();
+    return type >= 0 && type < int(described.size()) && described[size_t(type)];
 }

@@ -3,7 +3,6 @@
 #include "script_command.h"
 
 #include <QStringList>
-#include <QVector>
 
 class ScriptDefinitions;
 
@@ -19,26 +18,9 @@ QStringList describeScriptCommands(const ScriptCommandList& commands,
 QString richTextEscaped(QString text);
 // A line as it is shown, numbered from 1: "3. <font ...>...</font>".
 QString numberedScriptLine(int number, const QString& line);
-
-// The description of a script kept up to date while a run marks its commands: one command's
-// line is redone without describing the others again.
-class ScriptDescription {
-public:
-    explicit ScriptDescription(const ScriptDefinitions& definitions);
-
-    // Describes every command of the list.
-    void reset(const ScriptCommandList& commands);
-    // Describes command `index` again (its status changed); returns the index of its line, or
-    // -1 when it has none.
-    int update(int index, const ScriptCommand& command);
-
-    int lineCount() const { return lines.size(); }
-    // Line `line` (from 0) with its number.
-    QString numberedLine(int line) const;
-    QStringList numberedLines() const;
-
-private:
-    const ScriptDefinitions& definitions;
-    QStringList lines;
-    QVector<int> lineOfCommand; // -1 for a command without a line
-};
+// The plain text of a command's line, without colour or markup; empty when it has none.
+QString describeScriptCommandText(const ScriptCommand& command,
+                                  const ScriptDefinitions& definitions);
+// Whether commands of this type have a line: a view can number a script's lines without
+// describing them.
+bool hasScriptLine(int type);

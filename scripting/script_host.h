@@ -1,12 +1,25 @@
 #pragma once
 
+#include "script_command.h"
+
 #include <QString>
-#include <QStringList>
+
+// One command of a run once it has run, as the runner tells its host.
+struct ScriptStep {
+    int index = 0;    // its place in the run's list, from 0
+    int line = 0;     // its line in the description, from 1; 0 when it has none
+    int commands = 0; // the number of commands of the run
+    const ScriptCommand* command = nullptr; // with its status set
+    int result = 0;                         // the result it was marked by
+    bool ownResult = false; // the command made `result` itself, rather than keep an earlier one
+    bool sent = true;       // false when it needed a display and there was no connection
+    QString port;           // the port or address the run was connected to (or tried to be)
+};
 
 // What a script run needs of the window (or of the command line) that starts it. The runner
 // calls these on the GUI thread, in the order a run takes:
-//   beginProgress, showDescription, [retryOption] [openForCommand],
-//   then per command: setProgress, abortRequested, ..., updateDescriptionLine, processEvents;
+//   beginProgress, runStarted, [retryOption] [openForCommand],
+//   then per command: setProgress, abortRequested, ..., commandDone, processEvents;
 //   endProgress.
 class ScriptHost {
 public:
@@ -39,8 +52,10 @@ public:
     // a log drops it.
     virtual void appendLog(const QString& html) = 0;
 
-    // The whole numbered description of the script being run, before its first command.
-    virtual void showDescription(const QStringList& numberedLines) = 0;
-    // Line `line` (from 0) of that description changed after its command ran.
-    virtual void updateDescriptionLine(int line, const QString& numberedLine) = 0;
+    // The run's commands, all not run yet, before the first one runs. The list stays as it is
+    // until the run ends; statuses come one by one through commandDone.
+    virtual void runStarted(const ScriptCommandList& commands) = 0;
+    // A command has run (or was not performed) and is marked: the one place a host learns of
+    // it, at a cost that must not grow with the script.
+    virtual void commandDone(const ScriptStep& step) = 0;
 };

@@ -1,6 +1,7 @@
 #include "script_parser.h"
 
 #include "ip_address.h"
+#include "latin1_text.h"
 #include "monitor_address.h"
 #include "result_codes.h"
 #include "schedule_options.h"
@@ -8,7 +9,9 @@
 #include "script_tokenizer.h"
 #include "serial_port.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <initializer_list>
@@ -22,6 +25,7 @@ struct Line {
     const QStringList& tokens;
     const ScriptDefinitions& definitions;
     bool inBlock;
+    QString* sentence; // says more than the fault's code, where a row has more to say
     int count() const { return tokens.size(); }
     const QString& at(int i) const { return tokens[i]; }
 };
@@ -66,9 +70,18 @@ QString withoutQuotes(QString token) {
     return token.remove(QLatin1Char('"'));
 }
 
-// An input name as the display will hold it: Latin-1 bytes (others become "?") read as UTF-8.
-QString convertedName(const QString& token) {
-    return QString::fromUtf8(withoutQuotes(token).toLatin1());
+QString translated(const char* text) {
+    return QCoreApplication::translate("parseScriptFile", text);
+}
+
+// Text that goes to the display as Latin-1 bytes: a character outside Latin-1 refuses the line,
+// with a sentence that names it, rather than arrive as "?".
+bool fitsLatin1(const Line& line, const char* what, const QString& text) {
+    const QString character = firstCharacterOutsideLatin1(text);
+    if (character.isEmpty())
+        return true;
+    *line.sentence = outsideLatin1Sentence(translated(what), character);
+    return false;
 }
 
 Code parseSetPort(const Line& line, ScriptCommand& c) {
@@ -89,9 +102,12 @@ Code parseForEachPort(const Line& line, ScriptCommand& c) {
         return ResultCode::ScriptInvalidCommand;
     const quint64 first = ipTextToUInt(line.at(1));
     const quint64 last = ipTextToUInt(line.at(3));
-    if (first == 0 || last == 0 || last <= first ||
-        last - first + 1 > ScriptLimits::MaxRangeAddresses)
+    if (first == 0 || last == 0 || last <= first)
         return ResultCode::ScriptInvalidIpRange;
+    if (last - first + 1 > ScriptLimits::MaxRangeAddresses) {
+        *line.sentence = translated("A range holds at most 65,536 addresses.");
+        return ResultCode::ScriptInvalidIpRange;
+    }
     c.type = ScriptCommand::ForEachPort;
     c.port_kind = InterfaceType::Lan;
     c.text = line.at(1);
@@ -107,8 +123,10 @@ Code parseEndForEachPort(const Line& line, ScriptCommand& c) {
 }
 
 Code parseSetAssetTag(const Line& line, ScriptCommand& c) {
-    c.type = ScriptCommand::SetAssetTag;
     c.text = withoutQuotes(line.at(1));
+    if (!fitsLatin1(line, "The asset tag", c.text))
+        return ResultCode::ScriptInvalidParameter;
+    c.type = ScriptCommand::SetAssetTag;
     return 0;
 }
 
@@ -121,10 +139,12 @@ Code parseSetMonitorId(const Line& line, ScriptCommand& c) {
     return 0;
 }
 
-// A new input name of at most 14 characters, or the reset (empty) when there is no token.
+// A new input name of at most 14 Latin-1 characters, or the reset (empty) when there is no
+// token.
 bool readInputName(const Line& line, int index, QString* name) {
-    *name = index < line.count() ? convertedName(line.at(index)) : QString();
-    return name->size() <= ScriptLimits::MaxInputNameLength;
+    *name = index < line.count() ? withoutQuotes(line.at(index)) : QString();
+    return name->size() <= ScriptLimits::MaxInputNameLength &&
+           fitsLatin1(line, "The input name", *name);
 }
 
 Code parseSetInputName(const Line& line, ScriptCommand& c) {
@@ -137,7 +157,7 @@ Code parseSetInputName(const Line& line, ScriptCommand& c) {
 Code parseSetInputNameByInput(const Line& line, ScriptCommand& c) {
     if (!readInputName(line, 2, &c.text))
         return ResultCode::ScriptInvalidParameter;
-    c.value = line.definitions.valueForLabel(ScriptLimits::InputOpcode, convertedName(line.at(1)));
+    c.value = line.definitions.valueForLabel(ScriptLimits::InputOpcode, withoutQuotes(line.at(1)));
     if (c.value < 0)
         return ResultCode::ScriptInvalidParameter;
     c.type = ScriptCommand::SetInputNameByInput;
@@ -403,13 +423,13 @@ const Keyword keywords[] = {
 
 // One command line: 0 with the command appended, or the line's fault.
 Code parseLine(const QString& text, bool inBlock, const ScriptDefinitions& definitions,
-               ScriptCommandList* commands) {
+               ScriptCommandList* commands, QString* sentence) {
     const Code preset =
         inBlock ? ResultCode::ScriptInvalidCommand : ResultCode::ScriptUnknownCommand;
     const QStringList tokens = tokenizeScriptLine(text);
     if (tokens.isEmpty())
         return ResultCode::ScriptUnknownCommand;
-    const Line line{tokens, definitions, inBlock};
+    const Line line{tokens, definitions, inBlock, sentence};
     for (const Keyword& keyword : keywords) {
         if (!isWord(tokens[0], keyword.name) || (inBlock && keyword.parse == parseSetPort))
             continue;
@@ -428,7 +448,11 @@ Code parseLine(const QString& text, bool inBlock, const ScriptDefinitions& defin
 } // namespace
 
 int parseScriptText(const QByteArray& text, int* lineNumber, ScriptCommandList* commands,
-                    const ScriptDefinitions& definitions) {
+                    const ScriptDefinitions& definitions, QString* sentence) {
+    QString unused;
+    if (!sentence)
+        sentence = &unused;
+    sentence->clear();
     commands->clear();
     *lineNumber = 0;
     int counted = 0;
@@ -448,7 +472,7 @@ int parseScriptText(const QByteArray& text, int* lineNumber, ScriptCommandList* 
         if (text[start] == '#')
             continue;
         const Code code = parseLine(QString::fromLocal8Bit(text.constData() + start, length),
-                                    inBlock, definitions, commands);
+                                    inBlock, definitions, commands, sentence);
         if (code != 0)
             return code;
         const int type = commands->constLast().type;
@@ -464,12 +488,16 @@ int parseScriptText(const QByteArray& text, int* lineNumber, ScriptCommandList* 
 }
 
 int parseScriptFile(const QString& fileName, int* lineNumber, ScriptCommandList* commands,
-                    const ScriptDefinitions& definitions) {
+                    const ScriptDefinitions& definitions, QString* sentence) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const bool folder = QFileInfo(fileName).isDir();
+    if (folder || !file.open(QIODevice::ReadOnly)) {
         commands->clear();
         *lineNumber = 0;
+        if (sentence)
+            *sentence =
+                folder ? translated("%1 is a folder, not a script file.").arg(fileName) : QString();
         return ResultCode::FileOpenFailed;
     }
-    return parseScriptText(file.readAll(), lineNumber, commands, definitions);
+    return parseScriptText(file.readAll(), lineNumber, commands, definitions, sentence);
 }

@@ -27,9 +27,11 @@ constexpr int ScriptUnclosedBlock = -1;
 // first fault (ResultCode::Script..., ScriptUnclosedBlock, or ResultCode::FileOpenFailed) and
 // nothing after it is read. *lineNumber is the fault's line counted among the non-empty lines
 // from 1, or 0 when no line is to blame; *commands holds the commands of the lines before it.
+// Where the code's own text would mislead or say too little (a range too wide, a name with a
+// character Latin-1 lacks, a folder), *sentence says it; else it is empty.
 // Names of op codes, values and inputs are looked up in the definitions as they are now.
 int parseScriptFile(const QString& fileName, int* lineNumber, ScriptCommandList* commands,
-                    const ScriptDefinitions& definitions);
+                    const ScriptDefinitions& definitions, QString* sentence = nullptr);
 // The same for the file's bytes.
 int parseScriptText(const QByteArray& text, int* lineNumber, ScriptCommandList* commands,
-                    const ScriptDefinitions& definitions);
+                    const ScriptDefinitions& definitions, QString* sentence = nullptr);

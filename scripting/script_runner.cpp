@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "monitor_address.h"
 #include "schedule_options.h"
+#include "script_description.h"
 #include "script_host.h"
 
 #include <QDateTime>
@@ -36,6 +37,15 @@ bool needsConnection(int type) {
     }
 }
 
+// Commands that make a result of their own; the others are marked by the latest one.
+bool makesResult(int type) {
+    return type == ScriptCommand::SetPort ||
+           (needsConnection(type) && type != ScriptCommand::SetMonitorId);
+}
+
+// Opening this interface type puts the unopened dummy link in place of the current one.
+constexpr int CloseRequest = 0;
+
 // Percent of the maximum, rounded half up; the product wraps as the display's 32-bit one does.
 unsigned int percentOf(unsigned int maximum, int percent) {
     const unsigned int product = maximum * unsigned(percent);
@@ -43,8 +53,7 @@ unsigned int percentOf(unsigned int maximum, int percent) {
 }
 } // namespace
 
-ScriptRunner::ScriptRunner(basic_monitor& m, ScriptHost& h, const ScriptDefinitions& definitions)
-    : monitor(m), host(h), description(definitions) {}
+ScriptRunner::ScriptRunner(basic_monitor& m, ScriptHost& h) : monitor(m), host(h) {}
 
 bool ScriptRunner::allSucceeded() const {
     return !list.isEmpty() && !wasAborted &&
@@ -60,23 +69,13 @@ int ScriptRunner::run(ScriptCommandList commands) {
     wasAborted = false;
     connected = false;
     latest = 0;
+    ran = 0;
+    failed = 0;
     host.beginProgress(list.size());
     for (ScriptCommand& command : list)
         command.status = ScriptCommand::NotRun;
-    description.reset(list);
-    host.showDescription(description.numberedLines());
-
-    // A leading SETPORT opens its port with monitor ID 1 and the retry option; without one, or
-    // when it fails, the window's own interface is opened.
-    const ScriptCommand& first = list.constFirst();
-    if (first.type == ScriptCommand::SetPort) {
-        monitor.set_retry_count(host.retryOption() ? RetryTries : 0);
-        monitor.set_monitor_id(FirstMonitorAddress);
-        latest = monitor.open_interface(first.text, first.port_kind);
-        connected = latest == 0;
-    }
-    if (!connected)
-        connected = host.openForCommand();
+    host.runStarted(list);
+    openFirstPort();
 
     for (int i = 0; i < list.size(); ++i) {
         host.setProgress(i);
@@ -85,22 +84,54 @@ int ScriptRunner::run(ScriptCommandList commands) {
             break;
         }
         ScriptCommand& command = list[i];
+        ScriptStep step;
+        step.index = i;
+        step.commands = list.size();
+        step.command = &command;
         if (needsConnection(command.type) && !connected) {
             latest = NotPerformed;
+            step.sent = false;
         } else {
             perform(command);
+            step.ownResult = makesResult(command.type);
             if (connected)
                 host.showErrorStatus(latest);
         }
         command.status = latest == 0 ? ScriptCommand::Succeeded : ScriptCommand::Failed;
-        const int line = description.update(i, command);
-        if (line >= 0)
-            host.updateDescriptionLine(line, description.numberedLine(line));
+        if (hasScriptLine(command.type)) {
+            step.line = ++ran;
+            failed += command.status == ScriptCommand::Failed;
+        }
+        step.result = latest;
+        step.port = port;
+        host.commandDone(step);
         host.processEvents();
     }
+    // The displays take few sessions: none is held after the run.
+    monitor.open_interface(QString(), CloseRequest);
     host.endProgress();
     running = false;
     return latest;
+}
+
+// A leading SETPORT opens its port with monitor ID 1 and the retry option; without one, or
+// when it fails, the window's own interface is opened. A run that starts without a connection
+// counts as failed from its start, so that a WAIT or an empty loop after it is no success.
+void ScriptRunner::openFirstPort() {
+    const ScriptCommand& first = list.constFirst();
+    if (first.type == ScriptCommand::SetPort) {
+        monitor.set_retry_count(host.retryOption() ? RetryTries : 0);
+        monitor.set_monitor_id(FirstMonitorAddress);
+        port = first.text;
+        latest = monitor.open_interface(first.text, first.port_kind);
+        connected = latest == 0;
+    }
+    if (!connected) {
+        connected = host.openForCommand();
+        port = monitor.port_name();
+    }
+    if (!connected && latest == 0)
+        latest = NotPerformed;
 }
 
 // Commands without a result of their own leave `latest` as it is, and are marked by it.
@@ -176,6 +207,7 @@ int ScriptRunner::modeCommand(int (basic_monitor::*command)(unsigned char*), int
 // A port that does not open is logged, not shown on the status bar; the commands after it fail
 // until a port opens again.
 void ScriptRunner::openPort(const ScriptCommand& c) {
+    port = c.text;
     latest = monitor.open_interface(c.text, c.port_kind);
     connected = latest == 0;
     if (!connected)

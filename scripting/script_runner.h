@@ -1,16 +1,16 @@
 #pragma once
 
 #include "script_command.h"
-#include "script_description.h"
+
+#include <QString>
 
 class basic_monitor;
-class ScriptDefinitions;
 class ScriptHost;
 
 // Runs an expanded script against the displays, command after command, through the monitor
 // object. A failed command never stops the run; only the host's abort does. Each command is
-// marked succeeded or failed in the runner's own copy of the list, and its description line
-// is updated as it goes. The last connection is left open.
+// marked succeeded or failed in the runner's own copy of the list and handed to the host as it
+// goes, at a cost that does not grow with the script. The run ends with its connection closed.
 class ScriptRunner {
 public:
     // Fixed English texts of the progress dialog.
@@ -28,7 +28,7 @@ public:
     static constexpr int RetryTries = 3;
     static constexpr int FirstMonitorAddress = 0x41;
 
-    ScriptRunner(basic_monitor& monitor, ScriptHost& host, const ScriptDefinitions& definitions);
+    ScriptRunner(basic_monitor& monitor, ScriptHost& host);
 
     // Runs a copy of the commands; returns the latest command's result code (0 success), or
     // EmptyScript at once, showing nothing, for an empty list and for a run started while this
@@ -40,8 +40,14 @@ public:
     bool aborted() const { return wasAborted; }
     // True after a run that went to its end with every command succeeded.
     bool allSucceeded() const;
+    // Commands of the last run that have a line in the description and ran, and of them those
+    // that failed.
+    int ranCount() const { return ran; }
+    int failedCount() const { return failed; }
 
 private:
+    // Opens the first port, or the window's interface: the preamble of every run.
+    void openFirstPort();
     void perform(const ScriptCommand& command);
     void openPort(const ScriptCommand& command);
     void wait(int ms);
@@ -54,10 +60,12 @@ private:
 
     basic_monitor& monitor;
     ScriptHost& host;
-    ScriptDescription description;
     ScriptCommandList list;
+    QString port; // where the run is connected, or last tried to connect
     bool connected = false;
     bool wasAborted = false;
     bool running = false;
     int latest = 0;
+    int ran = 0;
+    int failed = 0;
 };

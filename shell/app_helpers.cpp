@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QTreeWidgetItem>
 
@@ -73,6 +74,35 @@ void writeStandardError(const QString& line) {
     const QByteArray text = (line + QLatin1Char('\n')).toLocal8Bit();
     std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
     std::fflush(stderr);
+}
+
+namespace {
+QtMessageHandler passedOn = nullptr;
+
+void dropPlatformChatter(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (!isPlatformChatter(type, message) && passedOn)
+        passedOn(type, context, message);
+}
+} // namespace
+
+bool isPlatformChatter(QtMsgType type, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        return false;
+    return message.startsWith(QLatin1String("This plugin does not support ")) ||
+           (message.startsWith(QLatin1String("QStandardPaths: ")) &&
+            (message.contains(QLatin1String("XDG_RUNTIME_DIR")) ||
+             message.contains(QLatin1String("runtime directory"))));
+}
+
+void quietPlatformChatter() {
+    passedOn = qInstallMessageHandler(dropPlatformChatter);
+}
+
+bool windowsAreSeen() {
+    const QString platform = QGuiApplication::platformName();
+    return !platform.startsWith(QLatin1String("offscreen")) &&
+           !platform.startsWith(QLatin1String("minimal"));
 }
 
 QDate manufactureDateFromSerial(QString serial, const QDate& today) {

@@ -83,9 +83,8 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
     const QString text = openFailureText(choice, result);
     show_error_status(result, text);
     if (unattended)
-        writeStandardError(QStringLiteral("%1: %2 (%3)")
-                               .arg(choice.s_communicationsInterfacePortName, text)
-                               .arg(result));
+        writeStandardError(tr("Failed: %1").arg(failureLine(
+            tr("connection to %1").arg(choice.s_communicationsInterfacePortName), result, text)));
     else
         showMessageBox(this, text, MessageIcon::Critical);
     log_error_line(text);
@@ -94,7 +93,7 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
 }
 
 void ZETQVToolMainWindow::log_error_line(const QString& text) {
-    if (g_information_dialog)
+    if (keeps_log())
         g_information_dialog->append(QStringLiteral("<font COLOR=red><b>") + text.toHtmlEscaped() +
                                          QStringLiteral("</b></font><br>"),
                                      0);

@@ -8,16 +8,22 @@ void ZETQVToolMainWindow::log_comment(const QString& text, int type) {
     comment_text_in(text, type);
 }
 
+bool ZETQVToolMainWindow::keeps_log() const {
+    // An unattended run closes the program at its end, log unseen: standard error has its
+    // failures, and a long run would only fill memory with lines.
+    return g_information_dialog && !unattended;
+}
+
 void ZETQVToolMainWindow::comment_text_in(QString comment_string, int type) {
     // Lines that the log would drop (decoding detail while it is not shown) are not built.
-    if (!g_information_dialog || !g_information_dialog->shows(LogLineFormatter::commentLevel(type)))
+    if (!keeps_log() || !g_information_dialog->shows(LogLineFormatter::commentLevel(type)))
         return;
     const LogLine line = log_formatter.comment(comment_string, type);
     g_information_dialog->append(line.html, line.level);
 }
 
 void ZETQVToolMainWindow::transfer_data_in(QList<unsigned char> output_buffer, int type) {
-    if (!g_information_dialog)
+    if (!keeps_log())
         return;
     const LogLine line = log_formatter.traffic(output_buffer, type, interface_info().isDummy());
     if (line.level < 0)

@@ -253,6 +253,17 @@ void errorCodeToMessage(int code, QString* text, int* icon) {
         *text = e ? StringResource(e->id) : StringResource(UnknownErrorId).arg(code);
 }
 
+QString failureLine(const QString& what, int code, QString reason) {
+    if (reason.isEmpty())
+        errorCodeToMessage(code, &reason, nullptr);
+    const QString prefix = QStringLiteral("Error: ");
+    if (reason.startsWith(prefix))
+        reason.remove(0, prefix.size());
+    if (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    return QStringLiteral("%1: %2 (%3)").arg(what, reason, QString::number(code));
+}
+
 void showErrorMessageBox(QWidget* parent, int code) {
     QString text;
     int icon = MessageIcon::Critical;

@@ -1,5 +1,6 @@
 #include "zetqvtoolmainwindow.h"
 
+#include "app_helpers.h"
 #include "basic_monitor.h"
 #include "controldefinitions.h"
 #include "display_list_panel.h"
@@ -84,7 +85,7 @@ ZETQVToolMainWindow::~ZETQVToolMainWindow() {
 }
 
 void ZETQVToolMainWindow::take_command_line_scripts(const QStringList& arguments) {
-    page_set->find<ScriptingPage>()->take_command_line(arguments);
+    page_set->find<ScriptingPage>()->take_command_line(arguments, windowsAreSeen());
 }
 
 void ZETQVToolMainWindow::read_settings() {

@@ -119,6 +119,7 @@ private:
     // An error of the window's own: red in the status bar and in the log.
     void show_error_text(const QString& text);
     void log_error_line(const QString& text);
+    bool keeps_log() const;
     void read_settings();
     void write_settings();
     void make_connections();

@@ -129,8 +129,13 @@ private slots:
         QTest::newRow("name write with a control character is not sent")
             << "input_name_write" << QVariantList{QByteArray("DV\rD")} << QByteArray()
             << replyB("CB040100") << -5005 << "result=0";
-        QTest::newRow("name write with a byte above 7Fh is not sent")
-            << "input_name_write" << QVariantList{QByteArray("DV\xE9")} << QByteArray()
+        QTest::newRow("name write sends a Latin-1 letter as its byte")
+            << "input_name_write" << QVariantList{QByteArray("Caf\xE9")}
+            << QByteArray("CA0401"
+                          "436166E9")
+            << replyB("CB040100") << 0 << "result=0";
+        QTest::newRow("name write with a control byte above 7Fh is not sent")
+            << "input_name_write" << QVariantList{QByteArray("DV\x85")} << QByteArray()
             << replyB("CB040100") << -5005 << "result=0";
         QTest::newRow("name write, space and tilde are printable")
             << "input_name_write" << QVariantList{QByteArray(" ~")}

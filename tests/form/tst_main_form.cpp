@@ -706,8 +706,11 @@ private slots:
         row("script_list_tableWidget", "QTableWidget", "selectionMode",
             int(QAbstractItemView::SingleSelection));
         row("script_list_tableWidget", "QTableWidget", "cornerButtonEnabled", false);
-        row("script_decode_textEdit", "QTextEdit", "readOnly", true);
-        row("script_decode_textEdit", "QTextEdit", "sizePolicy",
+        row("script_decode_treeView", "QTreeView", "uniformRowHeights", true);
+        row("script_decode_treeView", "QTreeView", "rootIsDecorated", false);
+        row("script_decode_treeView", "QTreeView", "editTriggers",
+            int(QAbstractItemView::NoEditTriggers));
+        row("script_decode_treeView", "QTreeView", "sizePolicy",
             policy(QSizePolicy::Expanding, QSizePolicy::Expanding, 1));
         row("scripting_info_textEdit", "QTextEdit", "readOnly", true);
         row("scripting_info_show_only_supported_controls_checkBox", "QCheckBox", "text",
@@ -1315,7 +1318,7 @@ private slots:
         cell("groupBox_20", "gridLayout_49", QRect(0, 4, 4, 1));
         cell("label_46", "gridLayout_52", QRect(0, 1, 2, 1));
         cell("simple_command_receive_plainTextEdit", "_7", QRect(0, 3, 2, 1));
-        cell("script_decode_textEdit", "gridLayout_9", QRect(1, 1, 1, 1));
+        cell("script_decode_treeView", "gridLayout_9", QRect(1, 1, 1, 1));
         cell("media_player_sharedsdcardsettings_password_lineEdit", "gridLayout_85",
              QRect(3, 2, 2, 2));
         cell("media_player_set_sharedfolder_4_settings_user_name_pushButton", "gridLayout_89",

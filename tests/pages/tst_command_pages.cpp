@@ -147,6 +147,19 @@ private slots:
         page.on_status_asset_update_pushButton_clicked();
         QCOMPARE(bodies(fake).size(), 1);
         QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Lobby wall 3"));
+        // A tag in Latin-1 is stored byte for byte; one with a character beyond it is refused,
+        // naming the character, and nothing is sent.
+        w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Caf\u00E9"));
+        page.on_status_asset_update_pushButton_clicked();
+        QCOMPARE(transfer.asset, QByteArray("Caf\xE9").leftJustified(64, '\0'));
+        fake.clearRequests();
+        w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Caf\u00E9 \u0151"));
+        page.on_status_asset_update_pushButton_clicked();
+        QVERIFY(bodies(fake).isEmpty());
+        QVERIFY(w.ui.statusBar->currentMessage().startsWith(
+            QStringLiteral("The asset tag holds \"\u0151\" (U+0151)")));
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-2105)")));
+        QCOMPARE(transfer.asset, QByteArray("Caf\xE9").leftJustified(64, '\0'));
     }
 
     // A read against a display that stops answering empties what it would show, and Set

@@ -1,14 +1,16 @@
+#include "lm_information_dialog.h"
 #include "scripting_page.h"
 #include "test_files.h"
 #include "window_rig.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QtTest>
 
 // Loopback addresses 127.0.14.1 to 127.0.14.9 belong to this test; nothing listens on .9.
@@ -45,23 +47,23 @@ QStringList rowNames(const QTableWidget* table) {
     return names;
 }
 
-QStringList paneLines(const QTextEdit* pane) {
-    return pane->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+// The lines of the description pane as shown, and the colour of each.
+QStringList paneLines(const QAbstractItemView* pane) {
+    QStringList lines;
+    for (int row = 0; row < pane->model()->rowCount(); ++row)
+        lines << pane->model()->index(row, 0).data().toString();
+    return lines;
 }
-
-// The colour of each line of the pane, by the first character's foreground.
-QStringList paneColours(const QTextEdit* pane) {
+QStringList paneColours(const QAbstractItemView* pane) {
     QStringList colours;
-    for (QTextBlock b = pane->document()->begin(); b.isValid(); b = b.next()) {
-        QTextCursor cursor(b);
-        cursor.setPosition(b.position() + QStringLiteral("1. ").size() + 1);
-        colours << cursor.charFormat().foreground().color().name();
-    }
+    for (int row = 0; row < pane->model()->rowCount(); ++row)
+        colours << pane->model()->index(row, 0).data(Qt::ForegroundRole).value<QColor>().name();
     return colours;
 }
 
 const QString kBlack = QStringLiteral("#000000");
 const QString kGreen = QStringLiteral("#008000");
+const QString kRed = QStringLiteral("#ff0000");
 } // namespace
 
 class ScriptingPageTest : public QObject {
@@ -97,12 +99,17 @@ private slots:
         QCOMPARE(rowNames(w.ui.script_list_tableWidget), (QStringList{"a", "site"}));
         QCOMPARE(env.boxTexts, QStringList{"Error: Unknown Command at line 4 in file \"b.txt\""});
         QCOMPARE(w.ui.script_list_tableWidget->currentRow(), 1);
-        QCOMPARE(paneLines(w.ui.script_decode_textEdit),
+        QCOMPARE(paneLines(w.ui.script_decode_treeView),
                  (QStringList{"1. Set Port to 127.0.14.1", "2. Set Power On"}));
-        QCOMPARE(paneColours(w.ui.script_decode_textEdit), (QStringList{kBlack, kBlack}));
+        QCOMPARE(paneColours(w.ui.script_decode_treeView), (QStringList{kBlack, kBlack}));
         QVERIFY(w.ui.run_script_pushButton->isEnabled());
         QVERIFY(w.ui.delete_script_pushButton->isEnabled());
         QCOMPARE(page(rig).script_folder(), files.dir.path());
+        // The lines selected in the pane can be copied, in their order.
+        w.ui.script_decode_treeView->selectAll();
+        w.ui.script_decode_treeView->actions().first()->trigger();
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("1. Set Port to 127.0.14.1\n2. Set Power On"));
 
         open(rig, {});
         QCOMPARE(page(rig).loaded_scripts().size(), 2);
@@ -140,7 +147,7 @@ private slots:
         page(rig).on_delete_script_pushButton_clicked();
         QCOMPARE(rowNames(w.ui.script_list_tableWidget), rows);
         QCOMPARE(w.ui.script_list_tableWidget->currentRow(), current);
-        QCOMPARE(paneLines(w.ui.script_decode_textEdit), QStringList{described});
+        QCOMPARE(paneLines(w.ui.script_decode_treeView), QStringList{described});
         QList<int> loaded;
         for (const ScriptCommandList& script : page(rig).loaded_scripts())
             loaded << script.first().value;
@@ -155,14 +162,15 @@ private slots:
         page(rig).on_delete_script_pushButton_clicked();
         QCOMPARE(w.ui.script_list_tableWidget->rowCount(), 0);
         QVERIFY(page(rig).loaded_scripts().isEmpty());
-        QVERIFY(w.ui.script_decode_textEdit->toPlainText().isEmpty());
+        QVERIFY(paneLines(w.ui.script_decode_treeView).isEmpty());
         QVERIFY(!w.ui.run_script_pushButton->isEnabled());
         QVERIFY(!w.ui.delete_script_pushButton->isEnabled());
         page(rig).on_delete_script_pushButton_clicked(); // nothing left: nothing happens
     }
 
     // A run over two displays under the window-modal progress dialog: each display gets its
-    // value, the lines turn green, and the stored script keeps its statuses.
+    // value, the lines turn green, and the stored script keeps its statuses. The run closes its
+    // connection and says on the status bar that it ended.
     void runWithProgress() {
         WindowRig rig("127.0.14.1");
         auto& [fake, model, w] = rig;
@@ -190,33 +198,45 @@ private slots:
         for (DisplayModel* m : {&model, &secondModel})
             QCOMPARE(m->parameter(0x10).current, 50);
         QCOMPARE(
-            paneLines(w.ui.script_decode_textEdit),
+            paneLines(w.ui.script_decode_treeView),
             (QStringList{"1. Set Port to 127.0.14.1", "2. Set OP Code 0x0010 (Brightness) to 50",
                          "3. Set Port to 127.0.14.2", "4. Set OP Code 0x0010 (Brightness) to 50"}));
-        QCOMPARE(paneColours(w.ui.script_decode_textEdit), QVector<QString>(4, kGreen).toList());
+        QCOMPARE(paneColours(w.ui.script_decode_treeView), QVector<QString>(4, kGreen).toList());
         for (const ScriptCommand& c : page(rig).loaded_scripts().first())
             QCOMPARE(c.status, int(ScriptCommand::NotRun));
-        QVERIFY(w.ui.statusBar->currentMessage().isEmpty());
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Script finished: all 4 commands succeeded."));
+        QCOMPARE(g_basic_monitor->interface_type(), 0); // the unopened link of the close request
         rig.saveShot(QStringLiteral("scripting_after_run"));
 
         // Selected again, the script shows as not run.
         w.ui.script_list_tableWidget->setCurrentCell(-1, -1);
         w.ui.script_list_tableWidget->selectRow(0);
-        QCOMPARE(paneColours(w.ui.script_decode_textEdit), QVector<QString>(4, kBlack).toList());
+        QCOMPARE(paneColours(w.ui.script_decode_treeView), QVector<QString>(4, kBlack).toList());
     }
 
-    // A double click runs the row clicked, whatever is selected.
+    // A double click runs the row clicked, whatever is selected; a run in which commands
+    // failed ends with how many on the status bar, in red.
     void doubleClickRunsItsRow() {
         WindowRig rig("127.0.14.3");
         auto& [fake, model, w] = rig;
         Scripts files;
         open(rig, {files.write("on.txt", "SETPORT 127.0.14.3\nSETPOWER ON"),
-                   files.write("off.txt", "SETPORT 127.0.14.3\nSETPOWER OFF")});
+                   files.write("off.txt", "SETPORT 127.0.14.3\nSETPOWER OFF"),
+                   files.write("silent.txt", "SETPORT 127.0.14.9\nWAIT 1\nSETPOWER OFF")});
         w.ui.script_list_tableWidget->selectRow(0);
         model.powerMode = 1;
         emit w.ui.script_list_tableWidget->cellDoubleClicked(1, 0);
         QCOMPARE(model.powerMode, 4);
         QCOMPARE(w.ui.script_list_tableWidget->currentRow(), 0);
+
+        emit w.ui.script_list_tableWidget->cellDoubleClicked(2, 0);
+        QCOMPARE(paneColours(w.ui.script_decode_treeView), (QStringList{kRed, kRed, kRed}));
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Script finished: 3 of 3 commands failed."));
+        QVERIFY(w.ui.statusBar->styleSheet().contains(QLatin1String("color:red")));
+        w.show_page(ScriptingPage::Page);
+        rig.saveShot(QStringLiteral("scripting_failed_run"));
     }
 
     // Abort during a long WAIT ends it within about a second; nothing after it runs.
@@ -234,7 +254,9 @@ private slots:
         QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(fake.requests().isEmpty());
         QCOMPARE(model.powerMode, 1);
-        QCOMPARE(paneColours(w.ui.script_decode_textEdit), (QStringList{kGreen, kGreen, kBlack}));
+        QCOMPARE(paneColours(w.ui.script_decode_treeView), (QStringList{kGreen, kGreen, kBlack}));
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Script aborted: 2 of 3 commands ran, 0 of them failed."));
     }
 
     // A write that waits for its timer (the window's queues, a page's own) goes out before the
@@ -268,30 +290,47 @@ private slots:
     }
 
     // Named on the command line: what parses is listed on the scripting page; a single script
-    // runs after 200 ms and the windows close; two stay listed; when nothing could be taken the
-    // program closes too. The exit code says whether everything was taken and succeeded.
+    // runs after 200 ms, unattended and without a description, and the windows close; two stay
+    // listed where someone can choose (a desktop), and the program closes without running
+    // either where nobody can; when nothing could be taken the program closes too. The exit
+    // code says whether everything was taken and succeeded. (The window decides whether
+    // someone can choose by its platform: offscreen here; tst_program runs it for real.)
     void commandLine_data() {
         QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("attended");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<bool>("runs");
+        QTest::addColumn<bool>("staysOpen");
         QTest::addColumn<int>("exitCode");
         QTest::newRow("one script and a missing file")
-            << QStringList{"on.txt", "missing.txt"} << QStringList{"on"} << true << 2;
-        QTest::newRow("one script") << QStringList{"on.txt"} << QStringList{"on"} << true << 0;
+            << QStringList{"on.txt", "missing.txt"} << true << QStringList{"on"} << true << false
+            << 2;
+        QTest::newRow("one script")
+            << QStringList{"on.txt"} << false << QStringList{"on"} << true << false << 0;
         QTest::newRow("a failing command")
-            << QStringList{"silent.txt"} << QStringList{"silent"} << true << 1;
-        QTest::newRow("two scripts")
-            << QStringList{"on.txt", "silent.txt"} << QStringList{"on", "silent"} << false << 0;
+            << QStringList{"silent.txt"} << false << QStringList{"silent"} << true << false << 1;
+        QTest::newRow("two scripts with a desktop")
+            << QStringList{"on.txt", "silent.txt"} << true << QStringList{"on", "silent"} << false
+            << true << 0;
+        QTest::newRow("two scripts without a desktop")
+            << QStringList{"on.txt", "silent.txt"} << false << QStringList{"on", "silent"} << false
+            << false << 2;
         QTest::newRow("only a script that does not parse")
-            << QStringList{"bad.txt"} << QStringList{} << false << 2;
+            << QStringList{"bad.txt"} << true << QStringList{} << false << false << 2;
     }
     void commandLine() {
         QFETCH(QStringList, names);
+        QFETCH(bool, attended);
         QFETCH(QStringList, rows);
         QFETCH(bool, runs);
+        QFETCH(bool, staysOpen);
         QFETCH(int, exitCode);
         WindowRig rig("127.0.14.6");
         auto& [fake, model, w] = rig;
+        // The window's log: a run nobody watches keeps nothing in it.
+        LM_Information_Dialog log(&w);
+        g_information_dialog = &log;
+        const auto noLog = qScopeGuard([] { g_information_dialog = nullptr; });
         model.powerMode = 4;
         Scripts files;
         files.write("on.txt", "SETPORT 127.0.14.6\nSETPOWER ON");
@@ -302,7 +341,7 @@ private slots:
             arguments << files.dir.filePath(name);
         w.show();
         const QString folder = page(rig).script_folder();
-        w.take_command_line_scripts(arguments);
+        page(rig).take_command_line(arguments, attended);
         QCOMPARE(rowNames(w.ui.script_list_tableWidget), rows);
         QCOMPARE(page(rig).script_folder(), folder);
         if (!rows.isEmpty()) {
@@ -312,14 +351,18 @@ private slots:
         } else {
             QCOMPARE(w.ui.stackedWidget->currentIndex(), 1);
         }
-        if (rows.size() == 1 || rows.isEmpty()) {
-            QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), 20000);
-        } else {
+        // Only a script someone may look at is described.
+        QCOMPARE(paneLines(w.ui.script_decode_treeView).size(), rows.size() > 1 ? 2 : 0);
+        if (staysOpen) {
             QTest::qWait(ScriptingPage::CommandLineRunMs + 1000);
             QVERIFY(w.isVisible());
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), 20000);
         }
         QCOMPARE(model.powerMode, runs && names.first() == "on.txt" ? 1 : 4);
+        QCOMPARE(fake.connectionCount() > 0, runs);
         QCOMPARE(w.exit_code(), exitCode);
+        QCOMPARE(log.ui.data_textEdit->toPlainText(), QString());
     }
 };
 

@@ -158,11 +158,22 @@ private slots:
         QCOMPARE(bodies(fake), QList<QByteArray>{"CA0400"});
         QCOMPARE(w.ui.inputname_name_lineEdit->text(), QStringLiteral("Blu-ray"));
         QCOMPARE(w.ui.inputname_status_lineEdit->text(), QString());
-        // A character beyond Latin-1 goes out as the conversion's replacement.
+        // A name in Latin-1 reaches the display byte for byte.
+        w.ui.inputname_name_lineEdit->setText(QStringLiteral("Caf\u00E9 \u00BD"));
+        w.ui.inputname_write_pushButton->click();
+        QCOMPARE(bodies(fake).last(), "CA0401" + DisplayModel::hexText("Caf\xE9 \xBD"));
+        QCOMPARE(families.inputName, QByteArray("Caf\xE9 \xBD"));
+        QCOMPARE(w.ui.inputname_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        // One with a character beyond Latin-1 is refused, naming it, and nothing is sent.
+        fake.clearRequests();
         w.ui.inputname_name_lineEdit->setText(QStringLiteral("Hall \u263A"));
         w.ui.inputname_write_pushButton->click();
-        QCOMPARE(bodies(fake).last(), "CA0401" + DisplayModel::hexText("Hall ?"));
-        QCOMPARE(w.ui.inputname_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QVERIFY(bodies(fake).isEmpty());
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("The input name holds \"\u263A\" (U+263A), a character that "
+                                "Latin-1, the displays' character set, does not have. Nothing was "
+                                "sent. (-2105)"));
+        QCOMPARE(families.inputName, QByteArray("Caf\xE9 \xBD"));
         // A reset is followed by a read of the name the display uses now.
         fake.clearRequests();
         w.ui.inputname_reset_pushButton->click();
@@ -200,9 +211,13 @@ private slots:
         QCOMPARE(status->text(), QStringLiteral("0 (no error)"));
         rig.saveShot(QStringLiteral("input_name"));
 
-        name->setText(QStringLiteral("Stage"));
+        name->setText(QStringLiteral("Stage \u0151"));
         w.ui.inputname_name_designated_terminal_write_pushButton->click();
-        QCOMPARE(families.terminalNames.value(17), QByteArray("Stage"));
+        QCOMPARE(bodies(fake).last(), QByteArray("CA040311"));
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-2105)")));
+        name->setText(QStringLiteral("St\u00E4ge"));
+        w.ui.inputname_name_designated_terminal_write_pushButton->click();
+        QCOMPARE(families.terminalNames.value(17), QByteArray("St\xE4ge"));
         QCOMPARE(status->text(), QStringLiteral("0 (OK)"));
         fake.clearRequests();
         w.ui.inputname_name_designated_terminal_reset_pushButton->click();

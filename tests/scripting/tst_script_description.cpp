@@ -113,7 +113,7 @@ private slots:
                  black("Set OP Code 0x0010 (Level &lt;A&amp;B&gt;) to 1 (&lt;on&gt;)"));
     }
 
-    // ENDFOREACHPORT and unassigned types have no line; the lines are numbered as shown.
+    // ENDFOREACHPORT and unassigned types have no line.
     void commandsWithoutLines() {
         ScriptCommandList list{command("SAVESETTINGS"), command("SETDATETIME")};
         for (int type : {int(ScriptCommand::EndForEachPort), 18, 19}) {
@@ -123,34 +123,17 @@ private slots:
         }
         QCOMPARE(describeScriptCommands(list, builtInDefinitions()),
                  (QStringList{black("Save Settings"), black("Set Time and Date to system time.")}));
-
-        ScriptDescription description(builtInDefinitions());
-        description.reset(list);
-        QCOMPARE(description.numberedLines(),
-                 (QStringList{"1. " + black("Save Settings"),
-                              "2. " + black("Set Time and Date to system time.")}));
     }
 
-    // Updating one command at a time gives what describing the whole list again gives.
-    void updatesMatchAWholeDescription() {
-        ScriptCommandList list{command("SETPORT 10.0.0.1"), command("WAIT 5"), ScriptCommand(),
-                               command("SAVESETTINGS")};
-        list[2].type = ScriptCommand::EndForEachPort;
-        ScriptDescription description(builtInDefinitions());
-        description.reset(list);
-        const int statuses[] = {ScriptCommand::Succeeded, ScriptCommand::Failed,
-                                ScriptCommand::Failed, ScriptCommand::Succeeded};
-        const int lines[] = {0, 1, -1, 2};
-        for (int i = 0; i < list.size(); ++i) {
-            list[i].status = statuses[i];
-            QCOMPARE(description.update(i, list[i]), lines[i]);
+    // Whether a command has a line is known from its type alone, as the description has it: a
+    // view numbers the lines of a long script without describing them.
+    void linesByType() {
+        for (int type = -1; type <= ScriptCommand::SetInputNameByInput + 1; ++type) {
+            ScriptCommand c;
+            c.type = type;
+            QCOMPARE(hasScriptLine(type),
+                     !describeScriptCommand(c, builtInDefinitions()).isEmpty());
         }
-        QStringList whole = describeScriptCommands(list, builtInDefinitions());
-        for (int i = 0; i < whole.size(); ++i)
-            whole[i] = numberedScriptLine(i + 1, whole[i]);
-        QCOMPARE(description.numberedLines(), whole);
-        QCOMPARE(description.numberedLine(2),
-                 QStringLiteral("3. <font COLOR=green>Save Settings</font>"));
     }
 };
 

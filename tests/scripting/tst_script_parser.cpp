@@ -112,10 +112,12 @@ private slots:
             << QByteArray("SETOPERATINGMODE expert") << Records{"15 value=2"};
         QTest::newRow("input names") << QByteArray("SETINPUTNAME\nSETINPUTNAME \"12345678901234\"")
                                      << Records{"16", "16 text=12345678901234"};
-        QTest::newRow("input names become Latin-1 read as UTF-8")
-            << QByteArray("SETINPUTNAME \"\xE2\x82\xAC"
-                          "5\"\nSETINPUTNAME caf\xC3\xA9")
-            << Records{"16 text=?5", QStringLiteral("16 text=caf\uFFFD")};
+        QTest::newRow("names and tags that Latin-1 holds stay as written")
+            << QByteArray("SETINPUTNAME caf\xC3\xA9\nSETINPUTNAMEBYINPUT HDMI \"\xC3\x86r\xC3\xB8 "
+                          "\xC2\xBD\xC3\xBF\"\nSETASSETTAG \"Salle \xC3\xA0 manger\"")
+            << Records{QStringLiteral("16 text=caf\u00E9"),
+                       QStringLiteral("20 text=\u00C6r\u00F8 \u00BD\u00FF value=17"),
+                       QStringLiteral("13 text=Salle \u00E0 manger")};
         QTest::newRow("input names by input")
             << QByteArray("SETINPUTNAMEBYINPUT hdmi\nSETINPUTNAMEBYINPUT \"HDMI\" Lobby")
             << Records{"20 value=17", "20 text=Lobby value=17"};
@@ -264,10 +266,54 @@ private slots:
                        "SETOPCODE 010000 TO 5",
                        "SETOPCODE 10 TO 0065536",
                        "WAIT 00",
-                       "SENDIR 1FFFFFFFF"});
+                       "SENDIR 1FFFFFFFF",
+                       // characters that Latin-1 has no byte for
+                       "SETINPUTNAME \"\xE2\x82\xAC"
+                       "5\"",
+                       "SETINPUTNAMEBYINPUT HDMI caf\xC5\x91",
+                       "SETASSETTAG \xF0\x9F\x98\x80"});
         QTest::newRow("on a later line") << QByteArray("WAIT 5\n\nWAIT 0") << 2;
     }
     void invalidParameter() { checkFault(ResultCode::ScriptInvalidParameter); }
+
+    // Where the code's own text would mislead, the parser says why in a sentence of its own:
+    // the character of a name that Latin-1 lacks, a range too wide; none for the other faults.
+    void faultSentences_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("input name")
+            << QByteArray("WAIT 5\nSETINPUTNAME \"Caf\xC3\xA9 \xC5\x91\"")
+            << ResultCode::ScriptInvalidParameter << 2
+            << QStringLiteral("The input name holds \"\u0151\" (U+0151), a character that "
+                              "Latin-1, the displays' character set, does not have.");
+        QTest::newRow("a character of two halves")
+            << QByteArray("SETASSETTAG x\xF0\x9F\x98\x80") << ResultCode::ScriptInvalidParameter
+            << 1
+            << QStringLiteral("The asset tag holds \"\U0001F600\" (U+1F600), a character that "
+                              "Latin-1, the displays' character set, does not have.");
+        QTest::newRow("range too wide")
+            << QByteArray("FOREACHPORT 10.0.0.0 TO 10.1.0.0") << ResultCode::ScriptInvalidIpRange
+            << 1 << QStringLiteral("A range holds at most 65,536 addresses.");
+        QTest::newRow("range the wrong way round")
+            << QByteArray("FOREACHPORT 10.0.0.5 TO 10.0.0.4") << ResultCode::ScriptInvalidIpRange
+            << 1 << QString();
+        QTest::newRow("a name too long") << QByteArray("SETINPUTNAME 123456789012345")
+                                         << ResultCode::ScriptInvalidParameter << 1 << QString();
+    }
+    void faultSentences() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, code);
+        QFETCH(int, line);
+        QFETCH(QString, sentence);
+        int lineNumber = 0;
+        ScriptCommandList commands;
+        QString said = QStringLiteral("left from before");
+        QCOMPARE(parseScriptText(text, &lineNumber, &commands, builtInDefinitions(), &said), code);
+        QCOMPARE(lineNumber, line);
+        QCOMPARE(said, sentence);
+    }
 
     void unclosedBlock_data() {
         faultColumns();
@@ -380,6 +426,13 @@ private slots:
                  ResultCode::FileOpenFailed);
         QCOMPARE(line, 0);
         QVERIFY(commands.isEmpty());
+
+        // A folder named as a script says so, with the code of a file that cannot be opened.
+        QString sentence;
+        QCOMPARE(parseScriptFile(dir.path(), &line, &commands, builtInDefinitions(), &sentence),
+                 ResultCode::FileOpenFailed);
+        QCOMPARE(line, 0);
+        QCOMPARE(sentence, dir.path() + QStringLiteral(" is a folder, not a script file."));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "display_families.h"
 #include "monitor_rig.h"
 #include "result_codes.h"
+#include "script_description.h"
 #include "script_expansion.h"
 #include "script_host.h"
 #include "script_runner.h"
@@ -42,8 +43,17 @@ struct Display {
     FakeDisplay fake;
 };
 
+// What the page shows for the run's copy of the list: every line described again.
+QStringList wholeDescription(const ScriptCommandList& commands) {
+    QStringList lines = describeScriptCommands(commands, builtInDefinitions());
+    for (int i = 0; i < lines.size(); ++i)
+        lines[i] = numberedScriptLine(i + 1, lines[i]);
+    return lines;
+}
+
 // The window's side of a run, recorded: the open step, status-bar reports and log lines in
-// `events`, the progress values, and the description as the page would show it.
+// `events`, the progress values, each command as the runner reports it, and the description
+// as the page would show it, one line marked per command.
 class RecordingHost : public ScriptHost {
 public:
     void beginProgress(int count) override { progress << QStringLiteral("begin %1").arg(count); }
@@ -62,8 +72,23 @@ public:
     void showErrorStatus(int code) override { events << QStringLiteral("status %1").arg(code); }
     QString errorText(int code) override { return QStringLiteral("error <%1>").arg(code); }
     void appendLog(const QString& html) override { events << QStringLiteral("log ") + html; }
-    void showDescription(const QStringList& lines) override { description = lines; }
-    void updateDescriptionLine(int line, const QString& text) override { description[line] = text; }
+    void runStarted(const ScriptCommandList& commands) override {
+        description = wholeDescription(commands);
+    }
+    // "2 -3005 at 127.0.0.161", with " (own)" for a result the command made itself and
+    // " (not sent)" for one that needed a connection it did not have.
+    void commandDone(const ScriptStep& step) override {
+        QString report =
+            QStringLiteral("%1 %2 at %3").arg(step.line).arg(step.result).arg(step.port);
+        if (step.ownResult)
+            report += QStringLiteral(" (own)");
+        if (!step.sent)
+            report += QStringLiteral(" (not sent)");
+        reports << report;
+        if (step.line > 0)
+            description[step.line - 1] = numberedScriptLine(
+                step.line, describeScriptCommand(*step.command, builtInDefinitions()));
+    }
 
     std::function<bool()> open = [] { return false; };
     std::function<void()> duringRun = [] {};
@@ -71,6 +96,7 @@ public:
     int abortCalls = 0;
     QStringList events;
     QStringList progress;
+    QStringList reports;
     QStringList description;
 };
 
@@ -94,17 +120,9 @@ QList<int> statuses(const ScriptCommandList& commands) {
     return out;
 }
 
-// What the page shows for the run's copy of the list: every line described again.
-QStringList wholeDescription(const ScriptCommandList& commands) {
-    QStringList lines = describeScriptCommands(commands, builtInDefinitions());
-    for (int i = 0; i < lines.size(); ++i)
-        lines[i] = numberedScriptLine(i + 1, lines[i]);
-    return lines;
-}
-
 // A monitor whose pauses go into a log instead of taking time, and a runner on it.
 struct Rig {
-    Rig() : monitor(log), runner(monitor, host, builtInDefinitions()) {}
+    Rig() : monitor(log), runner(monitor, host) {}
     int run(const QByteArray& text) { return runner.run(script(text)); }
     QList<int> statuses() const { return ::statuses(runner.commands()); }
     bool openAt(const QString& address) {
@@ -143,7 +161,8 @@ private slots:
     }
 
     // The second display does not answer: its port fails and is logged, its commands fail
-    // without traffic, and the third port connects again.
+    // without traffic, and the third port connects again. Each command is reported with the
+    // address it went to; the run leaves no connection open.
     void rangeWithASilentDisplay() {
         Display first(QStringLiteral("127.0.0.160"));
         Display third(QStringLiteral("127.0.0.162"));
@@ -168,11 +187,22 @@ private slots:
         QCOMPARE(rig.host.description, wholeDescription(rig.runner.commands()));
         QVERIFY(rig.host.description[3].contains(QLatin1String("COLOR=red")));
         QVERIFY(!rig.runner.allSucceeded());
+        const QString refused = QString::number(ResultCode::ConnectionRefused);
+        QCOMPARE(rig.host.reports,
+                 (QStringList{"1 0 at 127.0.0.160 (own)", "2 0 at 127.0.0.160 (own)",
+                              "3 0 at 127.0.0.160 (own)", "4 " + refused + " at 127.0.0.161 (own)",
+                              "5 1 at 127.0.0.161 (not sent)", "6 1 at 127.0.0.161 (not sent)",
+                              "7 0 at 127.0.0.162 (own)", "8 0 at 127.0.0.162 (own)",
+                              "9 0 at 127.0.0.162 (own)"}));
+        QCOMPARE(rig.runner.ranCount(), 9);
+        QCOMPARE(rig.runner.failedCount(), 3);
+        QCOMPARE(rig.monitor.interface_type(), 0); // the unopened link of the close request
     }
 
     // A script without a leading port uses the window's open step once; when that fails, or a
     // leading port fails in the preamble and again as the first command, the commands that
-    // need a display fail with result 1 and send nothing, while WAIT still waits.
+    // need a display fail with result 1 and send nothing, while WAIT still waits. A run that
+    // could not open its first connection is no success, even when nothing in it needs one.
     void openStepOfTheWindow_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<bool>("opens");
@@ -188,6 +218,12 @@ private slots:
         QTest::newRow("no port, and the window's interface fails")
             << QByteArray("SETPOWER OFF\nWAIT 5\nSETOPCODE 10 TO 7") << false << QStringList{"open"}
             << QList<int>{-1, -1, -1} << QStringList{} << QStringList{"pause 5"};
+        QTest::newRow("only a WAIT, and the window's interface fails")
+            << QByteArray("WAIT 5") << false << QStringList{"open"} << QList<int>{-1}
+            << QStringList{} << QStringList{"pause 5"};
+        QTest::newRow("an empty loop, and the window's interface fails")
+            << QByteArray("FOREACHPORT 127.0.0.160 TO 127.0.0.161\nENDFOREACHPORT") << false
+            << QStringList{"open"} << QList<int>{-1} << QStringList{} << QStringList{};
         QTest::newRow("leading port fails")
             << QByteArray("SETPORT ") + kSilent +
                    "\nSETPOWER OFF\nSETPORT 127.0.0.166\n"
@@ -213,6 +249,7 @@ private slots:
         QCOMPARE(rig.statuses(), statuses);
         QCOMPARE(display.requests(), requests);
         QCOMPARE(rig.log.take(), pauses);
+        QCOMPARE(rig.runner.allSucceeded(), !statuses.contains(-1));
     }
 
     // The percent of the display's maximum, rounded half up; nothing is set when the maximum
