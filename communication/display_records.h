@@ -4,9 +4,17 @@
 #include <QString>
 
 #include <array>
+#include <limits>
 
 // Records that the calendar, proof-of-play and profile commands move between the display, the
 // monitor object, the pages and the script engine. All are plain values, zero when built.
+
+// The widest TV channel the channel command carries: the major channel as a signed 32-bit
+// number, the minor in 16 bits.
+struct TvChannelLimits {
+    static constexpr unsigned MaxMajor = unsigned(std::numeric_limits<int>::max());
+    static constexpr unsigned MaxMinor = 0xFFFF;
+};
 
 // One schedule program. The basic dialects use both times; an advanced program is one event,
 // `type` 1 switching on at the on time, 2 switching off at the off time. A time that is not set

@@ -1,13 +1,10 @@
 #include "tv_channel_text.h"
 
+#include "display_records.h"
+
 #include <QStringList>
 
-#include <limits>
-
 namespace {
-constexpr unsigned MaxMajor = unsigned(std::numeric_limits<int>::max());
-constexpr unsigned MaxMinor = 0xFFFF;
-
 // A decimal number of digits only, not above max.
 std::optional<int> number(const QString& text, unsigned max) {
     if (text.isEmpty())
@@ -27,8 +24,8 @@ std::optional<TvChannel> parse_tv_channel(const QString& text) {
     const QStringList parts = text.trimmed().split(QLatin1Char('-'));
     if (parts.size() != 2)
         return std::nullopt;
-    const std::optional<int> major = number(parts[0].trimmed(), MaxMajor);
-    const std::optional<int> minor = number(parts[1].trimmed(), MaxMinor);
+    const std::optional<int> major = number(parts[0].trimmed(), TvChannelLimits::MaxMajor);
+    const std::optional<int> minor = number(parts[1].trimmed(), TvChannelLimits::MaxMinor);
     if (!major || !minor)
         return std::nullopt;
     return TvChannel{*major, *minor};

@@ -1,5 +1,6 @@
 #include "script_parser.h"
 
+#include "display_records.h"
 #include "ip_address.h"
 #include "latin1_text.h"
 #include "monitor_address.h"
@@ -170,6 +171,9 @@ Code parseSetTvChannel(const Line& line, ScriptCommand& c) {
     unsigned int minor = 0;
     if (parts.size() != 2 || !readDecimal(parts[0], &major) || !readDecimal(parts[1], &minor))
         return ResultCode::ScriptParameterCount;
+    // A wider number would reach the display cut to its field, as another channel.
+    if (major > TvChannelLimits::MaxMajor || minor > TvChannelLimits::MaxMinor)
+        return ResultCode::ScriptInvalidParameter;
     c.type = ScriptCommand::SetTvChannel;
     c.tv_major = int(major);
     c.tv_minor = int(minor);
