@@ -83,8 +83,11 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
     const QString text = openFailureText(choice, result);
     show_error_status(result, text);
     if (unattended)
-        writeStandardError(tr("Failed: %1").arg(failureLine(
-            tr("connection to %1").arg(choice.s_communicationsInterfacePortName), result, text)));
+        writeStandardError(
+            tr("Failed: %1")
+                .arg(failureLine(
+                    tr("connection to %1").arg(choice.s_communicationsInterfacePortName), result,
+                    text)));
     else
         showMessageBox(this, text, MessageIcon::Critical);
     log_error_line(text);
