@@ -1,5 +1,6 @@
 #include "qvcommprotocol.h"
 
+#include "frame_codec.h"
 #include "monitor_data.h"
 #include "result_codes.h"
 #include "tdummycomm.h"
@@ -122,10 +123,7 @@ QString QVCommProtocol::address_text(unsigned char address) {
 }
 
 unsigned char QVCommProtocol::checksum() {
-    unsigned char check = 0;
-    for (int i = 1; i < send_buffer.size(); ++i)
-        check ^= send_buffer.at(i);
-    return check;
+    return FrameCodec::checksum(send_buffer);
 }
 
 QList<unsigned char> QVCommProtocol::build_header(unsigned char message_type) {
@@ -135,7 +133,7 @@ QList<unsigned char> QVCommProtocol::build_header(unsigned char message_type) {
                           address_text(dest) % QLatin1String("), Message Type=") %
                           QLatin1String(Hex2(message_type)) % QLatin1Char('h'),
                       CommentField);
-    return {SOH, Controller, dest, Controller, message_type, '6', '3', STX};
+    return FrameCodec::header(dest, message_type);
 }
 
 void QVCommProtocol::begin_message(unsigned char message_type) {
@@ -144,8 +142,7 @@ void QVCommProtocol::begin_message(unsigned char message_type) {
 }
 
 unsigned char QVCommProtocol::nibble_to_hex(int value) {
-    value &= 0x0F;
-    return static_cast<unsigned char>(value < 10 ? '0' + value : 'A' + value - 10);
+    return FrameCodec::nibbleToHex(value);
 }
 
 QList<unsigned char> QVCommProtocol::byte_to_hex2(unsigned char value) {
@@ -153,16 +150,7 @@ QList<unsigned char> QVCommProtocol::byte_to_hex2(unsigned char value) {
 }
 
 unsigned char QVCommProtocol::hex_pair_to_byte(char high, char low) {
-    auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        return 0;
-    };
-    return static_cast<unsigned char>(digit(high) * 16 + digit(low));
+    return FrameCodec::hexPairToByte(high, low);
 }
 
 QList<unsigned char> QVCommProtocol::write_digits(unsigned short value, int count) {
@@ -230,23 +218,20 @@ int QVCommProtocol::send_message() {
     if (!transport)
         return ResultCode::NotConnected;
     // A longer body would wrap the one-byte length and the display would misread the frame.
-    if (send_buffer.size() - 8 > MaxBodyLength)
+    if (send_buffer.size() - FrameCodec::HeaderLength > MaxBodyLength)
         return ResultCode::TooManyValues;
-    send_buffer.append(ETX);
-    if (send_buffer.size() >= 7) {
-        const int length = send_buffer.size() - 7;
-        const QList<unsigned char> digits = byte_to_hex2(static_cast<unsigned char>(length));
-        send_buffer[5] = digits[0];
-        send_buffer[6] = digits[1];
-        const unsigned char pair[2] = {digits[0], digits[1]};
+    // STX through the ETX that finish() appends.
+    const int length = send_buffer.size() + 1 - (FrameCodec::LengthOffset + 2);
+    FrameCodec::finish(send_buffer);
+    if (length >= 0) {
+        const unsigned char pair[2] = {send_buffer[FrameCodec::LengthOffset],
+                                       send_buffer[FrameCodec::LengthOffset + 1]};
         const DigitRun run(pair, 2);
         emit comment_text(QLatin1String("Sent message length=") % Decimal(length).text() %
                               QLatin1String(" (encoded as ") % run.codes() %
                               QLatin1String(" -> '") % run.chars() % QLatin1String("')"),
                           CommentConnection);
     }
-    send_buffer.append(checksum());
-    send_buffer.append(CR);
     emit transfer_data(send_buffer, TrafficSent);
     ++messages_handed_over;
     return transport->Write(send_buffer, write_timeout());
@@ -277,104 +262,65 @@ int QVCommProtocol::receive_message(int first_byte_timeout_ms, bool accept_any_s
         emit transfer_data({}, TrafficNoInterface);
         return ResultCode::NotConnected;
     }
-    QList<unsigned char> received;
-    unsigned char check = 0;
-    int timeout = first_byte_timeout_ms + (long_timeout ? LongFirstByteExtraMs : 0);
-    unsigned char byte = 0;
-    int failure = 0;
+    FrameDecoder decoder(static_cast<unsigned char>(destination_address & 0xFF), accept_any_source);
+    const int result = read_frame(decoder, first_byte_timeout_ms, sliced);
+    // What came stays readable even from a frame that broke off.
+    reply_body = decoder.body();
+    if (decoder.has_type())
+        reply_message_type = decoder.type();
+    if (result != 0)
+        return result;
 
-    // Reads the next byte into `byte`; on a failed read logs what came so far.
-    auto next = [&]() -> bool {
-        const int result = sliced && received.isEmpty() ? wait_for_first_byte(byte, timeout)
-                                                        : transport->ReadByte(&byte, timeout);
-        timeout = NextByteTimeoutMs;
-        if (result != 0) {
-            emit transfer_data(received, TrafficNoReply);
-            failure = result;
-            return false;
-        }
-        received.append(byte);
-        if (received.size() > 1)
-            check ^= byte;
-        return true;
-    };
-    auto broken = [&]() {
-        emit transfer_data(received, TrafficUnexpectedReply);
-        return ResultCode::IncorrectReply;
-    };
-
-    if (!next())
-        return failure;
-    if (byte != SOH)
-        return broken();
-    if (!next())
-        return failure;
-    if (byte != Controller)
-        return broken();
-    if (!next())
-        return failure;
-    if (byte != Controller && !accept_any_source)
-        return broken();
-    if (!next())
-        return failure;
-    const unsigned char source = byte;
-    const unsigned char dest = static_cast<unsigned char>(destination_address & 0xFF);
-    const bool broadcast = dest == 0x2A || (dest >= 0x31 && dest <= 0x3A);
-    if (!accept_any_source && !broadcast && source != dest)
-        emit transfer_data(received, TrafficUnexpectedSource);
-    if (!next())
-        return failure;
-    reply_message_type = byte;
-    if (!next())
-        return failure;
-    const char high = char(byte);
-    if (!next())
-        return failure;
-    const char low = char(byte);
-    const int length = hex_pair_to_byte(high, low);
-    if (!next())
-        return failure;
-    if (byte != STX)
-        return broken();
-    for (int i = 0; i < length - 2; ++i) {
-        if (!next())
-            return failure;
-        reply_body.append(byte);
-    }
-    if (!next())
-        return failure;
-    if (byte != ETX)
-        return broken();
-    const unsigned char expected = check;
-    if (!next())
-        return failure;
-    if (byte != expected) {
-        emit transfer_data(received, TrafficBadChecksum);
-        return ResultCode::BadChecksum;
-    }
-    if (!next())
-        return failure;
-    if (byte != CR)
-        return broken();
-
+    const QList<unsigned char>& received = decoder.bytes();
     emit transfer_data(received, TrafficReply);
     emit transfer_data(reply_body, TrafficReplyPayload);
+    const unsigned char source = decoder.source();
     emit comment_text(QLatin1String("Header reply message Source Address=") %
                           QLatin1String(Hex2(source)) % QLatin1String("h (Monitor ID=") %
                           address_text(source) % QLatin1Char(')'),
                       CommentField);
-    const unsigned char pair[2] = {static_cast<unsigned char>(high),
-                                   static_cast<unsigned char>(low)};
+    const unsigned char pair[2] = {received.at(FrameCodec::LengthOffset),
+                                   received.at(FrameCodec::LengthOffset + 1)};
     const DigitRun run(pair, 2);
-    emit comment_text(QLatin1String("Received message length=") % Decimal(length).text() %
+    emit comment_text(QLatin1String("Received message length=") %
+                          Decimal(unsigned(decoder.length())).text() %
                           QLatin1String(" (encoded as ") % run.codes() % QLatin1String(" -> '") %
                           run.chars() % QLatin1String("')"),
                       CommentConnection);
-    if (reply_body == QList<unsigned char>{'B', 'E'}) {
+    if (FrameCodec::isNullMessage(reply_body)) {
         emit transfer_data(received, TrafficNullMessage);
         return ResultCode::NullMessage;
     }
     return 0;
+}
+
+int QVCommProtocol::read_frame(FrameDecoder& decoder, int first_byte_timeout_ms, bool sliced) {
+    int timeout = first_byte_timeout_ms + (long_timeout ? LongFirstByteExtraMs : 0);
+    for (;;) {
+        unsigned char byte = 0;
+        const int read = sliced && decoder.bytes().isEmpty() ? wait_for_first_byte(byte, timeout)
+                                                             : transport->ReadByte(&byte, timeout);
+        timeout = NextByteTimeoutMs;
+        if (read != 0) {
+            emit transfer_data(decoder.bytes(), TrafficNoReply);
+            return read;
+        }
+        switch (decoder.feed(byte)) {
+        case FrameDecoder::Step::More:
+            break;
+        case FrameDecoder::Step::ForeignSource:
+            emit transfer_data(decoder.bytes(), TrafficUnexpectedSource);
+            break;
+        case FrameDecoder::Step::Complete:
+            return 0;
+        case FrameDecoder::Step::Broken:
+            emit transfer_data(decoder.bytes(), TrafficUnexpectedReply);
+            return ResultCode::IncorrectReply;
+        case FrameDecoder::Step::BadChecksum:
+            emit transfer_data(decoder.bytes(), TrafficBadChecksum);
+            return ResultCode::BadChecksum;
+        }
+    }
 }
 
 int QVCommProtocol::send_raw(QList<unsigned char> bytes) {

@@ -3,6 +3,7 @@
 #include "byte_buffer.h"
 #include "date_time_record.h"
 #include "display_records.h"
+#include "frame_codec.h"
 #include "lut3d_entry.h"
 
 #include <QObject>
@@ -36,9 +37,7 @@ public:
         CommentField = 3,
         CommentOpCode = 4,
     };
-    enum : unsigned char { SOH = 0x01, STX = 0x02, ETX = 0x03, CR = 0x0D, Controller = 0x30 };
-    // The one-byte length counts STX through ETX, so a body holds at most 253 characters.
-    static constexpr int MaxBodyLength = 253;
+    static constexpr int MaxBodyLength = FrameCodec::MaxBodyLength;
     // receive_raw gives up past this many bytes instead of growing while bytes trickle in.
     static constexpr int MaxRawReplyLength = 1024;
     static constexpr int WriteTimeoutMs = 1000;
@@ -291,6 +290,8 @@ protected:
     int await_message(int first_byte_timeout_ms, BodyLength length);
     // receive_reply, with the first byte awaited in slices when `sliced` is set.
     int receive_message(int first_byte_timeout_ms, bool accept_any_source, bool sliced);
+    // Feeds the decoder from the transport until the frame ends or a read fails.
+    int read_frame(FrameDecoder& decoder, int first_byte_timeout_ms, bool sliced);
     // Polls for the first byte of a message until it comes or timeout_ms of pauses passed.
     int wait_for_first_byte(unsigned char& byte, int timeout_ms);
     int check_length(BodyLength length) const;
