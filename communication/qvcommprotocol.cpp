@@ -7,54 +7,7 @@
 #include "tlancomm.h"
 #include "trs232comm.h"
 
-#include <QStringBuilder>
-
 #include <algorithm>
-#include <charconv>
-
-// The log lines are built on every exchange: each is put together in one allocation, without
-// arg() passes or lists of parts.
-namespace {
-const char kLowerDigits[] = "0123456789abcdef";
-
-// Two lower-case hexadecimal digits.
-struct Hex2 {
-    char text[3];
-    explicit Hex2(int value)
-        : text{kLowerDigits[(value >> 4) & 0xF], kLowerDigits[value & 0xF], '\0'} {}
-    operator QLatin1String() const { return QLatin1String(text, 2); }
-};
-
-// A number in decimal.
-struct Decimal {
-    char digits[12];
-    int size;
-    explicit Decimal(unsigned value)
-        : size(int(std::to_chars(digits, digits + sizeof digits, value).ptr - digits)) {}
-    QLatin1String text() const { return QLatin1String(digits, size); }
-};
-
-// A run of up to four digit characters as the log shows them: the characters themselves and
-// their codes ("31h 30h").
-struct DigitRun {
-    char text[4];
-    char codeText[16];
-    int count;
-    DigitRun(const unsigned char* digits, int count) : count(count) {
-        for (int i = 0; i < count; ++i) {
-            text[i] = char(digits[i]);
-            const Hex2 code(digits[i]);
-            char* c = codeText + 4 * i;
-            c[0] = code.text[0];
-            c[1] = code.text[1];
-            c[2] = 'h';
-            c[3] = ' ';
-        }
-    }
-    QLatin1String chars() const { return QLatin1String(text, count); }
-    QLatin1String codes() const { return QLatin1String(codeText, 4 * count - 1); }
-};
-} // namespace
 
 QVCommProtocol::QVCommProtocol(QObject* parent) : QObject(parent), transport(new TDummyComm) {
     registerByteBufferType();
@@ -69,17 +22,15 @@ int QVCommProtocol::open_interface(QString address, int interface_type) {
     transport = nullptr;
     switch (interface_type) {
     case InterfaceType::Lan:
-        emit comment_text(
-            QStringLiteral("Connecting to TCP/IP address: %1, Port: 7142").arg(address),
-            CommentConnection);
+        log.detail(QStringLiteral("Connecting to TCP/IP address: %1, Port: 7142").arg(address));
         transport = new TLANComm;
         break;
     case InterfaceType::Rs232:
-        emit comment_text(QStringLiteral("Opening COM Port: %1").arg(address), CommentConnection);
+        log.detail(QStringLiteral("Opening COM Port: %1").arg(address));
         transport = new TRS232Comm;
         break;
     default:
-        emit comment_text(QStringLiteral("Connecting to Dummy interface"), CommentConnection);
+        log.detail(QStringLiteral("Connecting to Dummy interface"));
         transport = new TDummyComm;
         return 0;
     }
@@ -128,11 +79,7 @@ unsigned char QVCommProtocol::checksum() {
 
 QList<unsigned char> QVCommProtocol::build_header(unsigned char message_type) {
     const unsigned char dest = static_cast<unsigned char>(destination_address & 0xFF);
-    emit comment_text(QLatin1String("Header block message Destination Address=") %
-                          QLatin1String(Hex2(dest)) % QLatin1String("h (Monitor ID=") %
-                          address_text(dest) % QLatin1String("), Message Type=") %
-                          QLatin1String(Hex2(message_type)) % QLatin1Char('h'),
-                      CommentField);
+    log.header(dest, message_type);
     return FrameCodec::header(dest, message_type);
 }
 
@@ -157,11 +104,7 @@ QList<unsigned char> QVCommProtocol::write_digits(unsigned short value, int coun
     unsigned char digits[4];
     for (int i = 0; i < count; ++i)
         digits[i] = nibble_to_hex(value >> (4 * (count - 1 - i)));
-    const DigitRun run(digits, count);
-    emit comment_text(QLatin1String("Write value ") % Decimal(value).text() % QLatin1String(" ('") %
-                          run.chars() % QLatin1String("h' encoded as ") % Decimal(count).text() %
-                          QLatin1String(" bytes -> ") % run.codes() % QLatin1Char(')'),
-                      CommentField);
+    log.wrote(value, digits, count);
     QList<unsigned char> out;
     for (int i = 0; i < count; ++i)
         out << digits[i];
@@ -190,19 +133,7 @@ unsigned short QVCommProtocol::read_digits(int count, const char* label) {
         value = static_cast<unsigned short>(value * 256 +
                                             hex_pair_to_byte(char(digits[i]), char(digits[i + 1])));
     }
-    // Plain concatenation: reply characters such as '%' are never taken for placeholders.
-    const DigitRun run(digits, count);
-    const QLatin1String name(label ? label : "");
-    QString line;
-    line.reserve(64 + name.size());
-    if (name.isEmpty())
-        line += QLatin1String("Read value ");
-    else
-        line += QLatin1String("Read '") % name % QLatin1String("' value ");
-    line += Decimal(value).text() % QLatin1String(" (encoded as ") % Decimal(count).text() %
-            QLatin1String(" bytes ") % run.codes() % QLatin1String(" -> '") % run.chars() %
-            QLatin1String("h')");
-    emit comment_text(line, CommentField);
+    log.read(label, value, digits, count);
     return value;
 }
 
@@ -226,13 +157,9 @@ int QVCommProtocol::send_message() {
     if (length >= 0) {
         const unsigned char pair[2] = {send_buffer[FrameCodec::LengthOffset],
                                        send_buffer[FrameCodec::LengthOffset + 1]};
-        const DigitRun run(pair, 2);
-        emit comment_text(QLatin1String("Sent message length=") % Decimal(length).text() %
-                              QLatin1String(" (encoded as ") % run.codes() %
-                              QLatin1String(" -> '") % run.chars() % QLatin1String("')"),
-                          CommentConnection);
+        log.sent_length(length, pair);
     }
-    emit transfer_data(send_buffer, TrafficSent);
+    log.traffic(send_buffer, TrafficSent);
     ++messages_handed_over;
     return transport->Write(send_buffer, write_timeout());
 }
@@ -259,7 +186,7 @@ int QVCommProtocol::receive_message(int first_byte_timeout_ms, bool accept_any_s
                                     bool sliced) {
     reply_body.clear();
     if (!transport) {
-        emit transfer_data({}, TrafficNoInterface);
+        log.traffic({}, TrafficNoInterface);
         return ResultCode::NotConnected;
     }
     FrameDecoder decoder(static_cast<unsigned char>(destination_address & 0xFF), accept_any_source);
@@ -272,23 +199,14 @@ int QVCommProtocol::receive_message(int first_byte_timeout_ms, bool accept_any_s
         return result;
 
     const QList<unsigned char>& received = decoder.bytes();
-    emit transfer_data(received, TrafficReply);
-    emit transfer_data(reply_body, TrafficReplyPayload);
-    const unsigned char source = decoder.source();
-    emit comment_text(QLatin1String("Header reply message Source Address=") %
-                          QLatin1String(Hex2(source)) % QLatin1String("h (Monitor ID=") %
-                          address_text(source) % QLatin1Char(')'),
-                      CommentField);
+    log.traffic(received, TrafficReply);
+    log.traffic(reply_body, TrafficReplyPayload);
+    log.reply_header(decoder.source());
     const unsigned char pair[2] = {received.at(FrameCodec::LengthOffset),
                                    received.at(FrameCodec::LengthOffset + 1)};
-    const DigitRun run(pair, 2);
-    emit comment_text(QLatin1String("Received message length=") %
-                          Decimal(unsigned(decoder.length())).text() %
-                          QLatin1String(" (encoded as ") % run.codes() % QLatin1String(" -> '") %
-                          run.chars() % QLatin1String("')"),
-                      CommentConnection);
+    log.received_length(decoder.length(), pair);
     if (FrameCodec::isNullMessage(reply_body)) {
-        emit transfer_data(received, TrafficNullMessage);
+        log.traffic(received, TrafficNullMessage);
         return ResultCode::NullMessage;
     }
     return 0;
@@ -302,22 +220,22 @@ int QVCommProtocol::read_frame(FrameDecoder& decoder, int first_byte_timeout_ms,
                                                              : transport->ReadByte(&byte, timeout);
         timeout = NextByteTimeoutMs;
         if (read != 0) {
-            emit transfer_data(decoder.bytes(), TrafficNoReply);
+            log.traffic(decoder.bytes(), TrafficNoReply);
             return read;
         }
         switch (decoder.feed(byte)) {
         case FrameDecoder::Step::More:
             break;
         case FrameDecoder::Step::ForeignSource:
-            emit transfer_data(decoder.bytes(), TrafficUnexpectedSource);
+            log.traffic(decoder.bytes(), TrafficUnexpectedSource);
             break;
         case FrameDecoder::Step::Complete:
             return 0;
         case FrameDecoder::Step::Broken:
-            emit transfer_data(decoder.bytes(), TrafficUnexpectedReply);
+            log.traffic(decoder.bytes(), TrafficUnexpectedReply);
             return ResultCode::IncorrectReply;
         case FrameDecoder::Step::BadChecksum:
-            emit transfer_data(decoder.bytes(), TrafficBadChecksum);
+            log.traffic(decoder.bytes(), TrafficBadChecksum);
             return ResultCode::BadChecksum;
         }
     }
@@ -328,32 +246,32 @@ int QVCommProtocol::send_raw(QList<unsigned char> bytes) {
         return ResultCode::NotConnected;
     ++messages_handed_over;
     const int result = transport->Write(bytes, write_timeout());
-    emit transfer_data(bytes, TrafficSent);
+    log.traffic(bytes, TrafficSent);
     return result;
 }
 
 int QVCommProtocol::receive_raw(QList<unsigned char>& out, unsigned char terminator) {
     if (!transport) {
-        emit transfer_data({}, TrafficNoInterface);
+        log.traffic({}, TrafficNoInterface);
         return ResultCode::NotConnected;
     }
     int timeout = long_timeout ? LongRawFirstByteTimeoutMs : RawFirstByteTimeoutMs;
     for (int count = 0;; ++count) {
         if (count >= MaxRawReplyLength) {
-            emit transfer_data(out, TrafficUnexpectedReply);
+            log.traffic(out, TrafficUnexpectedReply);
             return ResultCode::IncorrectReply;
         }
         unsigned char byte = 0;
         const int result = transport->ReadByte(&byte, timeout);
         timeout = NextByteTimeoutMs;
         if (result != 0) {
-            emit transfer_data({}, TrafficNoReply);
+            log.traffic({}, TrafficNoReply);
             return result;
         }
         out.append(byte);
         if (byte == terminator)
             break;
     }
-    emit transfer_data(out, TrafficReply);
+    log.traffic(out, TrafficReply);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "display_records.h"
 #include "frame_codec.h"
 #include "lut3d_entry.h"
+#include "protocol_log.h"
 
 #include <QObject>
 #include <QString>
@@ -13,30 +14,12 @@ class TBasicComm;
 
 // The display control protocol engine: frames each command, writes it through the one
 // transport it owns, reads and checks the reply, and leaves the reply body for the field
-// readers. Every step is logged through transfer_data and comment_text.
-class QVCommProtocol : public QObject {
+// readers. Every step is logged through its log channel, which emits transfer_data and
+// comment_text with the kinds of LogKinds.
+class QVCommProtocol : public QObject, public LogKinds {
     Q_OBJECT
 
 public:
-    // Second argument of transfer_data.
-    enum TrafficType {
-        TrafficReply = 1,
-        TrafficSent = 2,
-        TrafficNoInterface = 6,
-        TrafficNoReply = 7,
-        TrafficUnexpectedReply = 8,
-        TrafficBadChecksum = 9,
-        TrafficUnexpectedSource = 10,
-        TrafficReplyPayload = 11,
-        TrafficNullMessage = 12,
-    };
-    // Second argument of comment_text.
-    enum CommentType {
-        CommentTitle = 1,
-        CommentConnection = 2,
-        CommentField = 3,
-        CommentOpCode = 4,
-    };
     static constexpr int MaxBodyLength = FrameCodec::MaxBodyLength;
     // receive_raw gives up past this many bytes instead of growing while bytes trickle in.
     static constexpr int MaxRawReplyLength = 1024;
@@ -259,6 +242,8 @@ protected:
     int destination_address = 0x41;
     QList<unsigned char> send_buffer;
     QList<unsigned char> reply_body;
+    // Every line the engine logs goes through here.
+    ProtocolLog log{*this};
     unsigned char reply_message_type = 0;
     bool long_timeout = false;
 

@@ -35,8 +35,7 @@ void QVCommProtocol::end_at_line_feed(char* text, int capacity) {
 }
 
 int QVCommProtocol::mode_change_request(unsigned char& mode) {
-    emit comment_text(QStringLiteral("Mode Change Request Mode=%1").arg(hex(mode, 4)),
-                      CommentField);
+    log.field(QStringLiteral("Mode Change Request Mode=%1").arg(hex(mode, 4)));
     begin_message('A');
     append_digits("C011");
     put_hex2(mode);
@@ -50,13 +49,12 @@ int QVCommProtocol::mode_change_request(unsigned char& mode) {
     read_hex2();
     read_hex4();
     mode = read_hex2();
-    emit comment_text(QStringLiteral("Mode Change Request reply Mode=%1").arg(hex(mode, 4)),
-                      CommentField);
+    log.field(QStringLiteral("Mode Change Request reply Mode=%1").arg(hex(mode, 4)));
     return 0;
 }
 
 int QVCommProtocol::power_control(unsigned char& mode) {
-    emit comment_text(QStringLiteral("Power Control command Mode=%1").arg(mode), CommentTitle);
+    log.title(QStringLiteral("Power Control command Mode=%1").arg(mode));
     begin_message('A');
     append_digits("C203D6");
     put_hex4(mode);
@@ -68,20 +66,17 @@ int QVCommProtocol::power_control(unsigned char& mode) {
     if (!reply_type_is('B'))
         return IncorrectReply;
     const unsigned char status = read_hex2();
-    emit comment_text(QStringLiteral("Power Control command reply Result Code=%1").arg(status),
-                      CommentField);
+    log.field(QStringLiteral("Power Control command reply Result Code=%1").arg(status));
     if (!expect_hex4(0xC203) || !expect_hex2(0xD6))
         return IncorrectReply;
     mode = static_cast<unsigned char>(read_hex4());
-    emit comment_text(
-        QStringLiteral("Power Control command reply Result Power Mode=%1").arg(hex(mode, 4)),
-        CommentField);
+    log.field(QStringLiteral("Power Control command reply Result Power Mode=%1").arg(hex(mode, 4)));
     return status != 0 ? ReplyError : 0;
 }
 
 int QVCommProtocol::power_status_read(unsigned char& mode) {
     mode = 0;
-    emit comment_text(QStringLiteral("Power Status Read command"), CommentTitle);
+    log.title(QStringLiteral("Power Status Read command"));
     begin_message('A');
     append_digits("01D6");
     const int result = send_and_receive(ReplyTimeoutMs, SendFailure::Ignored);
@@ -93,20 +88,18 @@ int QVCommProtocol::power_status_read(unsigned char& mode) {
         return IncorrectReply;
     read_hex2();
     const unsigned char status = read_hex2();
-    emit comment_text(QStringLiteral("Power status read command reply Result Code=%1").arg(status),
-                      CommentField);
+    log.field(QStringLiteral("Power status read command reply Result Code=%1").arg(status));
     if (!expect_hex2(0xD6) || !expect_hex2(0x00))
         return IncorrectReply;
     read_hex4();
     mode = static_cast<unsigned char>(read_hex4());
-    emit comment_text(
-        QStringLiteral("Power status read command reply Result Power Mode=%1").arg(hex(mode, 4)),
-        CommentField);
+    log.field(
+        QStringLiteral("Power status read command reply Result Power Mode=%1").arg(hex(mode, 4)));
     return status != 0 ? ReplyError : 0;
 }
 
 int QVCommProtocol::save_current_settings() {
-    emit comment_text(QStringLiteral("Save Current Settings command"), CommentTitle);
+    log.title(QStringLiteral("Save Current Settings command"));
     begin_message('A');
     append_digits("0C");
     const int result = send_and_receive(SlowReplyTimeoutMs);
@@ -123,7 +116,7 @@ int QVCommProtocol::get_timing_report(unsigned char& status, float& horizontal_k
     status = 0;
     horizontal_khz = 0;
     vertical_hz = 0;
-    emit comment_text(QStringLiteral("Get Timing Report command"), CommentTitle);
+    log.title(QStringLiteral("Get Timing Report command"));
     begin_message('A');
     append_digits("07");
     const int result = send_and_receive(ReplyTimeoutMs);
@@ -141,10 +134,9 @@ int QVCommProtocol::get_timing_report(unsigned char& status, float& horizontal_k
 }
 
 int QVCommProtocol::send_ir_remote_code(unsigned short code, unsigned char repeat) {
-    emit comment_text(QStringLiteral("Send IR Remote Control Code command code=%1h, repeat=%2")
-                          .arg(hex(code & 0xFF, 2))
-                          .arg(repeat),
-                      CommentTitle);
+    log.title(QStringLiteral("Send IR Remote Control Code command code=%1h, repeat=%2")
+                  .arg(hex(code & 0xFF, 2))
+                  .arg(repeat));
     begin_message('A');
     append_digits("C210");
     put_hex4(code);
@@ -179,12 +171,10 @@ int QVCommProtocol::set_parameter(unsigned char page, unsigned char code, unsign
     // The field is 16 bits wide: a larger value would silently become another one.
     if (value > 0xFFFF)
         return TooManyValues;
-    emit comment_text(
-        QStringLiteral("Set Parameter command OP Code Page=%1h, OP Code=%2h, Value=%3")
-            .arg(hex(page, 2), hex(code, 2))
-            .arg(value),
-        CommentTitle);
-    emit comment_text(QString::number(page * 256 + code, 16), CommentOpCode);
+    log.title(QStringLiteral("Set Parameter command OP Code Page=%1h, OP Code=%2h, Value=%3")
+                  .arg(hex(page, 2), hex(code, 2))
+                  .arg(value));
+    log.opcode(page, code);
     begin_message('E');
     put_hex2(page);
     put_hex2(code);
@@ -207,10 +197,9 @@ int QVCommProtocol::get_parameter(unsigned char page, unsigned char code, unsign
     max = 0;
     result = 0;
     type = 0;
-    emit comment_text(QStringLiteral("Get Parameter command OP Code Page=%1h, OP Code=%2h")
-                          .arg(hex(page, 2), hex(code, 2)),
-                      CommentTitle);
-    emit comment_text(QString::number(page * 256 + code, 16), CommentOpCode);
+    log.title(QStringLiteral("Get Parameter command OP Code Page=%1h, OP Code=%2h")
+                  .arg(hex(page, 2), hex(code, 2)));
+    log.opcode(page, code);
     begin_message('C');
     put_hex2(page);
     put_hex2(code);
@@ -250,7 +239,7 @@ int QVCommProtocol::model_name_read(char* text, int capacity) {
 int QVCommProtocol::text_read(const char* title, const char* command, unsigned short reply_code,
                               char* text, int capacity) {
     clear_text(text, capacity);
-    emit comment_text(QString::fromLatin1(title), CommentTitle);
+    log.title(QString::fromLatin1(title));
     begin_message('A');
     append_digits(command);
     const int result = send_and_receive(ReplyTimeoutMs);
@@ -270,7 +259,7 @@ int QVCommProtocol::self_diagnosis_status_read(unsigned char* codes, int& count)
     count = 0;
     if (capacity > 0)
         codes[0] = 0;
-    emit comment_text(QStringLiteral("Self-diagnosis Status Read command"), CommentTitle);
+    log.title(QStringLiteral("Self-diagnosis Status Read command"));
     begin_message('A');
     append_digits("B1");
     const int result = send_and_receive(ReplyTimeoutMs);
@@ -284,10 +273,9 @@ int QVCommProtocol::self_diagnosis_status_read(unsigned char* codes, int& count)
         return IncorrectReply;
     for (int position = 1; reply_length() >= 2; ++position) {
         const unsigned char code = read_hex2();
-        emit comment_text(QStringLiteral("Self-diagnosis Status Read command code #%1=%2h")
-                              .arg(position)
-                              .arg(hex(code, 2)),
-                          CommentField);
+        log.field(QStringLiteral("Self-diagnosis Status Read command code #%1=%2h")
+                      .arg(position)
+                      .arg(hex(code, 2)));
         if (count < capacity - 1)
             codes[count++] = code;
     }
@@ -320,7 +308,7 @@ int QVCommProtocol::date_time_read(date_time_record& when) {
     const int reserved = when.reserved;
     when = date_time_record();
     when.reserved = reserved;
-    emit comment_text(QStringLiteral("Date & Time Read command"), CommentTitle);
+    log.title(QStringLiteral("Date & Time Read command"));
     begin_message('A');
     append_digits("C211");
     const int result = send_and_receive(ReplyTimeoutMs);
@@ -337,7 +325,7 @@ int QVCommProtocol::date_time_read(date_time_record& when) {
 }
 
 int QVCommProtocol::date_time_write(date_time_record& when) {
-    emit comment_text(QStringLiteral("Date & Time Write command"), CommentTitle);
+    log.title(QStringLiteral("Date & Time Write command"));
     begin_message('A');
     append_digits("C212");
     append_clock(when);
@@ -357,7 +345,7 @@ int QVCommProtocol::date_time_write(date_time_record& when) {
 
 int QVCommProtocol::firmware_version_read(unsigned char index, char* text, int capacity) {
     clear_text(text, capacity);
-    emit comment_text(QStringLiteral("Firmware Version command"), CommentTitle);
+    log.title(QStringLiteral("Firmware Version command"));
     begin_message('A');
     append_digits("CA02");
     put_hex2(index);

@@ -200,7 +200,7 @@ int QVCommProtocol::lut3d_read_from_ram(lut3d_entry* out, int first, int second,
 }
 
 int QVCommProtocol::lut3d_write_from_ram(lut3d_entry*, int, int, int, int&) {
-    emit comment_text(QStringLiteral("3D-LUT Write from RAM command"), CommentTitle);
+    log.title(QStringLiteral("3D-LUT Write from RAM command"));
     return 0;
 }
 

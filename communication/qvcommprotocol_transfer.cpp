@@ -28,8 +28,7 @@ bool QVCommProtocol::take_reply_text(char* out, int room, int& count) {
 
 int QVCommProtocol::get_capability_string_chunk(int offset, char* out, int& count) {
     const int room = count;
-    emit comment_text(QStringLiteral("Get Capability Strings command offset=%1").arg(offset),
-                      CommentTitle);
+    log.title(QStringLiteral("Get Capability Strings command offset=%1").arg(offset));
     count = 0;
     clear_text(out, room);
     begin_message('A');
@@ -65,9 +64,8 @@ int QVCommProtocol::read_capability_string(char* text, int& capacity) {
     // The display ends the string with a reply too short to carry a chunk header.
     if (result == ResultCode::ReplyTooShort)
         result = 0;
-    emit comment_text(QStringLiteral("Capability String: %1")
-                          .arg(QString::fromLatin1(size > 0 ? text : "", offset)),
-                      CommentField);
+    log.field(QStringLiteral("Capability String: %1")
+                  .arg(QString::fromLatin1(size > 0 ? text : "", offset)));
     return result;
 }
 

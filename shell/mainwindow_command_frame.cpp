@@ -5,7 +5,6 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "lm_communications_interface_configure_widget.h"
-#include "lm_information_dialog.h"
 #include "monitor_address.h"
 #include "page_set.h"
 #include "program_globals.h"
@@ -59,16 +58,9 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
         writeStandardError(errorText(result));
     else
         showErrorMessageBox(this, result);
-    log_error_line(errorText(result));
+    communications_log.failure(errorText(result));
     connection_opened = false;
     return false;
-}
-
-void ZETQVToolMainWindow::log_error_line(const QString& text) {
-    if (g_information_dialog)
-        g_information_dialog->append(QStringLiteral("<font COLOR=red><b>") + text.toHtmlEscaped() +
-                                         QStringLiteral("</b></font><br>"),
-                                     0);
 }
 
 void ZETQVToolMainWindow::show_error_text(const QString& text) {
@@ -76,7 +68,7 @@ void ZETQVToolMainWindow::show_error_text(const QString& text) {
     ui.statusBar->showMessage(text);
     if (unattended)
         writeStandardError(text);
-    log_error_line(text);
+    communications_log.failure(text);
 }
 
 void ZETQVToolMainWindow::close_after_command() {
@@ -98,7 +90,7 @@ void ZETQVToolMainWindow::show_error_status(int result, const QString& text) {
     }
     ui.statusBar->setStyleSheet(QLatin1String(kErrorStatusStyle));
     ui.statusBar->showMessage(QStringLiteral("%2 (%1)").arg(result).arg(text));
-    comment_text_in(text, 5);
+    communications_log.comment(text, LogKinds::CommentError);
 }
 
 void ZETQVToolMainWindow::update_vcp(uint opcode, uint& value) {
@@ -168,7 +160,7 @@ void ZETQVToolMainWindow::flush_queued_writes() {
 }
 
 void ZETQVToolMainWindow::set_process_events_while_logging(bool on) {
-    process_events_while_logging = on;
+    communications_log.set_process_events(on);
 }
 
 void ZETQVToolMainWindow::release_held_writes() {

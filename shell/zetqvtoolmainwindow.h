@@ -1,6 +1,6 @@
 #pragma once
 
-#include "log_line_formatter.h"
+#include "communications_log.h"
 #include "page_host.h"
 #include "write_behind_queue.h"
 #include "zetqvtoolmainwindow_ui.h"
@@ -116,7 +116,6 @@ private:
     bool open_interface(const monitor_data& choice);
     // An error of the window's own: red in the status bar and in the log.
     void show_error_text(const QString& text);
-    void log_error_line(const QString& text);
     void read_settings();
     void write_settings();
     void make_connections();
@@ -134,9 +133,8 @@ private:
     bool writes_held = false;
     bool settings_dirty_flag = false;
     bool long_operation = false;
-    bool process_events_while_logging = false;
     bool unattended = false;
     int program_exit_code = 0;
-    LogLineFormatter log_formatter;
+    CommunicationsLog communications_log;
     checkForSoftwareUpdates* update_checker = nullptr; // made on the first check
 };
