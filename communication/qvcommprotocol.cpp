@@ -37,6 +37,10 @@ int QVCommProtocol::open_interface(QString address, int interface_type) {
     return transport->Open(address);
 }
 
+int QVCommProtocol::repeatable(RetriedOperation, const std::function<int()>& attempt) {
+    return attempt();
+}
+
 QString QVCommProtocol::interface_name() {
     return transport ? transport->Name() : QStringLiteral("None");
 }

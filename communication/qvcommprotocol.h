@@ -6,9 +6,12 @@
 #include "frame_codec.h"
 #include "lut3d_entry.h"
 #include "protocol_log.h"
+#include "retried_operation.h"
 
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 class TBasicComm;
 
@@ -233,6 +236,11 @@ protected:
     // Starts a new message in the send buffer: its header, then the body text appended later.
     void begin_message(unsigned char message_type);
     int write_timeout() const;
+
+    // Runs an operation that may be repeated after a failure (each try through `attempt`,
+    // which starts from the caller's inputs): here once; the retry layer repeats it as its
+    // table says.
+    virtual int repeatable(RetriedOperation operation, const std::function<int()>& attempt);
 
     int retry_count = 3;
     // Counts the messages handed to the transport, so that a caller can tell a request that
