@@ -57,8 +57,12 @@ public:
     virtual int power_status_read(unsigned char& mode);
     virtual int save_current_settings();
     virtual int get_timing_report(unsigned char& status, float& horizontal_khz, float& vertical_hz);
-    // Every pause of the protocol, the retry layer and the monitor object goes through here.
+    // Every pause of the protocol, the retry layer and the monitor object goes through here,
+    // and on to the pause clock.
     virtual void delay(int ms);
+    // How the pauses are waited out; without a clock of its own (a test's), the platform's sleep.
+    using PauseClock = std::function<void(int ms)>;
+    void set_pause_clock(PauseClock clock) { pause_clock = std::move(clock); }
     virtual int send_ir_remote_code(unsigned short code, unsigned char repeat);
     // A value above 0xFFFF does not fit the 16-bit field and is refused with TooManyValues.
     virtual int set_vcp(unsigned int opcode, unsigned int& value, unsigned int& max,
@@ -206,6 +210,7 @@ public:
     static constexpr int AssetSize = 64;
 
 private:
+    PauseClock pause_clock;
     enum class Curve { Gamma, Theoretical };
     int table_command(const char* title, unsigned short command, bool check_type);
     int curve_write_chunk(Curve curve, const unsigned int* values, int offset, int count);

@@ -20,7 +20,10 @@ QString hex(int value, int width) {
 } // namespace
 
 void QVCommProtocol::delay(int ms) {
-    sleepMs(ms);
+    if (pause_clock)
+        pause_clock(ms);
+    else
+        sleepMs(ms);
 }
 
 void QVCommProtocol::append_digits(const char* digits) {
