@@ -105,7 +105,7 @@ unsigned char QVCommProtocol::hex_pair_to_byte(char high, char low) {
 }
 
 QList<unsigned char> QVCommProtocol::write_digits(unsigned short value, int count) {
-    unsigned char digits[4];
+    unsigned char digits[4] = {};
     for (int i = 0; i < count; ++i)
         digits[i] = nibble_to_hex(value >> (4 * (count - 1 - i)));
     log.wrote(value, digits, count);
@@ -129,7 +129,7 @@ unsigned char QVCommProtocol::take_reply_char() {
 }
 
 unsigned short QVCommProtocol::read_digits(int count, const char* label) {
-    unsigned char digits[4];
+    unsigned char digits[4] = {};
     unsigned short value = 0;
     for (int i = 0; i < count; i += 2) {
         digits[i] = take_reply_char();
