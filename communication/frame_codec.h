@@ -53,7 +53,7 @@ public:
     // any display and carry any destination byte.
     FrameDecoder(unsigned char destination, bool accept_any_source);
 
-    // Feeding on after the frame ended is not meant: the step is Broken.
+    // A byte fed after the frame ended is not taken: the step is Broken.
     Step feed(unsigned char byte);
 
     // Every byte fed.
