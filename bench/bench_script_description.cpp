@@ -147,7 +147,7 @@ int main(int argc, char** argv) {
         bool pauses;
     };
     for (const Run& r : {Run{"as the program runs", true}, Run{"engine pauses left out", false}}) {
-        basic_monitor monitor(nullptr, r.pauses ? new QVCommProtocol_retry : new QuietRetry);
+        basic_monitor monitor(nullptr, r.pauses ? new QVCommProtocol_retry : quietEngine());
         ModelHost host(definitions);
         ScriptRunner runner(monitor, host);
         QElapsedTimer timer;

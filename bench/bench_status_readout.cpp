@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
     fake.setHandler(model.handler());
 
     basic_monitor program(&app);
-    basic_monitor quiet(&app, new QuietRetry);
+    basic_monitor quiet(&app, quietEngine());
     const Figures retryOff = compare(fake, &program);
     const Figures bare = compare(fake, &quiet);
     if (retryOff.exchanges == 0 || bare.exchanges == 0) {

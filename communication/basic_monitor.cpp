@@ -10,8 +10,9 @@
 
 basic_monitor::basic_monitor(QObject* parent, QVCommProtocol_retry* protocol)
     : QObject(parent), m_protocol(protocol ? protocol : new QVCommProtocol_retry) {
-    connect(m_protocol, &QVCommProtocol::transfer_data, this, &basic_monitor::transfer_data);
-    connect(m_protocol, &QVCommProtocol::comment_text, this, &basic_monitor::comment_text);
+    // The protocol's log channel goes on as the monitor's own, without a stop on the way.
+    connect(m_protocol, &QVCommProtocol::transfer_data, this, &basic_monitor::transfer_data_out);
+    connect(m_protocol, &QVCommProtocol::comment_text, this, &basic_monitor::comment_text_out);
     connect(m_protocol, &QVCommProtocol::waiting, this, &basic_monitor::waiting);
     connect(m_protocol, &QVCommProtocol::progress, this, &basic_monitor::progress);
 }

@@ -19,7 +19,7 @@ class QVCommProtocol_retry;
 // The one object through which the user interface and the script engine reach a display. It
 // owns the protocol engine (with its retry layer), forwards the commands to it, turns a display's
 // refusal of an op code into Unsupported, pauses after the commands that keep a display busy,
-// and relays the protocol's two log signals under its own names.
+// and passes the protocol's two log signals on under its own names.
 //
 // Operations are grouped by command family; each family adds its own block here and its
 // definitions in a basic_monitor_<family>.cpp of its own.
@@ -254,6 +254,7 @@ signals:
     void progress(int done, int total);
 
 public slots:
+    // Emit the two log signals for a line that does not come from the protocol.
     void transfer_data(QList<unsigned char> output_buffer, int type);
     void comment_text(QString text, int type);
 

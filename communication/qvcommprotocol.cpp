@@ -1,59 +1,13 @@
 #include "qvcommprotocol.h"
 
+#include "frame_codec.h"
 #include "monitor_data.h"
 #include "result_codes.h"
 #include "tdummycomm.h"
 #include "tlancomm.h"
 #include "trs232comm.h"
 
-#include <QStringBuilder>
-
 #include <algorithm>
-#include <charconv>
-
-// The log lines are built on every exchange: each is put together in one allocation, without
-// arg() passes or lists of parts.
-namespace {
-const char kLowerDigits[] = "0123456789abcdef";
-
-// Two lower-case hexadecimal digits.
-struct Hex2 {
-    char text[3];
-    explicit Hex2(int value)
-        : text{kLowerDigits[(value >> 4) & 0xF], kLowerDigits[value & 0xF], '\0'} {}
-    operator QLatin1String() const { return QLatin1String(text, 2); }
-};
-
-// A number in decimal.
-struct Decimal {
-    char digits[12];
-    int size;
-    explicit Decimal(unsigned value)
-        : size(int(std::to_chars(digits, digits + sizeof digits, value).ptr - digits)) {}
-    QLatin1String text() const { return QLatin1String(digits, size); }
-};
-
-// A run of up to four digit characters as the log shows them: the characters themselves and
-// their codes ("31h 30h").
-struct DigitRun {
-    char text[4];
-    char codeText[16];
-    int count;
-    DigitRun(const unsigned char* digits, int count) : count(count) {
-        for (int i = 0; i < count; ++i) {
-            text[i] = char(digits[i]);
-            const Hex2 code(digits[i]);
-            char* c = codeText + 4 * i;
-            c[0] = code.text[0];
-            c[1] = code.text[1];
-            c[2] = 'h';
-            c[3] = ' ';
-        }
-    }
-    QLatin1String chars() const { return QLatin1String(text, count); }
-    QLatin1String codes() const { return QLatin1String(codeText, 4 * count - 1); }
-};
-} // namespace
 
 QVCommProtocol::QVCommProtocol(QObject* parent) : QObject(parent), transport(new TDummyComm) {
     registerByteBufferType();
@@ -68,21 +22,23 @@ int QVCommProtocol::open_interface(QString address, int interface_type) {
     transport = nullptr;
     switch (interface_type) {
     case InterfaceType::Lan:
-        emit comment_text(
-            QStringLiteral("Connecting to TCP/IP address: %1, Port: 7142").arg(address),
-            CommentConnection);
+        log.detail(QStringLiteral("Connecting to TCP/IP address: %1, Port: 7142").arg(address));
         transport = new TLANComm;
         break;
     case InterfaceType::Rs232:
-        emit comment_text(QStringLiteral("Opening COM Port: %1").arg(address), CommentConnection);
+        log.detail(QStringLiteral("Opening COM Port: %1").arg(address));
         transport = new TRS232Comm;
         break;
     default:
-        emit comment_text(QStringLiteral("Connecting to Dummy interface"), CommentConnection);
+        log.detail(QStringLiteral("Connecting to Dummy interface"));
         transport = new TDummyComm;
         return 0;
     }
     return transport->Open(address);
+}
+
+int QVCommProtocol::repeatable(RetriedOperation, const std::function<int()>& attempt) {
+    return attempt();
 }
 
 QString QVCommProtocol::interface_name() {
@@ -122,20 +78,13 @@ QString QVCommProtocol::address_text(unsigned char address) {
 }
 
 unsigned char QVCommProtocol::checksum() {
-    unsigned char check = 0;
-    for (int i = 1; i < send_buffer.size(); ++i)
-        check ^= send_buffer.at(i);
-    return check;
+    return FrameCodec::checksum(send_buffer);
 }
 
 QList<unsigned char> QVCommProtocol::build_header(unsigned char message_type) {
     const unsigned char dest = static_cast<unsigned char>(destination_address & 0xFF);
-    emit comment_text(QLatin1String("Header block message Destination Address=") %
-                          QLatin1String(Hex2(dest)) % QLatin1String("h (Monitor ID=") %
-                          address_text(dest) % QLatin1String("), Message Type=") %
-                          QLatin1String(Hex2(message_type)) % QLatin1Char('h'),
-                      CommentField);
-    return {SOH, Controller, dest, Controller, message_type, '6', '3', STX};
+    log.header(dest, message_type);
+    return FrameCodec::header(dest, message_type);
 }
 
 void QVCommProtocol::begin_message(unsigned char message_type) {
@@ -144,8 +93,7 @@ void QVCommProtocol::begin_message(unsigned char message_type) {
 }
 
 unsigned char QVCommProtocol::nibble_to_hex(int value) {
-    value &= 0x0F;
-    return static_cast<unsigned char>(value < 10 ? '0' + value : 'A' + value - 10);
+    return FrameCodec::nibbleToHex(value);
 }
 
 QList<unsigned char> QVCommProtocol::byte_to_hex2(unsigned char value) {
@@ -153,27 +101,14 @@ QList<unsigned char> QVCommProtocol::byte_to_hex2(unsigned char value) {
 }
 
 unsigned char QVCommProtocol::hex_pair_to_byte(char high, char low) {
-    auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        return 0;
-    };
-    return static_cast<unsigned char>(digit(high) * 16 + digit(low));
+    return FrameCodec::hexPairToByte(high, low);
 }
 
 QList<unsigned char> QVCommProtocol::write_digits(unsigned short value, int count) {
-    unsigned char digits[4];
+    unsigned char digits[4] = {};
     for (int i = 0; i < count; ++i)
         digits[i] = nibble_to_hex(value >> (4 * (count - 1 - i)));
-    const DigitRun run(digits, count);
-    emit comment_text(QLatin1String("Write value ") % Decimal(value).text() % QLatin1String(" ('") %
-                          run.chars() % QLatin1String("h' encoded as ") % Decimal(count).text() %
-                          QLatin1String(" bytes -> ") % run.codes() % QLatin1Char(')'),
-                      CommentField);
+    log.wrote(value, digits, count);
     QList<unsigned char> out;
     for (int i = 0; i < count; ++i)
         out << digits[i];
@@ -194,7 +129,7 @@ unsigned char QVCommProtocol::take_reply_char() {
 }
 
 unsigned short QVCommProtocol::read_digits(int count, const char* label) {
-    unsigned char digits[4];
+    unsigned char digits[4] = {};
     unsigned short value = 0;
     for (int i = 0; i < count; i += 2) {
         digits[i] = take_reply_char();
@@ -202,19 +137,7 @@ unsigned short QVCommProtocol::read_digits(int count, const char* label) {
         value = static_cast<unsigned short>(value * 256 +
                                             hex_pair_to_byte(char(digits[i]), char(digits[i + 1])));
     }
-    // Plain concatenation: reply characters such as '%' are never taken for placeholders.
-    const DigitRun run(digits, count);
-    const QLatin1String name(label ? label : "");
-    QString line;
-    line.reserve(64 + name.size());
-    if (name.isEmpty())
-        line += QLatin1String("Read value ");
-    else
-        line += QLatin1String("Read '") % name % QLatin1String("' value ");
-    line += Decimal(value).text() % QLatin1String(" (encoded as ") % Decimal(count).text() %
-            QLatin1String(" bytes ") % run.codes() % QLatin1String(" -> '") % run.chars() %
-            QLatin1String("h')");
-    emit comment_text(line, CommentField);
+    log.read(label, value, digits, count);
     return value;
 }
 
@@ -230,24 +153,17 @@ int QVCommProtocol::send_message() {
     if (!transport)
         return ResultCode::NotConnected;
     // A longer body would wrap the one-byte length and the display would misread the frame.
-    if (send_buffer.size() - 8 > MaxBodyLength)
+    if (send_buffer.size() - FrameCodec::HeaderLength > MaxBodyLength)
         return ResultCode::TooManyValues;
-    send_buffer.append(ETX);
-    if (send_buffer.size() >= 7) {
-        const int length = send_buffer.size() - 7;
-        const QList<unsigned char> digits = byte_to_hex2(static_cast<unsigned char>(length));
-        send_buffer[5] = digits[0];
-        send_buffer[6] = digits[1];
-        const unsigned char pair[2] = {digits[0], digits[1]};
-        const DigitRun run(pair, 2);
-        emit comment_text(QLatin1String("Sent message length=") % Decimal(length).text() %
-                              QLatin1String(" (encoded as ") % run.codes() %
-                              QLatin1String(" -> '") % run.chars() % QLatin1String("')"),
-                          CommentConnection);
+    // STX through the ETX that finish() appends.
+    const int length = send_buffer.size() + 1 - (FrameCodec::LengthOffset + 2);
+    FrameCodec::finish(send_buffer);
+    if (length >= 0) {
+        const unsigned char pair[2] = {send_buffer[FrameCodec::LengthOffset],
+                                       send_buffer[FrameCodec::LengthOffset + 1]};
+        log.sent_length(length, pair);
     }
-    send_buffer.append(checksum());
-    send_buffer.append(CR);
-    emit transfer_data(send_buffer, TrafficSent);
+    log.traffic(send_buffer, TrafficSent);
     ++messages_handed_over;
     return transport->Write(send_buffer, write_timeout());
 }
@@ -274,107 +190,59 @@ int QVCommProtocol::receive_message(int first_byte_timeout_ms, bool accept_any_s
                                     bool sliced) {
     reply_body.clear();
     if (!transport) {
-        emit transfer_data({}, TrafficNoInterface);
+        log.traffic({}, TrafficNoInterface);
         return ResultCode::NotConnected;
     }
-    QList<unsigned char> received;
-    unsigned char check = 0;
-    int timeout = first_byte_timeout_ms + (long_timeout ? LongFirstByteExtraMs : 0);
-    unsigned char byte = 0;
-    int failure = 0;
+    FrameDecoder decoder(static_cast<unsigned char>(destination_address & 0xFF), accept_any_source);
+    const int result = read_frame(decoder, first_byte_timeout_ms, sliced);
+    // What came stays readable even from a frame that broke off.
+    reply_body = decoder.body();
+    if (decoder.has_type())
+        reply_message_type = decoder.type();
+    if (result != 0)
+        return result;
 
-    // Reads the next byte into `byte`; on a failed read logs what came so far.
-    auto next = [&]() -> bool {
-        const int result = sliced && received.isEmpty() ? wait_for_first_byte(byte, timeout)
-                                                        : transport->ReadByte(&byte, timeout);
-        timeout = NextByteTimeoutMs;
-        if (result != 0) {
-            emit transfer_data(received, TrafficNoReply);
-            failure = result;
-            return false;
-        }
-        received.append(byte);
-        if (received.size() > 1)
-            check ^= byte;
-        return true;
-    };
-    auto broken = [&]() {
-        emit transfer_data(received, TrafficUnexpectedReply);
-        return ResultCode::IncorrectReply;
-    };
-
-    if (!next())
-        return failure;
-    if (byte != SOH)
-        return broken();
-    if (!next())
-        return failure;
-    if (byte != Controller)
-        return broken();
-    if (!next())
-        return failure;
-    if (byte != Controller && !accept_any_source)
-        return broken();
-    if (!next())
-        return failure;
-    const unsigned char source = byte;
-    const unsigned char dest = static_cast<unsigned char>(destination_address & 0xFF);
-    const bool broadcast = dest == 0x2A || (dest >= 0x31 && dest <= 0x3A);
-    if (!accept_any_source && !broadcast && source != dest)
-        emit transfer_data(received, TrafficUnexpectedSource);
-    if (!next())
-        return failure;
-    reply_message_type = byte;
-    if (!next())
-        return failure;
-    const char high = char(byte);
-    if (!next())
-        return failure;
-    const char low = char(byte);
-    const int length = hex_pair_to_byte(high, low);
-    if (!next())
-        return failure;
-    if (byte != STX)
-        return broken();
-    for (int i = 0; i < length - 2; ++i) {
-        if (!next())
-            return failure;
-        reply_body.append(byte);
-    }
-    if (!next())
-        return failure;
-    if (byte != ETX)
-        return broken();
-    const unsigned char expected = check;
-    if (!next())
-        return failure;
-    if (byte != expected) {
-        emit transfer_data(received, TrafficBadChecksum);
-        return ResultCode::BadChecksum;
-    }
-    if (!next())
-        return failure;
-    if (byte != CR)
-        return broken();
-
-    emit transfer_data(received, TrafficReply);
-    emit transfer_data(reply_body, TrafficReplyPayload);
-    emit comment_text(QLatin1String("Header reply message Source Address=") %
-                          QLatin1String(Hex2(source)) % QLatin1String("h (Monitor ID=") %
-                          address_text(source) % QLatin1Char(')'),
-                      CommentField);
-    const unsigned char pair[2] = {static_cast<unsigned char>(high),
-                                   static_cast<unsigned char>(low)};
-    const DigitRun run(pair, 2);
-    emit comment_text(QLatin1String("Received message length=") % Decimal(length).text() %
-                          QLatin1String(" (encoded as ") % run.codes() % QLatin1String(" -> '") %
-                          run.chars() % QLatin1String("')"),
-                      CommentConnection);
-    if (reply_body == QList<unsigned char>{'B', 'E'}) {
-        emit transfer_data(received, TrafficNullMessage);
+    const QList<unsigned char>& received = decoder.bytes();
+    log.traffic(received, TrafficReply);
+    log.traffic(reply_body, TrafficReplyPayload);
+    log.reply_header(decoder.source());
+    const unsigned char pair[2] = {received.at(FrameCodec::LengthOffset),
+                                   received.at(FrameCodec::LengthOffset + 1)};
+    log.received_length(decoder.length(), pair);
+    if (FrameCodec::isNullMessage(reply_body)) {
+        log.traffic(received, TrafficNullMessage);
         return ResultCode::NullMessage;
     }
     return 0;
+}
+
+int QVCommProtocol::read_frame(FrameDecoder& decoder, int first_byte_timeout_ms, bool sliced) {
+    int timeout = first_byte_timeout_ms + (long_timeout ? LongFirstByteExtraMs : 0);
+    for (;;) {
+        unsigned char byte = 0;
+        const int read = sliced && decoder.bytes().isEmpty() ? wait_for_first_byte(byte, timeout)
+                                                             : transport->ReadByte(&byte, timeout);
+        timeout = NextByteTimeoutMs;
+        if (read != 0) {
+            log.traffic(decoder.bytes(), TrafficNoReply);
+            return read;
+        }
+        switch (decoder.feed(byte)) {
+        case FrameDecoder::Step::More:
+            break;
+        case FrameDecoder::Step::ForeignSource:
+            log.traffic(decoder.bytes(), TrafficUnexpectedSource);
+            break;
+        case FrameDecoder::Step::Complete:
+            return 0;
+        case FrameDecoder::Step::Broken:
+            log.traffic(decoder.bytes(), TrafficUnexpectedReply);
+            return ResultCode::IncorrectReply;
+        case FrameDecoder::Step::BadChecksum:
+            log.traffic(decoder.bytes(), TrafficBadChecksum);
+            return ResultCode::BadChecksum;
+        }
+    }
 }
 
 int QVCommProtocol::send_raw(QList<unsigned char> bytes) {
@@ -382,32 +250,32 @@ int QVCommProtocol::send_raw(QList<unsigned char> bytes) {
         return ResultCode::NotConnected;
     ++messages_handed_over;
     const int result = transport->Write(bytes, write_timeout());
-    emit transfer_data(bytes, TrafficSent);
+    log.traffic(bytes, TrafficSent);
     return result;
 }
 
 int QVCommProtocol::receive_raw(QList<unsigned char>& out, unsigned char terminator) {
     if (!transport) {
-        emit transfer_data({}, TrafficNoInterface);
+        log.traffic({}, TrafficNoInterface);
         return ResultCode::NotConnected;
     }
     int timeout = long_timeout ? LongRawFirstByteTimeoutMs : RawFirstByteTimeoutMs;
     for (int count = 0;; ++count) {
         if (count >= MaxRawReplyLength) {
-            emit transfer_data(out, TrafficUnexpectedReply);
+            log.traffic(out, TrafficUnexpectedReply);
             return ResultCode::IncorrectReply;
         }
         unsigned char byte = 0;
         const int result = transport->ReadByte(&byte, timeout);
         timeout = NextByteTimeoutMs;
         if (result != 0) {
-            emit transfer_data({}, TrafficNoReply);
+            log.traffic({}, TrafficNoReply);
             return result;
         }
         out.append(byte);
         if (byte == terminator)
             break;
     }
-    emit transfer_data(out, TrafficReply);
+    log.traffic(out, TrafficReply);
     return 0;
 }

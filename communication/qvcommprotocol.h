@@ -3,42 +3,27 @@
 #include "byte_buffer.h"
 #include "date_time_record.h"
 #include "display_records.h"
+#include "frame_codec.h"
 #include "lut3d_entry.h"
+#include "protocol_log.h"
+#include "retried_operation.h"
 
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 class TBasicComm;
 
 // The display control protocol engine: frames each command, writes it through the one
 // transport it owns, reads and checks the reply, and leaves the reply body for the field
-// readers. Every step is logged through transfer_data and comment_text.
-class QVCommProtocol : public QObject {
+// readers. Every step is logged through its log channel, which emits transfer_data and
+// comment_text with the kinds of LogKinds.
+class QVCommProtocol : public QObject, public LogKinds {
     Q_OBJECT
 
 public:
-    // Second argument of transfer_data.
-    enum TrafficType {
-        TrafficReply = 1,
-        TrafficSent = 2,
-        TrafficNoInterface = 6,
-        TrafficNoReply = 7,
-        TrafficUnexpectedReply = 8,
-        TrafficBadChecksum = 9,
-        TrafficUnexpectedSource = 10,
-        TrafficReplyPayload = 11,
-        TrafficNullMessage = 12,
-    };
-    // Second argument of comment_text.
-    enum CommentType {
-        CommentTitle = 1,
-        CommentConnection = 2,
-        CommentField = 3,
-        CommentOpCode = 4,
-    };
-    enum : unsigned char { SOH = 0x01, STX = 0x02, ETX = 0x03, CR = 0x0D, Controller = 0x30 };
-    // The one-byte length counts STX through ETX, so a body holds at most 253 characters.
-    static constexpr int MaxBodyLength = 253;
+    static constexpr int MaxBodyLength = FrameCodec::MaxBodyLength;
     // receive_raw gives up past this many bytes instead of growing while bytes trickle in.
     static constexpr int MaxRawReplyLength = 1024;
     static constexpr int WriteTimeoutMs = 1000;
@@ -72,8 +57,12 @@ public:
     virtual int power_status_read(unsigned char& mode);
     virtual int save_current_settings();
     virtual int get_timing_report(unsigned char& status, float& horizontal_khz, float& vertical_hz);
-    // Every pause of the protocol, the retry layer and the monitor object goes through here.
+    // Every pause of the protocol, the retry layer and the monitor object goes through here,
+    // and on to the pause clock.
     virtual void delay(int ms);
+    // How the pauses are waited out; without a clock of its own (a test's), the platform's sleep.
+    using PauseClock = std::function<void(int ms)>;
+    void set_pause_clock(PauseClock clock) { pause_clock = std::move(clock); }
     virtual int send_ir_remote_code(unsigned short code, unsigned char repeat);
     // A value above 0xFFFF does not fit the 16-bit field and is refused with TooManyValues.
     virtual int set_vcp(unsigned int opcode, unsigned int& value, unsigned int& max,
@@ -221,6 +210,7 @@ public:
     static constexpr int AssetSize = 64;
 
 private:
+    PauseClock pause_clock;
     enum class Curve { Gamma, Theoretical };
     int table_command(const char* title, unsigned short command, bool check_type);
     int curve_write_chunk(Curve curve, const unsigned int* values, int offset, int count);
@@ -254,6 +244,11 @@ protected:
     void begin_message(unsigned char message_type);
     int write_timeout() const;
 
+    // Runs an operation that may be repeated after a failure (each try through `attempt`,
+    // which starts from the caller's inputs): here once; the retry layer repeats it as its
+    // table says.
+    virtual int repeatable(RetriedOperation operation, const std::function<int()>& attempt);
+
     int retry_count = 3;
     // Counts the messages handed to the transport, so that a caller can tell a request that
     // was refused before sending from one that failed on the link.
@@ -262,6 +257,8 @@ protected:
     int destination_address = 0x41;
     QList<unsigned char> send_buffer;
     QList<unsigned char> reply_body;
+    // Every line the engine logs goes through here.
+    ProtocolLog log{*this};
     unsigned char reply_message_type = 0;
     bool long_timeout = false;
 
@@ -293,6 +290,8 @@ protected:
     int await_message(int first_byte_timeout_ms, BodyLength length);
     // receive_reply, with the first byte awaited in slices when `sliced` is set.
     int receive_message(int first_byte_timeout_ms, bool accept_any_source, bool sliced);
+    // Feeds the decoder from the transport until the frame ends or a read fails.
+    int read_frame(FrameDecoder& decoder, int first_byte_timeout_ms, bool sliced);
     // Polls for the first byte of a message until it comes or timeout_ms of pauses passed.
     int wait_for_first_byte(unsigned char& byte, int timeout_ms);
     int check_length(BodyLength length) const;

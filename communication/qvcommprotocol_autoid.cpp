@@ -75,7 +75,7 @@ int QVCommProtocol::auto_tile_matrix_write(unsigned char h_monitors, unsigned ch
 // display finished, so nothing is written and any source is taken.
 int QVCommProtocol::await_completion(const QString& title, unsigned short code, BodyLength length,
                                      int* result) {
-    emit comment_text(title, CommentTitle);
+    log.title(title);
     *result = 0;
     const int status = await_message(CompletionTimeoutMs, length);
     if (status != 0)

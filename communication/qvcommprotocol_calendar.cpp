@@ -23,41 +23,48 @@ QString programTitle(const char* text, int program) {
 } // namespace
 
 int QVCommProtocol::schedule_read_extended(int kind, int program, schedule_entry* e) {
-    const unsigned short code = isAdvanced(kind) ? AdvancedReadCode : ExtendedReadCode;
-    begin_command(programTitle("Schedule Read command (G/H/J series) Program No.=%1", program),
-                  code);
-    put_hex2(static_cast<unsigned char>(program));
-    const int result = exchange(BodyLength::atLeast(0), true);
-    return result != 0 ? result : parse_schedule_record(code, program, e);
+    return repeatable(RetriedOperation::ScheduleReadExtended, [&]() -> int {
+        const unsigned short code = isAdvanced(kind) ? AdvancedReadCode : ExtendedReadCode;
+        begin_command(programTitle("Schedule Read command (G/H/J series) Program No.=%1", program),
+                      code);
+        put_hex2(static_cast<unsigned char>(program));
+        const int result = exchange(BodyLength::atLeast(0), true);
+        return result != 0 ? result : parse_schedule_record(code, program, e);
+    });
 }
 
 int QVCommProtocol::schedule_write_extended(int kind, int program, schedule_entry* e) {
-    const bool advanced = isAdvanced(kind);
-    const unsigned short code = advanced ? AdvancedWriteCode : ExtendedWriteCode;
-    begin_command(programTitle("Schedule Write command (G/H/J series) Program No.=%1", program),
-                  code);
-    put_hex2(static_cast<unsigned char>(program));
-    // An advanced event carries only the time of its type: on for 1, off for 2.
-    if (advanced) {
-        if (e->type != 1 && e->type != 2)
-            return ResultCode::IncorrectReply;
-        put_hex2(e->type);
-        put_hex2(static_cast<unsigned char>(e->type == 1 ? e->on_hour : e->off_hour));
-        put_hex2(e->type == 1 ? e->on_minute : e->off_minute);
-    } else {
-        put_hex2(static_cast<unsigned char>(e->on_hour));
-        put_hex2(e->on_minute);
-        put_hex2(static_cast<unsigned char>(e->off_hour));
-        put_hex2(e->off_minute);
-    }
-    for (unsigned char field : {e->input, e->weekdays, e->flags, e->picture_mode})
-        put_hex2(field);
-    const int trailing =
-        advanced ? schedule_entry::TrailingBytes - 1 : schedule_entry::TrailingBytes;
-    for (int i = 0; i < trailing; ++i)
-        put_hex2(e->trailing(i));
-    const int result = exchange(BodyLength::atLeast(0), true);
-    return result != 0 ? result : parse_schedule_record(code, program, e);
+    // A failed try may have stored the display's echo: each try sends the caller's entry.
+    const schedule_entry wanted = *e;
+    return repeatable(RetriedOperation::ScheduleWriteExtended, [&]() -> int {
+        *e = wanted;
+        const bool advanced = isAdvanced(kind);
+        const unsigned short code = advanced ? AdvancedWriteCode : ExtendedWriteCode;
+        begin_command(programTitle("Schedule Write command (G/H/J series) Program No.=%1", program),
+                      code);
+        put_hex2(static_cast<unsigned char>(program));
+        // An advanced event carries only the time of its type: on for 1, off for 2.
+        if (advanced) {
+            if (e->type != 1 && e->type != 2)
+                return ResultCode::IncorrectReply;
+            put_hex2(e->type);
+            put_hex2(static_cast<unsigned char>(e->type == 1 ? e->on_hour : e->off_hour));
+            put_hex2(e->type == 1 ? e->on_minute : e->off_minute);
+        } else {
+            put_hex2(static_cast<unsigned char>(e->on_hour));
+            put_hex2(e->on_minute);
+            put_hex2(static_cast<unsigned char>(e->off_hour));
+            put_hex2(e->off_minute);
+        }
+        for (unsigned char field : {e->input, e->weekdays, e->flags, e->picture_mode})
+            put_hex2(field);
+        const int trailing =
+            advanced ? schedule_entry::TrailingBytes - 1 : schedule_entry::TrailingBytes;
+        for (int i = 0; i < trailing; ++i)
+            put_hex2(e->trailing(i));
+        const int result = exchange(BodyLength::atLeast(0), true);
+        return result != 0 ? result : parse_schedule_record(code, program, e);
+    });
 }
 
 int QVCommProtocol::parse_schedule_record(int request_code, int program, schedule_entry* e) {
@@ -179,23 +186,27 @@ int QVCommProtocol::schedule_write(int program, schedule_entry* e) {
 
 int QVCommProtocol::schedule_enable_write(int kind, int program, int* enable,
                                           unsigned char* result) {
-    const unsigned short code = isAdvanced(kind) ? 0xC23F : 0xC215;
-    begin_command(QStringLiteral("Schedule Enable Write command Program No.=%1, enable=%2")
-                      .arg(program)
-                      .arg(*enable),
-                  code);
-    put_hex2(static_cast<unsigned char>(program));
-    put_hex2(static_cast<unsigned char>(*enable));
-    const int status = exchange(BodyLength::exactly(10), true);
-    if (status != 0)
-        return status;
-    if (!expect_reply(code))
-        return ResultCode::IncorrectReply;
-    *result = read_hex2();
-    if (!expect_hex2(static_cast<unsigned char>(program)))
-        return ResultCode::IncorrectReply;
-    *enable = read_hex2();
-    return 0;
+    const int wanted = *enable;
+    return repeatable(RetriedOperation::ScheduleEnableWrite, [&]() -> int {
+        *enable = wanted;
+        const unsigned short code = isAdvanced(kind) ? 0xC23F : 0xC215;
+        begin_command(QStringLiteral("Schedule Enable Write command Program No.=%1, enable=%2")
+                          .arg(program)
+                          .arg(*enable),
+                      code);
+        put_hex2(static_cast<unsigned char>(program));
+        put_hex2(static_cast<unsigned char>(*enable));
+        const int status = exchange(BodyLength::exactly(10), true);
+        if (status != 0)
+            return status;
+        if (!expect_reply(code))
+            return ResultCode::IncorrectReply;
+        *result = read_hex2();
+        if (!expect_hex2(static_cast<unsigned char>(program)))
+            return ResultCode::IncorrectReply;
+        *enable = read_hex2();
+        return 0;
+    });
 }
 
 // Daylight saving: sub-command 00 reads the rule, 01 writes it, 02 reads the switch and 03

@@ -20,7 +20,10 @@ QString hex(int value, int width) {
 } // namespace
 
 void QVCommProtocol::delay(int ms) {
-    sleepMs(ms);
+    if (pause_clock)
+        pause_clock(ms);
+    else
+        sleepMs(ms);
 }
 
 void QVCommProtocol::append_digits(const char* digits) {
@@ -35,8 +38,7 @@ void QVCommProtocol::end_at_line_feed(char* text, int capacity) {
 }
 
 int QVCommProtocol::mode_change_request(unsigned char& mode) {
-    emit comment_text(QStringLiteral("Mode Change Request Mode=%1").arg(hex(mode, 4)),
-                      CommentField);
+    log.field(QStringLiteral("Mode Change Request Mode=%1").arg(hex(mode, 4)));
     begin_message('A');
     append_digits("C011");
     put_hex2(mode);
@@ -50,101 +52,103 @@ int QVCommProtocol::mode_change_request(unsigned char& mode) {
     read_hex2();
     read_hex4();
     mode = read_hex2();
-    emit comment_text(QStringLiteral("Mode Change Request reply Mode=%1").arg(hex(mode, 4)),
-                      CommentField);
+    log.field(QStringLiteral("Mode Change Request reply Mode=%1").arg(hex(mode, 4)));
     return 0;
 }
 
 int QVCommProtocol::power_control(unsigned char& mode) {
-    emit comment_text(QStringLiteral("Power Control command Mode=%1").arg(mode), CommentTitle);
-    begin_message('A');
-    append_digits("C203D6");
-    put_hex4(mode);
-    const int result = send_and_receive(SlowReplyTimeoutMs, SendFailure::Ignored);
-    if (result != 0)
-        return result;
-    if (reply_length() < 12)
-        return ReplyTooShort;
-    if (!reply_type_is('B'))
-        return IncorrectReply;
-    const unsigned char status = read_hex2();
-    emit comment_text(QStringLiteral("Power Control command reply Result Code=%1").arg(status),
-                      CommentField);
-    if (!expect_hex4(0xC203) || !expect_hex2(0xD6))
-        return IncorrectReply;
-    mode = static_cast<unsigned char>(read_hex4());
-    emit comment_text(
-        QStringLiteral("Power Control command reply Result Power Mode=%1").arg(hex(mode, 4)),
-        CommentField);
-    return status != 0 ? ReplyError : 0;
+    return repeatable(RetriedOperation::PowerControl, [&]() -> int {
+        log.title(QStringLiteral("Power Control command Mode=%1").arg(mode));
+        begin_message('A');
+        append_digits("C203D6");
+        put_hex4(mode);
+        const int result = send_and_receive(SlowReplyTimeoutMs, SendFailure::Ignored);
+        if (result != 0)
+            return result;
+        if (reply_length() < 12)
+            return ReplyTooShort;
+        if (!reply_type_is('B'))
+            return IncorrectReply;
+        const unsigned char status = read_hex2();
+        log.field(QStringLiteral("Power Control command reply Result Code=%1").arg(status));
+        if (!expect_hex4(0xC203) || !expect_hex2(0xD6))
+            return IncorrectReply;
+        mode = static_cast<unsigned char>(read_hex4());
+        log.field(
+            QStringLiteral("Power Control command reply Result Power Mode=%1").arg(hex(mode, 4)));
+        return status != 0 ? ReplyError : 0;
+    });
 }
 
 int QVCommProtocol::power_status_read(unsigned char& mode) {
-    mode = 0;
-    emit comment_text(QStringLiteral("Power Status Read command"), CommentTitle);
-    begin_message('A');
-    append_digits("01D6");
-    const int result = send_and_receive(ReplyTimeoutMs, SendFailure::Ignored);
-    if (result != 0)
-        return result;
-    if (reply_length() < 16)
-        return ReplyTooShort;
-    if (!reply_type_is('B'))
-        return IncorrectReply;
-    read_hex2();
-    const unsigned char status = read_hex2();
-    emit comment_text(QStringLiteral("Power status read command reply Result Code=%1").arg(status),
-                      CommentField);
-    if (!expect_hex2(0xD6) || !expect_hex2(0x00))
-        return IncorrectReply;
-    read_hex4();
-    mode = static_cast<unsigned char>(read_hex4());
-    emit comment_text(
-        QStringLiteral("Power status read command reply Result Power Mode=%1").arg(hex(mode, 4)),
-        CommentField);
-    return status != 0 ? ReplyError : 0;
+    return repeatable(RetriedOperation::PowerStatusRead, [&]() -> int {
+        mode = 0;
+        log.title(QStringLiteral("Power Status Read command"));
+        begin_message('A');
+        append_digits("01D6");
+        const int result = send_and_receive(ReplyTimeoutMs, SendFailure::Ignored);
+        if (result != 0)
+            return result;
+        if (reply_length() < 16)
+            return ReplyTooShort;
+        if (!reply_type_is('B'))
+            return IncorrectReply;
+        read_hex2();
+        const unsigned char status = read_hex2();
+        log.field(QStringLiteral("Power status read command reply Result Code=%1").arg(status));
+        if (!expect_hex2(0xD6) || !expect_hex2(0x00))
+            return IncorrectReply;
+        read_hex4();
+        mode = static_cast<unsigned char>(read_hex4());
+        log.field(QStringLiteral("Power status read command reply Result Power Mode=%1")
+                      .arg(hex(mode, 4)));
+        return status != 0 ? ReplyError : 0;
+    });
 }
 
 int QVCommProtocol::save_current_settings() {
-    emit comment_text(QStringLiteral("Save Current Settings command"), CommentTitle);
-    begin_message('A');
-    append_digits("0C");
-    const int result = send_and_receive(SlowReplyTimeoutMs);
-    if (result != 0)
-        return result;
-    if (reply_length() < 4)
-        return ReplyTooShort;
-    read_hex2();
-    return expect_hex2(0x0C) ? 0 : IncorrectReply;
+    return repeatable(RetriedOperation::SaveCurrentSettings, [&]() -> int {
+        log.title(QStringLiteral("Save Current Settings command"));
+        begin_message('A');
+        append_digits("0C");
+        const int result = send_and_receive(SlowReplyTimeoutMs);
+        if (result != 0)
+            return result;
+        if (reply_length() < 4)
+            return ReplyTooShort;
+        read_hex2();
+        return expect_hex2(0x0C) ? 0 : IncorrectReply;
+    });
 }
 
 int QVCommProtocol::get_timing_report(unsigned char& status, float& horizontal_khz,
                                       float& vertical_hz) {
-    status = 0;
-    horizontal_khz = 0;
-    vertical_hz = 0;
-    emit comment_text(QStringLiteral("Get Timing Report command"), CommentTitle);
-    begin_message('A');
-    append_digits("07");
-    const int result = send_and_receive(ReplyTimeoutMs);
-    if (result != 0)
-        return result;
-    if (reply_length() < 12)
-        return ReplyTooShort;
-    if (!expect_hex2(0x4E))
-        return IncorrectReply;
-    status = read_hex2();
-    // Both frequencies travel in hundredths of their unit.
-    horizontal_khz = read_hex4() / 100.0f;
-    vertical_hz = read_hex4() / 100.0f;
-    return 0;
+    return repeatable(RetriedOperation::GetTimingReport, [&]() -> int {
+        status = 0;
+        horizontal_khz = 0;
+        vertical_hz = 0;
+        log.title(QStringLiteral("Get Timing Report command"));
+        begin_message('A');
+        append_digits("07");
+        const int result = send_and_receive(ReplyTimeoutMs);
+        if (result != 0)
+            return result;
+        if (reply_length() < 12)
+            return ReplyTooShort;
+        if (!expect_hex2(0x4E))
+            return IncorrectReply;
+        status = read_hex2();
+        // Both frequencies travel in hundredths of their unit.
+        horizontal_khz = read_hex4() / 100.0f;
+        vertical_hz = read_hex4() / 100.0f;
+        return 0;
+    });
 }
 
 int QVCommProtocol::send_ir_remote_code(unsigned short code, unsigned char repeat) {
-    emit comment_text(QStringLiteral("Send IR Remote Control Code command code=%1h, repeat=%2")
-                          .arg(hex(code & 0xFF, 2))
-                          .arg(repeat),
-                      CommentTitle);
+    log.title(QStringLiteral("Send IR Remote Control Code command code=%1h, repeat=%2")
+                  .arg(hex(code & 0xFF, 2))
+                  .arg(repeat));
     begin_message('A');
     append_digits("C210");
     put_hex4(code);
@@ -167,57 +171,62 @@ int QVCommProtocol::send_ir_remote_code(unsigned short code, unsigned char repea
 
 int QVCommProtocol::set_vcp(unsigned int opcode, unsigned int& value, unsigned int& max,
                             unsigned char& result, unsigned char& type) {
-    return set_parameter(static_cast<unsigned char>(opcode >> 8),
-                         static_cast<unsigned char>(opcode), value, max, result, type);
+    return repeatable(RetriedOperation::SetVcp, [&]() -> int {
+        return set_parameter(static_cast<unsigned char>(opcode >> 8),
+                             static_cast<unsigned char>(opcode), value, max, result, type);
+    });
 }
 
 int QVCommProtocol::set_parameter(unsigned char page, unsigned char code, unsigned int& value,
                                   unsigned int& max, unsigned char& result, unsigned char& type) {
-    max = 0;
-    result = 0;
-    type = 0;
-    // The field is 16 bits wide: a larger value would silently become another one.
-    if (value > 0xFFFF)
-        return TooManyValues;
-    emit comment_text(
-        QStringLiteral("Set Parameter command OP Code Page=%1h, OP Code=%2h, Value=%3")
-            .arg(hex(page, 2), hex(code, 2))
-            .arg(value),
-        CommentTitle);
-    emit comment_text(QString::number(page * 256 + code, 16), CommentOpCode);
-    begin_message('E');
-    put_hex2(page);
-    put_hex2(code);
-    put_hex4(static_cast<unsigned short>(value));
-    const int sent = send_and_receive(SlowReplyTimeoutMs);
-    if (sent != 0)
-        return sent;
-    return parameter_reply(page, code, value, max, result, type);
+    return repeatable(RetriedOperation::SetParameter, [&]() -> int {
+        max = 0;
+        result = 0;
+        type = 0;
+        // The field is 16 bits wide: a larger value would silently become another one.
+        if (value > 0xFFFF)
+            return TooManyValues;
+        log.title(QStringLiteral("Set Parameter command OP Code Page=%1h, OP Code=%2h, Value=%3")
+                      .arg(hex(page, 2), hex(code, 2))
+                      .arg(value));
+        log.opcode(page, code);
+        begin_message('E');
+        put_hex2(page);
+        put_hex2(code);
+        put_hex4(static_cast<unsigned short>(value));
+        const int sent = send_and_receive(SlowReplyTimeoutMs);
+        if (sent != 0)
+            return sent;
+        return parameter_reply(page, code, value, max, result, type);
+    });
 }
 
 int QVCommProtocol::get_vcp(unsigned int opcode, unsigned int& current, unsigned int& max,
                             unsigned char& result, unsigned char& type) {
-    return get_parameter(static_cast<unsigned char>(opcode >> 8),
-                         static_cast<unsigned char>(opcode), current, max, result, type);
+    return repeatable(RetriedOperation::GetVcp, [&]() -> int {
+        return get_parameter(static_cast<unsigned char>(opcode >> 8),
+                             static_cast<unsigned char>(opcode), current, max, result, type);
+    });
 }
 
 int QVCommProtocol::get_parameter(unsigned char page, unsigned char code, unsigned int& current,
                                   unsigned int& max, unsigned char& result, unsigned char& type) {
-    current = 0;
-    max = 0;
-    result = 0;
-    type = 0;
-    emit comment_text(QStringLiteral("Get Parameter command OP Code Page=%1h, OP Code=%2h")
-                          .arg(hex(page, 2), hex(code, 2)),
-                      CommentTitle);
-    emit comment_text(QString::number(page * 256 + code, 16), CommentOpCode);
-    begin_message('C');
-    put_hex2(page);
-    put_hex2(code);
-    const int sent = send_and_receive(ReplyTimeoutMs);
-    if (sent != 0)
-        return sent;
-    return parameter_reply(page, code, current, max, result, type);
+    return repeatable(RetriedOperation::GetParameter, [&]() -> int {
+        current = 0;
+        max = 0;
+        result = 0;
+        type = 0;
+        log.title(QStringLiteral("Get Parameter command OP Code Page=%1h, OP Code=%2h")
+                      .arg(hex(page, 2), hex(code, 2)));
+        log.opcode(page, code);
+        begin_message('C');
+        put_hex2(page);
+        put_hex2(code);
+        const int sent = send_and_receive(ReplyTimeoutMs);
+        if (sent != 0)
+            return sent;
+        return parameter_reply(page, code, current, max, result, type);
+    });
 }
 
 // The result field is handed to the caller unexamined: it reports an unsupported op code.
@@ -240,17 +249,21 @@ int QVCommProtocol::parameter_reply(unsigned char page, unsigned char code, unsi
 }
 
 int QVCommProtocol::serial_number_read(char* text, int capacity) {
-    return text_read("Serial No. Read Control command", "C216", 0xC316, text, capacity);
+    return repeatable(RetriedOperation::SerialNumberRead, [&]() -> int {
+        return text_read("Serial No. Read Control command", "C216", 0xC316, text, capacity);
+    });
 }
 
 int QVCommProtocol::model_name_read(char* text, int capacity) {
-    return text_read("Model Name read command", "C217", 0xC317, text, capacity);
+    return repeatable(RetriedOperation::ModelNameRead, [&]() -> int {
+        return text_read("Model Name read command", "C217", 0xC317, text, capacity);
+    });
 }
 
 int QVCommProtocol::text_read(const char* title, const char* command, unsigned short reply_code,
                               char* text, int capacity) {
     clear_text(text, capacity);
-    emit comment_text(QString::fromLatin1(title), CommentTitle);
+    log.title(QString::fromLatin1(title));
     begin_message('A');
     append_digits(command);
     const int result = send_and_receive(ReplyTimeoutMs);
@@ -267,33 +280,34 @@ int QVCommProtocol::text_read(const char* title, const char* command, unsigned s
 
 int QVCommProtocol::self_diagnosis_status_read(unsigned char* codes, int& count) {
     const int capacity = count;
-    count = 0;
-    if (capacity > 0)
-        codes[0] = 0;
-    emit comment_text(QStringLiteral("Self-diagnosis Status Read command"), CommentTitle);
-    begin_message('A');
-    append_digits("B1");
-    const int result = send_and_receive(ReplyTimeoutMs);
-    if (result != 0)
-        return result;
-    if (!reply_type_is('B'))
-        return IncorrectReply;
-    if (reply_length() < 2)
-        return ReplyTooShort;
-    if (!expect_hex2(0xA1))
-        return IncorrectReply;
-    for (int position = 1; reply_length() >= 2; ++position) {
-        const unsigned char code = read_hex2();
-        emit comment_text(QStringLiteral("Self-diagnosis Status Read command code #%1=%2h")
-                              .arg(position)
-                              .arg(hex(code, 2)),
-                          CommentField);
-        if (count < capacity - 1)
-            codes[count++] = code;
-    }
-    if (capacity > 0)
-        codes[count] = 0;
-    return 0;
+    return repeatable(RetriedOperation::SelfDiagnosisStatusRead, [&]() -> int {
+        count = 0;
+        if (capacity > 0)
+            codes[0] = 0;
+        log.title(QStringLiteral("Self-diagnosis Status Read command"));
+        begin_message('A');
+        append_digits("B1");
+        const int result = send_and_receive(ReplyTimeoutMs);
+        if (result != 0)
+            return result;
+        if (!reply_type_is('B'))
+            return IncorrectReply;
+        if (reply_length() < 2)
+            return ReplyTooShort;
+        if (!expect_hex2(0xA1))
+            return IncorrectReply;
+        for (int position = 1; reply_length() >= 2; ++position) {
+            const unsigned char code = read_hex2();
+            log.field(QStringLiteral("Self-diagnosis Status Read command code #%1=%2h")
+                          .arg(position)
+                          .arg(hex(code, 2)));
+            if (count < capacity - 1)
+                codes[count++] = code;
+        }
+        if (capacity > 0)
+            codes[count] = 0;
+        return 0;
+    });
 }
 
 void QVCommProtocol::append_clock(const date_time_record& when) {
@@ -317,61 +331,70 @@ void QVCommProtocol::read_clock(date_time_record& when) {
 }
 
 int QVCommProtocol::date_time_read(date_time_record& when) {
-    const int reserved = when.reserved;
-    when = date_time_record();
-    when.reserved = reserved;
-    emit comment_text(QStringLiteral("Date & Time Read command"), CommentTitle);
-    begin_message('A');
-    append_digits("C211");
-    const int result = send_and_receive(ReplyTimeoutMs);
-    if (result != 0)
-        return result;
-    if (!reply_type_is('B'))
-        return IncorrectReply;
-    if (reply_length() < 18)
-        return ReplyTooShort;
-    if (!expect_hex4(0xC311))
-        return IncorrectReply;
-    read_clock(when);
-    return 0;
+    return repeatable(RetriedOperation::DateTimeRead, [&]() -> int {
+        const int reserved = when.reserved;
+        when = date_time_record();
+        when.reserved = reserved;
+        log.title(QStringLiteral("Date & Time Read command"));
+        begin_message('A');
+        append_digits("C211");
+        const int result = send_and_receive(ReplyTimeoutMs);
+        if (result != 0)
+            return result;
+        if (!reply_type_is('B'))
+            return IncorrectReply;
+        if (reply_length() < 18)
+            return ReplyTooShort;
+        if (!expect_hex4(0xC311))
+            return IncorrectReply;
+        read_clock(when);
+        return 0;
+    });
 }
 
 int QVCommProtocol::date_time_write(date_time_record& when) {
-    emit comment_text(QStringLiteral("Date & Time Write command"), CommentTitle);
-    begin_message('A');
-    append_digits("C212");
-    append_clock(when);
-    const int result = send_and_receive(ReplyTimeoutMs);
-    if (result != 0)
-        return result;
-    if (!reply_type_is('B'))
-        return IncorrectReply;
-    if (reply_length() < 20)
-        return ReplyTooShort;
-    if (!expect_hex4(0xC312))
-        return IncorrectReply;
-    const unsigned char status = read_hex2("result code");
-    read_clock(when);
-    return status != 0 ? ReplyError : 0;
+    // A failed try may have written part of the reply back: each try sends the caller's clock.
+    const date_time_record wanted = when;
+    return repeatable(RetriedOperation::DateTimeWrite, [&]() -> int {
+        when = wanted;
+        log.title(QStringLiteral("Date & Time Write command"));
+        begin_message('A');
+        append_digits("C212");
+        append_clock(when);
+        const int result = send_and_receive(ReplyTimeoutMs);
+        if (result != 0)
+            return result;
+        if (!reply_type_is('B'))
+            return IncorrectReply;
+        if (reply_length() < 20)
+            return ReplyTooShort;
+        if (!expect_hex4(0xC312))
+            return IncorrectReply;
+        const unsigned char status = read_hex2("result code");
+        read_clock(when);
+        return status != 0 ? ReplyError : 0;
+    });
 }
 
 int QVCommProtocol::firmware_version_read(unsigned char index, char* text, int capacity) {
-    clear_text(text, capacity);
-    emit comment_text(QStringLiteral("Firmware Version command"), CommentTitle);
-    begin_message('A');
-    append_digits("CA02");
-    put_hex2(index);
-    const int result = send_and_receive(ReplyTimeoutMs);
-    if (result != 0)
-        return result;
-    if (reply_length() < 8)
-        return ReplyTooShort;
-    if (!expect_hex4(0xCB02))
-        return IncorrectReply;
-    const unsigned char status = read_hex2("result code");
-    read_hex2();
-    // The version text travels as it is, not hex-encoded.
-    read_plain_text(text, capacity);
-    end_at_line_feed(text, capacity);
-    return status != 0 ? ReplyError : 0;
+    return repeatable(RetriedOperation::FirmwareVersionRead, [&]() -> int {
+        clear_text(text, capacity);
+        log.title(QStringLiteral("Firmware Version command"));
+        begin_message('A');
+        append_digits("CA02");
+        put_hex2(index);
+        const int result = send_and_receive(ReplyTimeoutMs);
+        if (result != 0)
+            return result;
+        if (reply_length() < 8)
+            return ReplyTooShort;
+        if (!expect_hex4(0xCB02))
+            return IncorrectReply;
+        const unsigned char status = read_hex2("result code");
+        read_hex2();
+        // The version text travels as it is, not hex-encoded.
+        read_plain_text(text, capacity);
+        end_at_line_feed(text, capacity);
+        return status != 0 ? ReplyError : 0;
+    });
 }

@@ -28,9 +28,9 @@ private:
 
 void QVCommProtocol::begin_command(const QString& title, unsigned short code,
                                    const QString& detail) {
-    emit comment_text(title, CommentTitle);
+    log.title(title);
     if (!detail.isEmpty())
-        emit comment_text(detail, CommentConnection);
+        log.detail(detail);
     begin_message('A');
     put_hex4(code);
 }

@@ -49,11 +49,13 @@ int QVCommProtocol::table_command(const char* title, unsigned short command, boo
 }
 
 int QVCommProtocol::refresh_gamma_table() {
-    return table_command("RefreshGammaTable", 0xC206, false);
+    return repeatable(RetriedOperation::RefreshGammaTable,
+                      [&]() -> int { return table_command("RefreshGammaTable", 0xC206, false); });
 }
 
 int QVCommProtocol::save_gamma_table() {
-    return table_command("SaveGammaTable", 0xC207, true);
+    return repeatable(RetriedOperation::SaveGammaTable,
+                      [&]() -> int { return table_command("SaveGammaTable", 0xC207, true); });
 }
 
 int QVCommProtocol::init_gamma_table() {
@@ -114,7 +116,9 @@ int QVCommProtocol::curve_read_chunk(Curve curve, unsigned char* bytes, int offs
 }
 
 int QVCommProtocol::gamma_table_write_raw_chunk(const unsigned int* values, int offset, int count) {
-    return curve_write_chunk(Curve::Gamma, values, offset, count);
+    return repeatable(RetriedOperation::GammaTableWriteRawChunk, [&]() -> int {
+        return curve_write_chunk(Curve::Gamma, values, offset, count);
+    });
 }
 
 int QVCommProtocol::theoretical_curve_write_raw_chunk(const unsigned int* values, int offset,
@@ -200,7 +204,7 @@ int QVCommProtocol::lut3d_read_from_ram(lut3d_entry* out, int first, int second,
 }
 
 int QVCommProtocol::lut3d_write_from_ram(lut3d_entry*, int, int, int, int&) {
-    emit comment_text(QStringLiteral("3D-LUT Write from RAM command"), CommentTitle);
+    log.title(QStringLiteral("3D-LUT Write from RAM command"));
     return 0;
 }
 

@@ -82,31 +82,43 @@ int QVCommProtocol::name_write_reply(const char* name, unsigned char sub_command
 }
 
 int QVCommProtocol::power_save_mode_read(unsigned char* mode) {
-    return one_byte_command(QStringLiteral("Power Save Mode Read command"), PowerSaveCode, {0x00},
-                            BodyLength::atLeast(8), mode);
+    return repeatable(RetriedOperation::PowerSaveModeRead, [&]() -> int {
+        return one_byte_command(QStringLiteral("Power Save Mode Read command"), PowerSaveCode,
+                                {0x00}, BodyLength::atLeast(8), mode);
+    });
 }
 
 int QVCommProtocol::power_save_mode_write(unsigned char mode, int* result) {
-    return one_byte_command(QStringLiteral("Power Save Mode Write command"), PowerSaveCode,
-                            {0x01, mode}, BodyLength::atLeast(8), result);
+    return repeatable(RetriedOperation::PowerSaveModeWrite, [&]() -> int {
+        return one_byte_command(QStringLiteral("Power Save Mode Write command"), PowerSaveCode,
+                                {0x01, mode}, BodyLength::atLeast(8), result);
+    });
 }
 
 int QVCommProtocol::power_save_time_read(unsigned char* time) {
-    return one_byte_command(QStringLiteral("Power Save Time Read command"), PowerSaveCode, {0x02},
-                            BodyLength::atLeast(8), time);
+    return repeatable(RetriedOperation::PowerSaveTimeRead, [&]() -> int {
+        return one_byte_command(QStringLiteral("Power Save Time Read command"), PowerSaveCode,
+                                {0x02}, BodyLength::atLeast(8), time);
+    });
 }
 
 int QVCommProtocol::power_save_time_write(unsigned char time, int* result) {
-    return one_byte_command(QStringLiteral("Power Save Time Write command"), PowerSaveCode,
-                            {0x03, time}, BodyLength::atLeast(8), result);
+    return repeatable(RetriedOperation::PowerSaveTimeWrite, [&]() -> int {
+        return one_byte_command(QStringLiteral("Power Save Time Write command"), PowerSaveCode,
+                                {0x03, time}, BodyLength::atLeast(8), result);
+    });
 }
 
 int QVCommProtocol::auto_standby_time_read(unsigned char* time) {
-    return one_byte_command(QStringLiteral("Auto Standby Time Read command"), PowerSaveCode, {0x04},
-                            BodyLength::atLeast(8), time);
+    return repeatable(RetriedOperation::AutoStandbyTimeRead, [&]() -> int {
+        return one_byte_command(QStringLiteral("Auto Standby Time Read command"), PowerSaveCode,
+                                {0x04}, BodyLength::atLeast(8), time);
+    });
 }
 
 int QVCommProtocol::auto_standby_time_write(unsigned char time, int* result) {
-    return one_byte_command(QStringLiteral("Auto Standby Time Write command"), PowerSaveCode,
-                            {0x05, time}, BodyLength::atLeast(8), result);
+    return repeatable(RetriedOperation::AutoStandbyTimeWrite, [&]() -> int {
+        return one_byte_command(QStringLiteral("Auto Standby Time Write command"), PowerSaveCode,
+                                {0x05, time}, BodyLength::atLeast(8), result);
+    });
 }

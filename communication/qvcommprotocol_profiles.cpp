@@ -67,40 +67,47 @@ int QVCommProtocol::picture_mode_name_write(unsigned char mode, const char* name
 
 // The major channel travels as two 16-bit halves.
 int QVCommProtocol::direct_tv_channel_read(int* major, int* minor) {
-    *major = 0;
-    *minor = 0;
-    begin_command(QStringLiteral("Direct TV Channel Read"), TvChannelReadCode);
-    const int status = exchange(BodyLength::exactly(16));
-    if (status != 0)
-        return status;
-    if (!expect_reply(TvChannelReadCode, -1, "command code"))
-        return ResultCode::IncorrectReply;
-    const unsigned int high = read_hex4("major channel H");
-    const unsigned int low = read_hex4("major channel L");
-    *major = static_cast<int>(high << 16 | low);
-    *minor = read_hex4("minor channel");
-    return 0;
+    return repeatable(RetriedOperation::DirectTvChannelRead, [&]() -> int {
+        *major = 0;
+        *minor = 0;
+        begin_command(QStringLiteral("Direct TV Channel Read"), TvChannelReadCode);
+        const int status = exchange(BodyLength::exactly(16));
+        if (status != 0)
+            return status;
+        if (!expect_reply(TvChannelReadCode, -1, "command code"))
+            return ResultCode::IncorrectReply;
+        const unsigned int high = read_hex4("major channel H");
+        const unsigned int low = read_hex4("major channel L");
+        *major = static_cast<int>(high << 16 | low);
+        *minor = read_hex4("minor channel");
+        return 0;
+    });
 }
 
 int QVCommProtocol::direct_tv_channel_write(int* major, int* minor) {
-    const unsigned int value = static_cast<unsigned int>(*major);
-    const unsigned short high = static_cast<unsigned short>(value >> 16);
-    const unsigned short low = static_cast<unsigned short>(value & 0xFFFF);
-    const unsigned short second = static_cast<unsigned short>(*minor);
-    begin_command(QStringLiteral("Direct TV Channel Write %1-%2").arg(*major).arg(*minor),
-                  TvChannelWriteCode);
-    put_hex4(high);
-    put_hex4(low);
-    put_hex4(second);
-    const int status = exchange(BodyLength::exactly(16));
-    if (status != 0)
-        return status;
-    if (!expect_reply(TvChannelWriteCode) || !expect_hex4(high) || !expect_hex4(low) ||
-        !expect_hex4(second))
-        return ResultCode::IncorrectReply;
-    *major = static_cast<int>(value);
-    *minor = second;
-    return 0;
+    const int wanted_major = *major, wanted_minor = *minor;
+    return repeatable(RetriedOperation::DirectTvChannelWrite, [&]() -> int {
+        *major = wanted_major;
+        *minor = wanted_minor;
+        const unsigned int value = static_cast<unsigned int>(*major);
+        const unsigned short high = static_cast<unsigned short>(value >> 16);
+        const unsigned short low = static_cast<unsigned short>(value & 0xFFFF);
+        const unsigned short second = static_cast<unsigned short>(*minor);
+        begin_command(QStringLiteral("Direct TV Channel Write %1-%2").arg(*major).arg(*minor),
+                      TvChannelWriteCode);
+        put_hex4(high);
+        put_hex4(low);
+        put_hex4(second);
+        const int status = exchange(BodyLength::exactly(16));
+        if (status != 0)
+            return status;
+        if (!expect_reply(TvChannelWriteCode) || !expect_hex4(high) || !expect_hex4(low) ||
+            !expect_hex4(second))
+            return ResultCode::IncorrectReply;
+        *major = static_cast<int>(value);
+        *minor = second;
+        return 0;
+    });
 }
 
 int QVCommProtocol::tile_matrix_profile_read(unsigned char profile, unsigned char* h_monitors,

@@ -64,7 +64,7 @@ int QVCommProtocol::security_lock(const char* title, unsigned short code, unsign
         return ResultCode::IncorrectReply;
     *status = read_hex2();
     *enable = read_hex2();
-    emit comment_text(QStringLiteral("Status (reply)=%1").arg(*status), CommentConnection);
-    emit comment_text(QStringLiteral("Enable (reply)=%1").arg(*enable), CommentConnection);
+    log.detail(QStringLiteral("Status (reply)=%1").arg(*status));
+    log.detail(QStringLiteral("Enable (reply)=%1").arg(*enable));
     return 0;
 }

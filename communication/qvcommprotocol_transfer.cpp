@@ -28,8 +28,7 @@ bool QVCommProtocol::take_reply_text(char* out, int room, int& count) {
 
 int QVCommProtocol::get_capability_string_chunk(int offset, char* out, int& count) {
     const int room = count;
-    emit comment_text(QStringLiteral("Get Capability Strings command offset=%1").arg(offset),
-                      CommentTitle);
+    log.title(QStringLiteral("Get Capability Strings command offset=%1").arg(offset));
     count = 0;
     clear_text(out, room);
     begin_message('A');
@@ -50,25 +49,27 @@ int QVCommProtocol::get_capability_string_chunk(int offset, char* out, int& coun
 }
 
 int QVCommProtocol::read_capability_string(char* text, int& capacity) {
+    // Each try starts again from the caller's room.
     const int size = std::max(capacity, 0);
-    clear_text(text, size);
-    int offset = 0;
-    int result = 0;
-    for (;;) {
-        int count = size - offset;
-        result = get_capability_string_chunk(offset, text + offset, count);
-        offset += count;
-        if (result != 0 || count == 0)
-            break;
-    }
-    capacity = offset;
-    // The display ends the string with a reply too short to carry a chunk header.
-    if (result == ResultCode::ReplyTooShort)
-        result = 0;
-    emit comment_text(QStringLiteral("Capability String: %1")
-                          .arg(QString::fromLatin1(size > 0 ? text : "", offset)),
-                      CommentField);
-    return result;
+    return repeatable(RetriedOperation::ReadCapabilityString, [&]() -> int {
+        clear_text(text, size);
+        int offset = 0;
+        int result = 0;
+        for (;;) {
+            int count = size - offset;
+            result = get_capability_string_chunk(offset, text + offset, count);
+            offset += count;
+            if (result != 0 || count == 0)
+                break;
+        }
+        capacity = offset;
+        // The display ends the string with a reply too short to carry a chunk header.
+        if (result == ResultCode::ReplyTooShort)
+            result = 0;
+        log.field(QStringLiteral("Capability String: %1")
+                      .arg(QString::fromLatin1(size > 0 ? text : "", offset)));
+        return result;
+    });
 }
 
 int QVCommProtocol::asset_data_read_request(int offset, char* out, int& count) {
@@ -89,28 +90,31 @@ int QVCommProtocol::asset_data_read_request(int offset, char* out, int& count) {
 }
 
 int QVCommProtocol::read_asset_data(char* data, int& capacity) {
+    // Each try starts again from the caller's room.
     const int size = std::max(capacity, 0);
-    int offset = 0;
-    int result = 0;
-    bool any = false;
-    do {
-        int count = size - offset;
-        result = asset_data_read_request(offset, data + offset, count);
-        offset += count; // the part of an oversize chunk that fitted is kept
-        if (result != 0)
-            break;
-        any = true;
-        if (count == 0 || size - offset <= AssetMinimumRoom)
-            break;
-    } while (offset < AssetSize);
-    capacity = offset;
-    if (size > 0)
-        data[std::min(offset, size - 1)] = '\0';
-    delay(AssetReadPauseMs);
-    // Once a chunk came, a display that has no more ends with a short or a null reply.
-    if (any && (result == ResultCode::ReplyTooShort || result == ResultCode::NullMessage))
-        result = 0;
-    return result;
+    return repeatable(RetriedOperation::ReadAssetData, [&]() -> int {
+        int offset = 0;
+        int result = 0;
+        bool any = false;
+        do {
+            int count = size - offset;
+            result = asset_data_read_request(offset, data + offset, count);
+            offset += count; // the part of an oversize chunk that fitted is kept
+            if (result != 0)
+                break;
+            any = true;
+            if (count == 0 || size - offset <= AssetMinimumRoom)
+                break;
+        } while (offset < AssetSize);
+        capacity = offset;
+        if (size > 0)
+            data[std::min(offset, size - 1)] = '\0';
+        delay(AssetReadPauseMs);
+        // Once a chunk came, a display that has no more ends with a short or a null reply.
+        if (any && (result == ResultCode::ReplyTooShort || result == ResultCode::NullMessage))
+            result = 0;
+        return result;
+    });
 }
 
 int QVCommProtocol::asset_data_write(int offset, const char* data, int length) {
@@ -140,17 +144,19 @@ int QVCommProtocol::asset_data_write(int offset, const char* data, int length) {
 }
 
 int QVCommProtocol::write_asset_data(const char* data, int length, int chunk) {
-    // A chunk of nothing would never advance; one above 32 bytes would lose its tail.
-    if (chunk <= 0)
-        return ResultCode::NoValues;
-    if (chunk > AssetChunk)
-        return ResultCode::TooManyValues;
-    int result = 0;
-    for (int offset = 0; offset < length; offset += chunk) {
-        result = asset_data_write(offset, data + offset, std::min(chunk, length - offset));
-        if (result != 0)
-            break;
-        delay(AssetWritePauseMs);
-    }
-    return result;
+    return repeatable(RetriedOperation::WriteAssetData, [&]() -> int {
+        // A chunk of nothing would never advance; one above 32 bytes would lose its tail.
+        if (chunk <= 0)
+            return ResultCode::NoValues;
+        if (chunk > AssetChunk)
+            return ResultCode::TooManyValues;
+        int result = 0;
+        for (int offset = 0; offset < length; offset += chunk) {
+            result = asset_data_write(offset, data + offset, std::min(chunk, length - offset));
+            if (result != 0)
+                break;
+            delay(AssetWritePauseMs);
+        }
+        return result;
+    });
 }

@@ -1,6 +1,8 @@
-// The frame reader of the protocol engine, fed a display's reply byte by byte from a link that
-// replays the fuzzer's bytes: whatever arrives, it stays inside the frame's bounds, never waits
-// for more than a frame can hold, and hands on a body no longer than a frame can carry.
+// The reading of a display's reply: the frame decoder fed the fuzzer's bytes one at a time, and
+// the engine's raw reader on a link that replays them. Whatever arrives, the decoder stays
+// inside the frame's bounds, ends the frame where its length says, and hands on a body no
+// longer than a frame can carry; the raw reader never waits for more than it may hold.
+#include "frame_codec.h"
 #include "replay_protocol.h"
 
 #include <cstddef>
@@ -11,10 +13,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3)
         return 0;
-    static ReplayProtocol protocol;
-    protocol.set_destination(data[0]);
-    protocol.answerWith(data + 3, size - 3);
     if (data[1] & 2) {
+        static ReplayProtocol protocol;
+        protocol.answerWith(data + 3, size - 3);
         QList<unsigned char> out;
         const int result = protocol.receive_raw(out, data[2]);
         if (out.size() > QVCommProtocol::MaxRawReplyLength ||
@@ -22,14 +23,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         return 0;
     }
-    const int result = protocol.receive_reply(2000, data[1] & 1);
-    // A frame is at least SOH, reserved, two addresses, type, two length digits, STX, ETX,
-    // check code and CR around the body.
-    const int bodyRoom = int(size) - 3 - 11;
-    if (protocol.reply_body.size() > QVCommProtocol::MaxBodyLength + 2 ||
-        (result == 0 && protocol.reply_body.size() > bodyRoom))
+    FrameDecoder decoder(data[0], data[1] & 1);
+    FrameDecoder::Step step = FrameDecoder::Step::More;
+    std::size_t fed = 3;
+    while (fed < size &&
+           (step == FrameDecoder::Step::More || step == FrameDecoder::Step::ForeignSource))
+        step = decoder.feed(data[fed++]);
+    const int taken = decoder.bytes().size();
+    if (taken != int(fed - 3) || decoder.body().size() > FrameCodec::MaxBodyLength ||
+        taken > FrameCodec::MaxBodyLength + FrameCodec::FrameOverhead)
         __builtin_trap();
-    while (!protocol.reply_body.isEmpty())
-        protocol.read_hex4("field");
+    // A whole frame is its header, body and end, nothing else, and its check code holds.
+    if (step == FrameDecoder::Step::Complete) {
+        const QList<unsigned char>& bytes = decoder.bytes();
+        if (taken != decoder.body().size() + FrameCodec::FrameOverhead ||
+            bytes.first() != FrameCodec::SOH || bytes.last() != FrameCodec::CR ||
+            FrameCodec::checksum(bytes.mid(0, taken - 2)) != bytes.at(taken - 2))
+            __builtin_trap();
+    }
+    // Once the frame ended, nothing more is taken.
+    if (step != FrameDecoder::Step::More && step != FrameDecoder::Step::ForeignSource &&
+        (decoder.feed(FrameCodec::SOH) != FrameDecoder::Step::Broken ||
+         decoder.bytes().size() != taken))
+        __builtin_trap();
     return 0;
 }

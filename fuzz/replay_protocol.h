@@ -31,10 +31,6 @@ private:
 
 class ReplayProtocol : public QVCommProtocol {
 public:
-    using QVCommProtocol::read_hex2;
-    using QVCommProtocol::read_hex4;
-    using QVCommProtocol::reply_body;
-
     void answerWith(const QList<unsigned char>& bytes) {
         delete transport;
         transport = new ReplayComm(bytes);

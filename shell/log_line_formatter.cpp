@@ -2,21 +2,28 @@
 
 namespace {
 struct TrafficStart {
-    int type;
+    LogKinds::TrafficType type;
     const char* start; // %1: the byte count
     int level;
 };
 
 const TrafficStart kTrafficStarts[] = {
-    {1, "<b>Received %1 bytes:</b><br>", 0},
-    {2, "<b>Sent %1 bytes:</b><br>", 0},
-    {6, "<font COLOR=red><b>Error - No communications interface.</b></font>", 0},
-    {7, "<font COLOR=red><b>Error - No reply.</b></font>", 0},
-    {8, "<font COLOR=red><b>Error - Received unexpected reply:</b></font>", 0},
-    {9, "<font COLOR=red><b>Error - Received bad checksum:</b></font>", 0},
-    {10, "<font COLOR=red><b>Error - Received unexpected Monitor ID reply:</b></font>", 0},
-    {11, "<b><font COLOR=green>Received (message payload only):</font></b><br>", 1},
-    {12, "<font COLOR=red><b>Error - Unsupported Command (Null Message) reply:</b></font>", 0},
+    {LogKinds::TrafficReply, "<b>Received %1 bytes:</b><br>", 0},
+    {LogKinds::TrafficSent, "<b>Sent %1 bytes:</b><br>", 0},
+    {LogKinds::TrafficNoInterface,
+     "<font COLOR=red><b>Error - No communications interface.</b></font>", 0},
+    {LogKinds::TrafficNoReply, "<font COLOR=red><b>Error - No reply.</b></font>", 0},
+    {LogKinds::TrafficUnexpectedReply,
+     "<font COLOR=red><b>Error - Received unexpected reply:</b></font>", 0},
+    {LogKinds::TrafficBadChecksum, "<font COLOR=red><b>Error - Received bad checksum:</b></font>",
+     0},
+    {LogKinds::TrafficUnexpectedSource,
+     "<font COLOR=red><b>Error - Received unexpected Monitor ID reply:</b></font>", 0},
+    {LogKinds::TrafficReplyPayload,
+     "<b><font COLOR=green>Received (message payload only):</font></b><br>",
+     LogLineFormatter::DecodingLevel},
+    {LogKinds::TrafficNullMessage,
+     "<font COLOR=red><b>Error - Unsupported Command (Null Message) reply:</b></font>", 0},
 };
 
 QString hexByte(unsigned char b) {
@@ -25,19 +32,28 @@ QString hexByte(unsigned char b) {
 } // namespace
 
 int LogLineFormatter::commentLevel(int type) {
-    return type == 2 || type == 3 || type == 5 ? 1 : 0;
+    switch (CommentType(type)) {
+    case CommentConnection:
+    case CommentField:
+    case CommentError:
+        return DecodingLevel;
+    case CommentTitle:
+    case CommentOpCode:
+        break;
+    }
+    return 0;
 }
 
 LogLine LogLineFormatter::comment(const QString& text, int type) const {
     const QString safe = text.toHtmlEscaped();
-    switch (type) {
-    case 1:
+    switch (CommentType(type)) {
+    case CommentTitle:
         return {QStringLiteral("<b><font COLOR=blue>") + safe + QStringLiteral("</font></b>"), 0};
-    case 2:
-    case 3:
+    case CommentConnection:
+    case CommentField:
         return {QStringLiteral("<font COLOR=gray>") + safe + QStringLiteral("</font>"),
                 commentLevel(type)};
-    case 4: {
+    case CommentOpCode: {
         bool ok = false;
         const int opcode = text.toInt(&ok, 16);
         const QString name = ok && controlName ? controlName(opcode) : QString();
@@ -47,16 +63,21 @@ LogLine LogLineFormatter::comment(const QString& text, int type) const {
                     name.toHtmlEscaped() + QStringLiteral("</b></font>"),
                 0};
     }
-    case 5:
+    case CommentError:
         return {QStringLiteral("<font COLOR=red>") + safe + QStringLiteral("</font>"),
                 commentLevel(type)};
-    default:
-        return {QStringLiteral("<b><font COLOR=cyan>") + safe + QStringLiteral("</font></b>"), 0};
     }
+    return {QStringLiteral("<b><font COLOR=cyan>") + safe + QStringLiteral("</font></b>"), 0};
+}
+
+LogLine LogLineFormatter::failure(const QString& text) {
+    return {QStringLiteral("<font COLOR=red><b>") + text.toHtmlEscaped() +
+                QStringLiteral("</b></font><br>"),
+            0};
 }
 
 LogLine LogLineFormatter::traffic(const QList<unsigned char>& bytes, int type, bool dummy) const {
-    if (type == 7 && dummy)
+    if (type == TrafficNoReply && dummy)
         return {QString(), -1};
     LogLine line{QStringLiteral("Unknown:<br>"), 0};
     for (const TrafficStart& s : kTrafficStarts) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "log_kinds.h"
+
 #include <QList>
 #include <QString>
 
@@ -13,10 +15,12 @@ struct LogLine {
     bool operator==(const LogLine& o) const { return html == o.html && level == o.level; }
 };
 
-// Turns the protocol's traffic and comment signals into log lines. Text that came from a
-// display is escaped, so it can never inject markup into the log.
-class LogLineFormatter {
+// Turns the protocol's traffic and comment signals (their kinds are those of LogKinds) into log
+// lines. Text that came from a display is escaped, so it can never inject markup into the log.
+class LogLineFormatter : public LogKinds {
 public:
+    // The level of the lines shown only while message decoding is shown.
+    static constexpr int DecodingLevel = 1;
     // Gives the control name of an op code, or "" when it has no definition.
     using ControlNameLookup = std::function<QString(int opcode)>;
 
@@ -28,6 +32,10 @@ public:
     // The line for a traffic event; with dummy set, a no-reply event gives no line (empty html
     // and level -1), since the dummy interface never answers.
     LogLine traffic(const QList<unsigned char>& bytes, int type, bool dummy) const;
+    // Whether a traffic line of that type is followed by the table of its frame.
+    static bool hasFrameTable(int type) { return type == TrafficReply || type == TrafficSent; }
+    // A failure of the window's own: red and bold, at every level.
+    static LogLine failure(const QString& text);
     // A framed message as a table: its fields' captions over its bytes, the two length bytes
     // in one cell and the payload bytes in one cell. Anything but a whole message (SOH first,
     // CR last, at least 9 bytes) gives "".

@@ -6,7 +6,6 @@
 #include "command_scope.h"
 #include "control_state.h"
 #include "lm_communications_interface_configure_widget.h"
-#include "lm_information_dialog.h"
 #include "monitor_address.h"
 #include "page_set.h"
 #include "program_globals.h"
@@ -90,16 +89,9 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
                     text)));
     else
         showMessageBox(this, text, MessageIcon::Critical);
-    log_error_line(text);
+    communications_log.failure(text);
     connection_opened = false;
     return false;
-}
-
-void ZETQVToolMainWindow::log_error_line(const QString& text) {
-    if (keeps_log())
-        g_information_dialog->append(QStringLiteral("<font COLOR=red><b>") + text.toHtmlEscaped() +
-                                         QStringLiteral("</b></font><br>"),
-                                     0);
 }
 
 void ZETQVToolMainWindow::show_error_text(const QString& text) {
@@ -107,7 +99,7 @@ void ZETQVToolMainWindow::show_error_text(const QString& text) {
     ui.statusBar->showMessage(text);
     if (unattended)
         writeStandardError(text);
-    log_error_line(text);
+    communications_log.failure(text);
 }
 
 void ZETQVToolMainWindow::close_after_command() {
@@ -129,7 +121,7 @@ void ZETQVToolMainWindow::show_error_status(int result, const QString& text) {
     }
     ui.statusBar->setStyleSheet(QLatin1String(kErrorStatusStyle));
     ui.statusBar->showMessage(QStringLiteral("%2 (%1)").arg(result).arg(text));
-    comment_text_in(text, 5);
+    communications_log.comment(text, LogKinds::CommentError);
 }
 
 int ZETQVToolMainWindow::update_vcp(uint opcode, uint& value) {
@@ -208,7 +200,7 @@ void ZETQVToolMainWindow::flush_queued_writes() {
 }
 
 void ZETQVToolMainWindow::set_process_events_while_logging(bool on) {
-    process_events_while_logging = on;
+    communications_log.set_process_events(on);
 }
 
 void ZETQVToolMainWindow::release_held_writes() {

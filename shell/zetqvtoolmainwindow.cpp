@@ -36,7 +36,8 @@ QString controlName(int opcode) {
 } // namespace
 
 ZETQVToolMainWindow::ZETQVToolMainWindow(QWidget* parent)
-    : QMainWindow(parent, Qt::WindowFlags()), log_formatter(controlName) {
+    : QMainWindow(parent, Qt::WindowFlags()),
+      communications_log(controlName, [this] { return interface_info().isDummy(); }) {
     ui.setupUi(this);
     g_network_interface_cards = new NetworkInterfaceCard(this);
 
@@ -139,12 +140,8 @@ void ZETQVToolMainWindow::make_connections() {
             &LM_communications_interface_configure_widget::communications_test_result);
     connect(interface, &LM_communications_interface_configure_widget::auto_detect_monitor_ID, this,
             &ZETQVToolMainWindow::auto_detect_monitor_ID);
-    if (g_basic_monitor) {
-        connect(g_basic_monitor, &basic_monitor::transfer_data_out, this,
-                &ZETQVToolMainWindow::transfer_data_in);
-        connect(g_basic_monitor, &basic_monitor::comment_text_out, this,
-                &ZETQVToolMainWindow::comment_text_in);
-    }
+    if (g_basic_monitor)
+        communications_log.observe(g_basic_monitor);
     connect(ui.menuView, &QMenu::aboutToShow, this, &ZETQVToolMainWindow::itemMenuAboutToShow);
     connect(ui.action_Information_Window, &QAction::triggered, this,
             &ZETQVToolMainWindow::show_information_dialog);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "log_line_formatter.h"
+#include "communications_log.h"
 #include "page_host.h"
 #include "write_behind_queue.h"
 #include "zetqvtoolmainwindow_ui.h"
@@ -53,7 +53,12 @@ public:
     void fit_table_to_columns(QTableView* table) override;
     void show_page(int page) override;
     QWidget* dialog_parent() override { return this; }
-    void set_unattended(bool on) override { unattended = on; }
+    void set_unattended(bool on) override {
+        unattended = on;
+        // An unattended run closes the program at its end, log unseen: standard error has its
+        // failures, and a long run would only fill memory with lines.
+        communications_log.set_kept(!on);
+    }
     void set_exit_code(int code) override { program_exit_code = code; }
 
     // The scripts named on the command line (the program's own name first): listed on the
@@ -118,8 +123,6 @@ private:
     bool open_interface(const monitor_data& choice);
     // An error of the window's own: red in the status bar and in the log.
     void show_error_text(const QString& text);
-    void log_error_line(const QString& text);
-    bool keeps_log() const;
     void read_settings();
     void write_settings();
     void make_connections();
@@ -140,9 +143,8 @@ private:
     bool writes_held = false;
     bool settings_dirty_flag = false;
     bool long_operation = false;
-    bool process_events_while_logging = false;
     bool unattended = false;
     int program_exit_code = 0;
-    LogLineFormatter log_formatter;
+    CommunicationsLog communications_log;
     checkForSoftwareUpdates* update_checker = nullptr; // made on the first check
 };

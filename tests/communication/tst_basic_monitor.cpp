@@ -1,6 +1,7 @@
 #include "basic_monitor.h"
 #include "display_model.h"
 #include "fake_display.h"
+#include "pause_recorder.h"
 #include "protocol_probe.h"
 #include "qvcommprotocol_retry.h"
 #include "result_codes.h"
@@ -12,18 +13,16 @@
 // Loopback addresses 127.0.0.42 to 127.0.0.48 belong to this test; nothing listens on .48.
 
 namespace {
-// The monitor's protocol engine with its pauses recorded instead of slept.
-class RecordingRetry : public QVCommProtocol_retry {
+// The monitor's protocol engine with its long time-out switch opened up.
+class TimeoutProbe : public QVCommProtocol_retry {
 public:
-    void delay(int ms) override { pauses << ms; }
     bool longTimeout() const { return long_timeout; }
-    QList<int> pauses;
 };
 
 // A monitor whose capability cache can be seeded, to see it emptied.
 class SeededMonitor : public basic_monitor {
 public:
-    explicit SeededMonitor(RecordingRetry* protocol) : basic_monitor(nullptr, protocol) {}
+    explicit SeededMonitor(QVCommProtocol_retry* protocol) : basic_monitor(nullptr, protocol) {}
     void seed(const char* text) { strncpy(m_capability_string, text, CapabilityStringSize - 1); }
 };
 
@@ -72,7 +71,7 @@ private slots:
         DisplayModel model;
         model.setParameter(0x0010, 40, 100, 0);
         fake.setHandler(model.handler());
-        basic_monitor monitor(nullptr, new RecordingRetry);
+        basic_monitor monitor(nullptr, quietEngine());
         QCOMPARE(monitor.set_interface_info(lan(fake.address())), 0);
 
         unsigned int current = operation.startsWith("set") ? 30 : 7;
@@ -101,7 +100,7 @@ private slots:
 
     // A failed exchange keeps its own code: only a good reply can mean Unsupported.
     void failuresPassThrough() {
-        basic_monitor monitor(nullptr, new RecordingRetry);
+        basic_monitor monitor(nullptr, quietEngine());
         monitor.set_retry_count(0);
         unsigned int value = 5;
         // The dummy link accepts the request and never answers.
@@ -117,7 +116,7 @@ private slots:
         model.address = 'C';
         model.powerMode = 4;
         fake.setHandler(model.handler());
-        auto* protocol = new RecordingRetry;
+        auto* protocol = quietEngine();
         SeededMonitor monitor(protocol);
 
         QCOMPARE(monitor.set_interface_info(lan(fake.address(), 'C')), 0);
@@ -169,7 +168,7 @@ private slots:
 
     // The long time-out choice outlives the transports: every successful open applies it.
     void longTimeoutIsReapplied() {
-        auto* protocol = new RecordingRetry;
+        auto* protocol = new TimeoutProbe;
         basic_monitor monitor(nullptr, protocol);
         monitor.set_long_timeout(true);
         QVERIFY(protocol->longTimeout());
@@ -183,7 +182,7 @@ private slots:
     }
 
     void capabilityCopy() {
-        SeededMonitor monitor(new RecordingRetry);
+        SeededMonitor monitor(quietEngine());
         monitor.seed("abc");
         char out[8];
         std::memset(out, '#', sizeof out);
@@ -201,7 +200,7 @@ private slots:
         DisplayModel model;
         model.modelName = "QV-55";
         fake.setHandler(model.handler());
-        auto* protocol = new RecordingRetry;
+        auto* protocol = quietEngine();
         basic_monitor monitor(nullptr, protocol);
         QList<QPair<int, QList<unsigned char>>> fromProtocol, relayed;
         QList<QPair<int, QString>> protocolText, relayedText;
@@ -236,7 +235,7 @@ private slots:
         model.serialNumber = QByteArray(124, 'S');
         model.modelName = "QV-55";
         fake.setHandler(model.handler());
-        basic_monitor monitor(nullptr, new RecordingRetry);
+        basic_monitor monitor(nullptr, quietEngine());
         QCOMPARE(monitor.set_interface_info(lan(fake.address())), 0);
         QString serial, name;
         QCOMPARE(monitor.serial_number_read(serial), 0);
@@ -257,20 +256,21 @@ private slots:
         FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.47"));
         DisplayModel model;
         fake.setHandler(model.handler());
-        auto* protocol = new RecordingRetry;
+        auto* protocol = new QVCommProtocol_retry;
+        PauseRecorder clock(*protocol);
         basic_monitor monitor(nullptr, protocol);
         QCOMPARE(monitor.set_interface_info(lan(fake.address())), 0);
         QCOMPARE(monitor.save_current_settings(), 0);
         QCOMPARE(model.saves, 1);
-        QCOMPARE(protocol->pauses, (QList<int>{50, 1000}));
-        protocol->pauses.clear();
+        QCOMPARE(clock.pauses, (QList<int>{50, 1000}));
+        clock.pauses.clear();
         model.failNext(100);
         monitor.set_retry_count(2);
         QCOMPARE(monitor.save_current_settings(), ResultCode::BadChecksum);
-        QCOMPARE(protocol->pauses, (QList<int>{1000, 1000}));
-        protocol->pauses.clear();
+        QCOMPARE(clock.pauses, (QList<int>{1000, 1000}));
+        clock.pauses.clear();
         monitor.delay(25);
-        QCOMPARE(protocol->pauses, QList<int>{25});
+        QCOMPARE(clock.pauses, QList<int>{25});
     }
 
     void forwarders() {
@@ -280,7 +280,7 @@ private slots:
         model.horizontalHundredths = 6750;
         model.verticalHundredths = 5994;
         fake.setHandler(model.handler());
-        basic_monitor monitor(nullptr, new RecordingRetry);
+        basic_monitor monitor(nullptr, quietEngine());
         QCOMPARE(monitor.set_interface_info(lan(fake.address())), 0);
         unsigned char mode = 4;
         QCOMPARE(monitor.power_control(&mode), 0);

@@ -1,25 +1,14 @@
 #include "basic_monitor.h"
 #include "display_families.h"
 #include "fake_display.h"
+#include "pause_recorder.h"
 #include "qvcommprotocol_retry.h"
 #include "result_codes.h"
-#include "sleep.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
 
 // Loopback addresses 127.0.17.1 to 127.0.17.9 belong to this test.
-namespace {
-// The engine with its pauses counted and made 20 times shorter than asked.
-class ShortPauses : public QVCommProtocol_retry {
-public:
-    void delay(int ms) override {
-        paused += ms;
-        sleepMs(ms / 20);
-    }
-    int paused = 0;
-};
-} // namespace
 
 // The completion waits listen for the display's own message in slices: each slice pauses
 // through the engine's delay and is reported, so the wait keeps its 60 s while a caller keeps
@@ -54,7 +43,9 @@ private slots:
             reply.laterDelayMs = 300;
             return reply;
         });
-        auto* engine = new ShortPauses;
+        // The engine's pauses counted and made 20 times shorter than asked.
+        auto* engine = new QVCommProtocol_retry;
+        PauseRecorder recorder(*engine, 20);
         basic_monitor monitor(nullptr, engine);
         monitor.set_retry_count(0);
         monitor.set_long_timeout(longTimeout);
@@ -69,7 +60,7 @@ private slots:
 
         int status = 99;
         QCOMPARE(monitor.auto_id_execute(&status), 0);
-        engine->paused = 0;
+        recorder.pauses.clear();
         int count = 99;
         QElapsedTimer clock;
         clock.start();
@@ -77,7 +68,7 @@ private slots:
         QCOMPARE(fake.requests().size(), 1); // nothing sent while waiting
         if (!completes) {
             const int slices = waited / QVCommProtocol::WaitSliceMs;
-            QCOMPARE(engine->paused, waited - slices * QVCommProtocol::WaitListenMs);
+            QCOMPARE(recorder.total(), waited - slices * QVCommProtocol::WaitListenMs);
             QCOMPARE(reports.last(), qMakePair(waited, waited));
             QCOMPARE(reports.size(), slices);
             QVERIFY(clock.elapsed() < waited / 4);
@@ -85,7 +76,7 @@ private slots:
         }
         QCOMPARE(status, 0);
         QCOMPARE(count, 0);
-        QVERIFY(engine->paused > 0 && engine->paused < 60000);
+        QVERIFY(recorder.total() > 0 && recorder.total() < 60000);
         for (int i = 0; i < reports.size(); ++i)
             QCOMPARE(reports[i], qMakePair((i + 1) * QVCommProtocol::WaitSliceMs, 60000));
     }

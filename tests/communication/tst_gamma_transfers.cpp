@@ -89,7 +89,7 @@ private slots:
         QCOMPARE((rig.p.*op)(), result);
         QCOMPARE(rig.bodies(), QList<QByteArray>{request});
         QCOMPARE(rig.p.titles(), QStringList{title});
-        QVERIFY(rig.p.pauses.isEmpty());
+        QVERIFY(rig.clock.pauses.isEmpty());
     }
 
     void chunkWrite_data() {
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(rig.fake.requests().first().mid(5, 2),
                  QByteArray::number(sent.size() + 2, 16).toUpper().rightJustified(2, '0'));
         QCOMPARE(rig.p.titles(), QStringList{title});
-        QCOMPARE(rig.p.pauses, result == 0 ? QList<int>{50} : QList<int>{});
+        QCOMPARE(rig.clock.pauses, result == 0 ? QList<int>{50} : QList<int>{});
         if (reply.isEmpty()) {
             const QVector<unsigned int>& stored =
                 command == "C205" ? rig.model.gamma : rig.model.curve;
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE((rig.p.*op)(values.data(), 0x100, 16), result);
         QCOMPARE(rig.bodies(), QList<QByteArray>{command + "010010"});
         QCOMPARE(values, result == 0 ? stored : QVector<unsigned int>(16, 7));
-        QCOMPARE(rig.p.pauses, result == 0 ? QList<int>{50} : QList<int>{});
+        QCOMPARE(rig.clock.pauses, result == 0 ? QList<int>{50} : QList<int>{});
     }
 
     void verifiedWrite_data() {

@@ -3,6 +3,7 @@
 #include "display_model.h"
 #include "fake_display.h"
 #include "family_operations.h"
+#include "pause_recorder.h"
 #include "qvcommprotocol_retry.h"
 #include "result_codes.h"
 
@@ -13,14 +14,8 @@
 // Loopback addresses 127.0.0.96 to 127.0.0.99 belong to this test.
 
 namespace {
-// The retry layer with its pauses recorded instead of slept.
-class RecordingRetry : public QVCommProtocol_retry {
-public:
-    void delay(int ms) override { pauses << ms; }
-    QList<int> pauses;
-};
-
-// A display with every command family, a monitor connected to it over TCP.
+// A display with every command family, a monitor connected to it over TCP, its engine's
+// pauses recorded instead of slept.
 struct Bench {
     explicit Bench(const QString& address) : fake(FakeDisplay::Link::Tcp, address) {
         fake.setHandler(model.handler());
@@ -33,7 +28,8 @@ struct Bench {
     FakeDisplay fake;
     DisplayModel model;
     DisplayFamilies display{model};
-    RecordingRetry* protocol = new RecordingRetry;
+    QVCommProtocol_retry* protocol = new QVCommProtocol_retry;
+    PauseRecorder clock{*protocol};
     basic_monitor monitor{nullptr, protocol};
     int opened = -1;
 };
@@ -79,11 +75,11 @@ private slots:
         if (pause == 0) {
             QCOMPARE(result, ResultCode::BadChecksum);
             QCOMPARE(bench.fake.requests().size(), 1);
-            QVERIFY(bench.protocol->pauses.isEmpty());
+            QVERIFY(bench.clock.pauses.isEmpty());
         } else {
             QCOMPARE(result, 0);
             QCOMPARE(bench.fake.requests().size(), 2);
-            QCOMPARE(bench.protocol->pauses, (QList<int>{pause, 50}));
+            QCOMPARE(bench.clock.pauses, (QList<int>{pause, 50}));
             QCOMPARE(bench.fake.connectionCount(), 2); // re-opened before the repetition
         }
     }

@@ -1,5 +1,6 @@
 #include "display_model.h"
 #include "fake_display.h"
+#include "pause_recorder.h"
 #include "qvcommprotocol_retry.h"
 #include "result_codes.h"
 #include "transfer_display.h"
@@ -12,18 +13,6 @@
 // Loopback addresses 127.0.0.36 to 127.0.0.41 belong to this test.
 
 namespace {
-// The retry layer with its pauses recorded instead of slept.
-class RecordingRetry : public QVCommProtocol_retry {
-public:
-    void delay(int ms) override {
-        pauses << ms;
-        if (onDelay)
-            onDelay();
-    }
-    QList<int> pauses;
-    std::function<void()> onDelay;
-};
-
 using Command = std::function<int(QVCommProtocol&)>;
 
 const QMap<QString, Command>& commands() {
@@ -79,7 +68,7 @@ const QMap<QString, Command>& commands() {
 }
 
 // A display on `address` that answers from a filled model, its first `failures` replies
-// broken, and a retry layer for it.
+// broken, and a retry layer for it with its pauses recorded instead of slept.
 struct Rig {
     explicit Rig(const char* address, int failures = 0)
         : fake(FakeDisplay::Link::Tcp, QString::fromLatin1(address)) {
@@ -95,7 +84,8 @@ struct Rig {
     DisplayModel model;
     TransferDisplay transfers;
     FakeDisplay fake;
-    RecordingRetry p;
+    QVCommProtocol_retry p;
+    PauseRecorder clock{p};
 };
 } // namespace
 
@@ -104,14 +94,15 @@ class RetryTest : public QObject {
 
 private slots:
     void defaultsAndRemembered() {
-        RecordingRetry p;
+        QVCommProtocol_retry p;
+        PauseRecorder clock(p);
         QCOMPARE(p.retry_count(), 3);
         QCOMPARE(p.interface_type(), 3);
         QVERIFY(p.address().isEmpty());
         QCOMPARE(p.open_interface(QStringLiteral("127.0.0.36"), 1), ResultCode::ConnectionRefused);
         QCOMPARE(p.address(), QStringLiteral("127.0.0.36"));
         QCOMPARE(p.interface_type(), 1);
-        QVERIFY(p.pauses.isEmpty()); // an open is never repeated
+        QVERIFY(clock.pauses.isEmpty()); // an open is never repeated
     }
 
     // The count is the number of tries in all; below 2, even negative, it is one try.
@@ -128,7 +119,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(int, tries);
         Rig rig("127.0.0.37", 100);
-        auto& [model, transfers, fake, p] = rig;
+        auto& [model, transfers, fake, p, clock] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         p.set_retry_count(count);
         QCOMPARE(p.retry_count(), count);
@@ -136,56 +127,58 @@ private slots:
         unsigned char result = 7, type = 7;
         QCOMPARE(p.get_parameter(0, 0x10, current, max, result, type), ResultCode::BadChecksum);
         QCOMPARE(fake.requests().size(), tries);
-        QCOMPARE(p.pauses, QList<int>() << QVector<int>(tries - 1, 1000).toList());
+        QCOMPARE(clock.pauses, QList<int>() << QVector<int>(tries - 1, 1000).toList());
         // Every repetition runs on a fresh connection.
         QCOMPARE(fake.connectionCount(), tries);
     }
 
     // The dummy link never answers: every try ends with no reply at once.
     void noReplyEveryTime() {
-        RecordingRetry p;
+        QVCommProtocol_retry p;
+        PauseRecorder clock(p);
         QCOMPARE(p.open_interface(QString(), 3), 0);
         unsigned char mode = 0;
         QCOMPARE(p.power_status_read(mode), ResultCode::NoReply);
-        QCOMPARE(p.pauses, (QList<int>{1000, 1000}));
+        QCOMPARE(clock.pauses, (QList<int>{1000, 1000}));
     }
 
     void secondTrySucceeds() {
         Rig rig("127.0.0.38", 1);
-        auto& [model, transfers, fake, p] = rig;
+        auto& [model, transfers, fake, p, clock] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         unsigned int current = 0, max = 0;
         unsigned char result = 7, type = 7;
         QCOMPARE(p.get_parameter(0, 0x10, current, max, result, type), 0);
         QCOMPARE(current, 50u);
         QCOMPARE(max, 100u);
-        QCOMPARE(p.pauses, (QList<int>{1000, 50}));
+        QCOMPARE(clock.pauses, (QList<int>{1000, 50}));
         QCOMPARE(fake.requests().size(), 2);
         QCOMPARE(fake.connectionCount(), 2);
         QCOMPARE(p.address(), fake.address()); // re-opens leave the remembered values alone
         QCOMPARE(p.interface_type(), 1);
 
         // A first-time success costs the 50 ms pause alone.
-        p.pauses.clear();
+        clock.pauses.clear();
         QCOMPARE(p.get_parameter(0, 0x10, current, max, result, type), 0);
-        QCOMPARE(p.pauses, QList<int>{50});
+        QCOMPARE(clock.pauses, QList<int>{50});
         QCOMPARE(fake.connectionCount(), 2);
     }
 
     void failedReopen() {
-        RecordingRetry p;
+        QVCommProtocol_retry p;
+        PauseRecorder clock(p);
         // Nothing listens: the first try fails on the closed link, both re-opens are refused.
         QCOMPARE(p.open_interface(QStringLiteral("127.0.0.39"), 1), ResultCode::ConnectionRefused);
         unsigned char mode = 0;
         QCOMPARE(p.power_status_read(mode), ResultCode::ConnectionRefused);
-        QCOMPARE(p.pauses, (QList<int>{1000, 1000}));
+        QCOMPARE(clock.pauses, (QList<int>{1000, 1000}));
 
         // The display comes up during the first pause: the re-open and the command succeed.
-        p.pauses.clear();
+        clock.pauses.clear();
         std::unique_ptr<FakeDisplay> fake;
         DisplayModel model;
         model.powerMode = 4;
-        p.onDelay = [&] {
+        clock.onPause = [&] {
             if (!fake) {
                 fake = std::make_unique<FakeDisplay>(FakeDisplay::Link::Tcp,
                                                      QStringLiteral("127.0.0.39"));
@@ -194,7 +187,7 @@ private slots:
         };
         QCOMPARE(p.power_status_read(mode), 0);
         QCOMPARE(int(mode), 4);
-        QCOMPARE(p.pauses, (QList<int>{1000, 50}));
+        QCOMPARE(clock.pauses, (QList<int>{1000, 50}));
         QCOMPARE(fake->connectionCount(), 1);
     }
 
@@ -227,12 +220,12 @@ private slots:
         QFETCH(QList<int>, pauses);
         QFETCH(int, requests);
         Rig rig("127.0.0.40", 1);
-        auto& [model, transfers, fake, p] = rig;
+        auto& [model, transfers, fake, p, clock] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         const int result = commands().value(command)(p);
         QCOMPARE(result, pauses.isEmpty() ? ResultCode::BadChecksum : 0);
         QCOMPARE(fake.requests().size(), requests);
-        QCOMPARE(p.pauses, pauses);
+        QCOMPARE(clock.pauses, pauses);
         QCOMPARE(fake.connectionCount(), pauses.isEmpty() ? 1 : 2);
     }
 
@@ -248,7 +241,8 @@ private slots:
                 r.bytes = FakeDisplay::frame('B', "C31201" + QByteArray("01020304050600"));
             return r;
         });
-        RecordingRetry p;
+        QVCommProtocol_retry p;
+        PauseRecorder clock(p);
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         date_time_record when;
         when.year = 26;
@@ -271,7 +265,7 @@ private slots:
     // A request that the engine refuses before sending goes out on no try and waits for nothing.
     void refusedRequestsAreNotRepeated() {
         Rig rig("127.0.0.41");
-        auto& [model, transfers, fake, p] = rig;
+        auto& [model, transfers, fake, p, clock] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         unsigned int value = 0x10032, max = 0;
         unsigned char result = 0, type = 0;
@@ -279,20 +273,20 @@ private slots:
         value = 0x10032;
         QCOMPARE(p.set_vcp(0x0010, value, max, result, type), ResultCode::TooManyValues);
         QVERIFY(fake.requests().isEmpty());
-        QVERIFY(p.pauses.isEmpty());
+        QVERIFY(clock.pauses.isEmpty());
     }
 
-    // get_vcp and set_vcp repeat around the repeated get_parameter and set_parameter: a success
-    // pauses once for each.
+    // get_vcp and set_vcp repeat as a whole; the get_parameter and set_parameter they run are not
+    // repeated again: a success pauses once.
     void nesting() {
         Rig rig("127.0.0.41");
-        auto& [model, transfers, fake, p] = rig;
+        auto& [model, transfers, fake, p, clock] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         unsigned int value = 0, max = 0;
         unsigned char result = 0, type = 0;
         QCOMPARE(p.get_vcp(0x0010, value, max, result, type), 0);
         QCOMPARE(value, 50u);
-        QCOMPARE(p.pauses, (QList<int>{50, 50}));
+        QCOMPARE(clock.pauses, QList<int>{50});
     }
 
     // The exchanges of one get_vcp or set_vcp with the retry count at 3, each on a connection of
@@ -301,8 +295,8 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("broken"); // replies
         QTest::addColumn<int>("exchanges");
-        QTest::newRow("get_vcp, exchanges with every reply broken") << "get_vcp" << 100 << 9;
-        QTest::newRow("set_vcp, exchanges with every reply broken") << "set_vcp" << 100 << 9;
+        QTest::newRow("get_vcp, exchanges with every reply broken") << "get_vcp" << 100 << 3;
+        QTest::newRow("set_vcp, exchanges with every reply broken") << "set_vcp" << 100 << 3;
         QTest::newRow("get_vcp, exchanges with the first reply broken") << "get_vcp" << 1 << 2;
         QTest::newRow("set_vcp, exchanges with the first reply broken") << "set_vcp" << 1 << 2;
     }
@@ -311,7 +305,7 @@ private slots:
         QFETCH(int, broken);
         QFETCH(int, exchanges);
         Rig rig("127.0.0.41", broken);
-        auto& [model, transfers, fake, p] = rig;
+        auto& [model, transfers, fake, p, clock] = rig;
         QCOMPARE(p.open_interface(fake.address(), 1), 0);
         unsigned int value = 60, max = 0;
         unsigned char result = 0, type = 0;
@@ -321,12 +315,12 @@ private slots:
         QCOMPARE(code, succeeds ? 0 : ResultCode::BadChecksum);
         QCOMPARE(fake.requests().size(), exchanges);
         QCOMPARE(fake.connectionCount(), exchanges);
-        QCOMPARE(p.pauses.count(QVCommProtocol_retry::RetryPauseMs), exchanges - 1);
+        QCOMPARE(clock.pauses.count(QVCommProtocol_retry::RetryPauseMs), exchanges - 1);
         if (succeeds) {
             QCOMPARE(value, command == "get_vcp" ? 50u : 60u);
-            QCOMPARE(p.pauses.last(), int(QVCommProtocol_retry::SuccessPauseMs));
+            QCOMPARE(clock.pauses.last(), int(QVCommProtocol_retry::SuccessPauseMs));
         } else {
-            QCOMPARE(p.pauses, QVector<int>(exchanges - 1, 1000).toList());
+            QCOMPARE(clock.pauses, QVector<int>(exchanges - 1, 1000).toList());
         }
     }
 };

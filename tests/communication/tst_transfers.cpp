@@ -120,9 +120,9 @@ private slots:
             sent << body.mid(2).toInt(nullptr, 16);
         }
         QCOMPARE(sent, offsets);
-        QCOMPARE(rig.p.pauses, fault == Fault::MismatchWithText || fault == Fault::MismatchEmpty
-                                   ? QList<int>{50}
-                                   : QList<int>{});
+        QCOMPARE(rig.clock.pauses, fault == Fault::MismatchWithText || fault == Fault::MismatchEmpty
+                                       ? QList<int>{50}
+                                       : QList<int>{});
         QCOMPARE(rig.p.comments.last(),
                  qMakePair(int(QVCommProtocol::CommentField),
                            QStringLiteral("Capability String: ") +
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(QByteArray(buffer.data()), expected);
         QCOMPARE(QByteArray(buffer.data() + capacity, 16), QByteArray(16, '#'));
         QCOMPARE(rig.bodies(), requests);
-        QCOMPARE(rig.p.pauses, QList<int>{500});
+        QCOMPARE(rig.clock.pauses, QList<int>{500});
     }
 
     void assetReadFailsWithoutAnyChunk_data() {
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(rig.bodies(),
                  (QList<QByteArray>{"C00E00" + data.left(32), "C00E20" + data.mid(32)}));
         QCOMPARE(rig.model.asset, data);
-        QCOMPARE(rig.p.pauses, (QList<int>{400, 400}));
+        QCOMPARE(rig.clock.pauses, (QList<int>{400, 400}));
         QCOMPARE(rig.p.titles(), (QStringList{"Asset Data Write offset=0, length=32",
                                               "Asset Data Write offset=32, length=32"}));
     }
@@ -263,7 +263,7 @@ private slots:
         const QByteArray data = text(64);
         QCOMPARE(rig.p.write_asset_data(data.constData(), 64, chunk), result);
         QCOMPARE(rig.fake.requests().size(), requests);
-        QVERIFY(rig.p.pauses.isEmpty());
+        QVERIFY(rig.clock.pauses.isEmpty());
     }
 };
 

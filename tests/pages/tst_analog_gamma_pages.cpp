@@ -48,7 +48,8 @@ struct ShownProgress {
 class AnalogGammaPagesTest : public QObject {
     Q_OBJECT
 
-    ShortPausesRetry* engine = new ShortPausesRetry(50);
+    QVCommProtocol_retry* engine = new QVCommProtocol_retry;
+    PauseRecorder clock{*engine, 50};
     WindowTestEnvironment env{engine};
 
 private slots:
@@ -200,7 +201,7 @@ private slots:
                 rig.saveShot(QStringLiteral("analog"));
                 WindowRig::saveShot(d, QStringLiteral("analog_waiting"));
             });
-        engine->pauses.clear();
+        clock.pauses.clear();
         rig.w.ui.auto_gain_bias_pushButton->click();
         QCOMPARE(rig.fake.connectionCount(), 1);
         QList<QByteArray> sent;
@@ -210,7 +211,7 @@ private slots:
                  (QList<QByteArray>{"02D3", "02D300", "C01102", "031D00", "C01100", "02D300"}));
         QCOMPARE(rig.model.parameter(AnalogSequences::TileMatrixModeOpcode).current, 2);
         int paused = 0;
-        for (int ms : engine->pauses)
+        for (int ms : clock.pauses)
             paused += ms == QVCommProtocol_retry::SuccessPauseMs ? 0 : ms;
         QCOMPARE(paused, startSupported ? 12000 : 0);
         if (startSupported) {

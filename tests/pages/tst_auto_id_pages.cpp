@@ -30,15 +30,11 @@ struct ChainRig : WindowRig {
 class AutoIdPagesTest : public QObject {
     Q_OBJECT
 
-    ShortPausesRetry* engine = new ShortPausesRetry(50);
+    QVCommProtocol_retry* engine = new QVCommProtocol_retry;
+    PauseRecorder clock{*engine, 50};
     WindowTestEnvironment env{engine};
 
-    int paused() {
-        int sum = 0;
-        for (int ms : engine->pauses)
-            sum += ms;
-        return sum;
-    }
+    int paused() { return clock.total(); }
 
 private slots:
     void initTestCase() { QVERIFY(env.isValid()); }
@@ -88,7 +84,7 @@ private slots:
                 dialogMaximum = d->maximum();
                 WindowRig::saveShot(d, QStringLiteral("auto_id_waiting"));
             });
-        engine->pauses.clear();
+        clock.pauses.clear();
         (tileMatrix ? rig.w.ui.auto_tilematrix_execute_get_complete_pushButton
                     : rig.w.ui.auto_id_execute_get_complete_pushButton)
             ->click();

@@ -16,7 +16,8 @@ QPushButton* key(ZETQVToolMainWindow& w, const char* name) {
 class IrRemotePageTest : public QObject {
     Q_OBJECT
 
-    ShortPausesRetry* engine = new ShortPausesRetry(20);
+    QVCommProtocol_retry* engine = new QVCommProtocol_retry;
+    PauseRecorder clock{*engine, 20};
     WindowTestEnvironment env{engine};
 
 private slots:
@@ -99,10 +100,10 @@ private slots:
             {"ent", {0x45}}, {"ypbpr", {0x31}}, {"dvdhd", {0x31}}, {"wait1s", {}}};
         for (const auto& spot : spots) {
             model.irCodes.clear();
-            engine->pauses.clear();
+            clock.pauses.clear();
             key(w, spot.first)->click();
             QCOMPARE(model.irCodes, spot.second);
-            QCOMPARE(engine->pauses, spot.second.isEmpty() ? QList<int>{1000} : QList<int>{200});
+            QCOMPARE(clock.pauses, spot.second.isEmpty() ? QList<int>{1000} : QList<int>{200});
         }
         QVERIFY(w.ui.ir_remote_code_lineEdit->text().endsWith(" 08 10 12 44 45 31 31 00"));
     }
@@ -139,11 +140,11 @@ private slots:
         });
         w.ui.ir_remote_code_lineEdit->setText(typed);
         QVERIFY(w.ui.ir_remote_sendsequence_pushButton->isEnabled());
-        engine->pauses.clear();
+        clock.pauses.clear();
         w.ui.ir_remote_sendsequence_pushButton->click();
         QCOMPARE(fake.connectionCount(), 1);
         QCOMPARE(model.irCodes, sent);
-        QCOMPARE(engine->pauses, pauses);
+        QCOMPARE(clock.pauses, pauses);
         QCOMPARE(w.ui.ir_remote_code_lineEdit->text(), after);
         QCOMPARE(
             w.ui.statusBar->currentMessage().contains(QString::number(ResultCode::BadChecksum)),

@@ -16,7 +16,7 @@ constexpr int kPass = 1023; // op codes in the four ranges
 // run of 2046 exchanges takes seconds; set before the environment makes its own.
 struct QuietMonitor {
     QuietMonitor() { g_basic_monitor = monitor.get(); }
-    std::unique_ptr<basic_monitor> monitor{new basic_monitor(nullptr, new QuietRetry)};
+    std::unique_ptr<basic_monitor> monitor{new basic_monitor(nullptr, quietEngine())};
 };
 
 bool connectionClosed() {

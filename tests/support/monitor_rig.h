@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "display_model.h"
 #include "fake_display.h"
+#include "pause_recorder.h"
 #include "qvcommprotocol_retry.h"
 #include "transfer_display.h"
 
@@ -46,17 +47,12 @@ private:
     QStringList events;
 };
 
-// The monitor's protocol engine with its own pauses (retry and chunk pauses) left out.
-class QuietRetry : public QVCommProtocol_retry {
-public:
-    void delay(int) override {}
-};
-
-// A monitor whose pauses and progress reports go into the log instead of taking time.
+// A monitor whose pauses and progress reports go into the log instead of taking time; its
+// engine's own pauses (retry and chunk pauses) are left out.
 class RecordingMonitor : public basic_monitor {
 public:
     explicit RecordingMonitor(EventLog& events)
-        : basic_monitor(nullptr, new QuietRetry), log(events) {
+        : basic_monitor(nullptr, quietEngine()), log(events) {
         connect(this, &basic_monitor::Broadcast_MessageOut, [this](unsigned int m, unsigned int v) {
             log.add(QStringLiteral("progress %1 %2").arg(m).arg(v));
         });

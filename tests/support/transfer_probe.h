@@ -1,16 +1,16 @@
 #pragma once
 
+#include "pause_recorder.h"
 #include "protocol_probe.h"
 #include "transfer_display.h"
 
 #include <QList>
 #include <QStringList>
 
-// The protocol engine with its pauses recorded instead of slept.
+// The protocol engine with its retry count opened up and its title lines at hand.
 class TransferProbe : public ProtocolProbe {
 public:
     using QVCommProtocol::retry_count;
-    void delay(int ms) override { pauses << ms; }
     QStringList titles() const {
         QStringList out;
         for (const auto& c : comments)
@@ -18,11 +18,10 @@ public:
                 out << c.second;
         return out;
     }
-    QList<int> pauses;
 };
 
 // A fake display that serves the data areas of a TransferDisplay, and a protocol engine
-// connected to it over TCP.
+// connected to it over TCP, its pauses recorded instead of slept.
 struct TransferRig {
     explicit TransferRig(const QString& address) : fake(FakeDisplay::Link::Tcp, address) {
         fake.setHandler(model.handler());
@@ -45,5 +44,6 @@ struct TransferRig {
     TransferDisplay model;
     FakeDisplay fake;
     TransferProbe p;
+    PauseRecorder clock{p};
     int opened = -1;
 };

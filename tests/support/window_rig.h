@@ -9,9 +9,9 @@
 #include "lm_communications_interface_configure_widget.h"
 #include "monitor_rig.h"
 #include "page_set.h"
+#include "pause_recorder.h"
 #include "program_globals.h"
 #include "qvcommprotocol_retry.h"
-#include "sleep.h"
 #include "zetqvtoolmainwindow.h"
 
 #include <QAbstractButton>
@@ -99,21 +99,6 @@ inline QString statusMismatch(const QString& shown, const QString& expected) {
                                                           : shown.endsWith(expected);
     return matches ? QString() : QStringLiteral("status bar: \"%1\"").arg(shown);
 }
-
-// The window's protocol engine with its pauses counted and made `scale` times shorter, so that
-// the long waits keep their values but pass quickly.
-class ShortPausesRetry : public QVCommProtocol_retry {
-public:
-    explicit ShortPausesRetry(int scale) : scale(scale) {}
-    void delay(int ms) override {
-        pauses << ms;
-        sleepMs(ms / scale);
-    }
-    QList<int> pauses;
-
-private:
-    int scale;
-};
 
 // A fake display on its own loopback address and a window whose interface points at it.
 struct WindowRig {
