@@ -5,6 +5,7 @@ packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev qttools5-d
           qttools5-dev-tools iproute2 util-linux)
 [ "${1:-}" = "--gui" ] && packages+=(xvfb xauth)
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
+[ "${1:-}" = "--test" ] && packages+=(clang-format)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

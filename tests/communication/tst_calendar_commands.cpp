@@ -328,8 +328,8 @@ private slots:
             << "weekend_write" << QVariantList{0x60} << QByteArray("CA1A0160")
             << replyB("CB1A010260") << 0 << "status=2 bits=60";
         QTest::newRow("weekend write, 8 characters: the outputs stay as they were")
-            << "weekend_write" << QVariantList{0x60} << QByteArray("CA1A0160")
-            << replyB("CB1A0102") << -5002 << "status=99 bits=60";
+            << "weekend_write" << QVariantList{0x60} << QByteArray("CA1A0160") << replyB("CB1A0102")
+            << -5002 << "status=99 bits=60";
         QTest::newRow("weekend read") << "weekend_read" << QVariantList{} << QByteArray("CA1A00")
                                       << replyB("CB1A0041") << 0 << "status=0 bits=41";
         QTest::newRow("weekend read, 10 characters")
