@@ -29,6 +29,14 @@ Items fromResources(std::initializer_list<std::pair<int, int>> idAndData) {
     return items;
 }
 
+// The texts of string ids idBase + 1 to idBase + last, each with its value n = id - idBase.
+Items resourceRange(int idBase, int last) {
+    Items items;
+    for (int n = 1; n <= last; ++n)
+        items.append({StringResource(idBase + n), n});
+    return items;
+}
+
 Items numbered(int first, int last, int dataOffset) {
     Items items;
     for (int n = first; n <= last; ++n)
@@ -161,19 +169,10 @@ void fill_page_lists(QWidget* form) {
         fill(combo(name), months(), false);
     for (const char* name :
          {"daylight_savings_begin_day1_comboBox", "daylight_savings_end_day1_comboBox"})
-        fill(combo(name), {{"First", 1}, {"Second", 2}, {"Third", 3}, {"Fourth", 4}, {"Last", 5}},
-             false);
+        fill(combo(name), resourceRange(2210, 5), false);
     for (const char* name :
          {"daylight_savings_begin_day2_comboBox", "daylight_savings_end_day2_comboBox"})
-        fill(combo(name),
-             {{"Sunday", 1},
-              {"Monday", 2},
-              {"Tuesday", 3},
-              {"Wednesday", 4},
-              {"Thursday", 5},
-              {"Friday", 6},
-              {"Saturday", 7}},
-             false);
+        fill(combo(name), resourceRange(2200, 7), false);
     fill(combo("daylight_savings_time_difference_comboBox"),
          {{"+1:00", 0}, {"+0:30", 1}, {"-0:30", 2}, {"-1:00", 3}}, false);
 
