@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "page_lists.h"
 #include "wait_progress.h"
 
 #include <QComboBox>
@@ -15,6 +16,16 @@ constexpr int kLineEditMargins = 16;
 
 AutoIdPages::AutoIdPages(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
+    using namespace PageLists;
+    // Video input string ids with the input codes they stand for.
+    fill({{ui.auto_tilematrix_input_comboBox,
+           resources({{1201, 1},   {1202, 2},   {1203, 3},   {1205, 5},   {1206, 6},
+                      {1207, 7},   {1209, 9},   {1210, 10},  {1212, 12},  {1213, 13},
+                      {1214, 14},  {1215, 15},  {1216, 16},  {1217, 17},  {1218, 18},
+                      {1219, 19},  {1220, 20},  {1221, 128}, {1223, 130}, {1224, 131},
+                      {1225, 132}, {1226, 133}, {1227, 134}, {1228, 135}, {1229, 136}}),
+           Fill::Sorted},
+          {ui.auto_tilematrix_memory_comboBox, {{"Common", 0}, {"Input", 1}}}});
     // Room for the longest result line, so that none of it is scrolled out of sight.
     QLineEdit* line = ui.auto_ID_lineEdit;
     const QString longest = reply_status_text(255) + QStringLiteral(" Num detected monitors: 255");

@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "page_lists.h"
 #include "result_codes.h"
 #include "status_bar_style.h"
 
@@ -10,6 +11,8 @@
 #include <QTimeEdit>
 
 namespace {
+constexpr int kPrograms = 7;
+
 // A time edit shows a set time, or midnight and is disabled.
 void show_time(QCheckBox* enable, QTimeEdit* edit, unsigned int hour, unsigned char minute) {
     const bool set = scheduleTimeSet(hour, minute);
@@ -33,6 +36,17 @@ void take_time(const QCheckBox* enable, const QTimeEdit* edit, unsigned int& hou
 
 BasicSchedulePage::BasicSchedulePage(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
+    using namespace PageLists;
+    // Programs are shown from 1 and sent from 0; inputs are string ids with their input codes.
+    fill({
+        {ui.schedule_number_comboBox, numbered(1, kPrograms, -1)},
+        {ui.schedule_input_comboBox,
+         resources({{1900, 0},  {1217, 17},  {1218, 18},  {1223, 130}, {1224, 131}, {1215, 15},
+                    {1216, 16}, {1221, 128}, {1201, 1},   {1202, 2},   {1203, 3},   {1205, 5},
+                    {1206, 6},  {1207, 7},   {1209, 9},   {1210, 10},  {1212, 12},  {1214, 14},
+                    {1213, 13}, {1225, 132}, {1226, 133}, {1227, 134}})},
+        {ui.schedule_picture_mode_comboBox, schedule_picture_modes()},
+    });
     // The user's own way of writing a time; a program keeps no seconds, so none are shown.
     QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
     format.remove(QLatin1String(":ss"));

@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "page_lists.h"
 
 #include <QDateTime>
 
@@ -35,10 +36,32 @@ const RuleTime kRuleTimes[] = {
     {&daylight_saving_rule::end_hour, &daylight_saving_rule::end_minute,
      &Form::daylight_savings_end_time_timeEdit},
 };
+
+// String ids of the rule's weekday names ("Sunday" is 1) and week names ("First" to "Last"):
+// value n has the id base + n.
+constexpr int kWeekdayIds = 2200;
+constexpr int kWeekdays = 7;
+constexpr int kWeekIds = 2210;
+constexpr int kWeeks = 5;
 } // namespace
 
 ClockPage::ClockPage(const PageContext& context, QObject* parent)
-    : PageController(context, parent) {}
+    : PageController(context, parent) {
+    using namespace PageLists;
+    const Items months = PageLists::months();
+    const Items weeks = resource_range(kWeekIds, kWeeks);
+    const Items weekdays = resource_range(kWeekdayIds, kWeekdays);
+    fill({
+        {ui.daylight_savings_begin_month_comboBox, months},
+        {ui.daylight_savings_end_month_comboBox, months},
+        {ui.daylight_savings_begin_day1_comboBox, weeks},
+        {ui.daylight_savings_end_day1_comboBox, weeks},
+        {ui.daylight_savings_begin_day2_comboBox, weekdays},
+        {ui.daylight_savings_end_day2_comboBox, weekdays},
+        {ui.daylight_savings_time_difference_comboBox,
+         {{"+1:00", 0}, {"+0:30", 1}, {"-0:30", 2}, {"-1:00", 3}}},
+    });
+}
 
 QList<QWidget*> ClockPage::pages() const {
     return {ui.clock, ui.daylight_savings};

@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "page_lists.h"
 #include "string_resource.h"
 
 #include <QCheckBox>
@@ -17,19 +18,27 @@ constexpr uint kGroupMaskOpcode = 0x107F;
 constexpr uint kSensorOpcode = 0x0278;
 constexpr uint kFanModeOpcode = 0x027D;
 constexpr uint kFanSpeedOpcode = 0x103F;
+// String ids of the fan speeds: speed n has the id kFanSpeedIds + n.
+constexpr int kFanSpeedIds = 1800;
+constexpr int kFanSpeeds = 2;
 } // namespace
 
 GroupFanPages::GroupFanPages(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
+    PageLists::fill(
+        {{ui.cooling_fan_speed_comboBox, PageLists::resource_range(kFanSpeedIds, kFanSpeeds)}});
     for (QCheckBox* box : group_boxes())
         connect(box, &QCheckBox::stateChanged, this,
                 &GroupFanPages::update_monitor_group_ID_from_ui);
     QSlider* const sliders[] = {ui.fan_sensor1_temp_horizontalSlider,
                                 ui.fan_sensor2_temp_horizontalSlider,
                                 ui.fan_sensor3_temp_horizontalSlider};
+    QSpinBox* const spins[] = {ui.fan_sensor1_temp_spinBox, ui.fan_sensor2_temp_spinBox,
+                               ui.fan_sensor3_temp_spinBox};
     for (int n = 0; n < 3; ++n) {
         QSlider* slider = sliders[n];
         const uint opcode = FanSetTemperatures[n];
+        PageLists::pair(slider, spins[n]);
         connect(slider, &QSlider::valueChanged, this,
                 [this, slider, opcode] { queue_fan_temperature(slider, opcode); });
     }

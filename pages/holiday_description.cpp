@@ -1,9 +1,9 @@
 #include "holiday_description.h"
 
+#include "string_resource.h"
+
 #include <QCoreApplication>
 #include <QDate>
-
-#include <iterator>
 
 namespace {
 struct Texts {
@@ -16,6 +16,9 @@ constexpr int LeapYear = 2000;
 constexpr int Months = 12;
 constexpr int MonthDays = 31;
 constexpr int Weekdays = 7;
+// "1st" to "5th": week n has the string id HolidayWeekIds + n.
+constexpr int HolidayWeekIds = 2220;
+constexpr int HolidayWeeks = 5;
 
 int full_year(int year) {
     return FirstYear + year;
@@ -70,10 +73,9 @@ QString week_description(const holiday_entry& h, const QLocale& locale) {
 } // namespace
 
 QString holiday_nth_text(int week) {
-    static const char* const texts[] = {"1st", "2nd", "3rd", "4th", "5th"};
-    if (week < 1 || week > int(std::size(texts)))
+    if (week < 1 || week > HolidayWeeks)
         return QString();
-    return QString::fromLatin1(texts[week - 1]);
+    return StringResource(HolidayWeekIds + week);
 }
 
 bool holiday_is_disabled(const holiday_entry& h) {

@@ -2,9 +2,13 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "page_lists.h"
 
 InputNamePage::InputNamePage(const PageContext& context, QObject* parent)
-    : PageController(context, parent) {}
+    : PageController(context, parent) {
+    PageLists::fill({{ui.inputname_name_designated_terminal_input_comboBox,
+                      PageLists::video_inputs(), PageLists::Fill::Sorted}});
+}
 
 QList<QWidget*> InputNamePage::pages() const {
     return {ui.input_name};

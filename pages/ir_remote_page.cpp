@@ -4,14 +4,29 @@
 #include "command_scope.h"
 #include "hexlistvalidator.h"
 #include "ir_codes.h"
+#include "page_lists.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+
+namespace {
+// String ids of the IR control modes: mode n has the id kIrControlIds + n.
+constexpr int kIrControlIds = 2100;
+constexpr int kIrControlModes = 4;
+} // namespace
 
 IrRemotePage::IrRemotePage(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
+    PageLists::fill(
+        {{ui.ir_control_comboBox, PageLists::resource_range(kIrControlIds, kIrControlModes)}});
+    // The keypad's shortcut "Enter" is the keypad key; the main Return key presses the same IR
+    // key. Held by the button, it acts like the button's own shortcut: only while it is shown.
+    QPushButton* enter = ui.ir_remote_ent_pushButton;
+    auto* return_key = new QShortcut(QKeySequence(Qt::Key_Return), enter);
+    connect(return_key, &QShortcut::activated, enter, [enter] { enter->animateClick(); });
     for (const IrCodes::Key& key : IrCodes::keys()) {
         auto* button = ui.ir_remote->findChild<QPushButton*>(IrCodes::button_name(key));
         if (button)

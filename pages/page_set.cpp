@@ -11,7 +11,6 @@
 #include "ir_remote_page.h"
 #include "opcode_pages.h"
 #include "opcode_scanner_page.h"
-#include "page_lists.h"
 #include "picture_pages.h"
 #include "pip_pbp_page.h"
 #include "power_pages.h"
@@ -27,9 +26,6 @@
 #include "tile_matrix_pages.h"
 
 PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : QObject(parent) {
-    fill_page_lists(form);
-    pair_page_controls(form);
-    add_page_keys(form);
     all = {new OpcodePages(context, this),       new PowerPages(context, this),
            new PicturePages(context, this),      new GroupFanPages(context, this),
            new TileMatrixPages(context, this),   new TileMatrixMemoryPage(context, this),

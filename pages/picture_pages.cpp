@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "page_lists.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -13,10 +14,47 @@ constexpr uint kMenuResetOpcode = 0x02CB;
 constexpr uint kResetPicture = 2;
 constexpr uint kResetGeometry = 3;
 
+using Form = Ui::ZETQVToolMainWindowClass;
+
+// String ids of the geometry choices: value n has the id base + n.
+constexpr int kInputResolutionIds = 1300;
+constexpr int kInputResolutions = 7;
+constexpr int kBaseZoomIds = 1400;
+constexpr int kBaseZooms = 5;
+constexpr int kAspectIds = 1500;
+constexpr int kAspects = 4;
+
+const char kSixAxisStyle[] =
+    "QSlider::groove:horizontal {border: 1px solid #bbb;               background: "
+    "qlineargradient(x1: 0, y1: 0, x2: 1, y2: 0,                                         stop: 0 "
+    "%1, stop: 0.5 %2, stop: 1 %3); height: 10px;     border-radius: 4px; } "
+    "QSlider::handle:horizontal {                     background: qlineargradient(x1:0, y1:0, "
+    "x2:1, y2:1,                                                 stop:0 #eee, stop:1 #ccc); "
+    "border: 1px solid #777; width: 13px; margin-top: -2px; margin-bottom: -2px; border-radius: "
+    "4px;}"
+    // Greyed like the other sliders while the value was not read.
+    "QSlider::groove:horizontal:disabled {background: #d9d9d9; border-color: #c8c8c8;} "
+    "QSlider::handle:horizontal:disabled {background: #f0f0f0; border-color: #b8b8b8;}";
+
+// Each six-axis slider's groove runs from the hue 60 degrees above its own through its own to
+// the one 60 degrees below.
+struct SixAxisColours {
+    QSlider* Form::*slider;
+    const char* colours[3];
+};
+const SixAxisColours kSixAxis[] = {
+    {&Form::six_axis_red_horizontalSlider, {"#ffff00", "#ff0000", "#ff00ff"}},
+    {&Form::six_axis_yellow_horizontalSlider, {"#00ff00", "#ffff00", "#ff0000"}},
+    {&Form::six_axis_green_horizontalSlider, {"#00ffff", "#00ff00", "#ffff00"}},
+    {&Form::six_axis_cyan_horizontalSlider, {"#0000ff", "#00ffff", "#00ff00"}},
+    {&Form::six_axis_blue_horizontalSlider, {"#ff00ff", "#0000ff", "#00ffff"}},
+    {&Form::six_axis_magenta_horizontalSlider, {"#ff0000", "#ff00ff", "#0000ff"}},
+};
 } // namespace
 
 PicturePages::PicturePages(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
+    fill_lists();
     picture_levels = {
         {ui.brightness_horizontalSlider, ui.brightness_spinBox, 0x0010},
         {ui.contrast_horizontalSlider, ui.contrast_spinBox, 0x0012},
@@ -63,9 +101,11 @@ PicturePages::PicturePages(const PageContext& context, QObject* parent)
 
     // A slider move (or its spin box's, through the pairing) writes behind.
     for (const QList<Level>* levels : {&picture_levels, &six_axis_levels, &size_levels})
-        for (const Level& level : *levels)
+        for (const Level& level : *levels) {
+            PageLists::pair(level.slider, level.spin);
             connect(level.slider, &QSlider::valueChanged, this,
                     [this, level] { host.queue_slider_change(level.slider, level.opcode); });
+        }
 
     const auto changed = qOverload<int>(&QComboBox::currentIndexChanged);
     connect(ui.video_input_comboBox, changed, this, &PicturePages::onVideoInputChanged);
@@ -76,6 +116,25 @@ PicturePages::PicturePages(const PageContext& context, QObject* parent)
             &PicturePages::onInputResolutionComboBoxChanged);
     connect(ui.base_zoom_comboBox, changed, this, &PicturePages::onBaseZoomComboBoxChanged);
     connect(ui.aspect_comboBox, changed, this, &PicturePages::onAspectComboBoxChanged);
+}
+
+void PicturePages::fill_lists() {
+    using namespace PageLists;
+    fill({
+        {ui.video_input_comboBox, video_inputs(), Fill::Sorted},
+        {ui.input_resolution_comboBox, resource_range(kInputResolutionIds, kInputResolutions)},
+        {ui.base_zoom_comboBox, resource_range(kBaseZoomIds, kBaseZooms)},
+        {ui.aspect_comboBox, resource_range(kAspectIds, kAspects)},
+        {ui.gamma_comboBox, opcode_labels(0x0268)},
+        {ui.picture_mode_comboBox, opcode_labels(0x021A)},
+        {ui.color_preset_comboBox,
+         {{"Color Temp Mode (10000K)", 9}, {"RGB Gain Mode (User 1)", 11}}},
+    });
+    for (const SixAxisColours& s : kSixAxis)
+        (ui.*s.slider)
+            ->setStyleSheet(QString::fromLatin1(kSixAxisStyle)
+                                .arg(QLatin1String(s.colours[0]), QLatin1String(s.colours[1]),
+                                     QLatin1String(s.colours[2])));
 }
 
 QList<QWidget*> PicturePages::pages() const {

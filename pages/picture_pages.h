@@ -46,6 +46,8 @@ public slots:
     void on_size_reset_pushButton_clicked();
 
 private:
+    // The fixed lists, and the six-axis sliders' gradients.
+    void fill_lists();
     int read_page(QWidget* page);
     // Reads a level's value and maximum into its pair.
     int read_level(PageRead& pass, const Level& level);

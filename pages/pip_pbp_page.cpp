@@ -3,13 +3,19 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "display_records.h"
+#include "page_lists.h"
 #include "result_codes.h"
 
 #include <QComboBox>
 #include <QSpinBox>
 
+namespace {
+constexpr int kProfiles = 5; // numbered from 0
+} // namespace
+
 PipPbpPage::PipPbpPage(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
+    fill_lists();
     // The lists were empty when the form was laid out: give each the room of its longest item,
     // so that no mode, input or aspect is cut off.
     for (QWidget* widget : field_widgets())
@@ -17,6 +23,24 @@ PipPbpPage::PipPbpPage(const PageContext& context, QObject* parent)
             combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             combo->setMinimumWidth(combo->sizeHint().width());
         }
+}
+
+void PipPbpPage::fill_lists() {
+    using namespace PageLists;
+    const Items inputs = video_inputs() + Items{{QStringLiteral("None (0)"), 0}};
+    const Items aspects{{"None (0)", 0}, {"Normal (1)", 1}, {"Full (2)", 2}, {"Expand (6)", 6}};
+    fill({
+        {ui.pip_pbp_memory_input1_comboBox, inputs, Fill::Sorted},
+        {ui.pip_pbp_memory_input2_comboBox, inputs, Fill::Sorted},
+        {ui.pip_pbp_memory_input3_comboBox, inputs, Fill::Sorted},
+        {ui.pip_pbp_memory_input4_comboBox, inputs, Fill::Sorted},
+        {ui.pip_pbp_memory_memorynum_comboBox, numbered(0, kProfiles - 1)},
+        {ui.pip_pbp_memory_mode_comboBox, {{"Off (1)", 1}, {"PIP (2)", 2}, {"PBP (5)", 5}}},
+        {ui.pip_pbp_memory_aspect1_comboBox, aspects},
+        {ui.pip_pbp_memory_aspect2_comboBox, aspects},
+        {ui.pip_pbp_memory_aspect3_comboBox, aspects},
+        {ui.pip_pbp_memory_aspect4_comboBox, aspects},
+    });
 }
 
 QList<QWidget*> PipPbpPage::pages() const {

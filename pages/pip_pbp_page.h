@@ -23,6 +23,7 @@ public slots:
     void on_pip_pbp_memory_recall_pushButton_clicked();
 
 private:
+    void fill_lists();
     // The widgets of the profile's 21 fields, in the record's order (mode, inputs, sizes,
     // aspects, horizontal and vertical positions): a combo box or a spin box each.
     QList<QWidget*> field_widgets() const;

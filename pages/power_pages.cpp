@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "page_lists.h"
 #include "result_codes.h"
 
 #include <QSignalBlocker>
@@ -20,7 +21,11 @@ QString timeText(int steps) {
 } // namespace
 
 PowerPages::PowerPages(const PageContext& context, QObject* parent)
-    : PageController(context, parent) {}
+    : PageController(context, parent) {
+    PageLists::fill({{ui.power_save_mode_comboBox,
+                      {{"Auto Power Save", 0}, {"Auto Standby", 1}, {"Power Save Off", 2}},
+                      PageLists::Fill::SignalsBlocked}});
+}
 
 QList<QWidget*> PowerPages::pages() const {
     return {ui.power_control, ui.auto_power_save};

@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "holiday_description.h"
+#include "page_lists.h"
 #include "result_codes.h"
 #include "string_resource.h"
 
@@ -13,6 +14,9 @@ constexpr unsigned char SwitchOn = 1; // advanced event type; 2 switches off
 
 constexpr int ClearAllHolidaysQuestion = 722;
 constexpr int ClearAllSchedulesQuestion = 723;
+constexpr int AdvancedPrograms = 30; // shown from 1, sent from 0
+constexpr int HolidayPrograms = 50;  // shown and sent from 1
+constexpr int MonthDays = 31;
 
 // What clearing writes into every advanced program: switch on at no time, every
 // day, disabled.
@@ -43,6 +47,7 @@ unsigned char byte_of(const QComboBox* combo) {
 
 SchedulePages::SchedulePages(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
+    fill_lists();
     // The choices the page starts with, and the widgets they enable.
     ui.advanced_schedule_date_radioButton->setChecked(true);
     on_advanced_schedule_enable_groupBox_toggled(true);
@@ -56,6 +61,37 @@ SchedulePages::SchedulePages(const PageContext& context, QObject* parent)
           ui.holiday_end_day_month_comboBox, ui.holiday_end_day_day_comboBox})
         connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this,
                 &SchedulePages::update_holiday_description);
+}
+
+void SchedulePages::fill_lists() {
+    using namespace PageLists;
+    Items weeks;
+    for (int n = 1; !holiday_nth_text(n).isEmpty(); ++n)
+        weeks.append({holiday_nth_text(n), n});
+    const Items days = numbered(1, MonthDays);
+    fill({
+        {ui.advanced_schedule_number_comboBox, numbered(1, AdvancedPrograms, -1),
+         Fill::SignalsBlocked},
+        {ui.holiday_program_comboBox, numbered(1, HolidayPrograms), Fill::SignalsBlocked},
+        {ui.advanced_schedule_on_off_type_comboBox, {{"On (1)", 1}, {"Off (2)", 2}}},
+        {ui.advanced_schedule_date_year_comboBox, years("Every (100)", 100)},
+        {ui.advanced_schedule_date_month_comboBox, Items{{"Every (13)", 13}} + months()},
+        {ui.advanced_schedule_date_day_comboBox, Items{{"Every (32)", 32}} + days},
+        {ui.holiday_year_comboBox, years("Every (0)", 0)},
+        {ui.holiday_month_comboBox, Items{{"Every (0)", 0}} + months()},
+        {ui.holiday_day_comboBox, Items{{"Every (0)", 0}} + days},
+        {ui.holiday_end_day_day_comboBox, days},
+        {ui.holiday_week_nth_comboBox, weeks},
+        {ui.holiday_week_weekday_comboBox, weekdays()},
+        {ui.holiday_end_day_month_comboBox, months()},
+        // Video input string ids with the input codes they stand for.
+        {ui.advanced_schedule_input_comboBox,
+         resources({{1900, 0},  {1217, 17}, {1218, 18},  {1223, 130}, {1224, 131},
+                    {1215, 15}, {1216, 16}, {1221, 128}, {1228, 135}, {1229, 136},
+                    {1201, 1},  {1202, 2},  {1203, 3},   {1205, 5},   {1206, 6},
+                    {1207, 7},  {1210, 10}, {1212, 12},  {1213, 13},  {1214, 14}})},
+        {ui.advanced_schedule_picture_mode_comboBox, schedule_picture_modes()},
+    });
 }
 
 QList<QWidget*> SchedulePages::pages() const {

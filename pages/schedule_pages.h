@@ -57,6 +57,7 @@ public slots:
     void on_weekend_write_pushButton_clicked();
 
 private:
+    void fill_lists();
     // A radio button of the advanced program's days, with its flag.
     using DayChoice = std::pair<QRadioButton*, unsigned char>;
     using DayChoices = std::array<DayChoice, 6>;

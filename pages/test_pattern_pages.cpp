@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "page_lists.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -44,6 +45,9 @@ TestPatternPages::TestPatternPages(const PageContext& context, QObject* parent)
            ui.lme_test_pattern_blue_percent_label},
           {0x1192, 0x1193, 0x1194},
           ui.lme_test_pattern_link_colors_checkBox} {
+    for (const Pattern* p : {&raw, &lme})
+        for (int colour = Red; colour <= Blue; ++colour)
+            PageLists::pair(p->sliders[colour], p->spins[colour]);
     // The twelve preset buttons of each page, by the name that ends in the preset's.
     for (const Pattern* p : {&raw, &lme}) {
         const QString prefix = p == &lme ? QStringLiteral("lme_") : QString();

@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "page_lists.h"
 #include "result_codes.h"
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 namespace {
 constexpr unsigned char kTileCompOn = 2;
 constexpr unsigned char kTileCompOff = 1;
+constexpr int kMemories = 5; // numbered from 0
 
 unsigned char byteOf(const QSpinBox* spin) {
     return static_cast<unsigned char>(spin->value());
@@ -19,7 +21,10 @@ unsigned char byteOf(const QSpinBox* spin) {
 } // namespace
 
 TileMatrixMemoryPage::TileMatrixMemoryPage(const PageContext& context, QObject* parent)
-    : PageController(context, parent) {}
+    : PageController(context, parent) {
+    PageLists::fill(
+        {{ui.tile_matrix_memory_memorynum_comboBox, PageLists::numbered(0, kMemories - 1)}});
+}
 
 QList<QWidget*> TileMatrixMemoryPage::pages() const {
     return {ui.tile_matrix_memory};

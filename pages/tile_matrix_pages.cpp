@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "lm_display_array_size_diagram_widget.h"
+#include "page_lists.h"
 #include "result_codes.h"
 
 #include <QCheckBox>
@@ -34,6 +35,20 @@ constexpr double kHundredths = 100.0;
 
 TileMatrixPages::TileMatrixPages(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
+    // Texts translated in QObject's context.
+    using PageLists::Fill;
+    const PageLists::Items modes{
+        {QObject::tr("None"), 1}, {QObject::tr("Auto"), 2}, {QObject::tr("Manual"), 3}};
+    PageLists::fill({
+        {ui.tile_matrix_memory_comboBox,
+         {{QObject::tr("Common"), 1}, {QObject::tr("Input"), 2}},
+         Fill::SignalsBlocked},
+        {ui.frame_comp_mode_comboBox, modes, Fill::SignalsBlocked},
+        {ui.v_scan_reverse_mode_comboBox, modes, Fill::SignalsBlocked},
+        {ui.v_scan_reverse_manual_comboBox,
+         {{QObject::tr("Non-reverse"), 1}, {QObject::tr("Reverse"), 2}},
+         Fill::SignalsBlocked},
+    });
     ui.display_array_size_diagram_widget->showHover(true);
     ui.display_array_size_diagram_widget->showCurrentlySelectedDisplay(true);
     connect(ui.display_array_size_diagram_widget, &LM_display_array_size_diagram_widget::clicked,

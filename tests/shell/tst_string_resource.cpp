@@ -141,6 +141,13 @@ private slots:
         QCOMPARE(StringResource(1229), QStringLiteral("Compute Module"));
         QCOMPARE(StringResource(1927), QStringLiteral("Compute Module"));
         QCOMPARE(StringResource(2104), QStringLiteral("Lock (Off)"));
+        // The daylight-saving rule's weekdays (1 Sunday) and weeks, and the holiday's weeks.
+        QCOMPARE(StringResource(2201), QStringLiteral("Sunday"));
+        QCOMPARE(StringResource(2207), QStringLiteral("Saturday"));
+        QCOMPARE(StringResource(2211), QStringLiteral("First"));
+        QCOMPARE(StringResource(2215), QStringLiteral("Last"));
+        QCOMPARE(StringResource(2221), QStringLiteral("1st"));
+        QCOMPARE(StringResource(2225), QStringLiteral("5th"));
         QVERIFY(StringResource(712).contains(
             QStringLiteral("<img src=\":/images/Resources/activevideo.png\">")));
         QVERIFY(StringResource(159).startsWith(
@@ -149,7 +156,7 @@ private slots:
         int withText = 0;
         for (int id = -10; id <= 100000; ++id)
             withText += StringResource(id) != Missing;
-        QCOMPARE(withText, 136);
+        QCOMPARE(withText, 153);
     }
 
     void translationKeys() {
@@ -177,13 +184,16 @@ private slots:
         }
         QCoreApplication::removeTranslator(&translator);
 
-        QCOMPARE(asked.size(), 136 - 6);
+        QCOMPARE(asked.size(), 153 - 6);
         QCOMPARE(asked[192][2], QStringLiteral("STR_RES_ID_ERROR_BAD_CHECKSUM"));
         QCOMPARE(asked[176][2], QStringLiteral("STR_RES_ID_ERROR_CANT_OPEN_COM_PORT"));
         QCOMPARE(asked[175], asked[176]);
         QCOMPARE(asked[186], asked[158]);
         QCOMPARE(asked[1707][2], QStringLiteral("STR_RES_ID_FAN_CONTROL_LISTBOX_8"));
         QCOMPARE(asked[1221][2], QStringLiteral("STR_RES_ID_VIDEO_INPUT_VALUE_128"));
+        QCOMPARE(asked[2203][2], QStringLiteral("STR_RES_ID_DAYLIGHT_SAVING_WEEKDAY_VALUE_3"));
+        QCOMPARE(asked[2215][2], QStringLiteral("STR_RES_ID_DAYLIGHT_SAVING_WEEK_VALUE_5"));
+        QCOMPARE(asked[2222][2], QStringLiteral("STR_RES_ID_HOLIDAY_WEEK_VALUE_2"));
         QCOMPARE(asked[604][2],
                  QStringLiteral("STR_RES_ID_MESSAGE_BOX_MESSAGE_CLOSSES_IN_1_SECOND"));
         QSet<QString> analogTexts;
