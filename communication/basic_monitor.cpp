@@ -165,7 +165,14 @@ int basic_monitor::set_parameter(unsigned int opcode, unsigned int* value, unsig
 }
 
 void basic_monitor::delay(unsigned int ms) {
-    m_protocol->delay(int(ms));
+    // In slices, as the protocol's own waits, each reported so that a caller keeps its window
+    // painted through a pause of a second or more.
+    for (unsigned int waited = 0; waited < ms;) {
+        const unsigned int step = std::min(unsigned(QVCommProtocol::WaitSliceMs), ms - waited);
+        m_protocol->delay(int(step));
+        waited += step;
+        emit waiting(int(waited), int(ms));
+    }
 }
 
 void basic_monitor::broadcast_message(unsigned int message, unsigned int value) {

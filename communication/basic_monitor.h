@@ -73,6 +73,8 @@ public:
     virtual int set_vcp_value(unsigned int opcode, unsigned int* value);
     virtual int set_parameter(unsigned int opcode, unsigned int* value, unsigned int* max,
                               unsigned char* result, unsigned char* type);
+    // Pauses through the protocol's delay in slices of at most WaitSliceMs, each reported
+    // with waiting().
     virtual void delay(unsigned int ms);
     virtual void broadcast_message(unsigned int message, unsigned int value);
     // count: in, the capacity of codes; out, the number of codes.
@@ -204,8 +206,10 @@ public:
     int write_schedule(int program, schedule_entry* e);
     int advanced_schedule_read(int program, schedule_entry* e);
     int advanced_schedule_write(int program, schedule_entry* e);
-    // Code 0 is a pause of a second.
+    // Code 0 is a pause of a second; each code counts as a step of progress().
     virtual int send_ir_remote_codes(QList<unsigned char> codes);
+    // The pauses that sending the codes takes, exchanges left out.
+    static unsigned int ir_codes_pause_ms(const QList<unsigned char>& codes);
     // Programmable gamma: 768 entries (three channels of 256) or 3072.
     int lut_table_size(unsigned int* size);
     int build_lut_test_table(int pattern, QVector<int>& table);
@@ -247,10 +251,12 @@ signals:
     void Broadcast_MessageOut(unsigned int message, unsigned int value);
     void transfer_data_out(QList<unsigned char> output_buffer, int type);
     void comment_text_out(QString text, int type);
-    // The protocol's sliced waits for a message of the display's own (the completion waits):
-    // milliseconds waited so far, and the most it waits.
+    // A sliced wait goes on, the protocol's for a message of the display's own (the
+    // completion waits) or a pause of delay(): milliseconds waited so far, and the most it
+    // waits.
     void waiting(int elapsed_ms, int total_ms);
-    // A transfer of many exchanges (a gamma table, a 3D LUT) goes on: steps done of all.
+    // A sequence of many exchanges (a gamma table, a 3D LUT, IR codes) goes on: steps done of
+    // all, from 0 at its start where pauses come before its first step.
     void progress(int done, int total);
 
 public slots:

@@ -379,16 +379,27 @@ int basic_monitor::advanced_schedule_write(int program, schedule_entry* e) {
 
 // IR codes
 
+unsigned int basic_monitor::ir_codes_pause_ms(const QList<unsigned char>& codes) {
+    unsigned int ms = 0;
+    for (unsigned char code : codes)
+        ms += code == IrPauseCode ? IrGapMs : IrCodePauseMs;
+    return ms;
+}
+
 int basic_monitor::send_ir_remote_codes(QList<unsigned char> codes) {
-    for (unsigned char code : codes) {
+    const int total = codes.size();
+    emit progress(0, total);
+    for (int i = 0; i < total; ++i) {
+        const unsigned char code = codes[i];
         if (code == IrPauseCode) {
             delay(IrGapMs);
-            continue;
+        } else {
+            const int result = m_protocol->send_ir_remote_code(code, IrRepeat);
+            delay(IrCodePauseMs);
+            if (result != 0)
+                return result;
         }
-        const int result = m_protocol->send_ir_remote_code(code, IrRepeat);
-        delay(IrCodePauseMs);
-        if (result != 0)
-            return result;
+        emit progress(i + 1, total);
     }
     return 0;
 }
@@ -467,6 +478,8 @@ int basic_monitor::write_programmable_gamma(QVector<int>& table) {
     // The gamma mode before the table's chunks; its refresh and save after them.
     constexpr int before = 1, after = 2;
     const int total = before + table.size() / GammaChunk + after;
+    // Announced before the gamma mode's pause, so that the pause is no step of its own.
+    emit progress(0, total);
     unsigned int gamma = GammaProgrammable;
     if (const int result = set_gamma(&gamma))
         return result;

@@ -2,9 +2,7 @@
 
 #include "analog_sequences.h"
 #include "basic_monitor.h"
-#include "command_scope.h"
 #include "lut3d_entry.h"
-#include "status_bar_style.h"
 #include "string_resource.h"
 #include "wait_progress.h"
 
@@ -66,59 +64,42 @@ bool AnalogGammaPages::confirm(int text_id) {
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-void AnalogGammaPages::run(const Task& task, const std::function<int()>& operation) {
-    CommandScope frame(host);
-    if (!frame)
-        return;
-    const int result = operation();
-    if (result != 0)
-        frame.report(result);
-    else
-        showConfirmation(ui.statusBar, tr(task.done));
-}
-
-void AnalogGammaPages::run_shown(const Task& task, const std::function<int()>& operation) {
-    run(task, [this, &task, &operation] {
-        WaitProgress progress(host, tr(task.running));
-        // Painted at once: the window and the question box that went before it too.
-        progress.show(0, 0);
-        const QMetaObject::Connection shown =
-            connect(monitor, &basic_monitor::progress, this,
-                    [&progress](int done, int total) { progress.show(done, total); });
-        const int result = operation();
-        disconnect(shown);
-        return result;
-    });
+void AnalogGammaPages::run(const Task& task, const std::function<int()>& operation, bool shown) {
+    LongAction action(host, *monitor, ui.statusBar, tr(task.running), shown);
+    if (action)
+        action.finish(operation(), tr(task.done));
 }
 
 AnalogSequences::Wait AnalogGammaPages::shown_wait(const Task& task) {
     return [this, &task](unsigned int ms) {
         WaitProgress progress(
-            host,
+            host, *monitor,
             tr("%1: waiting %2 s for the display...").arg(tr(task.running)).arg(ms / kMsPerSecond));
-        progress.pause(*monitor, ms);
+        monitor->delay(ms);
     };
 }
 
 void AnalogGammaPages::on_auto_setup_pushButton_clicked() {
     if (!confirm(kAskAutoSetup))
         return;
-    run(kAutoSetup,
-        [this] { return AnalogSequences::auto_setup(*monitor, shown_wait(kAutoSetup)); });
+    run(
+        kAutoSetup,
+        [this] { return AnalogSequences::auto_setup(*monitor, shown_wait(kAutoSetup)); }, false);
 }
 
 void AnalogGammaPages::on_auto_gain_bias_pushButton_clicked() {
     if (!confirm(kAskAutoGainBias))
         return;
-    run(kAutoGainBias,
-        [this] { return AnalogSequences::auto_gain_bias(*monitor, shown_wait(kAutoGainBias)); });
+    run(
+        kAutoGainBias,
+        [this] { return AnalogSequences::auto_gain_bias(*monitor, shown_wait(kAutoGainBias)); },
+        false);
 }
 
 void AnalogGammaPages::load_lut(int text_id, int pattern) {
     if (!confirm(text_id))
         return;
-    run_shown(kLuts[pattern],
-              [this, pattern] { return AnalogSequences::load_lut(*monitor, pattern); });
+    run(kLuts[pattern], [this, pattern] { return AnalogSequences::load_lut(*monitor, pattern); });
 }
 
 void AnalogGammaPages::on_normal_lut_pushButton_clicked() {
@@ -132,27 +113,27 @@ void AnalogGammaPages::on_white_lut_pushButton_clicked() {
 }
 
 void AnalogGammaPages::on_gamma_init_pushButton_clicked() {
-    run_shown(kGammaInit, [this] { return monitor->init_gamma_table(); });
+    run(kGammaInit, [this] { return monitor->init_gamma_table(); });
 }
 void AnalogGammaPages::on_gamma_refresh_pushButton_clicked() {
-    run_shown(kGammaRefresh, [this] { return monitor->refresh_gamma_table(); });
+    run(kGammaRefresh, [this] { return monitor->refresh_gamma_table(); });
 }
 void AnalogGammaPages::on_gamma_reset_pushButton_clicked() {
-    run_shown(kGammaReset, [this] { return monitor->reset_gamma_table(); });
+    run(kGammaReset, [this] { return monitor->reset_gamma_table(); });
 }
 void AnalogGammaPages::on_gamma_save_pushButton_clicked() {
-    run_shown(kGammaSave, [this] { return monitor->save_gamma_table(); });
+    run(kGammaSave, [this] { return monitor->save_gamma_table(); });
 }
 
 void AnalogGammaPages::on_test_gamma_lut_write_pushButton_clicked() {
-    run_shown(kTestGammaWrite, [this] {
+    run(kTestGammaWrite, [this] {
         QVector<int> table = AnalogSequences::raw_test_table();
         return monitor->write_gamma_table(table);
     });
 }
 
 void AnalogGammaPages::on_test_theoretical_lut_write_pushButton_clicked() {
-    run_shown(kTestCurveWrite, [this] {
+    run(kTestCurveWrite, [this] {
         QVector<int> table = AnalogSequences::raw_test_table();
         return monitor->write_theoretical_curve(table);
     });
@@ -160,7 +141,7 @@ void AnalogGammaPages::on_test_theoretical_lut_write_pushButton_clicked() {
 
 // The values read are not shown: the exchange itself is in the communications log.
 void AnalogGammaPages::on_gamma_read_3d_LUT_from_RAM_pushButton_clicked() {
-    run_shown(kLut3dRead, [this] {
+    run(kLut3dRead, [this] {
         constexpr int n = AnalogSequences::LutGrid;
         QVector<lut3d_entry> entries(n * n * n);
         return monitor->lut3d_read(entries.data(), n);

@@ -39,12 +39,9 @@ public slots:
 private:
     // Asks with the string of that id whether to go on; Ok goes on.
     bool confirm(int text_id);
-    // One command frame around the task's operation; a failure is reported, a success said on
-    // the status bar.
-    void run(const Task& task, const std::function<int()>& operation);
-    // The same, the operation shown in a progress dialog that follows its steps and keeps the
-    // window painted.
-    void run_shown(const Task& task, const std::function<int()>& operation);
+    // The task's operation as a LongAction: shown in the progress dialog unless its pauses
+    // show their own (the set-ups).
+    void run(const Task& task, const std::function<int()>& operation, bool shown = true);
     void load_lut(int text_id, int pattern);
     // The pauses of a set-up sequence, each shown in a progress dialog.
     AnalogSequences::Wait shown_wait(const Task& task);

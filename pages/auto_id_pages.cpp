@@ -73,13 +73,9 @@ void AutoIdPages::status_call(QLineEdit* line, const std::function<int(int*)>& c
 }
 
 int AutoIdPages::await_completion(const std::function<int()>& wait) {
-    WaitProgress progress(host, tr("Waiting for the displays to complete (up to a minute)..."));
-    const QMetaObject::Connection shown =
-        connect(monitor, &basic_monitor::waiting, this,
-                [&progress](int elapsed, int total) { progress.show(elapsed, total); });
-    const int result = wait();
-    disconnect(shown);
-    return result;
+    WaitProgress progress(host, *monitor,
+                          tr("Waiting for the displays to complete (up to a minute)..."));
+    return wait();
 }
 
 void AutoIdPages::on_auto_id_execute_pushButton_clicked() {

@@ -5,6 +5,7 @@
 #include "result_codes.h"
 #include "status_bar_style.h"
 #include "tv_channel_text.h"
+#include "wait_progress.h"
 
 namespace {
 constexpr unsigned char NormalMode = 0;
@@ -108,18 +109,23 @@ void CommandPages::on_set_tv_channel_pushButton_clicked() {
 void CommandPages::on_status_asset_update_pushButton_clicked() {
     if (refuses_outside_latin1(tr("The asset tag"), ui.status_asset_tag_lineEdit->text()))
         return;
-    CommandScope frame(host);
-    if (!frame) {
+    // The write and its read-back pause 1.3 s in all.
+    LongAction action(host, *monitor, ui.statusBar, tr("Writing the asset tag to the display..."));
+    if (!action) {
         ControlState::revert({ui.status_asset_tag_lineEdit});
         return;
     }
     QString text;
-    const int written =
-        frame.report(monitor->write_asset_data(ui.status_asset_tag_lineEdit->text()));
+    const int written = monitor->write_asset_data(ui.status_asset_tag_lineEdit->text());
     // A tag the display did not take goes back to the one it holds; one it took stays, whether
     // or not the read-back then shows it.
     ControlState::apply_write(written, {ui.status_asset_tag_lineEdit});
-    if (written != 0 || frame.report(monitor->read_asset_data(text)) != 0)
+    if (written != 0) {
+        action.finish(written, QString());
+        return;
+    }
+    const int read = monitor->read_asset_data(text);
+    if (action.finish(read, tr("Asset tag written to the display.")) != 0)
         return;
     ui.status_asset_tag_lineEdit->setText(text);
     ui.status_asset_update_pushButton->setEnabled(true);

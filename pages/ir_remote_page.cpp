@@ -1,10 +1,10 @@
 #include "ir_remote_page.h"
 
 #include "basic_monitor.h"
-#include "command_scope.h"
 #include "hexlistvalidator.h"
 #include "ir_codes.h"
 #include "page_lists.h"
+#include "wait_progress.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +16,7 @@ namespace {
 // String ids of the IR control modes: mode n has the id kIrControlIds + n.
 constexpr int kIrControlIds = 2100;
 constexpr int kIrControlModes = 4;
+constexpr unsigned int kShownFromMs = 1000;
 } // namespace
 
 IrRemotePage::IrRemotePage(const PageContext& context, QObject* parent)
@@ -64,10 +65,19 @@ void IrRemotePage::sendIrKey(unsigned char code) {
 }
 
 void IrRemotePage::sendIrCodes(const QList<unsigned char>& codes) {
-    CommandScope frame(host);
-    if (!frame)
+    // A key sent at once passes in a moment; a sequence whose pauses take a second is shown.
+    const bool shown = basic_monitor::ir_codes_pause_ms(codes) >= kShownFromMs;
+    LongAction action(host, *monitor, ui.statusBar, tr("Sending the IR codes to the display..."),
+                      shown);
+    if (!action)
         return;
-    frame.report(monitor->send_ir_remote_codes(codes));
+    QString text;
+    for (unsigned char code : codes)
+        text = IrCodes::append(text, code);
+    // Nothing on the page changes: only these words say that the display took them.
+    action.finish(monitor->send_ir_remote_codes(codes), codes.size() == 1
+                                                            ? tr("IR code %1 sent.").arg(text)
+                                                            : tr("IR codes %1 sent.").arg(text));
 }
 
 void IrRemotePage::on_ir_remote_sendsequence_pushButton_clicked() {

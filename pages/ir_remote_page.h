@@ -20,7 +20,8 @@ public:
 
     // Appends the code to the sequence and, with "Send Immediately", sends it.
     void sendIrKey(unsigned char code);
-    // Sends the codes in one command frame and reports the result.
+    // Sends the codes in one command frame and says on the status bar what was sent; a
+    // sequence with a second or more of pauses runs under the progress dialog.
     void sendIrCodes(const QList<unsigned char>& codes);
     // "Send Sequence" is enabled exactly when the sequence text is acceptable.
     void update_send_ir_sequence_state();

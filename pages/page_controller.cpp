@@ -98,9 +98,11 @@ int PageController::command_result(int result, int status) {
     return status == 0 ? 0 : ResultCode::ReplyError;
 }
 
-int PageController::write_combo_value(QComboBox* combo, int index, uint opcode) {
+int PageController::write_combo_value(QComboBox* combo, int index, uint opcode, int* written) {
     uint value = combo->itemData(index).toUInt();
     const int result = monitor->set_vcp_value(opcode, &value);
+    if (written)
+        *written = result;
     if (result == 0) {
         host.set_settings_dirty(true);
         uint read_back = 0;

@@ -115,8 +115,9 @@ protected:
     // Writes the data of the combo box's item at index to the op code, on the caller's
     // connection; on success marks the settings dirty, reads the value back and selects its
     // item (signals blocked). A failed write selects the confirmed item again. Returns the
-    // result for the status bar (ControlState::apply_write).
-    int write_combo_value(QComboBox* combo, int index, uint opcode);
+    // result for the status bar (ControlState::apply_write); written, when given, gets the
+    // write's own result (unsupported included).
+    int write_combo_value(QComboBox* combo, int index, uint opcode, int* written = nullptr);
     // Writes value to the op code in a frame of its own with its read-back
     // (PageHost::update_vcp); on success show() puts the value the display holds into the
     // controls (their signals blocked). Then ControlState::apply_write. Returns the result.

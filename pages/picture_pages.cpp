@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "page_lists.h"
+#include "wait_progress.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -223,45 +224,64 @@ int PicturePages::update_size_position_tab() {
     return pass.failure();
 }
 
-void PicturePages::write_picture_choice(const Choice& choice, int index) {
-    write_value(choice.opcode, choice.combo->itemData(index).toUInt(), {choice.combo},
-                [&choice](uint held) { select_by_data(choice.combo, held); });
-    host.refresh_current_page();
+QString PicturePages::choice_done(const QString& name, const QComboBox* combo) {
+    return combo->currentIndex() < 0
+               ? tr("%1 written; the display reports a value that the list does not have.")
+                     .arg(name)
+               : tr("%1 set to %2.").arg(name, combo->currentText());
 }
 
-void PicturePages::onGammaChanged(int index) {
-    write_picture_choice(picture_choices[0], index);
-}
-
-void PicturePages::onColorPresetChanged(int index) {
-    write_picture_choice(picture_choices[1], index);
-}
-
-void PicturePages::onPictureModeChanged(int index) {
-    write_picture_choice(picture_choices[2], index);
-}
-
-void PicturePages::onVideoInputChanged(int index) {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({ui.video_input_comboBox});
+void PicturePages::write_picture_list(QComboBox* combo, const QString& name,
+                                      const std::function<int(int& written)>& write) {
+    LongAction action(host, *monitor, ui.statusBar, tr("Setting the %1...").arg(name.toLower()));
+    if (!action) {
+        ControlState::revert({combo});
         return;
     }
     FirstFailure failure;
+    int written = 0;
     {
-        const QSignalBlocker blocker(ui.video_input_comboBox);
-        uint value = ui.video_input_comboBox->itemData(index).toUInt();
-        const int result = monitor->set_video_input(&value);
-        if (result == 0) {
+        // Blocked until the page is read again, so neither the re-selection nor the refresh
+        // writes.
+        const QSignalBlocker blocker(combo);
+        failure.note(write(written));
+        failure.note(update_picture_tab());
+    }
+    // A choice the display lacks is only greyed, without a word.
+    action.finish(failure.result(), written == 0 ? choice_done(name, combo) : QString());
+}
+
+void PicturePages::write_picture_choice(const Choice& choice, int index, const QString& name) {
+    write_picture_list(choice.combo, name, [this, &choice, index](int& written) {
+        return write_combo_value(choice.combo, index, choice.opcode, &written);
+    });
+}
+
+void PicturePages::onGammaChanged(int index) {
+    write_picture_choice(picture_choices[0], index, tr("Gamma"));
+}
+
+void PicturePages::onColorPresetChanged(int index) {
+    write_picture_choice(picture_choices[1], index, tr("Color preset"));
+}
+
+void PicturePages::onPictureModeChanged(int index) {
+    write_picture_choice(picture_choices[2], index, tr("Picture mode"));
+}
+
+void PicturePages::onVideoInputChanged(int index) {
+    QComboBox* combo = ui.video_input_comboBox;
+    write_picture_list(combo, tr("Video input"), [this, combo, index](int& written) {
+        uint value = combo->itemData(index).toUInt();
+        written = monitor->set_video_input(&value);
+        if (written == 0) {
             uint held = value;
             if (monitor->get_video_input(&held) == 0)
                 value = held;
-            select_by_data(ui.video_input_comboBox, value);
+            select_by_data(combo, value);
         }
-        failure.note(ControlState::apply_write(result, {ui.video_input_comboBox}));
-    }
-    failure.note(update_picture_tab());
-    frame.report(failure.result());
+        return ControlState::apply_write(written, {combo});
+    });
 }
 
 void PicturePages::write_size_choice(const Choice& choice, int index) {
@@ -290,21 +310,22 @@ void PicturePages::onAspectComboBoxChanged(int index) {
     write_size_choice(size_choices[2], index);
 }
 
-void PicturePages::reset(uint group, QWidget* page) {
-    CommandScope frame(host);
-    if (!frame)
-        return;
+int PicturePages::reset(uint group, QWidget* page) {
     // A reset is no change of a setting: the settings stay as clean or dirty as they were.
     FirstFailure failure;
     failure.note(monitor->set_vcp_value(kMenuResetOpcode, &group));
     failure.note(read_page(page));
-    frame.report(failure.result());
+    return failure.result();
 }
 
 void PicturePages::on_color_reset_pushButton_clicked() {
-    reset(kResetPicture, ui.video);
+    LongAction action(host, *monitor, ui.statusBar, tr("Resetting the picture settings..."));
+    if (action)
+        action.finish(reset(kResetPicture, ui.video), tr("Picture settings reset."));
 }
 
 void PicturePages::on_size_reset_pushButton_clicked() {
-    reset(kResetGeometry, ui.size_position);
+    CommandScope frame(host);
+    if (frame)
+        frame.report(reset(kResetGeometry, ui.size_position));
 }

@@ -2,6 +2,8 @@
 
 #include "page_controller.h"
 
+#include <functional>
+
 class QComboBox;
 class QSlider;
 class QSpinBox;
@@ -53,12 +55,19 @@ private:
     int read_level(PageRead& pass, const Level& level);
     // Reads a choice's value into its combo box.
     int read_choice(PageRead& pass, const Choice& choice);
-    // Writes a picture choice in a frame of its own, then reads the page again.
-    void write_picture_choice(const Choice& choice, int index);
+    // A write of a list of the picture page (its own result in written), then the page read
+    // again, on one connection: over a second, so under the progress dialog, and then the
+    // status bar names what the display holds.
+    void write_picture_list(QComboBox* combo, const QString& name,
+                            const std::function<int(int& written)>& write);
+    void write_picture_choice(const Choice& choice, int index, const QString& name);
+    // The status bar's words once the named choice was written and the page read again.
+    static QString choice_done(const QString& name, const QComboBox* combo);
     // Writes a geometry choice and reads the page again, on one connection.
     void write_size_choice(const Choice& choice, int index);
-    // The menu-tree reset of a group of settings, then the page read again.
-    void reset(uint group, QWidget* page);
+    // The menu-tree reset of a group of settings, then the page read again, on the caller's
+    // connection; returns the first failure.
+    int reset(uint group, QWidget* page);
 
     QList<Level> picture_levels;
     QList<Level> six_axis_levels;

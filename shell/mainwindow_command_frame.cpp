@@ -13,6 +13,7 @@
 #include "status_bar_style.h"
 #include "string_resource.h"
 #include "wait_cursor.h"
+#include "wait_progress.h"
 
 #include <QApplication>
 #include <QSlider>
@@ -246,10 +247,13 @@ void ZETQVToolMainWindow::update_spinbox_control_value(QSpinBox* control, int va
 }
 
 void ZETQVToolMainWindow::on_save_settings_pushButton_clicked() {
-    CommandScope frame(*this);
-    if (!frame)
+    // The display answers once it has saved, and is given a second more.
+    LongAction action(*this, *g_basic_monitor, ui.statusBar,
+                      tr("Saving all settings in the display..."));
+    if (!action)
         return;
-    if (frame.report(g_basic_monitor->save_current_settings()) == 0)
+    if (action.finish(g_basic_monitor->save_current_settings(),
+                      tr("All settings saved in the display.")) == 0)
         emit settings_dirty(false);
 }
 

@@ -251,7 +251,8 @@ private slots:
         QVERIFY(serial.isEmpty());
     }
 
-    // Saving keeps the display busy: the pause follows whatever the result.
+    // Saving keeps the display busy: the pause follows whatever the result. The monitor's
+    // pauses go to the engine in slices, each reported, so that a window stays painted.
     void savePause() {
         FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.47"));
         DisplayModel model;
@@ -262,15 +263,19 @@ private slots:
         QCOMPARE(monitor.set_interface_info(lan(fake.address())), 0);
         QCOMPARE(monitor.save_current_settings(), 0);
         QCOMPARE(model.saves, 1);
-        QCOMPARE(clock.pauses, (QList<int>{50, 1000}));
+        QCOMPARE(clock.pauses, (QList<int>{50, 250, 250, 250, 250}));
         clock.pauses.clear();
         model.failNext(100);
         monitor.set_retry_count(2);
         QCOMPARE(monitor.save_current_settings(), ResultCode::BadChecksum);
-        QCOMPARE(clock.pauses, (QList<int>{1000, 1000}));
+        QCOMPARE(clock.pauses, (QList<int>{1000, 250, 250, 250, 250}));
         clock.pauses.clear();
+        QSignalSpy waiting(&monitor, &basic_monitor::waiting);
         monitor.delay(25);
         QCOMPARE(clock.pauses, QList<int>{25});
+        monitor.delay(600);
+        QCOMPARE(clock.pauses, (QList<int>{25, 250, 250, 100}));
+        QCOMPARE(waiting, (QList<QVariantList>{{25, 25}, {250, 600}, {500, 600}, {600, 600}}));
     }
 
     void forwarders() {

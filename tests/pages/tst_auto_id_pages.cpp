@@ -3,7 +3,6 @@
 #include "result_codes.h"
 #include "window_rig.h"
 
-#include <QProgressDialog>
 #include <QtTest>
 
 namespace {
@@ -78,12 +77,8 @@ private slots:
         QLineEdit* shown =
             tileMatrix ? rig.w.ui.auto_tilematrix_lineEdit : rig.w.ui.auto_ID_lineEdit;
         shown->setText(QStringLiteral("old"));
-        int dialogMaximum = 0;
-        if (result != 0) // a wait long enough to look at
-            whenModal<QProgressDialog>([&](QProgressDialog* d) {
-                dialogMaximum = d->maximum();
-                WindowRig::saveShot(d, QStringLiteral("auto_id_waiting"));
-            });
+        // A wait long enough to look at.
+        ShownProgress progress(result != 0 ? QStringLiteral("auto_id_waiting") : QString());
         clock.pauses.clear();
         (tileMatrix ? rig.w.ui.auto_tilematrix_execute_get_complete_pushButton
                     : rig.w.ui.auto_id_execute_get_complete_pushButton)
@@ -97,7 +92,7 @@ private slots:
             return;
         }
         if (result != 0) {
-            QCOMPARE(dialogMaximum, 60000);
+            QCOMPARE(progress.steps(), 60000);
             QCOMPARE(paused(), 60000 - 240 * QVCommProtocol::WaitListenMs);
         }
         QVERIFY(!QApplication::activeModalWidget());

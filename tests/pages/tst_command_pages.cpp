@@ -135,7 +135,14 @@ private slots:
         CommandPages& page = rig.page<CommandPages>();
         w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Lobby wall 3"));
         w.ui.status_asset_tag_lineEdit->setReadOnly(true);
-        page.on_status_asset_update_pushButton_clicked();
+        {
+            // The write and its read-back pause 1.3 s: under the progress dialog.
+            ShownProgress shown;
+            page.on_status_asset_update_pushButton_clicked();
+            QCOMPARE(shown.label, QStringLiteral("Writing the asset tag to the display..."));
+        }
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Asset tag written to the display."));
         QCOMPARE(transfer.asset, QByteArray("Lobby wall 3").leftJustified(64, '\0'));
         QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Lobby wall 3"));
         QVERIFY(!w.ui.status_asset_tag_lineEdit->isReadOnly());
@@ -147,6 +154,7 @@ private slots:
         page.on_status_asset_update_pushButton_clicked();
         QCOMPARE(bodies(fake).size(), 1);
         QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Lobby wall 3"));
+        QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5004)")));
         // A tag in Latin-1 is stored byte for byte; one with a character beyond it is refused,
         // naming the character, and nothing is sent.
         w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Caf\u00E9"));

@@ -91,7 +91,8 @@ private slots:
         }
         QCOMPARE(model.irCodes, codes);
         QCOMPARE(w.ui.ir_remote_code_lineEdit->text(), text.join(' '));
-        QVERIFY(w.ui.statusBar->currentMessage().isEmpty());
+        // Nothing on the page shows that a key went out: the status bar says so.
+        QCOMPARE(w.ui.statusBar->currentMessage(), "IR code " + text.last() + " sent.");
         rig.saveShot(QStringLiteral("ir_remote"));
 
         // The remote's own numbering, where it is easy to get wrong.
@@ -103,25 +104,38 @@ private slots:
             clock.pauses.clear();
             key(w, spot.first)->click();
             QCOMPARE(model.irCodes, spot.second);
-            QCOMPARE(clock.pauses, spot.second.isEmpty() ? QList<int>{1000} : QList<int>{200});
+            QCOMPARE(clock.pauses, spot.second.isEmpty() ? sliced({1000}) : QList<int>{200});
         }
         QVERIFY(w.ui.ir_remote_code_lineEdit->text().endsWith(" 08 10 12 44 45 31 31 00"));
     }
 
     // A typed sequence goes out in one connection, normalised; 00 pauses a second and sends
-    // nothing; a failing code ends the sequence and shows on the status bar.
+    // nothing; a failing code ends the sequence and shows on the status bar. A sequence whose
+    // pauses take a second runs under the progress dialog, a step a code; one that went out
+    // says so on the status bar.
     void sendSequence_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("failAt");
         QTest::addColumn<QList<unsigned short>>("sent");
         QTest::addColumn<QList<int>>("pauses");
         QTest::addColumn<QString>("after");
-        QTest::newRow("codes around a pause") << "8 00 0a" << -1 << QList<unsigned short>{8, 10}
-                                              << QList<int>{200, 1000, 200} << "08 00 0A";
-        QTest::newRow("a pause alone")
-            << "00" << -1 << QList<unsigned short>{} << QList<int>{1000} << "00";
+        QTest::addColumn<int>("steps"); // shown in the progress dialog; 0: no dialog
+        QTest::addColumn<QString>("status");
+        QTest::newRow("codes around a pause")
+            << "8 00 0a" << -1 << QList<unsigned short>{8, 10} << QList<int>{200, 1000, 200}
+            << "08 00 0A" << 3 << "IR codes 08 00 0A sent.";
+        QTest::newRow("a pause alone") << "00" << -1 << QList<unsigned short>{} << QList<int>{1000}
+                                       << "00" << 1 << "IR code 00 sent.";
+        QTest::newRow("five codes: a second of pauses")
+            << "08 09 0A 0B 0C" << -1 << QList<unsigned short>{8, 9, 10, 11, 12}
+            << QList<int>{200, 200, 200, 200, 200} << "08 09 0A 0B 0C" << 5
+            << "IR codes 08 09 0A 0B 0C sent.";
+        QTest::newRow("two codes pass in a moment")
+            << "08 09" << -1 << QList<unsigned short>{8, 9} << QList<int>{200, 200} << "08 09" << 0
+            << "IR codes 08 09 sent.";
         QTest::newRow("the second code fails: the third is not sent")
-            << "08 09 0A" << 1 << QList<unsigned short>{8, 9} << QList<int>{200, 200} << "08 09 0A";
+            << "08 09 0A" << 1 << QList<unsigned short>{8, 9} << QList<int>{200, 200} << "08 09 0A"
+            << 0 << "(-5004)";
     }
     void sendSequence() {
         QFETCH(QString, typed);
@@ -129,8 +143,11 @@ private slots:
         QFETCH(QList<unsigned short>, sent);
         QFETCH(QList<int>, pauses);
         QFETCH(QString, after);
+        QFETCH(int, steps);
+        QFETCH(QString, status);
         WindowRig rig("127.0.17.31");
         auto& [fake, model, w] = rig;
+        rig.showPage(11);
         int index = 0;
         fake.setHandler([&](const QByteArray& request) {
             FakeReply reply = model.answer(request);
@@ -141,14 +158,23 @@ private slots:
         w.ui.ir_remote_code_lineEdit->setText(typed);
         QVERIFY(w.ui.ir_remote_sendsequence_pushButton->isEnabled());
         clock.pauses.clear();
+        const int connections = fake.connectionCount();
+        ShownProgress shown(steps == 5 ? QStringLiteral("ir_remote_sending") : QString());
         w.ui.ir_remote_sendsequence_pushButton->click();
-        QCOMPARE(fake.connectionCount(), 1);
+        QCOMPARE(fake.connectionCount(), connections + 1);
         QCOMPARE(model.irCodes, sent);
-        QCOMPARE(clock.pauses, pauses);
+        QCOMPARE(clock.pauses, sliced(pauses));
         QCOMPARE(w.ui.ir_remote_code_lineEdit->text(), after);
-        QCOMPARE(
-            w.ui.statusBar->currentMessage().contains(QString::number(ResultCode::BadChecksum)),
-            failAt >= 0);
+        QCOMPARE(shown.label.isEmpty(), steps == 0);
+        if (steps != 0) {
+            QCOMPARE(shown.label, QStringLiteral("Sending the IR codes to the display..."));
+            QCOMPARE(shown.steps(), steps);
+        }
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY2(w.ui.statusBar->currentMessage().endsWith(status),
+                 qPrintable(w.ui.statusBar->currentMessage()));
+        if (steps == 5)
+            rig.saveShot(QStringLiteral("ir_remote_sent"));
     }
 
     // "Send Sequence" follows the validator: two spaces in a row, a trailing space or an empty

@@ -302,36 +302,74 @@ private slots:
             rig.saveShot(QStringLiteral("picture_brightness_unsupported"));
     }
 
-    // The picture lists write at once in a frame of their own; a display that keeps another
-    // value is shown without a second write, and the page is read again.
+    // The picture lists and the picture reset write at once and read the page again on one
+    // connection, which takes over a second: under the progress dialog, and then the status
+    // bar names what the display holds. A display that keeps another value is shown without a
+    // second write.
+    void pictureChoices_data() {
+        QTest::addColumn<QString>("control"); // a list, or the reset button
+        QTest::addColumn<int>("index");       // the item chosen
+        QTest::addColumn<int>("opcode");
+        QTest::addColumn<int>("named"); // the item that the status bar names
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("color preset: the display keeps its own")
+            << "color_preset_comboBox" << 0 << 0x0014 << 1 << "Setting the color preset..."
+            << "Color preset set to %1.";
+        QTest::newRow("gamma") << "gamma_comboBox" << 2 << 0x0268 << 2 << "Setting the gamma..."
+                               << "Gamma set to %1.";
+        QTest::newRow("picture mode")
+            << "picture_mode_comboBox" << 1 << 0x021A << 1 << "Setting the picture mode..."
+            << "Picture mode set to %1.";
+        QTest::newRow("video input")
+            << "video_input_comboBox" << 4 << 0x0060 << 4 << "Setting the video input..."
+            << "Video input set to %1.";
+        QTest::newRow("picture reset")
+            << "color_reset_pushButton" << -1 << 0x02CB << -1 << "Resetting the picture settings..."
+            << "Picture settings reset.";
+    }
     void pictureChoices() {
+        QFETCH(QString, control);
+        QFETCH(int, index);
+        QFETCH(int, opcode);
+        QFETCH(int, named);
+        QFETCH(QString, label);
+        QFETCH(QString, status);
         WindowRig rig("127.0.15.35");
         auto& [fake, model, w] = rig;
         fillDisplay(rig);
-        w.ui.stackedWidget->setCurrentIndex(4);
+        model.setParameter(0x02CB, 0, 3);
         model.addCommand('E', "0014", [&model](const QByteArray&) {
             model.setParameter(0x0014, 11, 12);
             return QByteArray("00001400000C000B");
         });
-        int from = fake.requests().size();
-        w.ui.color_preset_comboBox->setCurrentIndex(w.ui.color_preset_comboBox->findData(9u));
-        QStringList seen = rig.seen(from);
-        QCOMPARE(seen.mid(0, 2), (QStringList{"set 0014=9", "get 0014"}));
-        QCOMPARE(count(seen, "set 0014=9") + count(seen, "set 0014=11"), 1);
+        rig.showPage(4);
+        const int from = fake.requests().size();
+        const int connections = fake.connectionCount();
+        ShownProgress shown(index == 0 ? QStringLiteral("picture_setting") : QString());
+        auto* combo = w.findChild<QComboBox*>(control);
+        QString value = QStringLiteral("2");
+        if (combo) {
+            value = combo->itemData(index).toString();
+            combo->setCurrentIndex(index);
+        } else {
+            w.findChild<QPushButton*>(control)->click();
+        }
+        const QStringList seen = rig.seen(from);
+        const QString digits = QString::number(opcode, 16).rightJustified(4, '0').toUpper();
+        QVERIFY(seen.contains(QStringLiteral("set %1=%2").arg(digits, value)));
+        QCOMPARE(seen.filter(QStringLiteral("set ")).size(), 1);
         QCOMPARE(count(seen, "get 0010"), 1); // the page was read again
-        QCOMPARE(w.ui.color_preset_comboBox->currentData().toUInt(), 11u);
-        QCOMPARE(fake.connectionCount(), 3); // the page switch, the write, the re-read
-
-        // The video input is written and read back on one connection with the page read.
-        const uint input = w.ui.video_input_comboBox->itemData(4).toUInt();
-        from = fake.requests().size();
-        w.ui.video_input_comboBox->setCurrentIndex(4);
-        seen = rig.seen(from);
-        QCOMPARE(count(seen, QStringLiteral("set 0060=%1").arg(input)), 1);
-        QCOMPARE(count(seen, "get 0010"), 1);
-        QCOMPARE(model.parameter(0x0060).current, input);
-        QCOMPARE(w.ui.video_input_comboBox->currentIndex(), 4);
-        QCOMPARE(fake.connectionCount(), 4);
+        QCOMPARE(fake.connectionCount(), connections + 1);
+        QCOMPARE(shown.label, label);
+        QVERIFY(!QApplication::activeModalWidget());
+        if (combo) {
+            QCOMPARE(combo->currentIndex(), named);
+            status = status.arg(combo->itemText(named));
+        }
+        QCOMPARE(w.ui.statusBar->currentMessage(), status);
+        if (index == 0)
+            rig.saveShot(QStringLiteral("picture_set"));
     }
 
     // The size lists write, read back and read the page on one connection; a reset that fails

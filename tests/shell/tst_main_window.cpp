@@ -12,7 +12,7 @@
 #include <QtTest>
 
 // Loopback addresses 127.0.0.130 to 127.0.0.149, 127.0.20.70 to 127.0.20.79, 127.0.23.1 to
-// 127.0.23.9, 127.0.26.1 and 127.0.26.2 belong to this test.
+// 127.0.23.9, 127.0.26.1, 127.0.26.2 and 127.0.31.1 belong to this test.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -499,6 +499,38 @@ private slots:
         QVERIFY(w.ui.save_settings_pushButton->toolTip().contains("Unsaved changes"));
         w.setting_dirty_changed(false);
         QCOMPARE(w.ui.save_settings_pushButton->toolTip(), QString());
+    }
+
+    // Save All Settings keeps the window waiting over a second (the display's reply, then a
+    // second's pause): under the progress dialog, and then the status bar says that the
+    // settings were saved, or shows the failure with the notice of unsaved changes kept.
+    void saveAllSettings_data() {
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("saved") << false << "All settings saved in the display.";
+        QTest::newRow("a broken reply") << true << "(-5004)";
+    }
+    void saveAllSettings() {
+        QFETCH(bool, refused);
+        QFETCH(QString, status);
+        WindowRig rig("127.0.31.1");
+        auto& [fake, model, w] = rig;
+        emit w.settings_dirty(true);
+        if (refused)
+            model.failNext(1);
+        ShownProgress shown(refused ? QString() : QStringLiteral("save_settings_progress"));
+        w.ui.save_settings_pushButton->click();
+        QCOMPARE(model.saves, 1); // with a broken reply, whether it saved is not known
+        QCOMPARE(shown.label, QStringLiteral("Saving all settings in the display..."));
+        QCOMPARE(shown.steps(), 1000); // the pause, filled by its time
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY2(w.ui.statusBar->currentMessage().endsWith(status),
+                 qPrintable(w.ui.statusBar->currentMessage()));
+        QCOMPARE(w.ui.statusBar->styleSheet().contains("color:red"), refused);
+        QCOMPARE(w.ui.save_settings_pushButton->toolTip().contains("Unsaved changes"), refused);
+        QCOMPARE(fake.connectionCount(), 1);
+        if (!refused)
+            rig.saveShot(QStringLiteral("save_settings_done"));
     }
 
     void logLinesFromTheMonitor() {

@@ -24,11 +24,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidgetItemIterator>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -234,6 +237,57 @@ template <class Dialog> void whenModal(std::function<void(Dialog*)> act) {
         }
     });
     poll->start();
+}
+
+// What the first progress dialog shown while the object lives showed: its label and each
+// value its bar took, checked to rise to its maximum. With a name, the dialog is saved as a
+// picture (ZQV_SHOTS). It is caught as it shows, whether or not events are processed after.
+class ShownProgress : public QObject {
+public:
+    explicit ShownProgress(const QString& shot = QString()) : shot(shot) {
+        qApp->installEventFilter(this);
+    }
+    ~ShownProgress() override { qApp->removeEventFilter(this); }
+    // The steps shown: the maximum when the bar rose to it step by step, else -1.
+    int steps() const {
+        const bool rose = values.size() > 1 && std::is_sorted(values.begin(), values.end()) &&
+                          values.last() == maximum;
+        return rose ? maximum : -1;
+    }
+    QString label; // empty while no dialog showed
+    QList<int> values;
+    int maximum = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* d = qobject_cast<QProgressDialog*>(watched);
+        if (!d || event->type() != QEvent::Show || !label.isEmpty())
+            return false;
+        label = d->labelText();
+        auto* bar = d->findChild<QProgressBar*>();
+        values << bar->value();
+        maximum = bar->maximum();
+        connect(bar, &QProgressBar::valueChanged, this, [this, bar](int value) {
+            values << value;
+            maximum = bar->maximum();
+        });
+        if (!shot.isEmpty())
+            WindowRig::saveShot(d, shot);
+        return false;
+    }
+
+private:
+    QString shot;
+};
+
+// The pauses as the monitor takes them from its engine: each in slices of at most
+// WaitSliceMs.
+inline QList<int> sliced(const QList<int>& pauses) {
+    QList<int> slices;
+    for (int ms : pauses)
+        for (int left = ms; left > 0; left -= QVCommProtocol::WaitSliceMs)
+            slices << std::min(left, int(QVCommProtocol::WaitSliceMs));
+    return slices;
 }
 
 // What every window test needs once: settings in a folder of its own (cleared before each
