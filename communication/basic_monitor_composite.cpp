@@ -6,35 +6,18 @@
 #include "code_translation.h"
 #include "legacy_models.h"
 #include "monitor_text.h"
+#include "opcodes.h"
 #include "qvcommprotocol_retry.h"
 #include "result_codes.h"
 
 #include <cmath>
 
 namespace {
-enum OpCode : unsigned int {
-    OpColorReset = 0x0008,
-    OpBrightness = 0x0010,
-    OpContrast = 0x0012,
-    OpColorPreset = 0x0014,
-    OpRedGain = 0x0016,
-    OpGreenGain = 0x0018,
-    OpBlueGain = 0x001A,
-    OpVideoInput = 0x0060,
-    OpTotalTime = 0x00FA,
-    OpTimeOn = 0x00FF,
-    OpGamma = 0x0268,
-    OpTestPatternMode = 0x02C3,
-    OpGammaReset = 0x02F8,
-    OpLutSize = 0x02F9,
-    OpTotalMinutesHigh = 0x11FA,
-    OpTotalMinutesLow = 0x11FB,
-    OpMinutesOnHigh = 0x11FE,
-    OpMinutesOnLow = 0x11FF,
-};
 // Test-pattern levels, red, green, blue, by the display's family.
-constexpr unsigned int FamilyOneLevels[3] = {0x103A, 0x103B, 0x103C};
-constexpr unsigned int FamilyTwoLevels[3] = {0x0318, 0x031A, 0x031C};
+constexpr unsigned int FamilyOneLevels[3] = {
+    OpCode::TestPatternRedLevel, OpCode::TestPatternGreenLevel, OpCode::TestPatternBlueLevel};
+constexpr unsigned int FamilyTwoLevels[3] = {OpCode::FamilyTwoRedLevel, OpCode::FamilyTwoGreenLevel,
+                                             OpCode::FamilyTwoBlueLevel};
 
 constexpr unsigned int GammaNative = 1;
 constexpr unsigned int GammaProgrammable = 6;
@@ -67,57 +50,57 @@ constexpr int FirmwareVersions = 4;
 // Picture values
 
 int basic_monitor::get_brightness(unsigned int* current, unsigned int* max) {
-    return get_vcp_value_max(OpBrightness, current, max);
+    return get_vcp_value_max(OpCode::Brightness, current, max);
 }
 int basic_monitor::get_contrast(unsigned int* current, unsigned int* max) {
-    return get_vcp_value_max(OpContrast, current, max);
+    return get_vcp_value_max(OpCode::Contrast, current, max);
 }
 int basic_monitor::get_red_gain(unsigned int* current, unsigned int* max) {
-    return get_vcp_value_max(OpRedGain, current, max);
+    return get_vcp_value_max(OpCode::RedGain, current, max);
 }
 int basic_monitor::get_green_gain(unsigned int* current, unsigned int* max) {
-    return get_vcp_value_max(OpGreenGain, current, max);
+    return get_vcp_value_max(OpCode::GreenGain, current, max);
 }
 int basic_monitor::get_blue_gain(unsigned int* current, unsigned int* max) {
-    return get_vcp_value_max(OpBlueGain, current, max);
+    return get_vcp_value_max(OpCode::BlueGain, current, max);
 }
 int basic_monitor::get_color_preset(unsigned int* current, unsigned int* max) {
-    return get_vcp_value_max(OpColorPreset, current, max);
+    return get_vcp_value_max(OpCode::ColorPreset, current, max);
 }
 int basic_monitor::get_gamma(unsigned int* current, unsigned int* max) {
-    return get_vcp_value_max(OpGamma, current, max);
+    return get_vcp_value_max(OpCode::Gamma, current, max);
 }
 int basic_monitor::set_brightness(unsigned int* value) {
-    return set_vcp_value(OpBrightness, value);
+    return set_vcp_value(OpCode::Brightness, value);
 }
 int basic_monitor::set_contrast(unsigned int* value) {
-    return set_vcp_value(OpContrast, value);
+    return set_vcp_value(OpCode::Contrast, value);
 }
 int basic_monitor::set_red_gain(unsigned int* value) {
-    return set_vcp_value(OpRedGain, value);
+    return set_vcp_value(OpCode::RedGain, value);
 }
 int basic_monitor::set_green_gain(unsigned int* value) {
-    return set_vcp_value(OpGreenGain, value);
+    return set_vcp_value(OpCode::GreenGain, value);
 }
 int basic_monitor::set_blue_gain(unsigned int* value) {
-    return set_vcp_value(OpBlueGain, value);
+    return set_vcp_value(OpCode::BlueGain, value);
 }
 
 int basic_monitor::set_color_preset(unsigned int* value) {
-    const int result = set_vcp_value(OpColorPreset, value);
+    const int result = set_vcp_value(OpCode::ColorPreset, value);
     delay(m_delay_color_preset);
     return result;
 }
 
 int basic_monitor::set_gamma(unsigned int* value) {
-    const int result = set_vcp_value(OpGamma, value);
+    const int result = set_vcp_value(OpCode::Gamma, value);
     delay(m_delay_gamma);
     return result;
 }
 
 int basic_monitor::color_reset() {
     unsigned int one = 1;
-    const int result = set_vcp_value(OpColorReset, &one);
+    const int result = set_vcp_value(OpCode::ColorReset, &one);
     delay(m_delay_color_reset);
     return result;
 }
@@ -135,12 +118,12 @@ int basic_monitor::select_native_gamma() {
 }
 
 bool basic_monitor::has_gamma_programmable_reset() {
-    return answers(OpGammaReset);
+    return answers(OpCode::GammaReset);
 }
 
 int basic_monitor::gamma_programmable_reset() {
     unsigned int one = 1;
-    const int result = set_vcp_value(OpGammaReset, &one);
+    const int result = set_vcp_value(OpCode::GammaReset, &one);
     return result != 0 ? result : refresh_gamma_table();
 }
 
@@ -149,7 +132,7 @@ int basic_monitor::set_rgb_gains_to_max_report(unsigned int* red, unsigned int* 
     const struct {
         unsigned int opcode;
         unsigned int* max;
-    } gains[] = {{OpRedGain, red}, {OpGreenGain, green}, {OpBlueGain, blue}};
+    } gains[] = {{OpCode::RedGain, red}, {OpCode::GreenGain, green}, {OpCode::BlueGain, blue}};
     for (const auto& gain : gains) {
         unsigned int current = 0;
         if (const int result = get_vcp_value_max(gain.opcode, &current, gain.max))
@@ -193,20 +176,21 @@ int minutes(double* hours, unsigned int high_code, unsigned int low_code, Get ge
 } // namespace
 
 int basic_monitor::get_operating_time_on(double* hours) {
-    return halfHours(hours, [this](unsigned int* v) { return get_vcp_value(OpTimeOn, v); });
+    return halfHours(hours, [this](unsigned int* v) { return get_vcp_value(OpCode::TimeOn, v); });
 }
 
 int basic_monitor::get_total_operating_time(double* hours) {
-    return halfHours(hours, [this](unsigned int* v) { return get_vcp_value(OpTotalTime, v); });
+    return halfHours(hours,
+                     [this](unsigned int* v) { return get_vcp_value(OpCode::TotalTime, v); });
 }
 
 int basic_monitor::get_operating_time_on_minutes(double* hours) {
-    return minutes(hours, OpMinutesOnHigh, OpMinutesOnLow,
+    return minutes(hours, OpCode::MinutesOnHigh, OpCode::MinutesOnLow,
                    [this](unsigned int code, unsigned int* v) { return get_vcp_value(code, v); });
 }
 
 int basic_monitor::get_total_operating_time_minutes(double* hours) {
-    return minutes(hours, OpTotalMinutesHigh, OpTotalMinutesLow,
+    return minutes(hours, OpCode::TotalMinutesHigh, OpCode::TotalMinutesLow,
                    [this](unsigned int code, unsigned int* v) { return get_vcp_value(code, v); });
 }
 
@@ -305,7 +289,7 @@ bool basic_monitor::is_legacy_model() {
 }
 
 int basic_monitor::get_video_input(unsigned int* value) {
-    const int result = get_vcp_value(OpVideoInput, value);
+    const int result = get_vcp_value(OpCode::VideoInput, value);
     if (is_legacy_model())
         *value = unsigned(input_from_legacy_code(int(*value)));
     return result;
@@ -318,7 +302,7 @@ int basic_monitor::set_video_input(unsigned int* value) {
         if (*value == 0)
             return ResultCode::Unsupported;
     }
-    const int result = set_vcp_value(OpVideoInput, value);
+    const int result = set_vcp_value(OpCode::VideoInput, value);
     if (legacy)
         *value = unsigned(input_from_legacy_code(int(*value)));
     return result;
@@ -407,7 +391,7 @@ int basic_monitor::send_ir_remote_codes(QList<unsigned char> codes) {
 // Programmable gamma
 
 int basic_monitor::lut_table_size(unsigned int* size) {
-    *size = answers(OpLutSize) ? SmallLut : LargeLut;
+    *size = answers(OpCode::LutSize) ? SmallLut : LargeLut;
     return 0;
 }
 
@@ -486,7 +470,8 @@ int basic_monitor::write_programmable_gamma(QVector<int>& table) {
     step_done(before, total);
     if (table.size() == SmallLut) {
         unsigned int select = 1;
-        set_vcp_value(OpLutSize, &select); // not checked: without the selector the write goes on
+        set_vcp_value(OpCode::LutSize,
+                      &select); // not checked: without the selector the write goes on
         delay(LutSizeSelectPauseMs);
     }
     if (const int result =
@@ -573,11 +558,11 @@ int basic_monitor::set_test_pattern_blue_level(unsigned int* value) {
 }
 
 int basic_monitor::get_test_pattern_mode(unsigned int* mode) {
-    return get_vcp_value(OpTestPatternMode, mode);
+    return get_vcp_value(OpCode::TestPatternMode, mode);
 }
 
 int basic_monitor::set_test_pattern_mode(unsigned int* mode) {
-    return set_vcp_value(OpTestPatternMode, mode);
+    return set_vcp_value(OpCode::TestPatternMode, mode);
 }
 
 int basic_monitor::flash_test_pattern_white_black() {

@@ -1,5 +1,8 @@
 #include "display_capabilities.h"
 
+#include "frame_codec.h"
+#include "opcodes.h"
+
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -7,16 +10,6 @@
 namespace {
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 // A cursor over one value's text; every number it reads is plain hexadecimal digits, checked
@@ -49,7 +42,7 @@ public:
         std::uint64_t value = 0;
         const char* start = p;
         bool fits = true;
-        for (int d; p < end && (d = hexDigit(*p)) >= 0; ++p) {
+        for (int d; p < end && (d = FrameCodec::hexDigitValue(*p)) >= 0; ++p) {
             value = value * 16 + std::uint64_t(d);
             if (value > std::numeric_limits<std::uint32_t>::max())
                 fits = false, value = 0;
@@ -104,15 +97,15 @@ void parseHexList(const QByteArray& value, unsigned int base,
             ++i;
             continue;
         }
-        const int high = hexDigit(c);
+        const int high = FrameCodec::hexDigitValue(c);
         if (high < 0) {
             ++i;
             continue;
         }
         unsigned int number = unsigned(high);
         ++i;
-        if (i < value.size() && hexDigit(value[i]) >= 0)
-            number = number * 16 + unsigned(hexDigit(value[i++]));
+        if (i < value.size() && FrameCodec::hexDigitValue(value[i]) >= 0)
+            number = number * 16 + unsigned(FrameCodec::hexDigitValue(value[i++]));
         if (depth == 0)
             list.append({base + number, {}});
         else if (depth == 1 && !list.isEmpty())
@@ -217,7 +210,9 @@ int DisplayCapabilities::parse(const char* text) {
     const struct {
         const char* key;
         unsigned int base;
-    } commandKeys[] = {{"cmds(", 0}, {"cmds_c2(", 0xC200}, {"cmds_ca(", 0xCA00}};
+    } commandKeys[] = {{"cmds(", 0},
+                       {"cmds_c2(", CommandCode::CommandPageC2},
+                       {"cmds_ca(", CommandCode::CommandPageCA}};
     for (const auto& k : commandKeys)
         if (extractValue(all, k.key, value))
             parseHexList(value, k.base, commands);

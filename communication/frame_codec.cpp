@@ -7,16 +7,18 @@ unsigned char nibbleToHex(int value) {
     return static_cast<unsigned char>(value < 10 ? '0' + value : 'A' + value - 10);
 }
 
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
 unsigned char hexPairToByte(char high, char low) {
-    auto digit = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        return 0;
-    };
+    auto digit = [](char c) { return hexDigitValue(c) < 0 ? 0 : hexDigitValue(c); };
     return static_cast<unsigned char>(digit(high) * 16 + digit(low));
 }
 

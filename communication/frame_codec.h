@@ -20,6 +20,8 @@ constexpr unsigned char NullMessage[2] = {'B', 'E'};
 
 // One upper-case hexadecimal digit of the low four bits.
 unsigned char nibbleToHex(int value);
+// The value of a hexadecimal digit in either case; -1 for any other character.
+int hexDigitValue(char c);
 // "0"-"9", "A"-"F" and "a"-"f" give their values; any other character counts as 0.
 unsigned char hexPairToByte(char high, char low);
 // The first eight bytes of a command, with "63" standing in for the length until finish().

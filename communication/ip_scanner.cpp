@@ -5,12 +5,12 @@
 #include "monitor_address.h"
 #include "monitor_data.h"
 #include "neighbour_table.h"
+#include "opcodes.h"
 #include "result_codes.h"
 
 #include <algorithm>
 
 namespace {
-constexpr uint kMonitorIdOpcode = 0x023E;
 
 monitor_data scanLink(int type, const QString& address) {
     monitor_data data;
@@ -64,7 +64,7 @@ IpScanRow scan_address(basic_monitor& monitor, quint32 address, const IpScanOpti
             uint current = 0, max = 0;
             unsigned char display_result = 1, type = 0;
             row.result =
-                monitor.get_parameter(kMonitorIdOpcode, &current, &max, &display_result, &type);
+                monitor.get_parameter(OpCode::MonitorId, &current, &max, &display_result, &type);
             if (row.result == 0 && display_result == 0)
                 row.monitor_id = current;
         }

@@ -352,8 +352,7 @@ private:
     int parameter_reply(unsigned char page, unsigned char code, unsigned int& current,
                         unsigned int& max, unsigned char& result, unsigned char& type);
     // A text that the display sends hex-encoded after the reply code.
-    int text_read(const char* title, const char* command, unsigned short reply_code, char* text,
-                  int capacity);
+    int text_read(const char* title, unsigned short command, char* text, int capacity);
     void append_clock(const date_time_record& when);
     void read_clock(date_time_record& when);
 };

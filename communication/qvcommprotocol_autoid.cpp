@@ -1,10 +1,9 @@
 #include "qvcommprotocol.h"
 
+#include "opcodes.h"
 #include "result_codes.h"
 
 namespace {
-constexpr unsigned short AutoIdCode = 0xCA0A;
-constexpr unsigned short AutoTileMatrixCode = 0xCA03;
 constexpr unsigned char CompletionSubCommand = 0x02;
 // A completion is its code, sub-command and result byte; an auto ID completion may add the
 // number of monitors the chain detected.
@@ -13,12 +12,12 @@ constexpr int CompletionWithCountLength = 10;
 } // namespace
 
 int QVCommProtocol::auto_id_execute(int* result) {
-    return one_byte_command(QStringLiteral("Auto ID Execute command"), AutoIdCode, {0x01},
+    return one_byte_command(QStringLiteral("Auto ID Execute command"), CommandCode::AutoId, {0x01},
                             BodyLength::exactly(8), result);
 }
 
 int QVCommProtocol::auto_id_reset(int* result) {
-    return one_byte_command(QStringLiteral("Auto ID Reset command"), AutoIdCode, {0x03},
+    return one_byte_command(QStringLiteral("Auto ID Reset command"), CommandCode::AutoId, {0x03},
                             BodyLength::exactly(8), result);
 }
 
@@ -26,8 +25,9 @@ int QVCommProtocol::auto_id_reset(int* result) {
 // monitors detected. Without it `value` stays 0; nothing is read past the message.
 int QVCommProtocol::auto_id_get_complete(int* result, int* value) {
     *value = 0;
-    const int status = await_completion(QStringLiteral("Auto ID Get Complete command"), AutoIdCode,
-                                        {CompletionLength, CompletionWithCountLength}, result);
+    const int status =
+        await_completion(QStringLiteral("Auto ID Get Complete command"), CommandCode::AutoId,
+                         {CompletionLength, CompletionWithCountLength}, result);
     if (status != 0)
         return status;
     if (reply_body.size() == CompletionWithCountLength - CompletionLength)
@@ -38,26 +38,27 @@ int QVCommProtocol::auto_id_get_complete(int* result, int* value) {
 int QVCommProtocol::auto_tile_matrix_execute(unsigned char h_monitors, unsigned char v_monitors,
                                              unsigned char input, unsigned char memory,
                                              int* result) {
-    return one_byte_command(QStringLiteral("Auto Tile Matrix Execute command"), AutoTileMatrixCode,
-                            {0x01, h_monitors, v_monitors, 0x01, input, memory},
-                            BodyLength::exactly(8), result);
+    return one_byte_command(
+        QStringLiteral("Auto Tile Matrix Execute command"), CommandCode::AutoTileMatrix,
+        {0x01, h_monitors, v_monitors, 0x01, input, memory}, BodyLength::exactly(8), result);
 }
 
 int QVCommProtocol::auto_tile_matrix_reset(int* result) {
-    return one_byte_command(QStringLiteral("Auto Tile Matrix Reset command"), AutoTileMatrixCode,
-                            {0x03}, BodyLength::exactly(8), result);
+    return one_byte_command(QStringLiteral("Auto Tile Matrix Reset command"),
+                            CommandCode::AutoTileMatrix, {0x03}, BodyLength::exactly(8), result);
 }
 
 int QVCommProtocol::auto_tile_matrix_complete(int* result) {
-    return await_completion(QStringLiteral("Auto Tile Matrix Complete command"), AutoTileMatrixCode,
-                            BodyLength::exactly(CompletionLength), result);
+    return await_completion(QStringLiteral("Auto Tile Matrix Complete command"),
+                            CommandCode::AutoTileMatrix, BodyLength::exactly(CompletionLength),
+                            result);
 }
 
 int QVCommProtocol::auto_tile_matrix_read(unsigned char* h_monitors, unsigned char* v_monitors,
                                           int* result) {
     const int status =
-        one_byte_command(QStringLiteral("Auto Tile Matrix Read command"), AutoTileMatrixCode,
-                         {0x04}, BodyLength::exactly(12), result);
+        one_byte_command(QStringLiteral("Auto Tile Matrix Read command"),
+                         CommandCode::AutoTileMatrix, {0x04}, BodyLength::exactly(12), result);
     if (status != 0)
         return status;
     *h_monitors = read_hex2();
@@ -67,8 +68,9 @@ int QVCommProtocol::auto_tile_matrix_read(unsigned char* h_monitors, unsigned ch
 
 int QVCommProtocol::auto_tile_matrix_write(unsigned char h_monitors, unsigned char v_monitors,
                                            int* result) {
-    return one_byte_command(QStringLiteral("Auto Tile Matrix Write command"), AutoTileMatrixCode,
-                            {0x05, h_monitors, v_monitors}, BodyLength::exactly(8), result);
+    return one_byte_command(QStringLiteral("Auto Tile Matrix Write command"),
+                            CommandCode::AutoTileMatrix, {0x05, h_monitors, v_monitors},
+                            BodyLength::exactly(8), result);
 }
 
 // The display sends the completion on its own, with the request code itself and from whichever

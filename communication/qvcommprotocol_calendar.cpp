@@ -1,21 +1,12 @@
 #include "qvcommprotocol.h"
 
+#include "opcodes.h"
 #include "result_codes.h"
 
 namespace {
 bool isAdvanced(int kind) {
     return kind == QVCommProtocol::AdvancedScheduleKind;
 }
-
-constexpr unsigned short ScheduleReadCode = 0xC213;
-constexpr unsigned short ScheduleWriteCode = 0xC214;
-constexpr unsigned short ExtendedReadCode = 0xC221;
-constexpr unsigned short ExtendedWriteCode = 0xC222;
-constexpr unsigned short AdvancedReadCode = 0xC23D;
-constexpr unsigned short AdvancedWriteCode = 0xC23E;
-constexpr unsigned short DaylightSavingCode = 0xCA01;
-constexpr unsigned short HolidayCode = 0xCA19;
-constexpr unsigned short WeekendCode = 0xCA1A;
 
 QString programTitle(const char* text, int program) {
     return QString::fromLatin1(text).arg(program);
@@ -24,7 +15,8 @@ QString programTitle(const char* text, int program) {
 
 int QVCommProtocol::schedule_read_extended(int kind, int program, schedule_entry* e) {
     return repeatable(RetriedOperation::ScheduleReadExtended, [&]() -> int {
-        const unsigned short code = isAdvanced(kind) ? AdvancedReadCode : ExtendedReadCode;
+        const unsigned short code = isAdvanced(kind) ? CommandCode::AdvancedScheduleRead
+                                                     : CommandCode::ExtendedScheduleRead;
         begin_command(programTitle("Schedule Read command (G/H/J series) Program No.=%1", program),
                       code);
         put_hex2(static_cast<unsigned char>(program));
@@ -39,7 +31,8 @@ int QVCommProtocol::schedule_write_extended(int kind, int program, schedule_entr
     return repeatable(RetriedOperation::ScheduleWriteExtended, [&]() -> int {
         *e = wanted;
         const bool advanced = isAdvanced(kind);
-        const unsigned short code = advanced ? AdvancedWriteCode : ExtendedWriteCode;
+        const unsigned short code =
+            advanced ? CommandCode::AdvancedScheduleWrite : CommandCode::ExtendedScheduleWrite;
         begin_command(programTitle("Schedule Write command (G/H/J series) Program No.=%1", program),
                       code);
         put_hex2(static_cast<unsigned char>(program));
@@ -68,8 +61,10 @@ int QVCommProtocol::schedule_write_extended(int kind, int program, schedule_entr
 }
 
 int QVCommProtocol::parse_schedule_record(int request_code, int program, schedule_entry* e) {
-    const bool advanced = request_code == AdvancedReadCode || request_code == AdvancedWriteCode;
-    const bool write = request_code == AdvancedWriteCode || request_code == ExtendedWriteCode;
+    const bool advanced = request_code == CommandCode::AdvancedScheduleRead ||
+                          request_code == CommandCode::AdvancedScheduleWrite;
+    const bool write = request_code == CommandCode::AdvancedScheduleWrite ||
+                       request_code == CommandCode::ExtendedScheduleWrite;
     // An advanced read needs 34 characters, the extended dialect and a write's result byte 2 each.
     const int minimum = 34 + (advanced ? 0 : 2) + (write ? 2 : 0);
     if (reply_body.size() < minimum)
@@ -119,12 +114,13 @@ int QVCommProtocol::parse_schedule_record(int request_code, int program, schedul
 // one, the picture mode.
 int QVCommProtocol::schedule_read_plain(const char* title, int program, schedule_entry* e,
                                         bool picture_mode) {
-    begin_command(programTitle(title, program), ScheduleReadCode);
+    begin_command(programTitle(title, program), CommandCode::ScheduleRead);
     put_hex2(static_cast<unsigned char>(program));
     const int result = exchange(BodyLength::atLeast(picture_mode ? 22 : 20), true);
     if (result != 0)
         return result;
-    if (!expect_reply(ScheduleReadCode) || !expect_hex2(static_cast<unsigned char>(program)))
+    if (!expect_reply(CommandCode::ScheduleRead) ||
+        !expect_hex2(static_cast<unsigned char>(program)))
         return ResultCode::IncorrectReply;
     read_plain_schedule_fields(e);
     if (picture_mode)
@@ -134,7 +130,7 @@ int QVCommProtocol::schedule_read_plain(const char* title, int program, schedule
 
 int QVCommProtocol::schedule_write_plain(const char* title, int program, schedule_entry* e,
                                          bool picture_mode) {
-    begin_command(programTitle(title, program), ScheduleWriteCode);
+    begin_command(programTitle(title, program), CommandCode::ScheduleWrite);
     put_hex2(static_cast<unsigned char>(program));
     for (unsigned char field :
          {static_cast<unsigned char>(e->on_hour), e->on_minute,
@@ -145,7 +141,7 @@ int QVCommProtocol::schedule_write_plain(const char* title, int program, schedul
     int result = exchange(BodyLength::atLeast(22), true);
     if (result != 0)
         return result;
-    if (!expect_reply(ScheduleWriteCode))
+    if (!expect_reply(CommandCode::ScheduleWrite))
         return ResultCode::IncorrectReply;
     if (read_hex2() != 0)
         result = ResultCode::ReplyError;
@@ -189,7 +185,8 @@ int QVCommProtocol::schedule_enable_write(int kind, int program, int* enable,
     const int wanted = *enable;
     return repeatable(RetriedOperation::ScheduleEnableWrite, [&]() -> int {
         *enable = wanted;
-        const unsigned short code = isAdvanced(kind) ? 0xC23F : 0xC215;
+        const unsigned short code =
+            isAdvanced(kind) ? CommandCode::AdvancedScheduleEnable : CommandCode::ScheduleEnable;
         begin_command(QStringLiteral("Schedule Enable Write command Program No.=%1, enable=%2")
                           .arg(program)
                           .arg(*enable),
@@ -215,14 +212,14 @@ int QVCommProtocol::daylight_saving_write(daylight_saving_rule* rule, int* resul
     QList<unsigned char> fields = {0x01};
     for (auto field : daylight_saving_rule::wireOrder())
         fields << rule->*field;
-    return one_byte_command(QStringLiteral("Daylight Saving Write command"), DaylightSavingCode,
-                            fields, BodyLength::exactly(8), result);
+    return one_byte_command(QStringLiteral("Daylight Saving Write command"),
+                            CommandCode::DaylightSaving, fields, BodyLength::exactly(8), result);
 }
 
 int QVCommProtocol::daylight_saving_read(daylight_saving_rule* rule, int* result) {
     const int status =
-        one_byte_command(QStringLiteral("Daylight Saving Read command"), DaylightSavingCode, {0x00},
-                         BodyLength::exactly(30), result);
+        one_byte_command(QStringLiteral("Daylight Saving Read command"),
+                         CommandCode::DaylightSaving, {0x00}, BodyLength::exactly(30), result);
     if (status == 0) {
         for (auto field : daylight_saving_rule::wireOrder())
             rule->*field = read_hex2();
@@ -233,8 +230,8 @@ int QVCommProtocol::daylight_saving_read(daylight_saving_rule* rule, int* result
 int QVCommProtocol::daylight_saving_onoff_read(unsigned char* on, int* result) {
     *on = 0;
     const int status =
-        one_byte_command(QStringLiteral("Daylight Saving OnOff Read command"), DaylightSavingCode,
-                         {0x02}, BodyLength::exactly(10), result);
+        one_byte_command(QStringLiteral("Daylight Saving OnOff Read command"),
+                         CommandCode::DaylightSaving, {0x02}, BodyLength::exactly(10), result);
     if (status == 0)
         *on = read_hex2();
     return status;
@@ -242,13 +239,14 @@ int QVCommProtocol::daylight_saving_onoff_read(unsigned char* on, int* result) {
 
 int QVCommProtocol::daylight_saving_onoff_write(unsigned char on, int* result) {
     return one_byte_command(QStringLiteral("Daylight Saving OnOff Write command"),
-                            DaylightSavingCode, {0x03, on}, BodyLength::exactly(8), result);
+                            CommandCode::DaylightSaving, {0x03, on}, BodyLength::exactly(8),
+                            result);
 }
 
 int QVCommProtocol::weekend_write(unsigned char* bits, int* status) {
-    const int result =
-        one_byte_command(QStringLiteral("Weekend Write %1").arg(*bits), WeekendCode, {0x01, *bits},
-                         BodyLength::exactly(10), status, "status", "", OnFailure::Kept);
+    const int result = one_byte_command(
+        QStringLiteral("Weekend Write %1").arg(*bits), CommandCode::Weekend, {0x01, *bits},
+        BodyLength::exactly(10), status, "status", "", OnFailure::Kept);
     if (result == 0)
         *bits = read_hex2("weekend_bitfield");
     return result;
@@ -257,7 +255,7 @@ int QVCommProtocol::weekend_write(unsigned char* bits, int* status) {
 // The reply carries the bit set and no status byte.
 int QVCommProtocol::weekend_read(unsigned char* bits, int* status) {
     const int result =
-        one_byte_command(QStringLiteral("Weekend Read %1").arg(*bits), WeekendCode, {0x00},
+        one_byte_command(QStringLiteral("Weekend Read %1").arg(*bits), CommandCode::Weekend, {0x00},
                          BodyLength::exactly(8), bits, "weekend_bitfield", "", OnFailure::Kept);
     if (result == 0)
         *status = 0;
@@ -266,7 +264,7 @@ int QVCommProtocol::weekend_read(unsigned char* bits, int* status) {
 
 int QVCommProtocol::holiday_write(unsigned char number, int* status, holiday_entry* h) {
     *status = 0;
-    begin_command(QStringLiteral("Holiday Write command"), HolidayCode);
+    begin_command(QStringLiteral("Holiday Write command"), CommandCode::Holiday);
     put_hex2(0x01);
     put_hex2(number);
     put_hex2(h->type);
@@ -289,7 +287,7 @@ int QVCommProtocol::holiday_write(unsigned char number, int* status, holiday_ent
 
 int QVCommProtocol::holiday_read(unsigned char number, int* status, holiday_entry* h) {
     *status = 0;
-    begin_command(QStringLiteral("Holiday Read command"), HolidayCode);
+    begin_command(QStringLiteral("Holiday Read command"), CommandCode::Holiday);
     put_hex2(0x00);
     put_hex2(number);
     const int result = exchange(BodyLength::atLeast(0));
@@ -299,7 +297,7 @@ int QVCommProtocol::holiday_read(unsigned char number, int* status, holiday_entr
 int QVCommProtocol::parse_holiday_record(int op, int number, holiday_entry* out) {
     if (reply_body.size() < (op == 0 ? 24 : 26))
         return ResultCode::ReplyTooShort;
-    if (!expect_reply(HolidayCode, static_cast<unsigned char>(op)))
+    if (!expect_reply(CommandCode::Holiday, static_cast<unsigned char>(op)))
         return ResultCode::IncorrectReply;
     int result = 0;
     if (op == 1 && read_hex2("status") != 0)

@@ -3,6 +3,7 @@
 
 #include "qvcommprotocol.h"
 
+#include "opcodes.h"
 #include "result_codes.h"
 #include "sleep.h"
 
@@ -12,6 +13,8 @@ namespace {
 // The display answers these only once the work is done.
 constexpr int SlowReplyTimeoutMs = 6000;
 constexpr int ParameterReplyLength = 16;
+// The power mode's code after the power command and in the power status reply.
+constexpr unsigned char PowerControlSubCode = 0xD6;
 
 // Lower-case hexadecimal digits, zero-filled to the width (wider values keep every digit).
 QString hex(int value, int width) {
@@ -40,7 +43,7 @@ void QVCommProtocol::end_at_line_feed(char* text, int capacity) {
 int QVCommProtocol::mode_change_request(unsigned char& mode) {
     log.field(QStringLiteral("Mode Change Request Mode=%1").arg(hex(mode, 4)));
     begin_message('A');
-    append_digits("C011");
+    put_hex4(CommandCode::ModeChange);
     put_hex2(mode);
     const int result = send_and_receive(ReplyTimeoutMs, SendFailure::Ignored);
     if (result != 0)
@@ -60,7 +63,8 @@ int QVCommProtocol::power_control(unsigned char& mode) {
     return repeatable(RetriedOperation::PowerControl, [&]() -> int {
         log.title(QStringLiteral("Power Control command Mode=%1").arg(mode));
         begin_message('A');
-        append_digits("C203D6");
+        put_hex4(CommandCode::PowerControl);
+        put_hex2(PowerControlSubCode);
         put_hex4(mode);
         const int result = send_and_receive(SlowReplyTimeoutMs, SendFailure::Ignored);
         if (result != 0)
@@ -71,7 +75,7 @@ int QVCommProtocol::power_control(unsigned char& mode) {
             return IncorrectReply;
         const unsigned char status = read_hex2();
         log.field(QStringLiteral("Power Control command reply Result Code=%1").arg(status));
-        if (!expect_hex4(0xC203) || !expect_hex2(0xD6))
+        if (!expect_hex4(CommandCode::PowerControl) || !expect_hex2(PowerControlSubCode))
             return IncorrectReply;
         mode = static_cast<unsigned char>(read_hex4());
         log.field(
@@ -85,7 +89,7 @@ int QVCommProtocol::power_status_read(unsigned char& mode) {
         mode = 0;
         log.title(QStringLiteral("Power Status Read command"));
         begin_message('A');
-        append_digits("01D6");
+        put_hex4(CommandCode::PowerStatusRead);
         const int result = send_and_receive(ReplyTimeoutMs, SendFailure::Ignored);
         if (result != 0)
             return result;
@@ -96,7 +100,7 @@ int QVCommProtocol::power_status_read(unsigned char& mode) {
         read_hex2();
         const unsigned char status = read_hex2();
         log.field(QStringLiteral("Power status read command reply Result Code=%1").arg(status));
-        if (!expect_hex2(0xD6) || !expect_hex2(0x00))
+        if (!expect_hex2(PowerControlSubCode) || !expect_hex2(0x00))
             return IncorrectReply;
         read_hex4();
         mode = static_cast<unsigned char>(read_hex4());
@@ -150,7 +154,7 @@ int QVCommProtocol::send_ir_remote_code(unsigned short code, unsigned char repea
                   .arg(hex(code & 0xFF, 2))
                   .arg(repeat));
     begin_message('A');
-    append_digits("C210");
+    put_hex4(CommandCode::IrRemoteCode);
     put_hex4(code);
     put_hex2(repeat);
     const int result = send_and_receive(ReplyTimeoutMs);
@@ -159,10 +163,10 @@ int QVCommProtocol::send_ir_remote_code(unsigned short code, unsigned char repea
     // Two reply forms are in use: "C310" and the code, or a result field, "C210" and the code.
     bool known = false;
     if (reply_length() == 8) {
-        known = expect_hex4(0xC310);
+        known = expect_hex4(CommandCode::IrRemoteCodeReply);
     } else if (reply_length() == 12) {
         read_hex2();
-        known = expect_hex4(0xC210);
+        known = expect_hex4(CommandCode::IrRemoteCode);
     } else {
         return ReplyTooShort;
     }
@@ -184,7 +188,7 @@ int QVCommProtocol::set_parameter(unsigned char page, unsigned char code, unsign
         result = 0;
         type = 0;
         // The field is 16 bits wide: a larger value would silently become another one.
-        if (value > 0xFFFF)
+        if (value > OpCode::FieldMax)
             return TooManyValues;
         log.title(QStringLiteral("Set Parameter command OP Code Page=%1h, OP Code=%2h, Value=%3")
                       .arg(hex(page, 2), hex(code, 2))
@@ -250,28 +254,28 @@ int QVCommProtocol::parameter_reply(unsigned char page, unsigned char code, unsi
 
 int QVCommProtocol::serial_number_read(char* text, int capacity) {
     return repeatable(RetriedOperation::SerialNumberRead, [&]() -> int {
-        return text_read("Serial No. Read Control command", "C216", 0xC316, text, capacity);
+        return text_read("Serial No. Read Control command", CommandCode::SerialNumberRead, text,
+                         capacity);
     });
 }
 
 int QVCommProtocol::model_name_read(char* text, int capacity) {
     return repeatable(RetriedOperation::ModelNameRead, [&]() -> int {
-        return text_read("Model Name read command", "C217", 0xC317, text, capacity);
+        return text_read("Model Name read command", CommandCode::ModelNameRead, text, capacity);
     });
 }
 
-int QVCommProtocol::text_read(const char* title, const char* command, unsigned short reply_code,
-                              char* text, int capacity) {
+int QVCommProtocol::text_read(const char* title, unsigned short command, char* text, int capacity) {
     clear_text(text, capacity);
     log.title(QString::fromLatin1(title));
     begin_message('A');
-    append_digits(command);
+    put_hex4(command);
     const int result = send_and_receive(ReplyTimeoutMs);
     if (result != 0)
         return result;
     if (reply_length() < 4)
         return ReplyTooShort;
-    if (!expect_hex4(reply_code))
+    if (!expect_reply(command))
         return IncorrectReply;
     read_hex_text(text, capacity);
     end_at_line_feed(text, capacity);
@@ -337,7 +341,7 @@ int QVCommProtocol::date_time_read(date_time_record& when) {
         when.reserved = reserved;
         log.title(QStringLiteral("Date & Time Read command"));
         begin_message('A');
-        append_digits("C211");
+        put_hex4(CommandCode::DateTimeRead);
         const int result = send_and_receive(ReplyTimeoutMs);
         if (result != 0)
             return result;
@@ -345,7 +349,7 @@ int QVCommProtocol::date_time_read(date_time_record& when) {
             return IncorrectReply;
         if (reply_length() < 18)
             return ReplyTooShort;
-        if (!expect_hex4(0xC311))
+        if (!expect_reply(CommandCode::DateTimeRead))
             return IncorrectReply;
         read_clock(when);
         return 0;
@@ -359,7 +363,7 @@ int QVCommProtocol::date_time_write(date_time_record& when) {
         when = wanted;
         log.title(QStringLiteral("Date & Time Write command"));
         begin_message('A');
-        append_digits("C212");
+        put_hex4(CommandCode::DateTimeWrite);
         append_clock(when);
         const int result = send_and_receive(ReplyTimeoutMs);
         if (result != 0)
@@ -368,7 +372,7 @@ int QVCommProtocol::date_time_write(date_time_record& when) {
             return IncorrectReply;
         if (reply_length() < 20)
             return ReplyTooShort;
-        if (!expect_hex4(0xC312))
+        if (!expect_reply(CommandCode::DateTimeWrite))
             return IncorrectReply;
         const unsigned char status = read_hex2("result code");
         read_clock(when);
@@ -381,14 +385,14 @@ int QVCommProtocol::firmware_version_read(unsigned char index, char* text, int c
         clear_text(text, capacity);
         log.title(QStringLiteral("Firmware Version command"));
         begin_message('A');
-        append_digits("CA02");
+        put_hex4(CommandCode::FirmwareVersion);
         put_hex2(index);
         const int result = send_and_receive(ReplyTimeoutMs);
         if (result != 0)
             return result;
         if (reply_length() < 8)
             return ReplyTooShort;
-        if (!expect_hex4(0xCB02))
+        if (!expect_reply(CommandCode::FirmwareVersion))
             return IncorrectReply;
         const unsigned char status = read_hex2("result code");
         read_hex2();

@@ -1,5 +1,6 @@
 #include "qvcommprotocol.h"
 
+#include "opcodes.h"
 #include "result_codes.h"
 
 namespace {
@@ -113,7 +114,7 @@ bool QVCommProtocol::is_printable_latin1(const char* text, int length) {
 }
 
 bool QVCommProtocol::expect_reply(unsigned short request_code, int sub_command, const char* label) {
-    if (!expect_hex4(static_cast<unsigned short>(request_code + 0x0100), label))
+    if (!expect_hex4(static_cast<unsigned short>(request_code + CommandCode::ReplyOffset), label))
         return false;
     return sub_command < 0 || expect_hex2(static_cast<unsigned char>(sub_command), label);
 }

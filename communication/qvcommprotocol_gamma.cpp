@@ -1,6 +1,7 @@
 // The programmable gamma table, the theoretical curve and the 3D LUT, moved in small chunks.
 #include "qvcommprotocol.h"
 
+#include "opcodes.h"
 #include "result_codes.h"
 
 #include <algorithm>
@@ -17,10 +18,11 @@ struct CurveCommands {
     const char* read_title;
     unsigned short read;
 };
-const CurveCommands gammaTable = {"gamma_table_write_raw_chunk", 0xC205,
-                                  "gamma_table_read_raw_chunk", 0xC204};
-const CurveCommands theoreticalCurve = {"theoretical_curve_write_raw_chunk", 0xC20B,
-                                        "theoretical_curve_read_raw_chunk", 0xC20A};
+const CurveCommands gammaTable = {"gamma_table_write_raw_chunk", CommandCode::GammaTableWrite,
+                                  "gamma_table_read_raw_chunk", CommandCode::GammaTableRead};
+const CurveCommands theoreticalCurve = {
+    "theoretical_curve_write_raw_chunk", CommandCode::TheoreticalCurveWrite,
+    "theoretical_curve_read_raw_chunk", CommandCode::TheoreticalCurveRead};
 
 QString chunkTitle(const char* name, int offset) {
     return QStringLiteral("%1 offset=%2X").arg(QLatin1String(name)).arg(offset);
@@ -49,21 +51,23 @@ int QVCommProtocol::table_command(const char* title, unsigned short command, boo
 }
 
 int QVCommProtocol::refresh_gamma_table() {
-    return repeatable(RetriedOperation::RefreshGammaTable,
-                      [&]() -> int { return table_command("RefreshGammaTable", 0xC206, false); });
+    return repeatable(RetriedOperation::RefreshGammaTable, [&]() -> int {
+        return table_command("RefreshGammaTable", CommandCode::GammaTableRefresh, false);
+    });
 }
 
 int QVCommProtocol::save_gamma_table() {
-    return repeatable(RetriedOperation::SaveGammaTable,
-                      [&]() -> int { return table_command("SaveGammaTable", 0xC207, true); });
+    return repeatable(RetriedOperation::SaveGammaTable, [&]() -> int {
+        return table_command("SaveGammaTable", CommandCode::GammaTableSave, true);
+    });
 }
 
 int QVCommProtocol::init_gamma_table() {
-    return table_command("InitGammaTable", 0xC208, true);
+    return table_command("InitGammaTable", CommandCode::GammaTableInit, true);
 }
 
 int QVCommProtocol::reset_gamma_table() {
-    return table_command("ResetGammaTable", 0xC209, true);
+    return table_command("ResetGammaTable", CommandCode::GammaTableReset, true);
 }
 
 int QVCommProtocol::curve_write_chunk(Curve curve, const unsigned int* values, int offset,
@@ -183,7 +187,7 @@ int QVCommProtocol::lut3d_read_from_ram(lut3d_entry* out, int first, int second,
                                         int& count) {
     const int wanted = count;
     count = 0;
-    begin_command(QStringLiteral("3D-LUT Read from RAM command"), 0xC22E);
+    begin_command(QStringLiteral("3D-LUT Read from RAM command"), CommandCode::Lut3dRead);
     for (int field : {first, second, third, wanted})
         put_hex2(static_cast<unsigned char>(field));
     const int result = send_and_receive(LutTimeoutMs);
@@ -192,7 +196,7 @@ int QVCommProtocol::lut3d_read_from_ram(lut3d_entry* out, int first, int second,
     if (reply_body.size() < 6)
         return ResultCode::ReplyTooShort;
     read_hex2("status");
-    if (!expect_reply(0xC22E, -1, "command"))
+    if (!expect_reply(CommandCode::Lut3dRead, -1, "command"))
         return ResultCode::IncorrectReply;
     // Never more entries than asked for: that is the room the caller gave.
     for (; count < wanted && reply_body.size() >= 12; ++count) {

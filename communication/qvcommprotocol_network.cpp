@@ -1,13 +1,11 @@
 #include "qvcommprotocol.h"
 
+#include "opcodes.h"
 #include "result_codes.h"
 
 #include <algorithm>
 
 namespace {
-constexpr unsigned short ProofOfPlayCode = 0xCA15;
-constexpr unsigned short LanAddressCode = 0xC22A;
-constexpr unsigned short MacAddressCode = 0xC220;
 // An entry on the wire without its log number, and with it.
 constexpr int EntryLength = 38;
 constexpr int NumberedEntryLength = 42;
@@ -22,14 +20,15 @@ int resolution(unsigned short value, unsigned char* signal_status) {
 int QVCommProtocol::set_proof_of_play_mode(int* status, unsigned char mode) {
     return repeatable(RetriedOperation::SetProofOfPlayMode, [&]() -> int {
         *status = 0;
-        begin_command(QStringLiteral("Set Proof of Play Operation Mode command"), ProofOfPlayCode,
+        begin_command(QStringLiteral("Set Proof of Play Operation Mode command"),
+                      CommandCode::ProofOfPlay,
                       QStringLiteral("Mode of Proof of Play=%1").arg(mode));
         put_hex2(0x00);
         put_hex2(mode);
         const int result = exchange(BodyLength::exactly(8));
         if (result != 0)
             return result;
-        if (!expect_reply(ProofOfPlayCode, 0x00))
+        if (!expect_reply(CommandCode::ProofOfPlay, 0x00))
             return ResultCode::IncorrectReply;
         *status = read_hex2("status");
         return 0;
@@ -38,9 +37,9 @@ int QVCommProtocol::set_proof_of_play_mode(int* status, unsigned char mode) {
 
 int QVCommProtocol::get_proof_of_play_current(int* status, proof_of_play_log* entry) {
     return repeatable(RetriedOperation::GetProofOfPlayCurrent, [&]() -> int {
-        const int result = one_byte_command(QStringLiteral("Get Proof of Play Current command"),
-                                            ProofOfPlayCode, {0x01}, BodyLength::atLeast(8), status,
-                                            "status", "command", OnFailure::Kept);
+        const int result = one_byte_command(
+            QStringLiteral("Get Proof of Play Current command"), CommandCode::ProofOfPlay, {0x01},
+            BodyLength::atLeast(8), status, "status", "command", OnFailure::Kept);
         if (result != 0)
             return result;
         // A display with no entry to give (its log just cleared) answers with a non-zero status
@@ -58,9 +57,9 @@ int QVCommProtocol::get_proof_of_play_current(int* status, proof_of_play_log* en
 int QVCommProtocol::get_proof_of_play_status(int* status, int* total, int* maximum, int* current) {
     return repeatable(RetriedOperation::GetProofOfPlayStatus, [&]() -> int {
         *total = *maximum = *current = 0;
-        const int result =
-            one_byte_command(QStringLiteral("Get Proof of Play Status command"), ProofOfPlayCode,
-                             {0x02}, BodyLength::exactly(18), status, "status", "command");
+        const int result = one_byte_command(QStringLiteral("Get Proof of Play Status command"),
+                                            CommandCode::ProofOfPlay, {0x02},
+                                            BodyLength::exactly(18), status, "status", "command");
         if (result != 0)
             return result;
         *total = read_hex4("total number logs");
@@ -76,15 +75,15 @@ int QVCommProtocol::get_proof_of_play_number_to_number(int from, int to, int* st
     return repeatable(RetriedOperation::GetProofOfPlayNumberToNumber, [&]() -> int {
         *count = 0;
         *status = 0;
-        begin_command(QStringLiteral("Get Proof of Play Number to Number command"), ProofOfPlayCode,
-                      QStringLiteral("From=%1 To=%2").arg(from).arg(to));
+        begin_command(QStringLiteral("Get Proof of Play Number to Number command"),
+                      CommandCode::ProofOfPlay, QStringLiteral("From=%1 To=%2").arg(from).arg(to));
         put_hex2(0x03);
         put_hex4(static_cast<unsigned short>(from));
         put_hex4(static_cast<unsigned short>(to));
         const int result = exchange(BodyLength::atLeast(12));
         if (result != 0)
             return result;
-        if (!expect_reply(ProofOfPlayCode, 0x03, "command"))
+        if (!expect_reply(CommandCode::ProofOfPlay, 0x03, "command"))
             return ResultCode::IncorrectReply;
         *status = read_hex2("status");
         const int first = read_hex4("log number");
@@ -125,7 +124,7 @@ int QVCommProtocol::lan_mac_address_read_ipv4_ipv6(int* result, int* value, char
         clear_text(text, capacity);
         const int status =
             one_byte_command(QStringLiteral("LAN MAC Address command (IPv4 IPv6 support)"),
-                             LanAddressCode, {0x02}, BodyLength::atLeast(12), result);
+                             CommandCode::LanAddressRead, {0x02}, BodyLength::atLeast(12), result);
         if (status != 0)
             return status;
         read_hex2();
@@ -140,12 +139,12 @@ int QVCommProtocol::lan_mac_address_read(int* inout, char* text, int capacity) {
     return repeatable(RetriedOperation::LanMacAddressRead, [&]() -> int {
         *inout = wanted;
         clear_text(text, capacity);
-        begin_command(QStringLiteral("LAN MAC Address Read command"), MacAddressCode);
+        begin_command(QStringLiteral("LAN MAC Address Read command"), CommandCode::MacAddressRead);
         put_hex2(static_cast<unsigned char>(*inout));
         const int status = exchange(BodyLength::atLeast(6));
         if (status != 0)
             return status;
-        if (!expect_reply(MacAddressCode))
+        if (!expect_reply(CommandCode::MacAddressRead))
             return ResultCode::IncorrectReply;
         *inout = read_hex2();
         read_mac_text(text, capacity);
@@ -158,12 +157,13 @@ int QVCommProtocol::lan_ip_address_status_request(int* result, int* status,
     *result = 0;
     *status = 0;
     address->fill(0);
-    begin_command(QStringLiteral("LAN IP Address Status Request command"), LanAddressCode);
+    begin_command(QStringLiteral("LAN IP Address Status Request command"),
+                  CommandCode::LanAddressRead);
     put_hex2(0x45);
     const int outcome = exchange(BodyLength::atLeast(18));
     if (outcome != 0)
         return outcome;
-    if (!expect_reply(LanAddressCode))
+    if (!expect_reply(CommandCode::LanAddressRead))
         return ResultCode::IncorrectReply;
     *result = read_hex2();
     if (!expect_hex2(0x45))

@@ -1,14 +1,9 @@
 #include "qvcommprotocol.h"
 
+#include "opcodes.h"
 #include "result_codes.h"
 
 namespace {
-constexpr unsigned short PictureModeNameReadCode = 0xC226;
-constexpr unsigned short PictureModeNameWriteCode = 0xC227;
-constexpr unsigned short TvChannelReadCode = 0xC22C;
-constexpr unsigned short TvChannelWriteCode = 0xC22D;
-constexpr unsigned short TileMatrixProfileCode = 0xCA17;
-constexpr unsigned short PipPbpProfileCode = 0xCA20;
 
 // The picture mode goes out as one character, "0" plus the number.
 unsigned char modeCharacter(unsigned char mode) {
@@ -29,14 +24,14 @@ int QVCommProtocol::picture_mode_name_read(unsigned char mode, char* name, int c
     if (!is_printable_text(reinterpret_cast<const char*>(&character), 1))
         return ResultCode::TooManyValues;
     begin_command(QStringLiteral("Get PictureMode Programmable,Name command"),
-                  PictureModeNameReadCode);
+                  CommandCode::PictureModeNameRead);
     send_buffer << character;
     const int status = exchange(BodyLength::atLeast(6));
     if (status != 0)
         return status;
     // The result byte comes before the code here.
     *result = read_hex2();
-    if (!expect_reply(PictureModeNameReadCode))
+    if (!expect_reply(CommandCode::PictureModeNameRead))
         return ResultCode::IncorrectReply;
     read_plain_text(name, capacity);
     return *result != 0 ? ResultCode::ReplyError : 0;
@@ -52,7 +47,7 @@ int QVCommProtocol::picture_mode_name_write(unsigned char mode, const char* name
         !is_printable_text(name, length))
         return ResultCode::TooManyValues;
     begin_command(QStringLiteral("Set Picture Mode Programmable Name command"),
-                  PictureModeNameWriteCode);
+                  CommandCode::PictureModeNameWrite);
     send_buffer << character;
     for (int i = 0; i < PictureModeNameLength; ++i)
         send_buffer << static_cast<unsigned char>(i < length ? name[i] : ' ');
@@ -60,7 +55,7 @@ int QVCommProtocol::picture_mode_name_write(unsigned char mode, const char* name
     if (status != 0)
         return status;
     *result = read_hex2();
-    if (!expect_reply(PictureModeNameWriteCode))
+    if (!expect_reply(CommandCode::PictureModeNameWrite))
         return ResultCode::IncorrectReply;
     return 0;
 }
@@ -70,11 +65,11 @@ int QVCommProtocol::direct_tv_channel_read(int* major, int* minor) {
     return repeatable(RetriedOperation::DirectTvChannelRead, [&]() -> int {
         *major = 0;
         *minor = 0;
-        begin_command(QStringLiteral("Direct TV Channel Read"), TvChannelReadCode);
+        begin_command(QStringLiteral("Direct TV Channel Read"), CommandCode::TvChannelRead);
         const int status = exchange(BodyLength::exactly(16));
         if (status != 0)
             return status;
-        if (!expect_reply(TvChannelReadCode, -1, "command code"))
+        if (!expect_reply(CommandCode::TvChannelRead, -1, "command code"))
             return ResultCode::IncorrectReply;
         const unsigned int high = read_hex4("major channel H");
         const unsigned int low = read_hex4("major channel L");
@@ -94,14 +89,14 @@ int QVCommProtocol::direct_tv_channel_write(int* major, int* minor) {
         const unsigned short low = static_cast<unsigned short>(value & 0xFFFF);
         const unsigned short second = static_cast<unsigned short>(*minor);
         begin_command(QStringLiteral("Direct TV Channel Write %1-%2").arg(*major).arg(*minor),
-                      TvChannelWriteCode);
+                      CommandCode::TvChannelWrite);
         put_hex4(high);
         put_hex4(low);
         put_hex4(second);
         const int status = exchange(BodyLength::exactly(16));
         if (status != 0)
             return status;
-        if (!expect_reply(TvChannelWriteCode) || !expect_hex4(high) || !expect_hex4(low) ||
+        if (!expect_reply(CommandCode::TvChannelWrite) || !expect_hex4(high) || !expect_hex4(low) ||
             !expect_hex4(second))
             return ResultCode::IncorrectReply;
         *major = static_cast<int>(value);
@@ -114,7 +109,7 @@ int QVCommProtocol::tile_matrix_profile_read(unsigned char profile, unsigned cha
                                              unsigned char* v_monitors, unsigned char* position,
                                              unsigned char* tile_comp, unsigned char* status) {
     const int result =
-        one_byte_command(tileMatrixTitle("Contents Read", profile), TileMatrixProfileCode,
+        one_byte_command(tileMatrixTitle("Contents Read", profile), CommandCode::TileMatrixProfile,
                          {0x01, profile}, BodyLength::exactly(18), status, "", "", OnFailure::Kept);
     if (result != 0)
         return result;
@@ -129,7 +124,7 @@ int QVCommProtocol::tile_matrix_profile_write(unsigned char profile, unsigned ch
                                               unsigned char v_monitors, unsigned char position,
                                               unsigned char tile_comp, unsigned char* status) {
     const int result =
-        one_byte_command(tileMatrixTitle("Contents Write", profile), TileMatrixProfileCode,
+        one_byte_command(tileMatrixTitle("Contents Write", profile), CommandCode::TileMatrixProfile,
                          {0x00, profile, h_monitors, v_monitors, position, tile_comp},
                          BodyLength::exactly(8), status, "", "", OnFailure::Kept);
     return result == 0 && *status != 0 ? ResultCode::ReplyError : result;
@@ -137,8 +132,8 @@ int QVCommProtocol::tile_matrix_profile_write(unsigned char profile, unsigned ch
 
 int QVCommProtocol::tile_matrix_profile_select(unsigned char profile, unsigned char* status) {
     const int result =
-        one_byte_command(tileMatrixTitle("Select", profile), TileMatrixProfileCode, {0x02, profile},
-                         BodyLength::exactly(8), status, "", "", OnFailure::Kept);
+        one_byte_command(tileMatrixTitle("Select", profile), CommandCode::TileMatrixProfile,
+                         {0x02, profile}, BodyLength::exactly(8), status, "", "", OnFailure::Kept);
     return result == 0 && *status != 0 ? ResultCode::ReplyError : result;
 }
 
@@ -148,15 +143,15 @@ int QVCommProtocol::pip_pbp_profile_write(unsigned char profile, int* status,
     for (int i = 0; i < pip_pbp_profile::Size; ++i)
         fields << contents.byte(i);
     return one_byte_command(QStringLiteral("PIP/PBP Profile Contents Write command"),
-                            PipPbpProfileCode, fields, BodyLength::exactly(8), status, "status",
-                            "command");
+                            CommandCode::PipPbpProfile, fields, BodyLength::exactly(8), status,
+                            "status", "command");
 }
 
 int QVCommProtocol::pip_pbp_profile_read(unsigned char profile, int* status,
                                          pip_pbp_profile* contents) {
-    const int result =
-        one_byte_command(QStringLiteral("PIP/PBP Profile Contents Read command"), PipPbpProfileCode,
-                         {0x01, profile}, BodyLength::atLeast(76), status, "status", "command");
+    const int result = one_byte_command(QStringLiteral("PIP/PBP Profile Contents Read command"),
+                                        CommandCode::PipPbpProfile, {0x01, profile},
+                                        BodyLength::atLeast(76), status, "status", "command");
     if (result != 0)
         return result;
     if (!expect_hex2(profile, "profile_number"))
@@ -168,6 +163,6 @@ int QVCommProtocol::pip_pbp_profile_read(unsigned char profile, int* status,
 
 int QVCommProtocol::pip_pbp_profile_select(unsigned char profile, int* status) {
     return one_byte_command(QStringLiteral("PIP/PBP Profile Write (Select) command"),
-                            PipPbpProfileCode, {0x02, profile}, BodyLength::exactly(8), status,
-                            "status", "command");
+                            CommandCode::PipPbpProfile, {0x02, profile}, BodyLength::exactly(8),
+                            status, "status", "command");
 }

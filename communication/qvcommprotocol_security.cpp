@@ -1,10 +1,9 @@
 #include "qvcommprotocol.h"
 
+#include "opcodes.h"
 #include "result_codes.h"
 
-namespace {
-constexpr unsigned short SecurityEnableCode = 0xCA0C;
-} // namespace
+namespace {} // namespace
 
 // The password goes out doubled: each of its characters as two hexadecimal digits, and each of
 // those digits again as the two hexadecimal digits of its character code.
@@ -13,7 +12,7 @@ int QVCommProtocol::security_enable_write(unsigned char enable, const Passcode& 
     *result = 0;
     if (!password.isValid())
         return ResultCode::TooManyValues;
-    begin_command(QStringLiteral("Security Enable Write command"), SecurityEnableCode);
+    begin_command(QStringLiteral("Security Enable Write command"), CommandCode::SecurityEnable);
     put_hex2(0x01);
     put_hex2(enable);
     send_buffer << '0' << '0';
@@ -24,26 +23,27 @@ int QVCommProtocol::security_enable_write(unsigned char enable, const Passcode& 
     const int status = exchange(BodyLength::exactly(8));
     if (status != 0)
         return status;
-    if (!expect_reply(SecurityEnableCode, 0x01))
+    if (!expect_reply(CommandCode::SecurityEnable, 0x01))
         return ResultCode::IncorrectReply;
     *result = read_hex2();
     return 0;
 }
 
 int QVCommProtocol::security_enable_read(unsigned char* enable) {
-    return one_byte_command(QStringLiteral("Security Enable Read command"), SecurityEnableCode,
-                            {0x02}, BodyLength::exactly(8), enable);
+    return one_byte_command(QStringLiteral("Security Enable Read command"),
+                            CommandCode::SecurityEnable, {0x02}, BodyLength::exactly(8), enable);
 }
 
 int QVCommProtocol::security_lock_control(unsigned char* enable, const Passcode& password,
                                           int* status) {
-    return security_lock("Security Lock Control command", 0xC21D, enable, password, status);
+    return security_lock("Security Lock Control command", CommandCode::SecurityLock, enable,
+                         password, status);
 }
 
 int QVCommProtocol::compute_module_setting_lock(unsigned char* enable, const Passcode& passcode,
                                                 int* status) {
-    return security_lock("Setting Lock Of Compute Module command", 0xCA1B, enable, passcode,
-                         status);
+    return security_lock("Setting Lock Of Compute Module command", CommandCode::ComputeModuleLock,
+                         enable, passcode, status);
 }
 
 // Each character of the passcode goes out as one byte, its code minus 30h, so that the digits

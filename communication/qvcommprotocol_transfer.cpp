@@ -1,6 +1,7 @@
 // Capability string and asset data: longer than one reply, so moved in chunks of raw text.
 #include "qvcommprotocol.h"
 
+#include "opcodes.h"
 #include "result_codes.h"
 
 #include <QByteArray>
@@ -76,7 +77,8 @@ int QVCommProtocol::asset_data_read_request(int offset, char* out, int& count) {
     const int room = count;
     count = 0;
     clear_text(out, room);
-    begin_command(QStringLiteral("Asset Data Read Request command offset=%1").arg(offset), 0xC00B);
+    begin_command(QStringLiteral("Asset Data Read Request command offset=%1").arg(offset),
+                  CommandCode::AssetDataRead);
     put_hex2(static_cast<unsigned char>(offset));
     put_hex2(AssetChunk);
     const int result = send_and_receive(ChunkTimeoutMs);
@@ -84,7 +86,7 @@ int QVCommProtocol::asset_data_read_request(int offset, char* out, int& count) {
         return result;
     if (reply_body.size() < 4)
         return ResultCode::ReplyTooShort;
-    if (!expect_hex4(0xC10B))
+    if (!expect_reply(CommandCode::AssetDataRead))
         return ResultCode::IncorrectReply;
     return take_reply_text(out, room, count) ? 0 : ResultCode::TooManyValues;
 }
@@ -123,7 +125,7 @@ int QVCommProtocol::asset_data_write(int offset, const char* data, int length) {
     if (used > 0)
         std::memcpy(block.data(), data, size_t(used));
     begin_command(QStringLiteral("Asset Data Write offset=%1, length=%2").arg(offset).arg(length),
-                  0xC00E);
+                  CommandCode::AssetDataWrite);
     put_hex2(static_cast<unsigned char>(offset));
     for (char c : block)
         send_buffer.append(static_cast<unsigned char>(c));
@@ -133,7 +135,8 @@ int QVCommProtocol::asset_data_write(int offset, const char* data, int length) {
     if (reply_body.size() < 6)
         return ResultCode::ReplyTooShort;
     const int field = read_hex2("result");
-    if (!expect_hex4(0xC00E) || !expect_hex2(static_cast<unsigned char>(offset), "offset"))
+    if (!expect_hex4(CommandCode::AssetDataWrite) ||
+        !expect_hex2(static_cast<unsigned char>(offset), "offset"))
         return ResultCode::IncorrectReply;
     if (reply_body.size() < AssetChunk)
         return ResultCode::ReplyTooShort;

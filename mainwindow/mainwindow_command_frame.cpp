@@ -7,6 +7,7 @@
 #include "control_state.h"
 #include "lm_communications_interface_configure_widget.h"
 #include "monitor_address.h"
+#include "opcodes.h"
 #include "page_set.h"
 #include "program_globals.h"
 #include "result_codes.h"
@@ -292,7 +293,8 @@ void ZETQVToolMainWindow::communications_interface_verify() {
         WaitCursor wait;
         uint current = 0, max = 0;
         unsigned char display_result = 0, type = 0;
-        result = g_basic_monitor->get_parameter(0x0010, &current, &max, &display_result, &type);
+        result = g_basic_monitor->get_parameter(OpCode::Brightness, &current, &max, &display_result,
+                                                &type);
         close_after_command();
     }
     if (result != 0) {
@@ -316,7 +318,8 @@ void ZETQVToolMainWindow::auto_detect_monitor_ID() {
     WaitCursor wait;
     uint current = 0, max = 0;
     unsigned char display_result = 0, type = 0;
-    int result = g_basic_monitor->get_parameter(0x023E, &current, &max, &display_result, &type);
+    int result =
+        g_basic_monitor->get_parameter(OpCode::MonitorId, &current, &max, &display_result, &type);
     // A refusal or an ID outside 1..100 is reported and the chosen ID stays: taking it would
     // select another display, a group, or nothing.
     if (result == 0 && display_result != 0)

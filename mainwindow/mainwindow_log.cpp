@@ -5,10 +5,6 @@
 #include "lm_information_dialog.h"
 #include "program_globals.h"
 
-void ZETQVToolMainWindow::log_comment(const QString& text, int type) {
-    communications_log.comment(text, type);
-}
-
 void ZETQVToolMainWindow::comment_text_in(QString comment_string, int type) {
     communications_log.comment(comment_string, type);
 }

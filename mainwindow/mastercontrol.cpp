@@ -33,7 +33,7 @@ void MasterControl::start(const QStringList& arguments) {
     // On top of the main window, which is shown after it, until it closes.
     splash = new QSplashScreen(QPixmap(), Qt::WindowStaysOnTopHint);
     splash->setPixmap(QPixmap(QStringLiteral(":/images/Resources/splash blank.png")));
-    const QPixmap logo(StringResource(14));
+    const QPixmap logo(StringResource(StringId::SplashImage));
     const int line = splash->fontMetrics().height();
     splash->resize(logo.width() + 10, logo.height() + 2 * line + 10);
     show_splash_message();
@@ -54,7 +54,7 @@ int MasterControl::exitCode() const {
 void MasterControl::show_splash_message() {
     if (!splash)
         return;
-    splash->showMessage(QStringLiteral("<img src=\"") + StringResource(14) +
+    splash->showMessage(QStringLiteral("<img src=\"") + StringResource(StringId::SplashImage) +
                             QStringLiteral("\"><br>") + versionString(),
                         Qt::AlignCenter, Qt::black);
 }

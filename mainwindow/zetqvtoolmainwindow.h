@@ -47,7 +47,6 @@ public:
     void flush_queued_writes() override;
     bool command_running() const override { return frame_busy(); }
     void set_process_events_while_logging(bool on) override;
-    void log_comment(const QString& text, int type) override;
     monitor_data interface_info() const override;
     void refresh_current_page() override;
     void fit_table_to_columns(QTableView* table) override;

@@ -9,12 +9,6 @@
 #include <QMessageBox>
 
 namespace {
-constexpr int kApplicationName = 1;
-constexpr int kAskAutoSetup = 712;
-constexpr int kAskAutoGainBias = 713;
-constexpr int kAskNormalLut = 714;
-constexpr int kAskBlackLut = 715;
-constexpr int kAskWhiteLut = 716;
 enum LutPattern { NormalLut = 0, BlackLut = 1, WhiteLut = 2 };
 constexpr int kMsPerSecond = 1000;
 using Task = AnalogGammaPages::Task;
@@ -59,7 +53,7 @@ QList<QWidget*> AnalogGammaPages::pages() const {
 }
 
 bool AnalogGammaPages::confirm(int text_id) {
-    return QMessageBox::question(host.dialog_parent(), StringResource(kApplicationName),
+    return QMessageBox::question(host.dialog_parent(), StringResource(StringId::ApplicationName),
                                  StringResource(text_id), QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
@@ -80,7 +74,7 @@ AnalogSequences::Wait AnalogGammaPages::shown_wait(const Task& task) {
 }
 
 void AnalogGammaPages::on_auto_setup_pushButton_clicked() {
-    if (!confirm(kAskAutoSetup))
+    if (!confirm(StringId::AutoSetupQuestion))
         return;
     run(
         kAutoSetup,
@@ -88,7 +82,7 @@ void AnalogGammaPages::on_auto_setup_pushButton_clicked() {
 }
 
 void AnalogGammaPages::on_auto_gain_bias_pushButton_clicked() {
-    if (!confirm(kAskAutoGainBias))
+    if (!confirm(StringId::AutoGainBiasQuestion))
         return;
     run(
         kAutoGainBias,
@@ -103,13 +97,13 @@ void AnalogGammaPages::load_lut(int text_id, int pattern) {
 }
 
 void AnalogGammaPages::on_normal_lut_pushButton_clicked() {
-    load_lut(kAskNormalLut, NormalLut);
+    load_lut(StringId::NormalLutQuestion, NormalLut);
 }
 void AnalogGammaPages::on_black_lut_pushButton_clicked() {
-    load_lut(kAskBlackLut, BlackLut);
+    load_lut(StringId::BlackLutQuestion, BlackLut);
 }
 void AnalogGammaPages::on_white_lut_pushButton_clicked() {
-    load_lut(kAskWhiteLut, WhiteLut);
+    load_lut(StringId::WhiteLutQuestion, WhiteLut);
 }
 
 void AnalogGammaPages::on_gamma_init_pushButton_clicked() {

@@ -1,6 +1,7 @@
 #include "analog_sequences.h"
 
 #include "basic_monitor.h"
+#include "opcodes.h"
 
 #include <initializer_list>
 
@@ -34,22 +35,21 @@ class TileMatrixGuard {
 public:
     explicit TileMatrixGuard(basic_monitor& monitor) : monitor(monitor) {
         unsigned int current = 0, maximum = 0;
-        const int read =
-            monitor.get_vcp_value_max(AnalogSequences::TileMatrixModeOpcode, &current, &maximum);
+        const int read = monitor.get_vcp_value_max(OpCode::TileMatrixMode, &current, &maximum);
         // A display without the op code has no tile matrix to leave.
         if (read != 0 || current != kTileMatrixOn)
             return;
         engaged = true;
         unsigned int off =
             maximum == kTileMatrixOffFrameHidden ? kTileMatrixOffFrameHidden : kTileMatrixOff;
-        switched = monitor.set_vcp_value(AnalogSequences::TileMatrixModeOpcode, &off);
+        switched = monitor.set_vcp_value(OpCode::TileMatrixMode, &off);
     }
     int restore(const AnalogSequences::Wait& wait) {
         if (!engaged)
             return 0;
         return with_one_retry(wait, [this] {
             unsigned int on = kTileMatrixOn;
-            return monitor.set_vcp_value(AnalogSequences::TileMatrixModeOpcode, &on);
+            return monitor.set_vcp_value(OpCode::TileMatrixMode, &on);
         });
     }
     int switched = 0; // the result of switching the tile matrix off
@@ -71,7 +71,7 @@ int change_mode(basic_monitor& monitor, unsigned char mode) {
 
 int AnalogSequences::auto_setup(basic_monitor& monitor, const Wait& wait) {
     TileMatrixGuard guard(monitor);
-    const int started = start(monitor, AutoSetupOpcode);
+    const int started = start(monitor, OpCode::AutoSetup);
     if (started == 0)
         wait(AutoSetupPauseMs);
     const int restored = guard.restore(wait);
@@ -81,7 +81,7 @@ int AnalogSequences::auto_setup(basic_monitor& monitor, const Wait& wait) {
 int AnalogSequences::auto_gain_bias(basic_monitor& monitor, const Wait& wait) {
     TileMatrixGuard guard(monitor);
     const int expert = change_mode(monitor, kExpertMode);
-    const int started = start(monitor, AutoGainBiasOpcode);
+    const int started = start(monitor, OpCode::AutoGainBias);
     if (started == 0)
         wait(AutoGainBiasPauseMs);
     const int normal =

@@ -11,9 +11,6 @@ class basic_monitor;
 namespace AnalogSequences {
 using Wait = std::function<void(unsigned int ms)>;
 
-constexpr unsigned int TileMatrixModeOpcode = 0x02D3;
-constexpr unsigned int AutoGainBiasOpcode = 0x031D;
-constexpr unsigned int AutoSetupOpcode = 0x001E;
 constexpr unsigned int AutoGainBiasPauseMs = 12000;
 constexpr unsigned int AutoSetupPauseMs = 11000;
 constexpr unsigned int RetryPauseMs = 5000;

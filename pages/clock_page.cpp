@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "page_lists.h"
+#include "string_resource.h"
 
 #include <QDateTime>
 
@@ -37,11 +38,7 @@ const RuleTime kRuleTimes[] = {
      &Form::daylight_savings_end_time_timeEdit},
 };
 
-// String ids of the rule's weekday names ("Sunday" is 1) and week names ("First" to "Last"):
-// value n has the id base + n.
-constexpr int kWeekdayIds = 2200;
 constexpr int kWeekdays = 7;
-constexpr int kWeekIds = 2210;
 constexpr int kWeeks = 5;
 } // namespace
 
@@ -49,8 +46,8 @@ ClockPage::ClockPage(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
     using namespace PageLists;
     const Items months = PageLists::months();
-    const Items weeks = resource_range(kWeekIds, kWeeks);
-    const Items weekdays = resource_range(kWeekdayIds, kWeekdays);
+    const Items weeks = resource_range(StringId::Weeks, kWeeks);
+    const Items weekdays = resource_range(StringId::Weekdays, kWeekdays);
     fill({
         {ui.daylight_savings_begin_month_comboBox, months},
         {ui.daylight_savings_end_month_comboBox, months},

@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "opcodes.h"
 #include "page_lists.h"
 #include "string_resource.h"
 
@@ -14,19 +15,13 @@
 namespace {
 // A display can report any maximum; never make more list items than this from one.
 constexpr uint kMaxListedSensors = 32;
-constexpr uint kGroupMaskOpcode = 0x107F;
-constexpr uint kSensorOpcode = 0x0278;
-constexpr uint kFanModeOpcode = 0x027D;
-constexpr uint kFanSpeedOpcode = 0x103F;
-// String ids of the fan speeds: speed n has the id kFanSpeedIds + n.
-constexpr int kFanSpeedIds = 1800;
 constexpr int kFanSpeeds = 2;
 } // namespace
 
 GroupFanPages::GroupFanPages(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
-    PageLists::fill(
-        {{ui.cooling_fan_speed_comboBox, PageLists::resource_range(kFanSpeedIds, kFanSpeeds)}});
+    PageLists::fill({{ui.cooling_fan_speed_comboBox,
+                      PageLists::resource_range(StringId::FanSpeeds, kFanSpeeds)}});
     for (QCheckBox* box : group_boxes())
         connect(box, &QCheckBox::stateChanged, this,
                 &GroupFanPages::update_monitor_group_ID_from_ui);
@@ -95,7 +90,7 @@ QList<QCheckBox*> GroupFanPages::group_boxes() const {
 int GroupFanPages::update_group_ID_ui() {
     PageRead pass(read_controls(ui.group_id));
     uint current = 0, max = 0;
-    const int result = monitor->get_vcp_value_max(kGroupMaskOpcode, &current, &max);
+    const int result = monitor->get_vcp_value_max(OpCode::GroupMask, &current, &max);
     pass.read(result, {ui.group_ID_groupBox}, [&] {
         const QList<QCheckBox*> boxes = group_boxes();
         for (int bit = 0; bit < boxes.size(); ++bit)
@@ -115,7 +110,7 @@ void GroupFanPages::update_monitor_group_ID_from_ui() {
         ControlState::revert({ui.group_ID_groupBox});
         return;
     }
-    const int result = monitor->set_vcp_value(kGroupMaskOpcode, &mask);
+    const int result = monitor->set_vcp_value(OpCode::GroupMask, &mask);
     FirstFailure failure;
     failure.note(ControlState::apply_write(result, {ui.group_ID_groupBox}));
     if (result == 0) {
@@ -149,15 +144,15 @@ void GroupFanPages::write_fan_choice(QComboBox* combo, int index, uint opcode, b
 }
 
 void GroupFanPages::onCooling_fan_sensor_comboBoxChanged(int index) {
-    write_fan_choice(ui.cooling_fan_sensor_comboBox, index, kSensorOpcode, true);
+    write_fan_choice(ui.cooling_fan_sensor_comboBox, index, OpCode::SensorSelect, true);
 }
 
 void GroupFanPages::onCooling_fan_mode_comboBoxChanged(int index) {
-    write_fan_choice(ui.cooling_fan_mode_comboBox, index, kFanModeOpcode, true);
+    write_fan_choice(ui.cooling_fan_mode_comboBox, index, OpCode::FanMode, true);
 }
 
 void GroupFanPages::onCooling_fan_speed_comboBoxChanged(int index) {
-    write_fan_choice(ui.cooling_fan_speed_comboBox, index, kFanSpeedOpcode, false);
+    write_fan_choice(ui.cooling_fan_speed_comboBox, index, OpCode::FanSpeed, false);
 }
 
 int GroupFanPages::update_cooling_fans_tab(bool dummy) {
@@ -168,14 +163,15 @@ int GroupFanPages::update_cooling_fans_tab(bool dummy) {
         others.removeOne(list);
     PageRead pass(others);
     uint current = 0, max = 0;
-    int result = monitor->get_vcp_value_max(kSensorOpcode, &current, &max);
+    int result = monitor->get_vcp_value_max(OpCode::SensorSelect, &current, &max);
     lists.read(result, {ui.cooling_fan_sensor_comboBox}, [&] {
         ui.cooling_fan_sensor_comboBox->clear();
         for (uint i = 1; i <= qMin(max, kMaxListedSensors); ++i)
-            ui.cooling_fan_sensor_comboBox->addItem(StringResource(1601).arg(i), i);
+            ui.cooling_fan_sensor_comboBox->addItem(
+                StringResource(StringId::FanSensorNumber).arg(i), i);
         select_by_data(ui.cooling_fan_sensor_comboBox, current);
     });
-    result = monitor->get_vcp_value_max(kFanSpeedOpcode, &current, &max);
+    result = monitor->get_vcp_value_max(OpCode::FanSpeed, &current, &max);
     lists.read(result, {ui.cooling_fan_speed_comboBox},
                [&] { select_by_data(ui.cooling_fan_speed_comboBox, current); });
     FirstFailure failure;
@@ -187,15 +183,14 @@ int GroupFanPages::update_cooling_fans_tab(bool dummy) {
 
 int GroupFanPages::read_fan_controls(PageRead& pass) {
     uint current = 0, max = 0;
-    int result = monitor->get_vcp_value_max(kFanModeOpcode, &current, &max);
+    int result = monitor->get_vcp_value_max(OpCode::FanMode, &current, &max);
     pass.read(result, {ui.cooling_fan_mode_comboBox}, [&] {
         ui.cooling_fan_mode_comboBox->clear();
         // Mode 2 comes before mode 1, then 3 to 7, as far as the maximum reaches.
-        const QList<QPair<uint, int>> modes = {{2, 1702}, {1, 1701}, {3, 1703}, {4, 1704},
-                                               {5, 1705}, {6, 1706}, {7, 1707}};
-        for (const auto& m : modes)
-            if (max >= m.first)
-                ui.cooling_fan_mode_comboBox->addItem(StringResource(m.second), m.first);
+        for (const uint mode : {2u, 1u, 3u, 4u, 5u, 6u, 7u})
+            if (max >= mode)
+                ui.cooling_fan_mode_comboBox->addItem(
+                    StringResource(StringId::FanModes + int(mode)), mode);
         select_by_data(ui.cooling_fan_mode_comboBox, current);
     });
     // The first sensor's set temperature stands for the group.

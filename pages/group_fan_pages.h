@@ -1,5 +1,6 @@
 #pragma once
 
+#include "opcodes.h"
 #include "page_controller.h"
 
 class QSlider;
@@ -12,7 +13,9 @@ class GroupFanPages : public PageController {
 
 public:
     // The op codes of the sensors' set temperatures: writing one re-reads the page.
-    static constexpr uint FanSetTemperatures[] = {0x10E0, 0x10E2, 0x10E4};
+    static constexpr uint FanSetTemperatures[] = {OpCode::FanSensor1Temperature,
+                                                  OpCode::FanSensor2Temperature,
+                                                  OpCode::FanSensor3Temperature};
 
     explicit GroupFanPages(const PageContext& context, QObject* parent = nullptr);
 

@@ -16,8 +16,6 @@ constexpr int LeapYear = 2000;
 constexpr int Months = 12;
 constexpr int MonthDays = 31;
 constexpr int Weekdays = 7;
-// "1st" to "5th": week n has the string id HolidayWeekIds + n.
-constexpr int HolidayWeekIds = 2220;
 constexpr int HolidayWeeks = 5;
 
 int full_year(int year) {
@@ -75,7 +73,7 @@ QString week_description(const holiday_entry& h, const QLocale& locale) {
 QString holiday_nth_text(int week) {
     if (week < 1 || week > HolidayWeeks)
         return QString();
-    return StringResource(HolidayWeekIds + week);
+    return StringResource(StringId::HolidayWeeks + week);
 }
 
 bool holiday_is_disabled(const holiday_entry& h) {

@@ -3,7 +3,9 @@
 #include "basic_monitor.h"
 #include "hexlistvalidator.h"
 #include "ir_codes.h"
+#include "opcodes.h"
 #include "page_lists.h"
+#include "string_resource.h"
 #include "wait_progress.h"
 
 #include <QCheckBox>
@@ -13,16 +15,14 @@
 #include <QShortcut>
 
 namespace {
-// String ids of the IR control modes: mode n has the id kIrControlIds + n.
-constexpr int kIrControlIds = 2100;
 constexpr int kIrControlModes = 4;
 constexpr unsigned int kShownFromMs = 1000;
 } // namespace
 
 IrRemotePage::IrRemotePage(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
-    PageLists::fill(
-        {{ui.ir_control_comboBox, PageLists::resource_range(kIrControlIds, kIrControlModes)}});
+    PageLists::fill({{ui.ir_control_comboBox,
+                      PageLists::resource_range(StringId::IrControlModes, kIrControlModes)}});
     // The keypad's shortcut "Enter" is the keypad key; the main Return key presses the same IR
     // key. Held by the button, it acts like the button's own shortcut: only while it is shown.
     QPushButton* enter = ui.ir_remote_ent_pushButton;
@@ -48,7 +48,7 @@ QList<QWidget*> IrRemotePage::pages() const {
 void IrRemotePage::refresh(QWidget* page) {
     PageRead pass(read_controls(page), dummy_interface());
     uint value = 0;
-    const int result = monitor->get_vcp_value(IrControlOpcode, &value);
+    const int result = monitor->get_vcp_value(OpCode::IrControl, &value);
     pass.read(result, read_controls(page),
               [this, value] { select_by_data(ui.ir_control_comboBox, value); });
     host.show_error_status(pass.failure());
@@ -93,7 +93,7 @@ void IrRemotePage::update_send_ir_sequence_state() {
 }
 
 void IrRemotePage::onIR_control_comboBoxChanged(int index) {
-    write_value(IrControlOpcode, ui.ir_control_comboBox->itemData(index).toUInt(),
+    write_value(OpCode::IrControl, ui.ir_control_comboBox->itemData(index).toUInt(),
                 {ui.ir_control_comboBox},
                 [this](uint value) { select_by_data(ui.ir_control_comboBox, value); });
 }

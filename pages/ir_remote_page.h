@@ -9,8 +9,6 @@ class IrRemotePage : public PageController {
     Q_OBJECT
 
 public:
-    static constexpr uint IrControlOpcode = 0x023F;
-
     explicit IrRemotePage(const PageContext& context, QObject* parent = nullptr);
 
     QList<QWidget*> pages() const override;

@@ -6,6 +6,7 @@
 #include "command_scope.h"
 #include "controldefinitions.h"
 #include "opcode_info_html.h"
+#include "opcodes.h"
 #include "program_globals.h"
 #include "result_codes.h"
 #include "search_opcode_dialog.h"
@@ -27,7 +28,6 @@
 namespace {
 const StoredSetting kListByCategory{"list_opcode_by_category", true};
 constexpr int kFirstOpcode = 0x10;
-constexpr int kLastOpcode = 0x11FF;
 // User-role data of the tree items that stand for no op code, and of the list's first item.
 constexpr int kUnknownItem = -1;
 constexpr int kCategoryItem = -2;
@@ -36,7 +36,6 @@ constexpr uint kDummyMaximum = 65535;
 // While another command runs, a due write-behind looks again this much later.
 constexpr int kBusyRetryMs = 100;
 constexpr int kStatusMessageMs = 10000;
-constexpr int kApplicationNameId = 1;
 const QChar kPathArrow(0x2192);
 
 int itemData(const QTreeWidgetItem* item) {
@@ -70,7 +69,7 @@ OpcodePages::OpcodePages(const PageContext& context, QObject* parent)
         ui.vcp_spinBox->setBase(16);
         ui.vcp_spinBox->setValue(kFirstOpcode);
         ui.vcp_spinBox->setUpperCase(true);
-        ui.vcp_spinBox->setMaximum(kLastOpcode);
+        ui.vcp_spinBox->setMaximum(int(OpCode::Last));
         update_control_value_widgets(kFirstOpcode);
     }
     // The tree is filled once the listing is known (read_settings), with its signals blocked:
@@ -415,7 +414,7 @@ bool OpcodePages::read_filter_string(int& result) {
         return false;
     filter_capability_string.clear();
     QProgressDialog busy(tr("Reading Capabilities..."), QString(), 0, 0, host.dialog_parent());
-    busy.setWindowTitle(StringResource(kApplicationNameId));
+    busy.setWindowTitle(StringResource(StringId::ApplicationName));
     busy.setWindowFlags((busy.windowFlags() | Qt::CustomizeWindowHint) &
                         ~(Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint));
     busy.setWindowModality(Qt::WindowModal);

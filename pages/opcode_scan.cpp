@@ -1,6 +1,7 @@
 #include "opcode_scan.h"
 
 #include "controldefinitions.h"
+#include "opcodes.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -8,7 +9,7 @@
 namespace {
 int scannedCount() {
     int count = 0;
-    for (const OpcodeScanPass::Range& range : OpcodeScanPass::Ranges)
+    for (const OpCode::Range& range : OpCode::ScannedPages)
         count += int(range.last - range.first + 1);
     return count;
 }

@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "opcode_scan.h"
+#include "opcodes.h"
 #include "program_globals.h"
 #include "progress_dialog.h"
 #include "string_resource.h"
@@ -9,11 +10,7 @@
 #include <QMessageBox>
 #include <QTextEdit>
 
-namespace {
-constexpr int kApplicationNameId = 1;
-constexpr int kBeginQuestionId = 720;
-constexpr int kCompareQuestionId = 721;
-} // namespace
+namespace {} // namespace
 
 OpcodeScannerPage::OpcodeScannerPage(const PageContext& context, QObject* parent)
     : PageController(context, parent) {}
@@ -25,7 +22,7 @@ QList<QWidget*> OpcodeScannerPage::pages() const {
 void OpcodeScannerPage::on_opcode_scanner_pushButton_clicked() {
     ui.opcode_results_textEdit->clear();
     // Asked before the connection opens: a run the user does not start opens none.
-    if (!confirm(kBeginQuestionId))
+    if (!confirm(StringId::ScanBeginQuestion))
         return;
     // One connection serves both passes and the wait between them.
     if (!host.open_for_command())
@@ -42,7 +39,7 @@ std::optional<int> OpcodeScannerPage::run_scan() {
                                               QStringLiteral("Reading Op Code 0x%1"));
     if (!read || *read != 0)
         return read;
-    if (!confirm(kCompareQuestionId))
+    if (!confirm(StringId::ScanCompareQuestion))
         return std::nullopt;
     const std::optional<int> compared = scan_pass(second, tr("Op Code re-scanning progress..."),
                                                   QStringLiteral("Comparing Op Code 0x%1"));
@@ -57,7 +54,7 @@ std::optional<int> OpcodeScannerPage::scan_pass(OpcodeScanPass& pass, const QStr
     QProgressDialog progress(label, tr("Abort"), 0, ProgressMaximum, host.dialog_parent());
     show_progress_dialog(progress, host.dialog_parent());
     int result = 0, steps = 0;
-    for (const OpcodeScanPass::Range& range : OpcodeScanPass::Ranges) {
+    for (const OpCode::Range& range : OpCode::ScannedPages) {
         for (uint opcode = range.first; opcode <= range.last; ++opcode) {
             uint current = 0, max = 0;
             unsigned char result_byte = 0, type = 0;
@@ -77,7 +74,7 @@ std::optional<int> OpcodeScannerPage::scan_pass(OpcodeScanPass& pass, const QStr
 }
 
 bool OpcodeScannerPage::confirm(int string_id) {
-    QMessageBox box(QMessageBox::Question, StringResource(kApplicationNameId),
+    QMessageBox box(QMessageBox::Question, StringResource(StringId::ApplicationName),
                     StringResource(string_id), QMessageBox::Ok | QMessageBox::Cancel,
                     host.dialog_parent());
     box.setDefaultButton(QMessageBox::Cancel);

@@ -124,9 +124,8 @@ int PageController::write_value(uint opcode, uint value, const QList<QWidget*>& 
 }
 
 bool PageController::confirm_warning(const QString& question) {
-    constexpr int ApplicationName = 1;
-    return QMessageBox::warning(host.dialog_parent(), StringResource(ApplicationName), question,
-                                QMessageBox::Yes | QMessageBox::Cancel,
+    return QMessageBox::warning(host.dialog_parent(), StringResource(StringId::ApplicationName),
+                                question, QMessageBox::Yes | QMessageBox::Cancel,
                                 QMessageBox::NoButton) == QMessageBox::Yes;
 }
 

@@ -57,8 +57,6 @@ public:
     virtual bool command_running() const = 0;
     // While set, the window keeps painting after each logged message.
     virtual void set_process_events_while_logging(bool on) = 0;
-    // A line in the communications log (the protocol's comment types).
-    virtual void log_comment(const QString& text, int type) = 0;
 
     // The interface, address and monitor ID of the communications-interface widget.
     virtual monitor_data interface_info() const = 0;

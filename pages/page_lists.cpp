@@ -2,6 +2,7 @@
 
 #include "control_state.h"
 #include "controldefinitions.h"
+#include "opcodes.h"
 #include "program_globals.h"
 #include "string_resource.h"
 
@@ -17,9 +18,6 @@ constexpr int kWeekdays = 7;
 constexpr int kFirstYear = 15; // 2015
 constexpr int kLastYear = 99;  // 2099
 constexpr int kCentury = 2000;
-constexpr uint kVideoInputOpcode = 0x0060;
-constexpr uint kPictureModeOpcode = 0x021A;
-constexpr int kLastSettingId = 2000;
 
 // "<name> (<n>)" for n = 1 to count.
 PageLists::Items named(int count, QString (QLocale::*name)(int, QLocale::FormatType) const) {
@@ -89,11 +87,11 @@ Items opcode_labels(uint opcode) {
 }
 
 Items video_inputs() {
-    return opcode_labels(kVideoInputOpcode);
+    return opcode_labels(OpCode::VideoInput);
 }
 
 Items schedule_picture_modes() {
-    return resources({{kLastSettingId, 0}}) + opcode_labels(kPictureModeOpcode);
+    return resources({{StringId::LastSetting, 0}}) + opcode_labels(OpCode::PictureMode);
 }
 
 void pair(QSlider* slider, QSpinBox* spin) {

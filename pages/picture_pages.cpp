@@ -2,7 +2,9 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "opcodes.h"
 #include "page_lists.h"
+#include "string_resource.h"
 #include "wait_progress.h"
 
 #include <QComboBox>
@@ -11,18 +13,13 @@
 #include <QSpinBox>
 
 namespace {
-constexpr uint kMenuResetOpcode = 0x02CB;
 constexpr uint kResetPicture = 2;
 constexpr uint kResetGeometry = 3;
 
 using Form = Ui::ZETQVToolMainWindowClass;
 
-// String ids of the geometry choices: value n has the id base + n.
-constexpr int kInputResolutionIds = 1300;
 constexpr int kInputResolutions = 7;
-constexpr int kBaseZoomIds = 1400;
 constexpr int kBaseZooms = 5;
-constexpr int kAspectIds = 1500;
 constexpr int kAspects = 4;
 
 const char kSixAxisStyle[] =
@@ -57,47 +54,47 @@ PicturePages::PicturePages(const PageContext& context, QObject* parent)
     : PageController(context, parent) {
     fill_lists();
     picture_levels = {
-        {ui.brightness_horizontalSlider, ui.brightness_spinBox, 0x0010},
-        {ui.contrast_horizontalSlider, ui.contrast_spinBox, 0x0012},
-        {ui.sharpness_horizontalSlider, ui.sharpness_spinBox, 0x008C},
-        {ui.black_level_horizontalSlider, ui.black_level_spinBox, 0x0092},
-        {ui.tint_horizontalSlider, ui.tint_spinBox, 0x0090},
-        {ui.color_horizontalSlider, ui.color_spinBox, 0x021F},
-        {ui.color_temp_horizontalSlider, ui.color_temp_spinBox, 0x0054},
-        {ui.red_level_horizontalSlider, ui.red_level_spinBox, 0x0016},
-        {ui.green_level_horizontalSlider, ui.green_level_spinBox, 0x0018},
-        {ui.blue_level_horizontalSlider, ui.blue_level_spinBox, 0x001A},
+        {ui.brightness_horizontalSlider, ui.brightness_spinBox, OpCode::Brightness},
+        {ui.contrast_horizontalSlider, ui.contrast_spinBox, OpCode::Contrast},
+        {ui.sharpness_horizontalSlider, ui.sharpness_spinBox, OpCode::Sharpness},
+        {ui.black_level_horizontalSlider, ui.black_level_spinBox, OpCode::BlackLevel},
+        {ui.tint_horizontalSlider, ui.tint_spinBox, OpCode::Tint},
+        {ui.color_horizontalSlider, ui.color_spinBox, OpCode::Color},
+        {ui.color_temp_horizontalSlider, ui.color_temp_spinBox, OpCode::ColorTemperature},
+        {ui.red_level_horizontalSlider, ui.red_level_spinBox, OpCode::RedGain},
+        {ui.green_level_horizontalSlider, ui.green_level_spinBox, OpCode::GreenGain},
+        {ui.blue_level_horizontalSlider, ui.blue_level_spinBox, OpCode::BlueGain},
     };
     six_axis_levels = {
-        {ui.six_axis_red_horizontalSlider, ui.six_axis_red_spinBox, 0x009B},
-        {ui.six_axis_yellow_horizontalSlider, ui.six_axis_yellow_spinBox, 0x009C},
-        {ui.six_axis_green_horizontalSlider, ui.six_axis_green_spinBox, 0x009D},
-        {ui.six_axis_cyan_horizontalSlider, ui.six_axis_cyan_spinBox, 0x009E},
-        {ui.six_axis_blue_horizontalSlider, ui.six_axis_blue_spinBox, 0x009F},
-        {ui.six_axis_magenta_horizontalSlider, ui.six_axis_magenta_spinBox, 0x00A0},
+        {ui.six_axis_red_horizontalSlider, ui.six_axis_red_spinBox, OpCode::SixAxisRed},
+        {ui.six_axis_yellow_horizontalSlider, ui.six_axis_yellow_spinBox, OpCode::SixAxisYellow},
+        {ui.six_axis_green_horizontalSlider, ui.six_axis_green_spinBox, OpCode::SixAxisGreen},
+        {ui.six_axis_cyan_horizontalSlider, ui.six_axis_cyan_spinBox, OpCode::SixAxisCyan},
+        {ui.six_axis_blue_horizontalSlider, ui.six_axis_blue_spinBox, OpCode::SixAxisBlue},
+        {ui.six_axis_magenta_horizontalSlider, ui.six_axis_magenta_spinBox, OpCode::SixAxisMagenta},
     };
     picture_choices = {
-        {ui.gamma_comboBox, 0x0268},
-        {ui.color_preset_comboBox, 0x0014},
-        {ui.picture_mode_comboBox, 0x021A},
+        {ui.gamma_comboBox, OpCode::Gamma},
+        {ui.color_preset_comboBox, OpCode::ColorPreset},
+        {ui.picture_mode_comboBox, OpCode::PictureMode},
     };
     size_levels = {
-        {ui.h_position_horizontalSlider, ui.h_position_spinBox, 0x0020},
-        {ui.v_position_horizontalSlider, ui.v_position_spinBox, 0x0030},
-        {ui.clock_horizontalSlider, ui.clock_spinBox, 0x000E},
-        {ui.clock_phase_horizontalSlider, ui.clock_phase_spinBox, 0x003E},
-        {ui.h_resolution_horizontalSlider, ui.h_resolution_spinBox, 0x0250},
-        {ui.v_resolution_horizontalSlider, ui.v_resolution_spinBox, 0x0251},
-        {ui.zoom_horizontalSlider, ui.zoom_spinBox, 0x026F},
-        {ui.h_expansion_horizontalSlider, ui.h_expansion_spinBox, 0x026C},
-        {ui.v_expansion_horizontalSlider, ui.v_expansion_spinBox, 0x026D},
-        {ui.zoom_h_position_horizontalSlider, ui.zoom_h_position_spinBox, 0x02CC},
-        {ui.zoom_v_position_horizontalSlider, ui.zoom_v_position_spinBox, 0x02CD},
+        {ui.h_position_horizontalSlider, ui.h_position_spinBox, OpCode::HPosition},
+        {ui.v_position_horizontalSlider, ui.v_position_spinBox, OpCode::VPosition},
+        {ui.clock_horizontalSlider, ui.clock_spinBox, OpCode::Clock},
+        {ui.clock_phase_horizontalSlider, ui.clock_phase_spinBox, OpCode::ClockPhase},
+        {ui.h_resolution_horizontalSlider, ui.h_resolution_spinBox, OpCode::HResolution},
+        {ui.v_resolution_horizontalSlider, ui.v_resolution_spinBox, OpCode::VResolution},
+        {ui.zoom_horizontalSlider, ui.zoom_spinBox, OpCode::Zoom},
+        {ui.h_expansion_horizontalSlider, ui.h_expansion_spinBox, OpCode::HExpansion},
+        {ui.v_expansion_horizontalSlider, ui.v_expansion_spinBox, OpCode::VExpansion},
+        {ui.zoom_h_position_horizontalSlider, ui.zoom_h_position_spinBox, OpCode::ZoomHPosition},
+        {ui.zoom_v_position_horizontalSlider, ui.zoom_v_position_spinBox, OpCode::ZoomVPosition},
     };
     size_choices = {
-        {ui.input_resolution_comboBox, 0x02DA},
-        {ui.base_zoom_comboBox, 0x02CE},
-        {ui.aspect_comboBox, 0x0270},
+        {ui.input_resolution_comboBox, OpCode::InputResolution},
+        {ui.base_zoom_comboBox, OpCode::BaseZoom},
+        {ui.aspect_comboBox, OpCode::Aspect},
     };
 
     // A slider move (or its spin box's, through the pairing) writes behind.
@@ -123,11 +120,12 @@ void PicturePages::fill_lists() {
     using namespace PageLists;
     fill({
         {ui.video_input_comboBox, video_inputs(), Fill::Sorted},
-        {ui.input_resolution_comboBox, resource_range(kInputResolutionIds, kInputResolutions)},
-        {ui.base_zoom_comboBox, resource_range(kBaseZoomIds, kBaseZooms)},
-        {ui.aspect_comboBox, resource_range(kAspectIds, kAspects)},
-        {ui.gamma_comboBox, opcode_labels(0x0268)},
-        {ui.picture_mode_comboBox, opcode_labels(0x021A)},
+        {ui.input_resolution_comboBox,
+         resource_range(StringId::InputResolutions, kInputResolutions)},
+        {ui.base_zoom_comboBox, resource_range(StringId::BaseZooms, kBaseZooms)},
+        {ui.aspect_comboBox, resource_range(StringId::Aspects, kAspects)},
+        {ui.gamma_comboBox, opcode_labels(OpCode::Gamma)},
+        {ui.picture_mode_comboBox, opcode_labels(OpCode::PictureMode)},
         {ui.color_preset_comboBox,
          {{"Color Temp Mode (10000K)", 9}, {"RGB Gain Mode (User 1)", 11}}},
     });
@@ -313,7 +311,7 @@ void PicturePages::onAspectComboBoxChanged(int index) {
 int PicturePages::reset(uint group, QWidget* page) {
     // A reset is no change of a setting: the settings stay as clean or dirty as they were.
     FirstFailure failure;
-    failure.note(monitor->set_vcp_value(kMenuResetOpcode, &group));
+    failure.note(monitor->set_vcp_value(OpCode::MenuReset, &group));
     failure.note(read_page(page));
     return failure.result();
 }

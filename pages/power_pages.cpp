@@ -2,14 +2,13 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "opcodes.h"
 #include "page_lists.h"
 #include "result_codes.h"
 
 #include <QSignalBlocker>
 
 namespace {
-constexpr uint kPowerOnDelayOpcode = 0x02D8;
-constexpr uint kPowerSavingOpcode = 0x00E1;
 constexpr unsigned char kPowerOn = 1;
 constexpr unsigned char kPowerOff = 4;
 constexpr int kStandbyTimeMax = 255;
@@ -57,7 +56,7 @@ int PowerPages::update_power_tab(bool dummy) {
     if (pass.read(result, {ui.power_state_label}, [&] { update_power_status(state); }) != 0)
         return pass.failure();
     uint current = 0, max = 0;
-    const int delay = monitor->get_vcp_value_max(kPowerOnDelayOpcode, &current, &max);
+    const int delay = monitor->get_vcp_value_max(OpCode::PowerOnDelay, &current, &max);
     pass.read(delay, {ui.power_on_delay_horizontalSlider, ui.power_on_delay_label}, [&] {
         ui.power_on_delay_horizontalSlider->setMaximum(int(max));
         ui.power_on_delay_horizontalSlider->setValue(int(current));
@@ -87,7 +86,7 @@ int PowerPages::update_power_save_tab(bool dummy) {
     PageRead pass(read_controls(ui.auto_power_save), dummy);
     ui.power_save_status_lineEdit->clear();
     uint value = 0;
-    const int saving = monitor->get_vcp_value(kPowerSavingOpcode, &value);
+    const int saving = monitor->get_vcp_value(OpCode::PowerSaving, &value);
     pass.read(saving, {ui.power_saving_mode_groupBox}, [&] { show_power_saving(value); });
     unsigned char mode = 0;
     const int mode_result = monitor->power_save_mode_read(&mode);
@@ -133,7 +132,7 @@ void PowerPages::on_power_off_pushButton_clicked() {
 }
 
 void PowerPages::on_power_on_delay_horizontalSlider_valueChanged(int value) {
-    host.queue_slider_change(ui.power_on_delay_horizontalSlider, kPowerOnDelayOpcode);
+    host.queue_slider_change(ui.power_on_delay_horizontalSlider, OpCode::PowerOnDelay);
     update_power_on_delay_label(value);
 }
 
@@ -187,7 +186,7 @@ void PowerPages::on_power_saving_mode_disable_radioButton_toggled(bool on) {
 }
 
 void PowerPages::write_power_saving(uint value) {
-    write_value(kPowerSavingOpcode, value, {ui.power_saving_mode_groupBox},
+    write_value(OpCode::PowerSaving, value, {ui.power_saving_mode_groupBox},
                 [this](uint held) { show_power_saving(held); });
 }
 

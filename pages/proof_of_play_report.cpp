@@ -1,11 +1,10 @@
 #include "proof_of_play_report.h"
 
 #include "controldefinitions.h"
+#include "opcodes.h"
 #include "program_globals.h"
 
 namespace {
-constexpr int kVideoInputOpcode = 0x0060;
-constexpr int kAudioInputOpcode = 0x022E;
 
 struct EventKind {
     unsigned char kind;
@@ -64,7 +63,7 @@ QString eventLogEntryText(proof_of_play_log entry) {
 QString eventLogEntryText(proof_of_play_log e, const ControlDefinitions& definitions) {
     QString text =
         QStringLiteral("Video Input: %1 [%2]\r\n")
-            .arg(number(e.video_input), definitions.valueLabel(kVideoInputOpcode, e.video_input));
+            .arg(number(e.video_input), definitions.valueLabel(OpCode::VideoInput, e.video_input));
     if (e.video_signal_status != 0)
         text += e.video_signal_status == 1
                     ? QStringLiteral("video_signal_status: No signal\r\n")
@@ -74,7 +73,7 @@ QString eventLogEntryText(proof_of_play_log e, const ControlDefinitions& definit
                 .arg(number(e.h_resolution), number(e.v_resolution));
     text +=
         QStringLiteral("audio input: %1 [%2]\r\n")
-            .arg(number(e.audio_input), definitions.valueLabel(kAudioInputOpcode, e.audio_input));
+            .arg(number(e.audio_input), definitions.valueLabel(OpCode::AudioInput, e.audio_input));
     text += QStringLiteral("audio input status: %1\r\n")
                 .arg(e.audio_input_status == 0 ? QStringLiteral("Audio In")
                                                : QStringLiteral("No Audio In"));

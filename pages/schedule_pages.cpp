@@ -12,8 +12,6 @@
 namespace {
 constexpr unsigned char SwitchOn = 1; // advanced event type; 2 switches off
 
-constexpr int ClearAllHolidaysQuestion = 722;
-constexpr int ClearAllSchedulesQuestion = 723;
 constexpr int AdvancedPrograms = 30; // shown from 1, sent from 0
 constexpr int HolidayPrograms = 50;  // shown and sent from 1
 constexpr int MonthDays = 31;
@@ -301,7 +299,8 @@ void SchedulePages::clear_all(int question, QLineEdit* status_line, int first, i
 
 void SchedulePages::on_advanced_schedule_clear_all_pushButton_clicked() {
     clear_all(
-        ClearAllSchedulesQuestion, ui.advanced_schedule_status_lineEdit, 0, AdvancedPrograms - 1,
+        StringId::ClearAllSchedulesQuestion, ui.advanced_schedule_status_lineEdit, 0,
+        AdvancedPrograms - 1,
         [this](CommandScope& frame, int program) {
             return write_advanced_schedule(frame, program, cleared_program());
         },
@@ -433,7 +432,7 @@ int SchedulePages::write_holiday(CommandScope& frame, int number, holiday_entry 
 
 void SchedulePages::on_holiday_clear_all_pushButton_clicked() {
     clear_all(
-        ClearAllHolidaysQuestion, ui.holiday_status_lineEdit, 1, Holidays,
+        StringId::ClearAllHolidaysQuestion, ui.holiday_status_lineEdit, 1, Holidays,
         [this](CommandScope& frame, int number) {
             return write_holiday(frame, number, disabled_holiday());
         },

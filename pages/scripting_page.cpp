@@ -23,7 +23,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int kScriptFolderId = 9; // "/SampleScripts/"
 constexpr int kRunEndMessageMs = 10000;
 } // namespace
 
@@ -63,7 +62,7 @@ ScriptingPage::ScriptingPage(const PageContext& context, QObject* parent)
     // The data folder as it is, not made here; none when it does not exist.
     const QString data = appDataFolder(false);
     if (!data.isEmpty())
-        folder = data + StringResource(kScriptFolderId);
+        folder = data + StringResource(StringId::ScriptFolder);
 }
 
 QList<QWidget*> ScriptingPage::pages() const {

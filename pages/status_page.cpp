@@ -2,6 +2,7 @@
 
 #include "app_helpers.h"
 #include "basic_monitor.h"
+#include "opcodes.h"
 #include "progress_dialog.h"
 #include "result_codes.h"
 
@@ -14,10 +15,6 @@
 #include <QStatusBar>
 
 namespace {
-constexpr uint kSensorSelect = 0x0278;
-constexpr uint kSensorTemperature = 0x0279;
-constexpr uint kFanSelect = 0x027A;
-constexpr uint kFanState = 0x027B;
 constexpr unsigned int kDiagnosticCapacity = 32;
 constexpr int kStatusMessageMs = 10000;
 // Lines of diagnostic texts shown at once; more scroll, since the page cannot grow.
@@ -290,12 +287,12 @@ void StatusPage::read_status(PageRead& pass) {
     if (!step())
         return;
 
-    if (!read_series(pass, kSensorSelect, kSensorTemperature,
+    if (!read_series(pass, OpCode::SensorSelect, OpCode::SensorTemperature,
                      {ui.status_temp_sensor1_label, ui.status_temp_sensor2_label,
                       ui.status_temp_sensor3_label},
                      temperatureText))
         return;
-    if (!read_series(pass, kFanSelect, kFanState,
+    if (!read_series(pass, OpCode::FanSelect, OpCode::FanState,
                      {ui.status_fan1_label, ui.status_fan2_label, ui.status_fan3_label}, fanText))
         return;
 

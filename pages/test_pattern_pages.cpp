@@ -2,6 +2,7 @@
 
 #include "basic_monitor.h"
 #include "command_scope.h"
+#include "opcodes.h"
 #include "page_lists.h"
 
 #include <QCheckBox>
@@ -19,23 +20,22 @@ enum Colour { Red, Green, Blue };
 } // namespace
 
 TestPatternPages::TestPatternPages(const PageContext& context, QObject* parent)
-    : PageController(context, parent), raw{ui.test_patterns,
-                                           ui.test_pattern_enable_groupBox,
-                                           0x02C3,
-                                           {ui.test_pattern_red_level_horizontalSlider,
-                                            ui.test_pattern_green_level_horizontalSlider,
-                                            ui.test_pattern_blue_level_horizontalSlider},
-                                           {ui.test_pattern_red_level_spinBox,
-                                            ui.test_pattern_green_level_spinBox,
-                                            ui.test_pattern_blue_level_spinBox},
-                                           {ui.test_pattern_red_percent_label,
-                                            ui.test_pattern_green_percent_label,
-                                            ui.test_pattern_blue_percent_label},
-                                           {0x103A, 0x103B, 0x103C},
-                                           ui.test_pattern_link_colors_checkBox},
+    : PageController(context, parent),
+      raw{ui.test_patterns,
+          ui.test_pattern_enable_groupBox,
+          OpCode::TestPatternMode,
+          {ui.test_pattern_red_level_horizontalSlider, ui.test_pattern_green_level_horizontalSlider,
+           ui.test_pattern_blue_level_horizontalSlider},
+          {ui.test_pattern_red_level_spinBox, ui.test_pattern_green_level_spinBox,
+           ui.test_pattern_blue_level_spinBox},
+          {ui.test_pattern_red_percent_label, ui.test_pattern_green_percent_label,
+           ui.test_pattern_blue_percent_label},
+          {OpCode::TestPatternRedLevel, OpCode::TestPatternGreenLevel,
+           OpCode::TestPatternBlueLevel},
+          ui.test_pattern_link_colors_checkBox},
       lme{ui.page_3,
           ui.lme_test_pattern_enable_groupBox,
-          0x02C8,
+          OpCode::CorrectedTestPatternMode,
           {ui.lme_test_pattern_red_level_horizontalSlider,
            ui.lme_test_pattern_green_level_horizontalSlider,
            ui.lme_test_pattern_blue_level_horizontalSlider},
@@ -43,7 +43,8 @@ TestPatternPages::TestPatternPages(const PageContext& context, QObject* parent)
            ui.lme_test_pattern_blue_level_spinBox},
           {ui.lme_test_pattern_red_percent_label, ui.lme_test_pattern_green_percent_label,
            ui.lme_test_pattern_blue_percent_label},
-          {0x1192, 0x1193, 0x1194},
+          {OpCode::CorrectedTestPatternRedLevel, OpCode::CorrectedTestPatternGreenLevel,
+           OpCode::CorrectedTestPatternBlueLevel},
           ui.lme_test_pattern_link_colors_checkBox} {
     for (const Pattern* p : {&raw, &lme})
         for (int colour = Red; colour <= Blue; ++colour)

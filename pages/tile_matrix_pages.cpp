@@ -3,6 +3,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "lm_display_array_size_diagram_widget.h"
+#include "opcodes.h"
 #include "page_lists.h"
 #include "result_codes.h"
 
@@ -13,17 +14,6 @@
 
 namespace {
 constexpr int kDummyMaxMonitors = 10;
-constexpr uint kColumnsOpcode = 0x02D0;
-constexpr uint kRowsOpcode = 0x02D1;
-constexpr uint kPositionOpcode = 0x02D2;
-constexpr uint kTileMatrixModeOpcode = 0x02D3;
-constexpr uint kTileCompOpcode = 0x02D5;
-constexpr uint kMemoryOpcode = 0x104A;
-constexpr uint kFrameCompModeOpcode = 0x1101;
-constexpr uint kFrameCompAutoOpcode = 0x1102;
-constexpr uint kFrameCompManualOpcode = 0x1103;
-constexpr uint kVScanModeOpcode = 0x1104;
-constexpr uint kVScanManualOpcode = 0x1105;
 constexpr uint kModeOn = 2;
 constexpr uint kModeOffWithFrame = 1;
 constexpr uint kModeOffHideFrame = 3;
@@ -116,7 +106,8 @@ int TileMatrixPages::update_tile_matrix_tab() {
     PageRead pass(read_controls(ui.tile_matrix));
     LM_display_array_size_diagram_widget* diagram = ui.display_array_size_diagram_widget;
     uint columns = 0, columns_max = 0;
-    const int columns_result = monitor->get_vcp_value_max(kColumnsOpcode, &columns, &columns_max);
+    const int columns_result =
+        monitor->get_vcp_value_max(OpCode::TileColumns, &columns, &columns_max);
     pass.read(columns_result, {ui.horizontal_monitors_spinBox}, [&] {
         ui.horizontal_monitors_spinBox->setMaximum(int(columns_max));
         ui.horizontal_monitors_spinBox->setValue(int(columns));
@@ -125,19 +116,19 @@ int TileMatrixPages::update_tile_matrix_tab() {
     if (columns_result != 0)
         columns = 0;
     uint rows = 0, rows_max = 0;
-    const int rows_result = monitor->get_vcp_value_max(kRowsOpcode, &rows, &rows_max);
+    const int rows_result = monitor->get_vcp_value_max(OpCode::TileRows, &rows, &rows_max);
     pass.read(rows_result, {ui.vertical_monitors_spinBox, diagram}, [&] {
         ui.vertical_monitors_spinBox->setMaximum(int(rows_max));
         ui.vertical_monitors_spinBox->setValue(int(rows));
         diagram->setRows(int(rows));
     });
     uint position = 0, max = 0;
-    const int position_result = monitor->get_vcp_value_max(kPositionOpcode, &position, &max);
+    const int position_result = monitor->get_vcp_value_max(OpCode::TilePosition, &position, &max);
     // A position not read selects no tile.
     if (pass.read(position_result, {}, [&] { select_position(position, columns); }) != 0)
         diagram->setCurrentlySelectedDisplay(-1, -1);
     uint mode = 0;
-    const int mode_result = monitor->get_vcp_value_max(kTileMatrixModeOpcode, &mode, &max);
+    const int mode_result = monitor->get_vcp_value_max(OpCode::TileMatrixMode, &mode, &max);
     pass.read(mode_result, {ui.enable_tile_matrix_groupBox},
               [&] { ui.enable_tile_matrix_groupBox->setChecked(mode == kModeOn); });
     return pass.failure();
@@ -146,20 +137,20 @@ int TileMatrixPages::update_tile_matrix_tab() {
 int TileMatrixPages::update_tile_matrix_advanced_tab() {
     PageRead pass(read_controls(ui.tile_matrix_advanced));
     uint current = 0, max = 0;
-    int result = monitor->get_vcp_value_max(kTileCompOpcode, &current, &max);
+    int result = monitor->get_vcp_value_max(OpCode::TileComp, &current, &max);
     pass.read(result, {ui.use_tile_comp_checkBox}, [&] {
         ui.use_tile_comp_checkBox->setCheckState(current > 1 ? Qt::Checked : Qt::Unchecked);
     });
-    result = monitor->get_vcp_value_max(kMemoryOpcode, &current, &max);
+    result = monitor->get_vcp_value_max(OpCode::TileMatrixMemory, &current, &max);
     pass.read(result, {ui.tile_matrix_memory_groupBox},
               [&] { select_by_data(ui.tile_matrix_memory_comboBox, current); });
     // A group's mode decides whether its dependent controls are read.
-    result = monitor->get_vcp_value_max(kFrameCompModeOpcode, &current, &max);
+    result = monitor->get_vcp_value_max(OpCode::FrameCompMode, &current, &max);
     if (pass.read(result, {ui.frame_comp_groupBox},
                   [&] { select_by_data(ui.frame_comp_mode_comboBox, current); }) == 0) {
         const QList<QPair<QDoubleSpinBox*, uint>> values = {
-            {ui.frame_comp_auto_value_doubleSpinBox, kFrameCompAutoOpcode},
-            {ui.frame_comp_manual_value_doubleSpinBox, kFrameCompManualOpcode}};
+            {ui.frame_comp_auto_value_doubleSpinBox, OpCode::FrameCompAuto},
+            {ui.frame_comp_manual_value_doubleSpinBox, OpCode::FrameCompManual}};
         for (const auto& value : values) {
             result = monitor->get_vcp_value_max(value.second, &current, &max);
             pass.read(result, {value.first}, [&] {
@@ -168,10 +159,10 @@ int TileMatrixPages::update_tile_matrix_advanced_tab() {
             });
         }
     }
-    result = monitor->get_vcp_value_max(kVScanModeOpcode, &current, &max);
+    result = monitor->get_vcp_value_max(OpCode::VScanMode, &current, &max);
     if (pass.read(result, {ui.v_scan_reverse_groupBox},
                   [&] { select_by_data(ui.v_scan_reverse_mode_comboBox, current); }) == 0) {
-        result = monitor->get_vcp_value_max(kVScanManualOpcode, &current, &max);
+        result = monitor->get_vcp_value_max(OpCode::VScanManual, &current, &max);
         pass.read(result, {ui.v_scan_reverse_manual_comboBox},
                   [&] { select_by_data(ui.v_scan_reverse_manual_comboBox, current); });
     }
@@ -185,11 +176,11 @@ void TileMatrixPages::on_enable_tile_matrix_groupBox_toggled(bool on) {
         return;
     }
     uint current = 0, max = 0;
-    int result = monitor->get_vcp_value_max(kTileMatrixModeOpcode, &current, &max);
+    int result = monitor->get_vcp_value_max(OpCode::TileMatrixMode, &current, &max);
     if (result == 0) {
         // Off keeps the frame on displays that know only two modes.
         uint mode = on ? kModeOn : max == 2 ? kModeOffWithFrame : kModeOffHideFrame;
-        result = monitor->set_vcp_value(kTileMatrixModeOpcode, &mode);
+        result = monitor->set_vcp_value(OpCode::TileMatrixMode, &mode);
         if (result == 0)
             host.set_settings_dirty(true);
     }
@@ -197,15 +188,15 @@ void TileMatrixPages::on_enable_tile_matrix_groupBox_toggled(bool on) {
 }
 
 void TileMatrixPages::resize_diagram(uint opcode, int value) {
-    if (opcode == kColumnsOpcode)
+    if (opcode == OpCode::TileColumns)
         ui.display_array_size_diagram_widget->setColumns(value);
     else
         ui.display_array_size_diagram_widget->setRows(value);
 }
 
 void TileMatrixPages::write_wall_size(uint opcode, int value) {
-    QSpinBox* spin =
-        opcode == kColumnsOpcode ? ui.horizontal_monitors_spinBox : ui.vertical_monitors_spinBox;
+    QSpinBox* spin = opcode == OpCode::TileColumns ? ui.horizontal_monitors_spinBox
+                                                   : ui.vertical_monitors_spinBox;
     // Blocked while the program sets the spin box: its own slot would write again.
     const auto settle = [spin](int result) {
         const QSignalBlocker blocker(spin);
@@ -238,22 +229,22 @@ void TileMatrixPages::write_wall_size(uint opcode, int value) {
 
 int TileMatrixPages::select_display_position() {
     uint columns = 0, max = 0;
-    const int result = monitor->get_vcp_value_max(kColumnsOpcode, &columns, &max);
+    const int result = monitor->get_vcp_value_max(OpCode::TileColumns, &columns, &max);
     if (result != 0 || columns == 0)
         return result;
     uint position = 0;
-    const int position_result = monitor->get_vcp_value_max(kPositionOpcode, &position, &max);
+    const int position_result = monitor->get_vcp_value_max(OpCode::TilePosition, &position, &max);
     if (position_result == 0)
         select_position(position, columns);
     return position_result;
 }
 
 void TileMatrixPages::on_horizontal_monitors_spinBox_valueChanged(int value) {
-    write_wall_size(kColumnsOpcode, value);
+    write_wall_size(OpCode::TileColumns, value);
 }
 
 void TileMatrixPages::on_vertical_monitors_spinBox_valueChanged(int value) {
-    write_wall_size(kRowsOpcode, value);
+    write_wall_size(OpCode::TileRows, value);
 }
 
 void TileMatrixPages::tile_matrix_selection_changed(int x, int y) {
@@ -262,15 +253,15 @@ void TileMatrixPages::tile_matrix_selection_changed(int x, int y) {
         return;
     if (dummy_interface()) {
         uint position = uint(ui.horizontal_monitors_spinBox->value() * y + x + 1);
-        frame.report(monitor->set_vcp_value(kPositionOpcode, &position));
+        frame.report(monitor->set_vcp_value(OpCode::TilePosition, &position));
         emit update_tile_matrix_selection(x, y);
         return;
     }
     uint columns = 0, max = 0;
-    int result = monitor->get_vcp_value_max(kColumnsOpcode, &columns, &max);
+    int result = monitor->get_vcp_value_max(OpCode::TileColumns, &columns, &max);
     if (result == 0) {
         uint position = columns * uint(y) + uint(x) + 1;
-        result = monitor->set_vcp_value(kPositionOpcode, &position);
+        result = monitor->set_vcp_value(OpCode::TilePosition, &position);
         if (result == 0) {
             host.set_settings_dirty(true);
             // The selection moves only once the display has taken the position.
@@ -287,7 +278,7 @@ void TileMatrixPages::on_use_tile_comp_checkBox_stateChanged(int state) {
         return;
     }
     uint value = state != Qt::Unchecked ? kTileCompOn : kTileCompOff;
-    const int result = monitor->set_vcp_value(kTileCompOpcode, &value);
+    const int result = monitor->set_vcp_value(OpCode::TileComp, &value);
     if (result == 0)
         host.set_settings_dirty(true);
     frame.report(ControlState::apply_write(result, {ui.use_tile_comp_checkBox}));
@@ -307,7 +298,8 @@ int TileMatrixPages::write_current_choice(QComboBox* combo, uint opcode) {
 void TileMatrixPages::on_tile_matrix_memory_comboBox_currentIndexChanged(int) {
     CommandScope frame(host);
     if (frame)
-        frame.report(write_current_choice(ui.tile_matrix_memory_comboBox, kMemoryOpcode));
+        frame.report(
+            write_current_choice(ui.tile_matrix_memory_comboBox, OpCode::TileMatrixMemory));
     else
         ControlState::revert({ui.tile_matrix_memory_comboBox});
 }
@@ -326,15 +318,15 @@ void TileMatrixPages::write_mode_choice(QComboBox* combo, uint opcode) {
 }
 
 void TileMatrixPages::on_frame_comp_mode_comboBox_currentIndexChanged(int) {
-    write_mode_choice(ui.frame_comp_mode_comboBox, kFrameCompModeOpcode);
+    write_mode_choice(ui.frame_comp_mode_comboBox, OpCode::FrameCompMode);
 }
 
 void TileMatrixPages::on_v_scan_reverse_mode_comboBox_currentIndexChanged(int) {
-    write_mode_choice(ui.v_scan_reverse_mode_comboBox, kVScanModeOpcode);
+    write_mode_choice(ui.v_scan_reverse_mode_comboBox, OpCode::VScanMode);
 }
 
 void TileMatrixPages::on_v_scan_reverse_manual_comboBox_currentIndexChanged(int) {
-    write_mode_choice(ui.v_scan_reverse_manual_comboBox, kVScanManualOpcode);
+    write_mode_choice(ui.v_scan_reverse_manual_comboBox, OpCode::VScanManual);
 }
 
 void TileMatrixPages::start_frame_comp_timer() {
@@ -367,9 +359,9 @@ void TileMatrixPages::frame_comp_spinbox_timer_timeout() {
     // The values that wait, manual first.
     QList<QPair<QDoubleSpinBox*, uint>> pending;
     if (frame_comp_manual_value_changed)
-        pending.append({ui.frame_comp_manual_value_doubleSpinBox, kFrameCompManualOpcode});
+        pending.append({ui.frame_comp_manual_value_doubleSpinBox, OpCode::FrameCompManual});
     if (frame_comp_auto_value_changed)
-        pending.append({ui.frame_comp_auto_value_doubleSpinBox, kFrameCompAutoOpcode});
+        pending.append({ui.frame_comp_auto_value_doubleSpinBox, OpCode::FrameCompAuto});
     frame_comp_manual_value_changed = false;
     frame_comp_auto_value_changed = false;
     {

@@ -1,6 +1,7 @@
 #include "script_description.h"
 
 #include "ip_address.h"
+#include "opcodes.h"
 #include "schedule_options.h"
 #include "script_definitions.h"
 #include "script_parser.h"
@@ -56,11 +57,9 @@ QString scheduleText(const ScriptCommand& c, const ScriptDefinitions& definition
                 QLatin1String(option.name),
                 QLatin1String(s.*option.field & option.bit ? "Set" : "Cleared"));
     if (c.input_given)
-        text +=
-            codePart("Input", definitions.valueLabel(ScriptLimits::InputOpcode, s.input), s.input);
+        text += codePart("Input", definitions.valueLabel(OpCode::VideoInput, s.input), s.input);
     if (c.picture_mode_given)
-        text += codePart("PictureMode",
-                         definitions.valueLabel(ScriptLimits::PictureModeOpcode, s.picture_mode),
+        text += codePart("PictureMode", definitions.valueLabel(OpCode::PictureMode, s.picture_mode),
                          s.picture_mode);
     if (c.on_time_given)
         text += timePart("ONTIME", s.on_hour, s.on_minute);
@@ -118,7 +117,7 @@ QString describedText(const ScriptCommand& c, const ScriptDefinitions& definitio
                              : QStringLiteral("Disable Security with password \"%1\""))
             .arg(c.text);
     case ScriptCommand::SetInputNameByInput: {
-        const QString input = definitions.valueLabel(ScriptLimits::InputOpcode, c.value);
+        const QString input = definitions.valueLabel(OpCode::VideoInput, c.value);
         return c.text.isEmpty()
                    ? QStringLiteral("Reset name of input \"%1\"").arg(input)
                    : QStringLiteral("Set name of input \"%2\" to \"%1\"").arg(c.text, input);

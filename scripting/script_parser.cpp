@@ -4,6 +4,7 @@
 #include "ip_address.h"
 #include "latin1_text.h"
 #include "monitor_address.h"
+#include "opcodes.h"
 #include "result_codes.h"
 #include "schedule_options.h"
 #include "script_definitions.h"
@@ -158,7 +159,7 @@ Code parseSetInputName(const Line& line, ScriptCommand& c) {
 Code parseSetInputNameByInput(const Line& line, ScriptCommand& c) {
     if (!readInputName(line, 2, &c.text))
         return ResultCode::ScriptInvalidParameter;
-    c.value = line.definitions.valueForLabel(ScriptLimits::InputOpcode, withoutQuotes(line.at(1)));
+    c.value = line.definitions.valueForLabel(OpCode::VideoInput, withoutQuotes(line.at(1)));
     if (c.value < 0)
         return ResultCode::ScriptInvalidParameter;
     c.type = ScriptCommand::SetInputNameByInput;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "opcodes.h"
 #include "script_command.h"
 
 #include <QByteArray>
@@ -9,15 +10,12 @@ class ScriptDefinitions;
 
 namespace ScriptLimits {
 // Above these a value would not reach the display as written.
-constexpr unsigned int MaxOpcode = 0xFFFF;
-constexpr unsigned int MaxOpcodeValue = 0xFFFF;
+constexpr unsigned int MaxOpcode = OpCode::FieldMax;
+constexpr unsigned int MaxOpcodeValue = OpCode::FieldMax;
 constexpr unsigned int MaxWaitMs = 0x7FFFFFFF;
 // A wider FOREACHPORT range would fill memory with its copies.
 constexpr unsigned int MaxRangeAddresses = 65536;
 constexpr int MaxInputNameLength = 14;
-// The input-select and picture-mode op codes whose labels name inputs and picture modes.
-constexpr int InputOpcode = 0x0060;
-constexpr int PictureModeOpcode = 0x021A;
 } // namespace ScriptLimits
 
 // The result of a script that ends inside a FOREACHPORT block; it has no text of its own.

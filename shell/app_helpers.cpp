@@ -34,13 +34,14 @@ QString appDataFolderUnder(const QString& base, const QString& fallbackBase, boo
     QString root = base;
     // A shared folder that this user cannot write would leave the program without scripts and
     // display lists: use the user's own folder instead.
-    const QString company = StringResource(11);
+    const QString company = StringResource(StringId::CompanyName);
     const QString shared = root + QLatin1Char('/') + company;
     if (root.isEmpty() || (!isWritableFolder(shared) && !isWritableFolder(root)))
         root = fallbackBase;
     if (root.isEmpty())
         return QString();
-    const QString folder = root + QLatin1Char('/') + company + QLatin1Char('/') + StringResource(1);
+    const QString folder = root + QLatin1Char('/') + company + QLatin1Char('/') +
+                           StringResource(StringId::ApplicationName);
     if (QFileInfo(folder).isDir())
         return folder;
     if (!create || !QDir().mkpath(folder))

@@ -8,14 +8,6 @@
 #include <QUrl>
 
 namespace {
-enum StringId {
-    ErrorTextId = 156,
-    NoNewerTextId = 157,
-    ServerUrlId = 158,
-    AvailableTextId = 159,
-    ChangesTextId = 174,
-    BackupServerUrlId = 186,
-};
 constexpr int kFailedBuild = -1;
 const char kTooLarge[] = "zqvTooLarge";
 } // namespace
@@ -28,11 +20,12 @@ checkForSoftwareUpdates::checkForSoftwareUpdates(QObject* parent) : QObject(pare
 update_init_info checkForSoftwareUpdates::programInitInfo() {
     update_init_info init;
     init.current_build = kCurrentBuild;
-    init.no_newer_text = StringResource(NoNewerTextId);
-    init.error_text = StringResource(ErrorTextId);
-    init.available_text = StringResource(AvailableTextId);
-    init.changes_text = StringResource(ChangesTextId);
-    init.urls = QStringList{StringResource(ServerUrlId), StringResource(BackupServerUrlId)};
+    init.no_newer_text = StringResource(StringId::NoNewerVersion);
+    init.error_text = StringResource(StringId::UpdateFailed);
+    init.available_text = StringResource(StringId::UpdateAvailable);
+    init.changes_text = StringResource(StringId::UpdateChanges);
+    init.urls = QStringList{StringResource(StringId::UpdateServerUrl),
+                            StringResource(StringId::BackupUpdateServerUrl)};
     return init;
 }
 

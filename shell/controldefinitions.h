@@ -1,5 +1,6 @@
 #pragma once
 
+#include "opcodes.h"
 #include "script_definitions.h"
 
 #include <QHash>
@@ -40,7 +41,7 @@ public:
         OpcodeNotHex = -4,
         NoDefinitions = -5
     };
-    static constexpr unsigned MaxOpcode = 0x11FF;
+    static constexpr unsigned MaxOpcode = OpCode::Last;
 
     ControlDefinitions() = default;
     // The index points into the list, so a copy would point into the wrong list.

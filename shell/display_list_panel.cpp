@@ -14,12 +14,6 @@
 
 namespace {
 enum Column { TypeColumn = 0, PortColumn = 1, IdColumn = 2 };
-enum StringId {
-    FileFilterId = 2,
-    FileExtensionId = 3,
-    OpenTitleId = 4,
-    SaveTitleId = 5,
-};
 // Refused lines named in one message; the rest are counted.
 constexpr int kListedRefusals = 10;
 
@@ -88,14 +82,16 @@ void DisplayListPanel::on_delete_row_pushButton_clicked() {
 }
 
 void DisplayListPanel::on_display_list_open_pushButton_clicked() {
-    const QString path = QFileDialog::getOpenFileName(dialog_parent(), StringResource(OpenTitleId),
-                                                      list_folder, StringResource(FileFilterId));
+    const QString path = QFileDialog::getOpenFileName(
+        dialog_parent(), StringResource(StringId::OpenDisplayListTitle), list_folder,
+        StringResource(StringId::DisplayListFilter));
     open_file(path);
 }
 
 void DisplayListPanel::on_display_list_save_pushButton_clicked() {
-    const QString path = QFileDialog::getSaveFileName(dialog_parent(), StringResource(SaveTitleId),
-                                                      list_folder, StringResource(FileFilterId));
+    const QString path = QFileDialog::getSaveFileName(
+        dialog_parent(), StringResource(StringId::SaveDisplayListTitle), list_folder,
+        StringResource(StringId::DisplayListFilter));
     save_file(path);
 }
 
@@ -136,7 +132,7 @@ void DisplayListPanel::open_file(const QString& path) {
 void DisplayListPanel::save_file(QString path) {
     if (path.isEmpty())
         return;
-    const QString extension = StringResource(FileExtensionId);
+    const QString extension = StringResource(StringId::DisplayListExtension);
     if (!path.endsWith(extension))
         path += extension;
     const int result = write_display_list(path, rows());

@@ -233,9 +233,6 @@ const CodeEntry codeTexts[] = {
     {-1033, 149},
 };
 
-constexpr int UnknownErrorId = 100;
-constexpr int ApplicationNameId = 1;
-
 template <typename Entry, std::size_t N>
 const Entry* lookup(const Entry (&table)[N], int Entry::*field, int value) {
     const auto it = std::find_if(std::begin(table), std::end(table),
@@ -267,7 +264,7 @@ void errorCodeToMessage(int code, QString* text, int* icon) {
     if (code == WarningCode && icon)
         *icon = MessageIcon::Warning;
     if (text)
-        *text = e ? StringResource(e->id) : StringResource(UnknownErrorId).arg(code);
+        *text = e ? StringResource(e->id) : StringResource(StringId::UnknownError).arg(code);
 }
 
 QString failureLine(const QString& what, int code, QString reason) {
@@ -292,6 +289,7 @@ void showMessageBox(QWidget* parent, QString text, int icon) {
     const auto boxIcon = icon >= MessageIcon::None && icon <= MessageIcon::Question
                              ? QMessageBox::Icon(icon)
                              : QMessageBox::NoIcon;
-    QMessageBox box(boxIcon, StringResource(ApplicationNameId), text, QMessageBox::Ok, parent);
+    QMessageBox box(boxIcon, StringResource(StringId::ApplicationName), text, QMessageBox::Ok,
+                    parent);
     box.exec();
 }

@@ -1,6 +1,7 @@
 #include "analog_gamma_pages.h"
 #include "analog_sequences.h"
 #include "monitor_rig.h"
+#include "opcodes.h"
 #include "result_codes.h"
 #include "string_resource.h"
 #include "window_rig.h"
@@ -102,13 +103,10 @@ private slots:
         MonitorRig rig(QStringLiteral("127.0.17.10"));
         QCOMPARE(rig.opened, 0);
         if (tileMax >= 0)
-            rig.model.setParameter(AnalogSequences::TileMatrixModeOpcode,
-                                   static_cast<unsigned short>(tileMode),
+            rig.model.setParameter(OpCode::TileMatrixMode, static_cast<unsigned short>(tileMode),
                                    static_cast<unsigned short>(tileMax));
         if (startSupported)
-            rig.model.setParameter(gainBias ? AnalogSequences::AutoGainBiasOpcode
-                                            : AnalogSequences::AutoSetupOpcode,
-                                   0, 1);
+            rig.model.setParameter(gainBias ? OpCode::AutoGainBias : OpCode::AutoSetup, 0, 1);
         int broken = 0;
         rig.breakReplies([&](const QByteArray& body, int) {
             return !brokenBody.isEmpty() && body.startsWith(brokenBody) && broken++ < brokenTimes;
@@ -158,9 +156,9 @@ private slots:
         QFETCH(bool, startSupported);
         QFETCH(int, result);
         GammaRig rig("127.0.17.12");
-        rig.model.setParameter(AnalogSequences::TileMatrixModeOpcode, 2, 3);
+        rig.model.setParameter(OpCode::TileMatrixMode, 2, 3);
         if (startSupported)
-            rig.model.setParameter(AnalogSequences::AutoGainBiasOpcode, 0, 1);
+            rig.model.setParameter(OpCode::AutoGainBias, 0, 1);
         rig.showPage(29);
         env.answers << WindowTestEnvironment::Answer{QMessageBox::Ok};
         ShownProgress shown(QStringLiteral("analog_waiting"));
@@ -173,7 +171,7 @@ private slots:
             sent << body.left(6);
         QCOMPARE(sent,
                  (QList<QByteArray>{"02D3", "02D300", "C01102", "031D00", "C01100", "02D300"}));
-        QCOMPARE(rig.model.parameter(AnalogSequences::TileMatrixModeOpcode).current, 2);
+        QCOMPARE(rig.model.parameter(OpCode::TileMatrixMode).current, 2);
         int paused = 0;
         for (int ms : clock.pauses)
             paused += ms == QVCommProtocol_retry::SuccessPauseMs ? 0 : ms;

@@ -1,5 +1,6 @@
 #include "ir_codes.h"
 #include "ir_remote_page.h"
+#include "opcodes.h"
 #include "result_codes.h"
 #include "window_rig.h"
 
@@ -216,14 +217,14 @@ private slots:
     void irControlMode() {
         WindowRig rig("127.0.17.33");
         auto& [fake, model, w] = rig;
-        model.setParameter(IrRemotePage::IrControlOpcode, 2, 4);
+        model.setParameter(OpCode::IrControl, 2, 4);
         w.ui.stackedWidget->setCurrentIndex(11);
         QVERIFY(w.ui.ir_control_comboBox->isEnabled());
         QCOMPARE(w.ui.ir_control_comboBox->currentData().toInt(), 2);
         QCOMPARE(rig.setRequests("023F"), 0);
         // This display locks to "Secondary" whatever it is asked.
         model.addCommand('E', "023F", [&model](const QByteArray&) {
-            model.setParameter(IrRemotePage::IrControlOpcode, 3, 4);
+            model.setParameter(OpCode::IrControl, 3, 4);
             return QByteArray("00023F0000040003");
         });
         w.ui.ir_control_comboBox->setCurrentIndex(w.ui.ir_control_comboBox->findData(4));
@@ -256,7 +257,7 @@ private slots:
         auto& [fake, model, w] = rig;
         QComboBox* mode = w.ui.ir_control_comboBox;
         const QString ownTip = mode->toolTip();
-        model.setParameter(IrRemotePage::IrControlOpcode, 2, 4);
+        model.setParameter(OpCode::IrControl, 2, 4);
         w.ui.stackedWidget->setCurrentIndex(11);
         QVERIFY(mode->isEnabled());
         model.addCommand('C', "023F", [reply](const QByteArray&) { return reply; });

@@ -2,6 +2,7 @@
 #include "controldefinitions.h"
 #include "opcode_info_html.h"
 #include "opcode_scan.h"
+#include "opcodes.h"
 
 #include <QBuffer>
 #include <QtTest>
@@ -25,7 +26,7 @@ QString row(const QString& name, const QString& hex, const QString& values) {
 // A pass that read each op code from first to last with the value value(opcode).
 OpcodeScanPass pass(std::function<uint(uint)> value, uint skipFrom = 0x1200) {
     OpcodeScanPass p;
-    for (const auto& range : OpcodeScanPass::Ranges)
+    for (const auto& range : OpCode::ScannedPages)
         for (uint op = range.first; op <= range.last && op < skipFrom; ++op) {
             p.opcodes << op;
             p.values << value(op);
