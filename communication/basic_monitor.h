@@ -260,7 +260,8 @@ signals:
     void progress(int done, int total);
 
 public slots:
-    // Emit the two log signals for a line that does not come from the protocol.
+    // Re-emit a log line as the monitor's own. The protocol's lines do not pass here: the
+    // constructor connects its signals straight to the two signals above.
     void transfer_data(QList<unsigned char> output_buffer, int type);
     void comment_text(QString text, int type);
 

@@ -363,10 +363,17 @@ int basic_monitor::advanced_schedule_write(int program, schedule_entry* e) {
 
 // IR codes
 
+namespace {
+// The pause after a code: the pause code is a gap of its own.
+unsigned int irPauseMs(unsigned char code) {
+    return code == IrPauseCode ? IrGapMs : IrCodePauseMs;
+}
+} // namespace
+
 unsigned int basic_monitor::ir_codes_pause_ms(const QList<unsigned char>& codes) {
     unsigned int ms = 0;
     for (unsigned char code : codes)
-        ms += code == IrPauseCode ? IrGapMs : IrCodePauseMs;
+        ms += irPauseMs(code);
     return ms;
 }
 
@@ -375,14 +382,11 @@ int basic_monitor::send_ir_remote_codes(QList<unsigned char> codes) {
     emit progress(0, total);
     for (int i = 0; i < total; ++i) {
         const unsigned char code = codes[i];
-        if (code == IrPauseCode) {
-            delay(IrGapMs);
-        } else {
-            const int result = m_protocol->send_ir_remote_code(code, IrRepeat);
-            delay(IrCodePauseMs);
-            if (result != 0)
-                return result;
-        }
+        const int result =
+            code == IrPauseCode ? 0 : m_protocol->send_ir_remote_code(code, IrRepeat);
+        delay(irPauseMs(code));
+        if (result != 0)
+            return result;
         emit progress(i + 1, total);
     }
     return 0;

@@ -33,15 +33,17 @@ unsigned char checksum(const QList<unsigned char>& bytes) {
     return check;
 }
 
-void finish(QList<unsigned char>& message) {
+int finish(QList<unsigned char>& message) {
     message.append(ETX);
+    int length = -1;
     if (message.size() >= LengthOffset + 2) {
-        const int length = message.size() - LengthOffset - 2;
+        length = message.size() - LengthOffset - 2;
         message[LengthOffset] = nibbleToHex(length >> 4);
         message[LengthOffset + 1] = nibbleToHex(length);
     }
     message.append(checksum(message));
     message.append(CR);
+    return length;
 }
 
 QList<unsigned char> encode(unsigned char destination, unsigned char type,

@@ -30,7 +30,8 @@ QList<unsigned char> header(unsigned char destination, unsigned char type);
 unsigned char checksum(const QList<unsigned char>& bytes);
 // Ends a message that header() began and its body filled: ETX, the length digits in place of
 // the stand-in, the check code and CR.
-void finish(QList<unsigned char>& message);
+// Returns the length written, or -1 when the message is too short to hold the length digits.
+int finish(QList<unsigned char>& message);
 // A whole command: header, body and end.
 QList<unsigned char> encode(unsigned char destination, unsigned char type,
                             const QList<unsigned char>& body);

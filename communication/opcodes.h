@@ -148,8 +148,6 @@ enum : unsigned short {
     AdvancedScheduleRead = 0xC23D,
     AdvancedScheduleWrite = 0xC23E,
     AdvancedScheduleEnable = 0xC23F,
-    // One of the two replies to an IR remote code: this code instead of a result field.
-    IrRemoteCodeReply = 0xC310,
     CommandPageCA = 0xCA00,
     DaylightSaving = 0xCA01,
     FirmwareVersion = 0xCA02,

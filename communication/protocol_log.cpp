@@ -75,15 +75,16 @@ void ProtocolLog::reply_header(unsigned char source) {
 }
 
 void ProtocolLog::sent_length(int length, const unsigned char* digits) {
-    const DigitRun run(digits, 2);
-    detail(QLatin1String("Sent message length=") % Decimal(unsigned(length)).text() %
-           QLatin1String(" (encoded as ") % run.codes() % QLatin1String(" -> '") % run.chars() %
-           QLatin1String("')"));
+    length_line(QLatin1String("Sent"), length, digits);
 }
 
 void ProtocolLog::received_length(int length, const unsigned char* digits) {
+    length_line(QLatin1String("Received"), length, digits);
+}
+
+void ProtocolLog::length_line(QLatin1String direction, int length, const unsigned char* digits) {
     const DigitRun run(digits, 2);
-    detail(QLatin1String("Received message length=") % Decimal(unsigned(length)).text() %
+    detail(direction % QLatin1String(" message length=") % Decimal(unsigned(length)).text() %
            QLatin1String(" (encoded as ") % run.codes() % QLatin1String(" -> '") % run.chars() %
            QLatin1String("')"));
 }

@@ -2,6 +2,7 @@
 
 #include "log_kinds.h"
 
+#include <QLatin1String>
 #include <QList>
 #include <QString>
 
@@ -35,5 +36,7 @@ public:
     void read(const char* label, unsigned short value, const unsigned char* digits, int count);
 
 private:
+    void length_line(QLatin1String direction, int length, const unsigned char* digits);
+
     QVCommProtocol& engine;
 };

@@ -155,9 +155,7 @@ int QVCommProtocol::send_message() {
     // A longer body would wrap the one-byte length and the display would misread the frame.
     if (send_buffer.size() - FrameCodec::HeaderLength > MaxBodyLength)
         return ResultCode::TooManyValues;
-    // STX through the ETX that finish() appends.
-    const int length = send_buffer.size() + 1 - (FrameCodec::LengthOffset + 2);
-    FrameCodec::finish(send_buffer);
+    const int length = FrameCodec::finish(send_buffer);
     if (length >= 0) {
         const unsigned char pair[2] = {send_buffer[FrameCodec::LengthOffset],
                                        send_buffer[FrameCodec::LengthOffset + 1]};

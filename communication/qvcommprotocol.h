@@ -340,8 +340,9 @@ protected:
     int await_completion(const QString& title, unsigned short code, BodyLength length, int* result);
 
     // Steps of the core display commands.
-    // Appends literal hexadecimal digits such as "C203" to the message being built.
-    void append_digits(const char* digits);
+    // Appends a command's own code, 4 or 2 digits, to the message being built; unlike a value
+    // it has no log line of its own.
+    void put_code(unsigned short code, int digits = 4);
     int reply_length() const { return reply_body.size(); }
     bool reply_type_is(char type) const { return reply_message_type == type; }
     // Ends a text at its first line feed, as the identity and version texts are stored.

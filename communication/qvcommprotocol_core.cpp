@@ -15,6 +15,10 @@ constexpr int SlowReplyTimeoutMs = 6000;
 constexpr int ParameterReplyLength = 16;
 // The power mode's code after the power command and in the power status reply.
 constexpr unsigned char PowerControlSubCode = 0xD6;
+// The commands whose code is two digits.
+constexpr unsigned char SaveSettingsCode = 0x0C;
+constexpr unsigned char TimingReportCode = 0x07;
+constexpr unsigned char SelfDiagnosisCode = 0xB1;
 
 // Lower-case hexadecimal digits, zero-filled to the width (wider values keep every digit).
 QString hex(int value, int width) {
@@ -29,9 +33,10 @@ void QVCommProtocol::delay(int ms) {
         sleepMs(ms);
 }
 
-void QVCommProtocol::append_digits(const char* digits) {
-    for (const char* c = digits; *c; ++c)
-        send_buffer.append(static_cast<unsigned char>(*c));
+void QVCommProtocol::put_code(unsigned short code, int digits) {
+    if (digits > 2)
+        send_buffer.append(byte_to_hex2(static_cast<unsigned char>(code >> 8)));
+    send_buffer.append(byte_to_hex2(static_cast<unsigned char>(code)));
 }
 
 void QVCommProtocol::end_at_line_feed(char* text, int capacity) {
@@ -43,7 +48,7 @@ void QVCommProtocol::end_at_line_feed(char* text, int capacity) {
 int QVCommProtocol::mode_change_request(unsigned char& mode) {
     log.field(QStringLiteral("Mode Change Request Mode=%1").arg(hex(mode, 4)));
     begin_message('A');
-    put_hex4(CommandCode::ModeChange);
+    put_code(CommandCode::ModeChange);
     put_hex2(mode);
     const int result = send_and_receive(ReplyTimeoutMs, SendFailure::Ignored);
     if (result != 0)
@@ -63,8 +68,8 @@ int QVCommProtocol::power_control(unsigned char& mode) {
     return repeatable(RetriedOperation::PowerControl, [&]() -> int {
         log.title(QStringLiteral("Power Control command Mode=%1").arg(mode));
         begin_message('A');
-        put_hex4(CommandCode::PowerControl);
-        put_hex2(PowerControlSubCode);
+        put_code(CommandCode::PowerControl);
+        put_code(PowerControlSubCode, 2);
         put_hex4(mode);
         const int result = send_and_receive(SlowReplyTimeoutMs, SendFailure::Ignored);
         if (result != 0)
@@ -89,7 +94,7 @@ int QVCommProtocol::power_status_read(unsigned char& mode) {
         mode = 0;
         log.title(QStringLiteral("Power Status Read command"));
         begin_message('A');
-        put_hex4(CommandCode::PowerStatusRead);
+        put_code(CommandCode::PowerStatusRead);
         const int result = send_and_receive(ReplyTimeoutMs, SendFailure::Ignored);
         if (result != 0)
             return result;
@@ -114,7 +119,7 @@ int QVCommProtocol::save_current_settings() {
     return repeatable(RetriedOperation::SaveCurrentSettings, [&]() -> int {
         log.title(QStringLiteral("Save Current Settings command"));
         begin_message('A');
-        append_digits("0C");
+        put_code(SaveSettingsCode, 2);
         const int result = send_and_receive(SlowReplyTimeoutMs);
         if (result != 0)
             return result;
@@ -133,7 +138,7 @@ int QVCommProtocol::get_timing_report(unsigned char& status, float& horizontal_k
         vertical_hz = 0;
         log.title(QStringLiteral("Get Timing Report command"));
         begin_message('A');
-        append_digits("07");
+        put_code(TimingReportCode, 2);
         const int result = send_and_receive(ReplyTimeoutMs);
         if (result != 0)
             return result;
@@ -154,7 +159,7 @@ int QVCommProtocol::send_ir_remote_code(unsigned short code, unsigned char repea
                   .arg(hex(code & 0xFF, 2))
                   .arg(repeat));
     begin_message('A');
-    put_hex4(CommandCode::IrRemoteCode);
+    put_code(CommandCode::IrRemoteCode);
     put_hex4(code);
     put_hex2(repeat);
     const int result = send_and_receive(ReplyTimeoutMs);
@@ -163,7 +168,7 @@ int QVCommProtocol::send_ir_remote_code(unsigned short code, unsigned char repea
     // Two reply forms are in use: "C310" and the code, or a result field, "C210" and the code.
     bool known = false;
     if (reply_length() == 8) {
-        known = expect_hex4(CommandCode::IrRemoteCodeReply);
+        known = expect_reply(CommandCode::IrRemoteCode);
     } else if (reply_length() == 12) {
         read_hex2();
         known = expect_hex4(CommandCode::IrRemoteCode);
@@ -175,10 +180,8 @@ int QVCommProtocol::send_ir_remote_code(unsigned short code, unsigned char repea
 
 int QVCommProtocol::set_vcp(unsigned int opcode, unsigned int& value, unsigned int& max,
                             unsigned char& result, unsigned char& type) {
-    return repeatable(RetriedOperation::SetVcp, [&]() -> int {
-        return set_parameter(static_cast<unsigned char>(opcode >> 8),
-                             static_cast<unsigned char>(opcode), value, max, result, type);
-    });
+    return set_parameter(static_cast<unsigned char>(opcode >> 8),
+                         static_cast<unsigned char>(opcode), value, max, result, type);
 }
 
 int QVCommProtocol::set_parameter(unsigned char page, unsigned char code, unsigned int& value,
@@ -207,10 +210,8 @@ int QVCommProtocol::set_parameter(unsigned char page, unsigned char code, unsign
 
 int QVCommProtocol::get_vcp(unsigned int opcode, unsigned int& current, unsigned int& max,
                             unsigned char& result, unsigned char& type) {
-    return repeatable(RetriedOperation::GetVcp, [&]() -> int {
-        return get_parameter(static_cast<unsigned char>(opcode >> 8),
-                             static_cast<unsigned char>(opcode), current, max, result, type);
-    });
+    return get_parameter(static_cast<unsigned char>(opcode >> 8),
+                         static_cast<unsigned char>(opcode), current, max, result, type);
 }
 
 int QVCommProtocol::get_parameter(unsigned char page, unsigned char code, unsigned int& current,
@@ -269,7 +270,7 @@ int QVCommProtocol::text_read(const char* title, unsigned short command, char* t
     clear_text(text, capacity);
     log.title(QString::fromLatin1(title));
     begin_message('A');
-    put_hex4(command);
+    put_code(command);
     const int result = send_and_receive(ReplyTimeoutMs);
     if (result != 0)
         return result;
@@ -290,7 +291,7 @@ int QVCommProtocol::self_diagnosis_status_read(unsigned char* codes, int& count)
             codes[0] = 0;
         log.title(QStringLiteral("Self-diagnosis Status Read command"));
         begin_message('A');
-        append_digits("B1");
+        put_code(SelfDiagnosisCode, 2);
         const int result = send_and_receive(ReplyTimeoutMs);
         if (result != 0)
             return result;
@@ -341,7 +342,7 @@ int QVCommProtocol::date_time_read(date_time_record& when) {
         when.reserved = reserved;
         log.title(QStringLiteral("Date & Time Read command"));
         begin_message('A');
-        put_hex4(CommandCode::DateTimeRead);
+        put_code(CommandCode::DateTimeRead);
         const int result = send_and_receive(ReplyTimeoutMs);
         if (result != 0)
             return result;
@@ -363,7 +364,7 @@ int QVCommProtocol::date_time_write(date_time_record& when) {
         when = wanted;
         log.title(QStringLiteral("Date & Time Write command"));
         begin_message('A');
-        put_hex4(CommandCode::DateTimeWrite);
+        put_code(CommandCode::DateTimeWrite);
         append_clock(when);
         const int result = send_and_receive(ReplyTimeoutMs);
         if (result != 0)
@@ -385,7 +386,7 @@ int QVCommProtocol::firmware_version_read(unsigned char index, char* text, int c
         clear_text(text, capacity);
         log.title(QStringLiteral("Firmware Version command"));
         begin_message('A');
-        put_hex4(CommandCode::FirmwareVersion);
+        put_code(CommandCode::FirmwareVersion);
         put_hex2(index);
         const int result = send_and_receive(ReplyTimeoutMs);
         if (result != 0)

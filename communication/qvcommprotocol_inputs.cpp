@@ -3,8 +3,6 @@
 #include "opcodes.h"
 #include "result_codes.h"
 
-namespace {} // namespace
-
 int QVCommProtocol::input_name_reset(int* result) {
     return one_byte_command(QStringLiteral("Input Name Reset command"), CommandCode::InputName,
                             {0x02}, BodyLength::exactly(8), result);

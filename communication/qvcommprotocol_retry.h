@@ -4,9 +4,10 @@
 
 // The protocol engine that the monitor object owns. It repeats a failed operation: before each
 // repetition it pauses and re-opens the interface that was opened last (a fresh transport, so a
-// dropped connection or a confused serial line starts over). Which operations repeat, and the
-// pause before each repetition, is the table beside repeatable(); every other operation runs
-// once, and so does an operation that another repeated one runs.
+// dropped connection or a confused serial line starts over). The operations that repeat are
+// those run through repeatable(), and the table beside it gives the pause before each
+// repetition; every other operation runs once, and so does an operation that another repeated
+// one runs.
 class QVCommProtocol_retry : public QVCommProtocol {
     Q_OBJECT
 

@@ -3,8 +3,6 @@
 #include "opcodes.h"
 #include "result_codes.h"
 
-namespace {} // namespace
-
 // The password goes out doubled: each of its characters as two hexadecimal digits, and each of
 // those digits again as the two hexadecimal digits of its character code.
 int QVCommProtocol::security_enable_write(unsigned char enable, const Passcode& password,

@@ -1,15 +1,13 @@
 #pragma once
 
 // The operations of the protocol engine that may be repeated after a failure. Each runs through
-// QVCommProtocol::repeatable; the retry layer's table says which repeat, and their pauses.
+// QVCommProtocol::repeatable; the retry layer's table gives each one's pause.
 enum class RetriedOperation {
     PowerControl,
     PowerStatusRead,
     SaveCurrentSettings,
     GetTimingReport,
-    SetVcp,
     SetParameter,
-    GetVcp,
     GetParameter,
     SerialNumberRead,
     ModelNameRead,

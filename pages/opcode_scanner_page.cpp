@@ -10,8 +10,6 @@
 #include <QMessageBox>
 #include <QTextEdit>
 
-namespace {} // namespace
-
 OpcodeScannerPage::OpcodeScannerPage(const PageContext& context, QObject* parent)
     : PageController(context, parent) {}
 

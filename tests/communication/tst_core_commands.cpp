@@ -175,36 +175,55 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QByteArray>("request"); // message type, then the body
         QTest::addColumn<QString>("outputs");
-        QTest::newRow("mode change") << "mode_change_request" << QByteArray("AC01102") << "mode=2";
-        QTest::newRow("power control") << "power_control" << QByteArray("AC203D60004") << "mode=4";
-        QTest::newRow("power status") << "power_status_read" << QByteArray("A01D6") << "mode=1";
-        QTest::newRow("save") << "save_current_settings" << QByteArray("A0C") << "";
-        QTest::newRow("timing") << "get_timing_report" << QByteArray("A07") << "status=0 h=80 v=60";
-        QTest::newRow("IR code") << "send_ir_remote_code" << QByteArray("AC210123403") << "";
+        // The values logged as written; a command's own code is never among them.
+        QTest::addColumn<QString>("written");
+        QTest::newRow("mode change") << "mode_change_request" << QByteArray("AC01102") << "mode=2"
+                                     << "02";
+        QTest::newRow("power control") << "power_control" << QByteArray("AC203D60004") << "mode=4"
+                                       << "0004";
+        QTest::newRow("power status") << "power_status_read" << QByteArray("A01D6") << "mode=1"
+                                      << "";
+        QTest::newRow("save") << "save_current_settings" << QByteArray("A0C") << ""
+                              << "";
+        QTest::newRow("timing") << "get_timing_report" << QByteArray("A07") << "status=0 h=80 v=60"
+                                << "";
+        QTest::newRow("IR code") << "send_ir_remote_code" << QByteArray("AC210123403") << ""
+                                 << "1234,03";
         QTest::newRow("get parameter")
-            << "get_parameter" << QByteArray("C0268") << "current=1 max=6 result=0 type=2";
+            << "get_parameter" << QByteArray("C0268") << "current=1 max=6 result=0 type=2"
+            << "02,68";
         QTest::newRow("get vcp splits the op code")
-            << "get_vcp" << QByteArray("C0268") << "current=1 max=6 result=0 type=2";
+            << "get_vcp" << QByteArray("C0268") << "current=1 max=6 result=0 type=2"
+            << "02,68";
         QTest::newRow("set parameter")
-            << "set_parameter" << QByteArray("E02680005") << "current=5 max=6 result=0 type=2";
+            << "set_parameter" << QByteArray("E02680005") << "current=5 max=6 result=0 type=2"
+            << "02,68,0005";
         QTest::newRow("set vcp") << "set_vcp" << QByteArray("E02680005")
-                                 << "current=5 max=6 result=0 type=2";
+                                 << "current=5 max=6 result=0 type=2"
+                                 << "02,68,0005";
         QTest::newRow("serial number")
-            << "serial_number_read" << QByteArray("AC216") << "text=5A000123";
-        QTest::newRow("model name") << "model_name_read" << QByteArray("AC217") << "text=QV-55";
+            << "serial_number_read" << QByteArray("AC216") << "text=5A000123"
+            << "";
+        QTest::newRow("model name") << "model_name_read" << QByteArray("AC217") << "text=QV-55"
+                                    << "";
         QTest::newRow("firmware") << "firmware_version_read" << QByteArray("ACA0201")
-                                  << "text=R2.105";
+                                  << "text=R2.105"
+                                  << "01";
         QTest::newRow("self-diagnosis")
-            << "self_diagnosis_status_read" << QByteArray("AB1") << "count=2 codes=70,d0,0";
+            << "self_diagnosis_status_read" << QByteArray("AB1") << "count=2 codes=70,d0,0"
+            << "";
         QTest::newRow("clock read")
-            << "date_time_read" << QByteArray("AC211") << "25-7-31 wd4 23:59 dst1";
+            << "date_time_read" << QByteArray("AC211") << "25-7-31 wd4 23:59 dst1"
+            << "";
         QTest::newRow("clock write")
-            << "date_time_write" << QByteArray("AC2121A0C0A040D0501") << "26-12-10 wd4 13:5 dst1";
+            << "date_time_write" << QByteArray("AC2121A0C0A040D0501") << "26-12-10 wd4 13:5 dst1"
+            << "1A,0C,0A,04,0D,05,01";
     }
     void goodExchanges() {
         QFETCH(QString, command);
         QFETCH(QByteArray, request);
         QFETCH(QString, outputs);
+        QFETCH(QString, written);
         FakeDisplay fake(FakeDisplay::Link::Tcp, QStringLiteral("127.0.0.30"));
         DisplayModel model;
         model.setParameter(0x0268, 1, 6, 2);
@@ -226,6 +245,14 @@ private slots:
         const QByteArray sent = fake.requests().first();
         QCOMPARE(FakeDisplay::typeOf(sent) + FakeDisplay::bodyOf(sent), request);
         QCOMPARE(FakeDisplay::destinationOf(sent), 'A');
+        QStringList values;
+        const QRegularExpression write(QStringLiteral("^Write value \\d+ \\('([0-9A-F]+)h'"));
+        for (const auto& comment : p.comments) {
+            const QRegularExpressionMatch m = write.match(comment.second);
+            if (m.hasMatch())
+                values << m.captured(1);
+        }
+        QCOMPARE(values.join(QLatin1Char(',')), written);
     }
 
     // Replies that are short, of the wrong type, with a wrong echo, or that report an error in
