@@ -5,6 +5,7 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "control_state.h"
+#include "ip_address.h"
 #include "lm_communications_interface_configure_widget.h"
 #include "monitor_address.h"
 #include "opcodes.h"
@@ -32,12 +33,12 @@ QString errorText(int result) {
     return text;
 }
 
-// The sentence for an interface that did not open: an address left empty is asked for rather
-// than looked for.
+// The sentence for an interface that did not open: an address left empty or partly typed is
+// asked for rather than looked for.
 QString openFailureText(const monitor_data& choice, int result) {
     QString address = choice.s_communicationsInterfacePortName;
-    address.remove(QLatin1Char('.'));
-    if (choice.communicationsInterfaceType == InterfaceType::Lan && address.trimmed().isEmpty())
+    address.remove(QLatin1Char(' ')); // the address field's empty places
+    if (choice.communicationsInterfaceType == InterfaceType::Lan && namesNoHost(address))
         return ZETQVToolMainWindow::tr("Enter the display's IP address.");
     return errorText(result);
 }

@@ -96,6 +96,8 @@ private slots:
                                << "Enter the display's IP address." << -3006;
         QTest::newRow("empty mask") << " . . . "
                                     << "Enter the display's IP address." << -3006;
+        QTest::newRow("partly typed") << "10.0. . "
+                                      << "Enter the display's IP address." << -3006;
     }
     void failedOpenIsReportedInRed() {
         QFETCH(QString, address);
@@ -227,7 +229,9 @@ private slots:
             QVERIFY(fake.requests().isEmpty());
             return;
         }
-        QTest::qWait(WriteBehindQueue::WaitMs - 400 - 200); // past the first change's 1500 ms
+        // 300 ms past the first change's wait, 500 ms before the last change's: room for a slow
+        // machine either way.
+        QTest::qWait(WriteBehindQueue::WaitMs - 900);
         QCOMPARE(rig.setRequests("0010"), 0);
         QTRY_COMPARE_WITH_TIMEOUT(rig.setRequests("0010"), 1, 2000);
         QVERIFY(sinceLastChange.elapsed() >= WriteBehindQueue::WaitMs * 9 / 10);

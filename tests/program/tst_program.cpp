@@ -248,6 +248,11 @@ private slots:
                               "connection (1)"),
                  qPrintable(out));
         QVERIFY2(out.contains("\r[3/3] 127.0.14.29"), qPrintable(out));
+        // The last progress line is blanked out before the program ends.
+        const QString last = QStringLiteral("[3/3] 127.0.14.29");
+        QVERIFY2(out.indexOf(QString(last.size(), QLatin1Char(' ')) + QLatin1Char('\r'),
+                             out.lastIndexOf(last)) > 0,
+                 qPrintable(out));
     }
 
     // With two scripts and no desktop nobody can choose one: the program says so and exits 2
