@@ -98,8 +98,6 @@ public slots:
     void tabChanged(int tab);
 
     // Communications log.
-    void transfer_data_in(QList<unsigned char> output_buffer, int type);
-    void comment_text_in(QString comment_string, int type);
     void show_information_dialog();
     void itemMenuAboutToShow();
 
