@@ -12,8 +12,6 @@
 namespace {
 constexpr unsigned char SwitchOn = 1; // advanced event type; 2 switches off
 
-constexpr int AdvancedPrograms = 30; // shown from 1, sent from 0
-constexpr int HolidayPrograms = 50;  // shown and sent from 1
 constexpr int MonthDays = 31;
 
 // What clearing writes into every advanced program: switch on at no time, every
@@ -70,7 +68,7 @@ void SchedulePages::fill_lists() {
     fill({
         {ui.advanced_schedule_number_comboBox, numbered(1, AdvancedPrograms, -1),
          Fill::SignalsBlocked},
-        {ui.holiday_program_comboBox, numbered(1, HolidayPrograms), Fill::SignalsBlocked},
+        {ui.holiday_program_comboBox, numbered(1, Holidays), Fill::SignalsBlocked},
         {ui.advanced_schedule_on_off_type_comboBox, {{"On (1)", 1}, {"Off (2)", 2}}},
         {ui.advanced_schedule_date_year_comboBox, years("Every (100)", 100)},
         {ui.advanced_schedule_date_month_comboBox, Items{{"Every (13)", 13}} + months()},
