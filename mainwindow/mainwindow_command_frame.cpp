@@ -219,11 +219,7 @@ void ZETQVToolMainWindow::run_queue(WriteBehindQueue& queue) {
         writes_held = true;
         return;
     }
-    while (!queue.isEmpty()) {
-        const WriteBehindQueue::Entry entry = queue.takeFirst();
-        if (entry.widget)
-            entry.write();
-    }
+    queue.run();
 }
 
 void ZETQVToolMainWindow::slider_timer_timeout() {
