@@ -71,10 +71,14 @@ QTreeWidgetItem* findTreeChildByText(QTreeWidgetItem* parent, QString text) {
     return nullptr;
 }
 
-void writeStandardError(const QString& line) {
-    const QByteArray text = (line + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+void writeStandardErrorText(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
+}
+
+void writeStandardError(const QString& line) {
+    writeStandardErrorText(line + QLatin1Char('\n'));
 }
 
 namespace {
