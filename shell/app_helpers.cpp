@@ -84,13 +84,6 @@ void writeStandardError(const QString& line) {
 namespace {
 QtMessageHandler passedOn = nullptr;
 
-void dropPlatformChatter(QtMsgType type, const QMessageLogContext& context,
-                         const QString& message) {
-    if (!isPlatformChatter(type, message) && passedOn)
-        passedOn(type, context, message);
-}
-} // namespace
-
 bool isPlatformChatter(QtMsgType type, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         return false;
@@ -99,6 +92,13 @@ bool isPlatformChatter(QtMsgType type, const QString& message) {
             (message.contains(QLatin1String("XDG_RUNTIME_DIR")) ||
              message.contains(QLatin1String("runtime directory"))));
 }
+
+void dropPlatformChatter(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (!isPlatformChatter(type, message) && passedOn)
+        passedOn(type, context, message);
+}
+} // namespace
 
 void quietPlatformChatter() {
     passedOn = qInstallMessageHandler(dropPlatformChatter);

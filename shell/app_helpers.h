@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QString>
-#include <QtGlobal>
 
 class QTreeWidgetItem;
 
@@ -27,7 +26,6 @@ void writeStandardErrorText(const QString& text);
 // not support a window call, the runtime-folder notice) is not printed: the caller reads
 // standard error for the run's own lines. Every other message goes on as before.
 void quietPlatformChatter();
-bool isPlatformChatter(QtMsgType type, const QString& message);
 // Whether a person can see the program's windows: not on the platforms without a screen
 // (offscreen, minimal) that a run without a desktop session uses.
 bool windowsAreSeen();
