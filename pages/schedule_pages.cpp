@@ -61,9 +61,6 @@ SchedulePages::SchedulePages(const PageContext& context, QObject* parent)
 
 void SchedulePages::fill_lists() {
     using namespace PageLists;
-    Items weeks;
-    for (int n = 1; !holiday_nth_text(n).isEmpty(); ++n)
-        weeks.append({holiday_nth_text(n), n});
     const Items days = numbered(1, MonthDays);
     fill({
         {ui.advanced_schedule_number_comboBox, numbered(1, AdvancedPrograms, -1),
@@ -77,7 +74,7 @@ void SchedulePages::fill_lists() {
         {ui.holiday_month_comboBox, Items{{"Every (0)", 0}} + months()},
         {ui.holiday_day_comboBox, Items{{"Every (0)", 0}} + days},
         {ui.holiday_end_day_day_comboBox, days},
-        {ui.holiday_week_nth_comboBox, weeks},
+        {ui.holiday_week_nth_comboBox, resource_range(StringId::HolidayWeeks, HolidayWeekNumbers)},
         {ui.holiday_week_weekday_comboBox, weekdays()},
         {ui.holiday_end_day_month_comboBox, months()},
         // Video input string ids with the input codes they stand for.
