@@ -57,11 +57,11 @@ bool ZETQVToolMainWindow::open_for_command() {
 bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
     // A frame inside an open one (a page's read run by the page switch) goes on the same
     // connection: closing it to open another would leave one that carried nothing.
-    if (connection_opened && sameLink(choice, opened_link)) {
+    if (frame_depth > 0 && sameLink(choice, opened_link)) {
         ++frame_depth;
         return true;
     }
-    if (connection_opened) {
+    if (frame_depth > 0) {
         frame_depth = 1;
         close_after_command();
     }
@@ -77,7 +77,6 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
     g_basic_monitor->set_retry_count(ui.communications_retry_checkBox->isChecked() ? 3 : 0);
     const int result = g_basic_monitor->set_interface_info(choice);
     if (result == 0) {
-        connection_opened = true;
         frame_depth = 1;
         opened_link = choice;
         return true;
@@ -93,7 +92,6 @@ bool ZETQVToolMainWindow::open_interface(const monitor_data& choice) {
     else
         showMessageBox(this, text, MessageIcon::Critical);
     communications_log.failure(text);
-    connection_opened = false;
     return false;
 }
 
@@ -106,9 +104,8 @@ void ZETQVToolMainWindow::show_error_text(const QString& text) {
 }
 
 void ZETQVToolMainWindow::close_after_command() {
-    if (!connection_opened || --frame_depth > 0)
+    if (frame_depth == 0 || --frame_depth > 0)
         return;
-    connection_opened = false;
     g_basic_monitor->set_interface_info(monitor_data());
     release_held_writes();
 }
@@ -223,11 +220,7 @@ void ZETQVToolMainWindow::run_queue(WriteBehindQueue& queue) {
         writes_held = true;
         return;
     }
-    while (!queue.isEmpty()) {
-        const WriteBehindQueue::Entry entry = queue.takeFirst();
-        if (entry.widget)
-            entry.write();
-    }
+    queue.run();
 }
 
 void ZETQVToolMainWindow::slider_timer_timeout() {

@@ -98,8 +98,6 @@ public slots:
     void tabChanged(int tab);
 
     // Communications log.
-    void transfer_data_in(QList<unsigned char> output_buffer, int type);
-    void comment_text_in(QString comment_string, int type);
     void show_information_dialog();
     void itemMenuAboutToShow();
 
@@ -130,10 +128,9 @@ private:
     void run_queue(WriteBehindQueue& queue);
     // After a command or long operation ends, queued writes that came due inside it run.
     void release_held_writes();
-    bool frame_busy() const { return connection_opened || long_operation; }
+    bool frame_busy() const { return frame_depth > 0 || long_operation; }
 
     std::unique_ptr<PageSet> page_set;
-    bool connection_opened = false;
     // The frames open on the connection, and what it was opened for.
     int frame_depth = 0;
     monitor_data opened_link;

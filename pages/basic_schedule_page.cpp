@@ -4,7 +4,7 @@
 #include "command_scope.h"
 #include "page_lists.h"
 #include "result_codes.h"
-#include "status_bar_style.h"
+#include "wait_progress.h"
 
 #include <QCheckBox>
 #include <QLocale>
@@ -131,26 +131,22 @@ schedule_entry BasicSchedulePage::page_entry() const {
 
 void BasicSchedulePage::on_schedule_update_pushButton_clicked() {
     const int program = ui.schedule_number_comboBox->currentData().toInt();
-    const schedule_entry built = page_entry();
-    CommandScope frame(host);
-    if (!frame) {
+    schedule_entry entry = page_entry();
+    LongAction action(host, *monitor, ui.statusBar, QString(), false);
+    if (!action) {
         update_schedule_tab(confirmed);
         return;
     }
-    schedule_entry entry = built;
     const int result = monitor->write_schedule(program, &entry);
-    if (result != 0) {
-        frame.report(result);
+    // The page looks as it did before: only these words say the display took it.
+    if (action.finish(result, tr("Schedule %1 written to the display.")
+                                  .arg(ui.schedule_number_comboBox->currentText())) != 0) {
         // What the display holds now, or what it confirmed before when that cannot be read.
         entry = confirmed;
         schedule_entry stored;
         const int read = monitor->read_schedule(program, &stored);
         if (read == 0)
             entry = stored;
-    } else {
-        // The page looks as it did before: only these words say the display took it.
-        showConfirmation(ui.statusBar, tr("Schedule %1 written to the display.")
-                                           .arg(ui.schedule_number_comboBox->currentText()));
     }
     show_confirmed(entry);
 }

@@ -3,7 +3,6 @@
 #include "basic_monitor.h"
 #include "command_scope.h"
 #include "result_codes.h"
-#include "status_bar_style.h"
 #include "tv_channel_text.h"
 #include "wait_progress.h"
 
@@ -134,15 +133,11 @@ void CommandPages::on_status_asset_update_pushButton_clicked() {
 }
 
 void CommandPages::change_mode(unsigned char mode, const QString& done) {
-    CommandScope frame(host);
-    if (!frame)
+    LongAction action(host, *monitor, ui.statusBar, QString(), false);
+    if (!action)
         return;
-    const int result = monitor->mode_change_request(&mode);
     // Nothing on the page changes: only these words say the display took it.
-    if (result == 0)
-        showConfirmation(ui.statusBar, done);
-    else
-        frame.report(result);
+    action.finish(monitor->mode_change_request(&mode), done);
 }
 
 void CommandPages::on_mode_expert_pushButton_clicked() {

@@ -16,7 +16,6 @@ constexpr int LeapYear = 2000;
 constexpr int Months = 12;
 constexpr int MonthDays = 31;
 constexpr int Weekdays = 7;
-constexpr int HolidayWeeks = 5;
 
 int full_year(int year) {
     return FirstYear + year;
@@ -71,7 +70,7 @@ QString week_description(const holiday_entry& h, const QLocale& locale) {
 } // namespace
 
 QString holiday_nth_text(int week) {
-    if (week < 1 || week > HolidayWeeks)
+    if (week < 1 || week > HolidayWeekNumbers)
         return QString();
     return StringResource(StringId::HolidayWeeks + week);
 }

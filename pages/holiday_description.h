@@ -12,6 +12,8 @@ QString holiday_description(const holiday_entry& h, const QLocale& locale = QLoc
 // A single day, a whole month or year, or every day of a month; year 0 is every year, month
 // 0 every month, day 0 every day.
 QString holiday_date_description(int year, int month, int day, const QLocale& locale = QLocale());
+// The weeks of a month that a holiday can name.
+constexpr int HolidayWeekNumbers = 5;
 // "1st" to "5th"; empty for any other week number.
 QString holiday_nth_text(int week);
 // Type 02h with year, month and day all "every": the entry that clearing leaves.

@@ -12,8 +12,6 @@
 namespace {
 constexpr unsigned char SwitchOn = 1; // advanced event type; 2 switches off
 
-constexpr int AdvancedPrograms = 30; // shown from 1, sent from 0
-constexpr int HolidayPrograms = 50;  // shown and sent from 1
 constexpr int MonthDays = 31;
 
 // What clearing writes into every advanced program: switch on at no time, every
@@ -63,14 +61,11 @@ SchedulePages::SchedulePages(const PageContext& context, QObject* parent)
 
 void SchedulePages::fill_lists() {
     using namespace PageLists;
-    Items weeks;
-    for (int n = 1; !holiday_nth_text(n).isEmpty(); ++n)
-        weeks.append({holiday_nth_text(n), n});
     const Items days = numbered(1, MonthDays);
     fill({
         {ui.advanced_schedule_number_comboBox, numbered(1, AdvancedPrograms, -1),
          Fill::SignalsBlocked},
-        {ui.holiday_program_comboBox, numbered(1, HolidayPrograms), Fill::SignalsBlocked},
+        {ui.holiday_program_comboBox, numbered(1, Holidays), Fill::SignalsBlocked},
         {ui.advanced_schedule_on_off_type_comboBox, {{"On (1)", 1}, {"Off (2)", 2}}},
         {ui.advanced_schedule_date_year_comboBox, years("Every (100)", 100)},
         {ui.advanced_schedule_date_month_comboBox, Items{{"Every (13)", 13}} + months()},
@@ -79,7 +74,7 @@ void SchedulePages::fill_lists() {
         {ui.holiday_month_comboBox, Items{{"Every (0)", 0}} + months()},
         {ui.holiday_day_comboBox, Items{{"Every (0)", 0}} + days},
         {ui.holiday_end_day_day_comboBox, days},
-        {ui.holiday_week_nth_comboBox, weeks},
+        {ui.holiday_week_nth_comboBox, resource_range(StringId::HolidayWeeks, HolidayWeekNumbers)},
         {ui.holiday_week_weekday_comboBox, weekdays()},
         {ui.holiday_end_day_month_comboBox, months()},
         // Video input string ids with the input codes they stand for.

@@ -19,8 +19,8 @@ class SchedulePages : public PageController {
     Q_OBJECT
 
 public:
-    static constexpr int AdvancedPrograms = 30;
-    static constexpr int Holidays = 50;
+    static constexpr int AdvancedPrograms = 30; // shown from 1, sent from 0
+    static constexpr int Holidays = 50;         // shown and sent from 1
 
     explicit SchedulePages(const PageContext& context, QObject* parent = nullptr);
 

@@ -14,19 +14,11 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
-#include <cstdio>
-
 namespace {
 constexpr int kMaxPendingEventsMs = 1000;
 
 QString translated(const char* text) {
     return QCoreApplication::translate("CommandLineScriptHost", text);
-}
-
-void writeRaw(const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
 }
 } // namespace
 
@@ -158,7 +150,8 @@ void CommandLineScriptHost::writeLine(const QString& line) {
 // Written over the line before it, padded to its length, with the cursor left at its start.
 void CommandLineScriptHost::drawProgress(const QString& text) {
     const int padding = qMax(0, drawnLength - text.size());
-    writeRaw(QLatin1Char('\r') + text + QString(padding, QLatin1Char(' ')) + QLatin1Char('\r'));
+    writeStandardErrorText(QLatin1Char('\r') + text + QString(padding, QLatin1Char(' ')) +
+                           QLatin1Char('\r'));
     drawnLength = text.size();
     sinceDrawn.start();
 }
@@ -166,6 +159,6 @@ void CommandLineScriptHost::drawProgress(const QString& text) {
 void CommandLineScriptHost::clearProgress() {
     if (drawnLength == 0)
         return;
-    writeRaw(QString(drawnLength, QLatin1Char(' ')) + QLatin1Char('\r'));
+    writeStandardErrorText(QString(drawnLength, QLatin1Char(' ')) + QLatin1Char('\r'));
     drawnLength = 0;
 }

@@ -22,10 +22,6 @@
 #include <QScrollBar>
 #include <QTimer>
 
-namespace {
-constexpr int kRunEndMessageMs = 10000;
-} // namespace
-
 QString scriptFailureText(int code, int line, const QString& fileName, const QString& sentence) {
     const QString name = QFileInfo(fileName).fileName();
     if (!sentence.isEmpty()) {
@@ -168,8 +164,6 @@ void ScriptingPage::on_script_list_tableWidget_cellDoubleClicked(int row, int) {
 }
 
 int ScriptingPage::runScript(ScriptCommandList commands) {
-    if (running)
-        return ScriptRunner::EmptyScript;
     WindowScriptHost runHost(ui, host, *lines);
     ScriptRunner runner(*monitor, runHost);
     const int result = run(runner, std::move(commands));
@@ -211,7 +205,7 @@ void ScriptingPage::show_run_end(const ScriptRunner& runner) {
     else
         return;
     ui.statusBar->setStyleSheet(failed > 0 ? QLatin1String(kErrorStatusStyle) : QLatin1String());
-    ui.statusBar->showMessage(text, kRunEndMessageMs);
+    ui.statusBar->showMessage(text, kConfirmationMs);
 }
 
 void ScriptingPage::take_command_line(const QStringList& arguments, bool attended) {
@@ -269,6 +263,6 @@ void ScriptingPage::run_command_line_script(bool attended) {
             host.set_exit_code(ExitCode::CommandFailed);
         }
     }
-    // Nothing could be taken: there is nothing to wait for either.
+    // The single script has run, or none can: there is nothing left to wait for.
     QApplication::closeAllWindows();
 }

@@ -33,8 +33,6 @@ public:
 
     const QList<ScriptCommandList>& loaded_scripts() const { return scripts; }
     QString script_folder() const { return folder; }
-    // The rows of the description pane.
-    const ScriptDescriptionModel& description() const { return *lines; }
 
 public slots:
     void on_open_script_pushButton_clicked();

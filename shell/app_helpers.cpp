@@ -71,21 +71,18 @@ QTreeWidgetItem* findTreeChildByText(QTreeWidgetItem* parent, QString text) {
     return nullptr;
 }
 
-void writeStandardError(const QString& line) {
-    const QByteArray text = (line + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+void writeStandardErrorText(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
+}
+
+void writeStandardError(const QString& line) {
+    writeStandardErrorText(line + QLatin1Char('\n'));
 }
 
 namespace {
 QtMessageHandler passedOn = nullptr;
-
-void dropPlatformChatter(QtMsgType type, const QMessageLogContext& context,
-                         const QString& message) {
-    if (!isPlatformChatter(type, message) && passedOn)
-        passedOn(type, context, message);
-}
-} // namespace
 
 bool isPlatformChatter(QtMsgType type, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
@@ -95,6 +92,13 @@ bool isPlatformChatter(QtMsgType type, const QString& message) {
             (message.contains(QLatin1String("XDG_RUNTIME_DIR")) ||
              message.contains(QLatin1String("runtime directory"))));
 }
+
+void dropPlatformChatter(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (!isPlatformChatter(type, message) && passedOn)
+        passedOn(type, context, message);
+}
+} // namespace
 
 void quietPlatformChatter() {
     passedOn = qInstallMessageHandler(dropPlatformChatter);

@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QString>
-#include <QtGlobal>
 
 class QTreeWidgetItem;
 
@@ -21,11 +20,12 @@ QString macAddressForIp(QString ip);
 QTreeWidgetItem* findTreeChildByText(QTreeWidgetItem* parent, QString text);
 // One line on standard error, for whoever started the program from a command line.
 void writeStandardError(const QString& line);
+// Text on standard error as it is, without a newline added: for a line redrawn in place.
+void writeStandardErrorText(const QString& text);
 // In a run from the command line, what Qt's platform layer says of itself (a plugin that does
 // not support a window call, the runtime-folder notice) is not printed: the caller reads
 // standard error for the run's own lines. Every other message goes on as before.
 void quietPlatformChatter();
-bool isPlatformChatter(QtMsgType type, const QString& message);
 // Whether a person can see the program's windows: not on the platforms without a screen
 // (offscreen, minimal) that a run without a desktop session uses.
 bool windowsAreSeen();

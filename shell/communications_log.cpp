@@ -41,10 +41,11 @@ void CommunicationsLog::traffic(const QList<unsigned char>& bytes, int type) {
         return;
     g_information_dialog->append(line.html, line.level);
     // A message that is no whole frame (a plain-text command, a cut-off reply) has no table.
-    if (LogLineFormatter::hasFrameTable(type) && g_information_dialog->shows(1)) {
+    if (LogLineFormatter::hasFrameTable(type) &&
+        g_information_dialog->shows(LogLineFormatter::DecodingLevel)) {
         const QString table = LogLineFormatter::bytes_to_html_table(bytes);
         if (!table.isEmpty())
-            g_information_dialog->append(table, 1);
+            g_information_dialog->append(table, LogLineFormatter::DecodingLevel);
     }
     if (process_events)
         QCoreApplication::processEvents(QEventLoop::AllEvents, kProcessEventsMs);

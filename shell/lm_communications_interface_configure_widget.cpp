@@ -41,9 +41,7 @@ const MonitorIdGroup monitorIdGroups[] = {
     {"All", 0, 1, 0x2A, false},
     {"Group ", 0, 10, 0x31, true},
 };
-} // namespace
 
-namespace {
 constexpr int kDigitsPerPart = 3;
 } // namespace
 

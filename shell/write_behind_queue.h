@@ -31,7 +31,15 @@ public:
         pending.append({widget, key, std::move(write)});
     }
     bool isEmpty() const { return pending.isEmpty(); }
-    Entry takeFirst() { return pending.takeFirst(); }
+    // Writes every entry in turn, oldest first, and empties the queue; an entry whose widget
+    // is gone is dropped unwritten.
+    void run() {
+        while (!pending.isEmpty()) {
+            const Entry entry = pending.takeFirst();
+            if (entry.widget)
+                entry.write();
+        }
+    }
     QTimer* queueTimer() const { return timer; }
 
 private:
