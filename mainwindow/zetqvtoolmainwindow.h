@@ -97,7 +97,10 @@ public slots:
     void changePage(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void tabChanged(int tab);
 
-    // Communications log.
+    // Communications log: a line handed to the log's sink. The monitor's own lines reach the
+    // sink directly, since the log observes the monitor.
+    void transfer_data_in(QList<unsigned char> output_buffer, int type);
+    void comment_text_in(QString comment_string, int type);
     void show_information_dialog();
     void itemMenuAboutToShow();
 
