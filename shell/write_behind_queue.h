@@ -31,6 +31,7 @@ public:
         pending.append({widget, key, std::move(write)});
     }
     bool isEmpty() const { return pending.isEmpty(); }
+    int size() const { return pending.size(); }
     // Writes every entry in turn, oldest first, and empties the queue; an entry whose widget
     // is gone is dropped unwritten.
     void run() {

@@ -85,6 +85,7 @@ private slots:
         queue.queue(gone.get(), 0x10, [&done] { done << QStringLiteral("gone"); });
         queue.queue(&kept, 0x12, [&done] { done << QStringLiteral("kept"); });
         gone.reset();
+        QCOMPARE(queue.size(), 2); // the gone widget's entry still waits
         queue.run();
         QCOMPARE(done, QStringList{"kept"});
         // The gone widget's entry left the queue too.
