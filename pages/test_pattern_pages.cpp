@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -86,10 +85,10 @@ QList<QWidget*> TestPatternPages::read_controls(QWidget* page) const {
 }
 
 void TestPatternPages::update_test_pattern_tab() {
-    host.show_error_status(update_tab(raw));
+    show_failure(update_tab(raw));
 }
 void TestPatternPages::update_lme_test_pattern_tab() {
-    host.show_error_status(update_tab(lme));
+    show_failure(update_tab(lme));
 }
 void TestPatternPages::update_test_pattern_percent_labels() {
     update_percent_labels(raw);
