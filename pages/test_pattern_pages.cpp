@@ -184,8 +184,11 @@ void TestPatternPages::enable_clicked(const Pattern& p) {
     const int result = monitor->set_vcp_value(p.enable_opcode, &value);
     // The page as the display now has it; a switch it does not take is marked as such.
     const int read = update_tab(p);
-    const int written = result == 0 ? 0 : ControlState::apply_write(result, {p.enable});
-    frame.report(written != 0 ? written : read);
+    FirstFailure failure;
+    if (result != 0)
+        failure.note(ControlState::apply_write(result, {p.enable}));
+    failure.note(read);
+    frame.report(failure.result());
 }
 
 void TestPatternPages::level_changed(const Pattern& p, int colour, int value) {
