@@ -25,15 +25,11 @@ GroupFanPages::GroupFanPages(const PageContext& context, QObject* parent)
     for (QCheckBox* box : group_boxes())
         connect(box, &QCheckBox::stateChanged, this,
                 &GroupFanPages::update_monitor_group_ID_from_ui);
-    QSlider* const sliders[] = {ui.fan_sensor1_temp_horizontalSlider,
-                                ui.fan_sensor2_temp_horizontalSlider,
-                                ui.fan_sensor3_temp_horizontalSlider};
-    QSpinBox* const spins[] = {ui.fan_sensor1_temp_spinBox, ui.fan_sensor2_temp_spinBox,
-                               ui.fan_sensor3_temp_spinBox};
-    for (int n = 0; n < 3; ++n) {
-        QSlider* slider = sliders[n];
+    const QList<Sensor> fan_sensors = sensors();
+    for (int n = 0; n < fan_sensors.size(); ++n) {
+        QSlider* slider = fan_sensors[n].slider;
         const uint opcode = FanSetTemperatures[n];
-        PageLists::pair(slider, spins[n]);
+        PageLists::pair(slider, fan_sensors[n].spin);
         connect(slider, &QSlider::valueChanged, this,
                 [this, slider, opcode] { queue_fan_temperature(slider, opcode); });
     }
@@ -60,18 +56,20 @@ void GroupFanPages::refresh(QWidget* page) {
 QList<QWidget*> GroupFanPages::read_controls(QWidget* page) const {
     if (page == ui.group_id)
         return {ui.group_ID_groupBox};
-    if (page == ui.cooling_fans) {
-        QList<QWidget*> controls = fan_lists();
-        controls << ui.cooling_fan_mode_comboBox << ui.fan_sensor_temp_groupBox;
-        for (const Sensor& sensor : sensors())
-            controls << sensor.slider << sensor.spin;
-        return controls;
-    }
+    if (page == ui.cooling_fans)
+        return fan_lists() + fan_controls();
     return {};
 }
 
 QList<QWidget*> GroupFanPages::fan_lists() const {
     return {ui.cooling_fan_sensor_comboBox, ui.cooling_fan_speed_comboBox};
+}
+
+QList<QWidget*> GroupFanPages::fan_controls() const {
+    QList<QWidget*> controls{ui.cooling_fan_mode_comboBox, ui.fan_sensor_temp_groupBox};
+    for (const Sensor& sensor : sensors())
+        controls << sensor.slider << sensor.spin;
+    return controls;
 }
 
 QList<GroupFanPages::Sensor> GroupFanPages::sensors() const {
@@ -158,10 +156,7 @@ void GroupFanPages::onCooling_fan_speed_comboBoxChanged(int index) {
 int GroupFanPages::update_cooling_fans_tab(bool dummy) {
     // With the dummy interface the sensor and speed lists stay usable; nothing else is read.
     PageRead lists(fan_lists(), dummy);
-    QList<QWidget*> others = read_controls(ui.cooling_fans);
-    for (QWidget* list : fan_lists())
-        others.removeOne(list);
-    PageRead pass(others);
+    PageRead pass(fan_controls());
     uint current = 0, max = 0;
     int result = monitor->get_vcp_value_max(OpCode::SensorSelect, &current, &max);
     lists.read(result, {ui.cooling_fan_sensor_comboBox}, [&] {

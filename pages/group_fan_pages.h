@@ -45,8 +45,10 @@ private:
     QList<QCheckBox*> group_boxes() const;
     // The sensor and speed lists, which stay usable on the dummy interface.
     QList<QWidget*> fan_lists() const;
-    QList<Sensor> sensors() const;
     // The fan mode and the sensors' set temperatures, which the dummy interface leaves unread.
+    QList<QWidget*> fan_controls() const;
+    QList<Sensor> sensors() const;
+    // Reads fan_controls().
     int read_fan_controls(PageRead& pass);
     // Writes a fan list's choice; with refresh the page is read again on the same connection.
     void write_fan_choice(QComboBox* combo, int index, uint opcode, bool refresh);

@@ -51,7 +51,7 @@ void IrRemotePage::refresh(QWidget* page) {
     const int result = monitor->get_vcp_value(OpCode::IrControl, &value);
     pass.read(result, read_controls(page),
               [this, value] { select_by_data(ui.ir_control_comboBox, value); });
-    host.show_error_status(pass.failure());
+    show_failure(pass.failure());
 }
 
 QList<QWidget*> IrRemotePage::read_controls(QWidget*) const {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "opcodes.h"
-
 #include <QList>
 #include <QString>
 
@@ -9,7 +7,6 @@ class ControlDefinitions;
 
 // One pass of the op-code scanner: the op codes read, in reading order, with their values.
 struct OpcodeScanPass {
-
     QList<uint> opcodes;
     QList<uint> values;
 };

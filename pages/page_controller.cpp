@@ -75,14 +75,6 @@ void PageController::show_failure(int failure) {
         host.show_error_status(failure);
 }
 
-int PageController::read_value_max(uint opcode, uint* current, uint* max, QWidget* widget,
-                                   bool dummy, bool dummy_rule) {
-    const int result = monitor->get_vcp_value_max(opcode, current, max);
-    if (widget)
-        ControlState::apply_read(result, {widget}, dummy_rule && dummy);
-    return result;
-}
-
 void PageController::select_by_data(QComboBox* combo, uint value) {
     combo->setCurrentIndex(combo->findData(value));
 }

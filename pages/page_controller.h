@@ -100,10 +100,6 @@ protected:
     // is (the page switch and the reload button clear it before), so that the error of a
     // write that ran before it stays.
     void show_failure(int failure);
-    // Reads one op code's current value and maximum; the widget follows the read as
-    // ControlState says (always enabled with the dummy interface when dummy_rule is set).
-    int read_value_max(uint opcode, uint* current, uint* max, QWidget* widget, bool dummy,
-                       bool dummy_rule = true);
     // Selects the item whose data is exactly value; none when no item has it.
     static void select_by_data(QComboBox* combo, uint value);
     // The display's result value on a status line: "0 (OK)", "1 (Error)".

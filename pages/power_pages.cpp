@@ -4,9 +4,6 @@
 #include "command_scope.h"
 #include "opcodes.h"
 #include "page_lists.h"
-#include "result_codes.h"
-
-#include <QSignalBlocker>
 
 namespace {
 constexpr unsigned char kPowerOn = 1;
@@ -147,18 +144,13 @@ void PowerPages::on_power_save_mode_comboBox_currentIndexChanged(int) {
         static_cast<unsigned char>(ui.power_save_mode_comboBox->currentData().toInt());
     int display_result = 0;
     const int result = monitor->power_save_mode_write(mode, &display_result);
-    frame.report(settle_power_save_write(result, display_result, ui.power_save_mode_comboBox));
+    frame.report(ControlState::apply_write(command_result(result, display_result),
+                                           {ui.power_save_mode_comboBox}));
     if (result == 0)
         ui.power_save_status_lineEdit->setText(
             QStringLiteral("%1 (%2)")
                 .arg(display_result)
                 .arg(display_result == 0 ? QStringLiteral("no error") : QStringLiteral("error")));
-}
-
-int PowerPages::settle_power_save_write(int result, int display_result, QWidget* control) {
-    // A value the display refused is no value it holds.
-    const int outcome = result == 0 && display_result != 0 ? ResultCode::ReplyError : result;
-    return ControlState::apply_write(outcome, {control});
 }
 
 void PowerPages::on_power_save_time_spinBox_valueChanged(int value) {
@@ -203,7 +195,7 @@ void PowerPages::write_time(QSpinBox* spin) {
                            ? monitor->auto_standby_time_write(time, &display_result)
                            : monitor->power_save_time_write(time, &display_result);
     // Settled first: a spin box put back clears the status line as a user's change does.
-    frame.report(settle_power_save_write(result, display_result, spin));
+    frame.report(ControlState::apply_write(command_result(result, display_result), {spin}));
     if (result == 0)
         ui.power_save_status_lineEdit->setText(reply_status_text(display_result));
 }

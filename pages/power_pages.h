@@ -43,9 +43,6 @@ private:
     void power_control(unsigned char mode);
     void show_power_saving(uint value);
     void write_power_saving(uint value);
-    // A power-save write's result on its control: a value the display refused counts as a
-    // failed write. Returns the result for the status bar.
-    int settle_power_save_write(int result, int display_result, QWidget* control);
     // Writes the time of one of the two spin boxes.
     void write_time(QSpinBox* spin);
 };

@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -86,10 +85,10 @@ QList<QWidget*> TestPatternPages::read_controls(QWidget* page) const {
 }
 
 void TestPatternPages::update_test_pattern_tab() {
-    host.show_error_status(update_tab(raw));
+    show_failure(update_tab(raw));
 }
 void TestPatternPages::update_lme_test_pattern_tab() {
-    host.show_error_status(update_tab(lme));
+    show_failure(update_tab(lme));
 }
 void TestPatternPages::update_test_pattern_percent_labels() {
     update_percent_labels(raw);
@@ -185,8 +184,11 @@ void TestPatternPages::enable_clicked(const Pattern& p) {
     const int result = monitor->set_vcp_value(p.enable_opcode, &value);
     // The page as the display now has it; a switch it does not take is marked as such.
     const int read = update_tab(p);
-    const int written = result == 0 ? 0 : ControlState::apply_write(result, {p.enable});
-    frame.report(written != 0 ? written : read);
+    FirstFailure failure;
+    if (result != 0)
+        failure.note(ControlState::apply_write(result, {p.enable}));
+    failure.note(read);
+    frame.report(failure.result());
 }
 
 void TestPatternPages::level_changed(const Pattern& p, int colour, int value) {

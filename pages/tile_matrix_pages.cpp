@@ -373,13 +373,16 @@ void TileMatrixPages::frame_comp_spinbox_timer_timeout() {
         }
         // A failed write stays reported although the other one succeeds.
         FirstFailure failure;
+        // Unsupported included, which the status bar does not show: such a write changed nothing.
+        FirstFailure written;
         for (const auto& value : pending) {
             // Rounded: 1.15 is 114.99... as a double and must still be sent as 115.
             uint hundredths = uint(qRound(value.first->value() * kHundredths));
             const int result = monitor->set_vcp_value(value.second, &hundredths);
+            written.note(result);
             failure.note(ControlState::apply_write(result, {value.first}));
         }
-        if (failure.result() == 0)
+        if (written.result() == 0)
             host.set_settings_dirty(true);
         frame.report(failure.result());
     }

@@ -300,7 +300,7 @@ private slots:
         fillAdvanced(model);
         w.ui.stackedWidget->setCurrentIndex(8);
         QSignalSpy dirty(&w, &ZETQVToolMainWindow::settings_dirty);
-        const int from = fake.requests().size();
+        int from = fake.requests().size();
         const int connections = fake.connectionCount();
         w.ui.frame_comp_auto_value_doubleSpinBox->setValue(1.0);
         w.ui.frame_comp_manual_value_doubleSpinBox->setValue(1.15);
@@ -320,6 +320,19 @@ private slots:
         w.ui.frame_comp_manual_value_doubleSpinBox->setValue(1.2);
         QTRY_COMPARE_WITH_TIMEOUT(model.parameter(0x1102).current, 150, 3000);
         QVERIFY(!w.ui.statusBar->currentMessage().isEmpty());
+        QVERIFY(!dirty.contains(QVariantList{true}));
+
+        // The display lacks manual frame compensation: the write disables the spin box quietly
+        // and nothing counts as changed.
+        w.on_save_settings_pushButton_clicked();
+        w.ui.statusBar->clearMessage();
+        dirty.clear();
+        model.removeParameter(0x1103);
+        from = fake.requests().size();
+        w.ui.frame_comp_manual_value_doubleSpinBox->setValue(1.3);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.ui.frame_comp_manual_value_doubleSpinBox->isEnabled(), 3000);
+        QCOMPARE(rig.seen(from).value(0), QStringLiteral("set 1103=130"));
+        QCOMPARE(w.ui.statusBar->currentMessage(), QString());
         QVERIFY(!dirty.contains(QVariantList{true}));
     }
 
