@@ -49,27 +49,34 @@ QList<QWidget*> AutoIdPages::read_controls(QWidget* page) const {
     return {};
 }
 
-bool AutoIdPages::run(QLineEdit* line, const std::function<int()>& action) {
-    CommandScope frame(host);
-    if (!frame)
-        return false;
-    line->clear();
-    frame.report(action());
-    return true;
+// What Write and Execute send.
+QList<QWidget*> AutoIdPages::form_fields() const {
+    return {ui.auto_tilematrix_h_spinBox, ui.auto_tilematrix_v_spinBox,
+            ui.auto_tilematrix_input_comboBox, ui.auto_tilematrix_memory_comboBox};
 }
 
-void AutoIdPages::status_call(QLineEdit* line, const std::function<int(int*)>& call,
-                              const QList<QWidget*>& sent) {
-    const bool opened = run(line, [line, &call, &sent] {
+QList<QWidget*> AutoIdPages::sent_fields() const {
+    return {ui.auto_tilematrix_h_spinBox, ui.auto_tilematrix_v_spinBox};
+}
+
+void AutoIdPages::run(QLineEdit* line, const QList<QWidget*>& sent,
+                      const std::function<int(int* status)>& action) {
+    write_in_frame(sent, [line, &action](CommandScope& frame) {
+        line->clear();
         int status = 0;
-        const int result = call(&status);
+        const int result = frame.report(action(&status));
+        return command_result(result, status);
+    });
+}
+
+void AutoIdPages::status_call(QLineEdit* line, const std::function<int(int* status)>& call,
+                              const QList<QWidget*>& sent) {
+    run(line, sent, [line, &call](int* status) {
+        const int result = call(status);
         if (result == 0)
-            line->setText(reply_status_text(status));
-        ControlState::apply_write(command_result(result, status), sent);
+            line->setText(reply_status_text(*status));
         return result;
     });
-    if (!opened)
-        ControlState::revert(sent);
 }
 
 int AutoIdPages::await_completion(const std::function<int()>& wait) {
@@ -90,18 +97,18 @@ void AutoIdPages::on_auto_id_reset_pushButton_clicked() {
 
 void AutoIdPages::on_auto_id_execute_get_complete_pushButton_clicked() {
     QLineEdit* line = ui.auto_ID_lineEdit;
-    run(line, [this, line] {
-        int status = 0, count = 0;
-        int result = monitor->auto_id_execute(&status);
+    run(line, {}, [this, line](int* status) {
+        int count = 0;
+        int result = monitor->auto_id_execute(status);
         if (result != 0)
             return result;
-        if (status != 0) {
-            line->setText(reply_status_text(status));
+        if (*status != 0) {
+            line->setText(reply_status_text(*status));
             return 0;
         }
-        result = await_completion([&] { return monitor->auto_id_get_complete(&status, &count); });
+        result = await_completion([&] { return monitor->auto_id_get_complete(status, &count); });
         if (result == 0)
-            line->setText(reply_status_text(status) +
+            line->setText(reply_status_text(*status) +
                           QStringLiteral(" Num detected monitors: %1").arg(uint(count)));
         return result;
     });
@@ -110,32 +117,31 @@ void AutoIdPages::on_auto_id_execute_get_complete_pushButton_clicked() {
 // H and V that could not be read, or that the display answered with an error, are not sent
 // on as if they had been read.
 void AutoIdPages::on_auto_tilematrix_read_pushButton_clicked() {
-    QLineEdit* line = ui.auto_tilematrix_lineEdit;
-    const bool opened = run(line, [this, line] {
+    read_in_frame(ui.auto_tile_matrix, [this](CommandScope& frame) {
+        QLineEdit* line = ui.auto_tilematrix_lineEdit;
+        line->clear();
         PageRead pass(read_controls(ui.auto_tile_matrix));
         unsigned char h = 0, v = 0;
         int status = 0;
-        const int result = monitor->auto_tile_matrix_read(&h, &v, &status);
+        const int result = frame.report(monitor->auto_tile_matrix_read(&h, &v, &status));
         if (result == 0)
             line->setText(reply_status_text(status));
         pass.read(command_result(result, status), read_controls(ui.auto_tile_matrix), [this, h, v] {
             ui.auto_tilematrix_h_spinBox->setValue(h);
             ui.auto_tilematrix_v_spinBox->setValue(v);
         });
-        return result;
     });
-    if (!opened)
-        show_unread(ui.auto_tile_matrix);
 }
 
 void AutoIdPages::on_auto_tilematrix_write_pushButton_clicked() {
-    status_call(ui.auto_tilematrix_lineEdit,
-                [this](int* status) {
-                    return monitor->auto_tile_matrix_write(
-                        static_cast<unsigned char>(ui.auto_tilematrix_h_spinBox->value()),
-                        static_cast<unsigned char>(ui.auto_tilematrix_v_spinBox->value()), status);
-                },
-                {ui.auto_tilematrix_h_spinBox, ui.auto_tilematrix_v_spinBox});
+    status_call(
+        ui.auto_tilematrix_lineEdit,
+        [this](int* status) {
+            return monitor->auto_tile_matrix_write(
+                static_cast<unsigned char>(ui.auto_tilematrix_h_spinBox->value()),
+                static_cast<unsigned char>(ui.auto_tilematrix_v_spinBox->value()), status);
+        },
+        sent_fields());
 }
 
 void AutoIdPages::on_auto_tilematrix_reset_pushButton_clicked() {
@@ -153,23 +159,23 @@ int AutoIdPages::tile_matrix_execute(int* status) {
 }
 
 void AutoIdPages::on_auto_tilematrix_execute_pushButton_clicked() {
-    status_call(ui.auto_tilematrix_lineEdit,
-                [this](int* status) { return tile_matrix_execute(status); });
+    status_call(
+        ui.auto_tilematrix_lineEdit, [this](int* status) { return tile_matrix_execute(status); },
+        sent_fields());
 }
 
 void AutoIdPages::on_auto_tilematrix_execute_get_complete_pushButton_clicked() {
     QLineEdit* line = ui.auto_tilematrix_lineEdit;
-    run(line, [this, line] {
-        int status = 0;
-        int result = tile_matrix_execute(&status);
-        if (result != 0 || status != 0) {
+    run(line, sent_fields(), [this, line](int* status) {
+        int result = tile_matrix_execute(status);
+        if (result != 0 || *status != 0) {
             if (result == 0)
-                line->setText(reply_status_text(status));
+                line->setText(reply_status_text(*status));
             return result;
         }
-        result = await_completion([&] { return monitor->auto_tile_matrix_complete(&status); });
+        result = await_completion([&] { return monitor->auto_tile_matrix_complete(status); });
         if (result == 0)
-            line->setText(reply_status_text(status));
+            line->setText(reply_status_text(*status));
         return result;
     });
 }

@@ -20,6 +20,7 @@ public:
     void refresh(QWidget* page) override;
     // H and V, and the buttons that send them.
     QList<QWidget*> read_controls(QWidget* page) const override;
+    QList<QWidget*> form_fields() const override;
 
 public slots:
     void on_auto_id_execute_pushButton_clicked();
@@ -33,12 +34,15 @@ public slots:
 
 private:
     // The frame of every action: the result line emptied, then the action, whose result is
-    // reported. The action fills the line itself. False when the link did not open.
-    bool run(QLineEdit* line, const std::function<int()>& action);
-    // One call that answers with a status: on success the line shows it. The controls whose
-    // values the call sent go back to those the display confirmed when it did not take them.
+    // reported. The action fills the line itself and leaves the display's last status in
+    // status; the fields it sent (sent) are settled by write_in_frame.
+    void run(QLineEdit* line, const QList<QWidget*>& sent,
+             const std::function<int(int* status)>& action);
+    // One call that answers with a status: on success the line shows it.
     void status_call(QLineEdit* line, const std::function<int(int* status)>& call,
                      const QList<QWidget*>& sent = {});
+    // H and V, which Write and Execute send.
+    QList<QWidget*> sent_fields() const;
     // The completion wait, shown in a progress dialog while it runs.
     int await_completion(const std::function<int()>& wait);
     int tile_matrix_execute(int* status);

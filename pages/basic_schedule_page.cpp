@@ -71,6 +71,17 @@ WeekdayBoxes BasicSchedulePage::days() const {
             ui.schedule_sunday_checkBox};
 }
 
+QList<QWidget*> BasicSchedulePage::form_fields() const {
+    QList<QWidget*> fields{ui.schedule_enable_groupBox,       ui.schedule_on_time_enable_checkBox,
+                           ui.schedule_on_time_timeEdit,      ui.schedule_off_time_enable_checkBox,
+                           ui.schedule_off_time_timeEdit,     ui.schedule_input_comboBox,
+                           ui.schedule_picture_mode_comboBox, ui.schedule_every_day_checkBox,
+                           ui.schedule_every_week_checkBox};
+    for (QCheckBox* box : days())
+        fields << box;
+    return fields;
+}
+
 void BasicSchedulePage::set_writable(bool writable) {
     ui.schedule_enable_groupBox->setEnabled(writable);
     ui.schedule_update_pushButton->setEnabled(writable);
@@ -85,28 +96,20 @@ void BasicSchedulePage::show_unread(QWidget*) {
 }
 
 void BasicSchedulePage::onSchedule_numer_comboBoxChanged(int index) {
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.schedule);
-        return;
-    }
     const int program = ui.schedule_number_comboBox->itemData(index).toInt();
-    schedule_entry entry;
-    const int result = monitor->read_schedule(program, &entry);
-    // A display that answers with a null message has no such command: nothing to edit.
-    ui.schedule_groupBox->setEnabled(result != ResultCode::NullMessage);
-    if (result != 0) {
-        show_unread(ui.schedule);
-        frame.report(result);
-        return;
-    }
-    set_writable(true);
-    show_confirmed(entry);
-}
-
-void BasicSchedulePage::show_confirmed(const schedule_entry& entry) {
-    confirmed = entry;
-    update_schedule_tab(entry);
+    read_in_frame(ui.schedule, [this, program](CommandScope& frame) {
+        schedule_entry entry;
+        const int result = monitor->read_schedule(program, &entry);
+        // A display that answers with a null message has no such command: nothing to edit.
+        ui.schedule_groupBox->setEnabled(result != ResultCode::NullMessage);
+        if (result != 0) {
+            show_unread(ui.schedule);
+            frame.report(result);
+            return;
+        }
+        set_writable(true);
+        update_schedule_tab(entry);
+    });
 }
 
 schedule_entry BasicSchedulePage::page_entry() const {
@@ -129,26 +132,19 @@ schedule_entry BasicSchedulePage::page_entry() const {
     return entry;
 }
 
+// The program is a form: when the link does not open or the display does not take it, the page
+// keeps what the user composed, to be sent again.
 void BasicSchedulePage::on_schedule_update_pushButton_clicked() {
     const int program = ui.schedule_number_comboBox->currentData().toInt();
     schedule_entry entry = page_entry();
     LongAction action(host, *monitor, ui.statusBar, QString(), false);
-    if (!action) {
-        update_schedule_tab(confirmed);
+    if (!action)
         return;
-    }
     const int result = monitor->write_schedule(program, &entry);
     // The page looks as it did before: only these words say the display took it.
     if (action.finish(result, tr("Schedule %1 written to the display.")
-                                  .arg(ui.schedule_number_comboBox->currentText())) != 0) {
-        // What the display holds now, or what it confirmed before when that cannot be read.
-        entry = confirmed;
-        schedule_entry stored;
-        const int read = monitor->read_schedule(program, &stored);
-        if (read == 0)
-            entry = stored;
-    }
-    show_confirmed(entry);
+                                  .arg(ui.schedule_number_comboBox->currentText())) == 0)
+        update_schedule_tab(entry);
 }
 
 void BasicSchedulePage::update_schedule_tab(const schedule_entry& entry) {

@@ -17,6 +17,7 @@ public:
     // After a read that failed nothing of another program may stay on the page, nor be
     // written back as if it had been read: the page shows no program and cannot write one.
     void show_unread(QWidget* page) override;
+    QList<QWidget*> form_fields() const override;
 
     // Shows a program in the page's widgets.
     void update_schedule_tab(const schedule_entry& entry);
@@ -33,8 +34,4 @@ public slots:
 private:
     WeekdayBoxes days() const;
     void set_writable(bool writable);
-    // Shows a program the display reported, which a failed write goes back to.
-    void show_confirmed(const schedule_entry& entry);
-
-    schedule_entry confirmed;
 };

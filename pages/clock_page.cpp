@@ -81,6 +81,12 @@ QList<QWidget*> ClockPage::read_controls(QWidget* page) const {
     return {};
 }
 
+// The clock's flag goes out with Set, the rule with Write; the daylight-saving switch writes as
+// it is clicked.
+QList<QWidget*> ClockPage::form_fields() const {
+    return rule_controls() << ui.clock_set_time_dateTimeEdit << ui.daylight_savings_checkBox;
+}
+
 QList<QWidget*> ClockPage::rule_controls() const {
     QList<QWidget*> controls{ui.daylight_savings_write_pushButton};
     for (const RuleCombo& c : kRuleCombos)
@@ -96,69 +102,52 @@ void ClockPage::show_clock(const QDateTime& when, unsigned char daylight_saving)
 }
 
 void ClockPage::on_read_clock_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.clock);
-        return;
-    }
-    QDateTime when;
-    unsigned char daylight_saving = 0;
-    const int result = frame.report(monitor->date_time_read(when, &daylight_saving));
-    PageRead pass(read_controls(ui.clock));
-    pass.read(result, read_controls(ui.clock),
-              [this, &when, daylight_saving] { show_clock(when, daylight_saving); });
+    read_in_frame(ui.clock, [this](CommandScope& frame) {
+        QDateTime when;
+        unsigned char daylight_saving = 0;
+        const int result = frame.report(monitor->date_time_read(when, &daylight_saving));
+        PageRead pass(read_controls(ui.clock));
+        pass.read(result, read_controls(ui.clock),
+                  [this, &when, daylight_saving] { show_clock(when, daylight_saving); });
+    });
 }
 
-void ClockPage::write_clock(CommandScope& frame) {
+int ClockPage::write_clock(CommandScope& frame) {
     unsigned char daylight_saving = ui.daylight_savings_checkBox->isChecked() ? 1 : 0;
     QDateTime when = ui.clock_set_time_dateTimeEdit->dateTime();
     const int written = frame.report(monitor->date_time_write(when, &daylight_saving));
-    if (written == 0) {
-        // What the display took, until the read-back shows its clock.
-        show_clock(when, daylight_saving);
-        ui.clock_set_time_dateTimeEdit->setDateTime(when);
-    }
-    ControlState::apply_write(written, {ui.daylight_savings_checkBox});
     if (written != 0)
-        return;
-    if (frame.report(monitor->date_time_read(when, &daylight_saving)) != 0)
-        return;
+        return written;
+    // What the display took, until the read-back shows its clock.
     show_clock(when, daylight_saving);
-    ControlState::confirm({ui.daylight_savings_checkBox});
+    ui.clock_set_time_dateTimeEdit->setDateTime(when);
+    if (frame.report(monitor->date_time_read(when, &daylight_saving)) == 0)
+        show_clock(when, daylight_saving);
+    return written;
 }
 
 void ClockPage::on_set_to_custom_date_pushButton_clicked() {
-    CommandScope frame(host);
-    if (frame)
-        write_clock(frame);
-    else
-        ControlState::revert({ui.daylight_savings_checkBox});
+    write_in_frame({ui.daylight_savings_checkBox},
+                   [this](CommandScope& frame) { return write_clock(frame); });
 }
 
 void ClockPage::on_set_to_system_date_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({ui.daylight_savings_checkBox});
-        return;
-    }
-    ui.clock_set_time_dateTimeEdit->setDateTime(QDateTime::currentDateTime());
-    write_clock(frame);
+    write_in_frame({ui.daylight_savings_checkBox}, [this](CommandScope& frame) {
+        ui.clock_set_time_dateTimeEdit->setDateTime(QDateTime::currentDateTime());
+        return write_clock(frame);
+    });
 }
 
 void ClockPage::on_daylight_savings_enable_checkBox_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({ui.daylight_savings_enable_checkBox});
-        return;
-    }
-    ui.daylight_savings_lineEdit->clear();
-    int result = 0;
-    const unsigned char on = ui.daylight_savings_enable_checkBox->isChecked() ? 1 : 0;
-    const int written = frame.report(monitor->daylight_saving_onoff_write(on, &result));
-    if (written == 0)
-        ui.daylight_savings_lineEdit->setText(reply_status_text(result));
-    ControlState::apply_write(command_result(written, result),
-                              {ui.daylight_savings_enable_checkBox});
+    write_in_frame({ui.daylight_savings_enable_checkBox}, [this](CommandScope& frame) {
+        ui.daylight_savings_lineEdit->clear();
+        int result = 0;
+        const unsigned char on = ui.daylight_savings_enable_checkBox->isChecked() ? 1 : 0;
+        const int written = frame.report(monitor->daylight_saving_onoff_write(on, &result));
+        if (written == 0)
+            ui.daylight_savings_lineEdit->setText(reply_status_text(result));
+        return command_result(written, result);
+    });
 }
 
 daylight_saving_rule ClockPage::daylight_saving_from_ui() const {
@@ -174,43 +163,37 @@ daylight_saving_rule ClockPage::daylight_saving_from_ui() const {
 }
 
 void ClockPage::on_daylight_savings_read_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.daylight_savings);
-        return;
-    }
-    ui.daylight_savings_lineEdit->clear();
-    PageRead pass(read_controls(ui.daylight_savings));
-    daylight_saving_rule rule;
-    int result = 0;
-    const int read = frame.report(monitor->daylight_saving_read(&rule, &result));
-    if (read == 0)
-        ui.daylight_savings_lineEdit->setText(reply_status_text(result));
-    pass.read(command_result(read, result), rule_controls(), [this, &rule] {
-        for (const RuleCombo& c : kRuleCombos)
-            select_by_data(ui.*c.combo, rule.*c.field);
-        for (const RuleTime& t : kRuleTimes)
-            (ui.*t.edit)->setTime(QTime(rule.*t.hour, rule.*t.minute));
+    read_in_frame(ui.daylight_savings, [this](CommandScope& frame) {
+        ui.daylight_savings_lineEdit->clear();
+        PageRead pass(read_controls(ui.daylight_savings));
+        daylight_saving_rule rule;
+        int result = 0;
+        const int read = frame.report(monitor->daylight_saving_read(&rule, &result));
+        if (read == 0)
+            ui.daylight_savings_lineEdit->setText(reply_status_text(result));
+        pass.read(command_result(read, result), rule_controls(), [this, &rule] {
+            for (const RuleCombo& c : kRuleCombos)
+                select_by_data(ui.*c.combo, rule.*c.field);
+            for (const RuleTime& t : kRuleTimes)
+                (ui.*t.edit)->setTime(QTime(rule.*t.hour, rule.*t.minute));
+        });
+        if (read != 0)
+            return;
+        unsigned char on = 0;
+        const int switch_read = frame.report(monitor->daylight_saving_onoff_read(&on, &result));
+        pass.read(command_result(switch_read, result), {ui.daylight_savings_enable_checkBox},
+                  [this, on] { ui.daylight_savings_enable_checkBox->setChecked(on != 0); });
     });
-    if (read != 0)
-        return;
-    unsigned char on = 0;
-    const int switch_read = frame.report(monitor->daylight_saving_onoff_read(&on, &result));
-    pass.read(command_result(switch_read, result), {ui.daylight_savings_enable_checkBox},
-              [this, on] { ui.daylight_savings_enable_checkBox->setChecked(on != 0); });
 }
 
 void ClockPage::on_daylight_savings_write_pushButton_clicked() {
     daylight_saving_rule rule = daylight_saving_from_ui();
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert(rule_controls());
-        return;
-    }
-    ui.daylight_savings_lineEdit->clear();
-    int result = 0;
-    const int written = frame.report(monitor->daylight_saving_write(&rule, &result));
-    if (written == 0)
-        ui.daylight_savings_lineEdit->setText(reply_status_text(result));
-    ControlState::apply_write(command_result(written, result), rule_controls());
+    write_in_frame(rule_controls(), [this, &rule](CommandScope& frame) {
+        ui.daylight_savings_lineEdit->clear();
+        int result = 0;
+        const int written = frame.report(monitor->daylight_saving_write(&rule, &result));
+        if (written == 0)
+            ui.daylight_savings_lineEdit->setText(reply_status_text(result));
+        return command_result(written, result);
+    });
 }

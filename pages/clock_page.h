@@ -16,6 +16,7 @@ public:
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
     QList<QWidget*> read_controls(QWidget* page) const override;
+    QList<QWidget*> form_fields() const override;
 
     // The rule that the daylight-saving page shows.
     daylight_saving_rule daylight_saving_from_ui() const;
@@ -30,8 +31,8 @@ public slots:
 
 private:
     // Sends the date and time of the set field, shows what the display took, and
-    // reads the clock back.
-    void write_clock(CommandScope& frame);
+    // reads the clock back. Returns the write's result.
+    int write_clock(CommandScope& frame);
     void show_clock(const QDateTime& when, unsigned char daylight_saving);
     // The rule's fields and Write, which sends them.
     QList<QWidget*> rule_controls() const;

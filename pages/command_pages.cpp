@@ -30,6 +30,11 @@ void CommandPages::refresh(QWidget* page) {
         on_get_tv_channel_pushButton_clicked();
 }
 
+// The TV channel goes out with Set, the status page's asset tag with its Update.
+QList<QWidget*> CommandPages::form_fields() const {
+    return {ui.tv_chnnel_lineEdit, ui.status_asset_tag_lineEdit};
+}
+
 QList<QWidget*> CommandPages::read_controls(QWidget* page) const {
     if (page == ui.firmware_version)
         return {ui.get_frimwareversion_command_lineEdit};
@@ -41,47 +46,38 @@ QList<QWidget*> CommandPages::read_controls(QWidget* page) const {
 }
 
 void CommandPages::on_get_frimwareversion_command_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.firmware_version);
-        return;
-    }
-    PageRead pass(read_controls(ui.firmware_version));
-    QString text;
-    const int result = frame.report(
-        monitor->get_firmware_version(ui.get_frimwareversion_command_spinBox->value(), text));
-    pass.read(result, read_controls(ui.firmware_version),
-              [this, &text] { ui.get_frimwareversion_command_lineEdit->setText(text); });
+    read_in_frame(ui.firmware_version, [this](CommandScope& frame) {
+        PageRead pass(read_controls(ui.firmware_version));
+        QString text;
+        const int result = frame.report(
+            monitor->get_firmware_version(ui.get_frimwareversion_command_spinBox->value(), text));
+        pass.read(result, read_controls(ui.firmware_version),
+                  [this, &text] { ui.get_frimwareversion_command_lineEdit->setText(text); });
+    });
 }
 
 void CommandPages::on_get_LAN_MAC_addres_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.lan_mac_address);
-        return;
-    }
-    PageRead pass(read_controls(ui.lan_mac_address));
-    QString text;
-    // Displays that do not know the newer command answer the older one.
-    int result =
-        frame.report(monitor->lan_mac_address_read_ipv4_ipv6(MacReadResult, MacReadValue, text));
-    if (result != 0)
-        result = frame.report(monitor->lan_mac_address_read(FirstMacAddress, text));
-    pass.read(result, read_controls(ui.lan_mac_address),
-              [this, &text] { ui.get_LAN_MAC_addres_lineEdit->setText(text); });
+    read_in_frame(ui.lan_mac_address, [this](CommandScope& frame) {
+        PageRead pass(read_controls(ui.lan_mac_address));
+        QString text;
+        // Displays that do not know the newer command answer the older one.
+        int result = frame.report(
+            monitor->lan_mac_address_read_ipv4_ipv6(MacReadResult, MacReadValue, text));
+        if (result != 0)
+            result = frame.report(monitor->lan_mac_address_read(FirstMacAddress, text));
+        pass.read(result, read_controls(ui.lan_mac_address),
+                  [this, &text] { ui.get_LAN_MAC_addres_lineEdit->setText(text); });
+    });
 }
 
 void CommandPages::on_get_tv_channel_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.tv_channel);
-        return;
-    }
-    PageRead pass(read_controls(ui.tv_channel));
-    int major = 0, minor = 0;
-    const int result = frame.report(monitor->direct_tv_channel_read(&major, &minor));
-    pass.read(result, read_controls(ui.tv_channel), [this, major, minor] {
-        ui.tv_chnnel_lineEdit->setText(tv_channel_text(major, minor));
+    read_in_frame(ui.tv_channel, [this](CommandScope& frame) {
+        PageRead pass(read_controls(ui.tv_channel));
+        int major = 0, minor = 0;
+        const int result = frame.report(monitor->direct_tv_channel_read(&major, &minor));
+        pass.read(result, read_controls(ui.tv_channel), [this, major, minor] {
+            ui.tv_chnnel_lineEdit->setText(tv_channel_text(major, minor));
+        });
     });
 }
 
@@ -93,16 +89,13 @@ void CommandPages::on_set_tv_channel_pushButton_clicked() {
                      tr("Enter the channel as major-minor, for example 5-1."));
         return;
     }
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({ui.tv_chnnel_lineEdit});
-        return;
-    }
-    const int result =
-        frame.report(monitor->direct_tv_channel_write(&channel->major, &channel->minor));
-    if (result == 0)
-        ui.tv_chnnel_lineEdit->setText(tv_channel_text(channel->major, channel->minor));
-    ControlState::apply_write(result, {ui.tv_chnnel_lineEdit});
+    write_in_frame({ui.tv_chnnel_lineEdit}, [this, &channel](CommandScope& frame) {
+        const int result =
+            frame.report(monitor->direct_tv_channel_write(&channel->major, &channel->minor));
+        if (result == 0)
+            ui.tv_chnnel_lineEdit->setText(tv_channel_text(channel->major, channel->minor));
+        return result;
+    });
 }
 
 void CommandPages::on_status_asset_update_pushButton_clicked() {
@@ -110,14 +103,12 @@ void CommandPages::on_status_asset_update_pushButton_clicked() {
         return;
     // The write and its read-back pause 1.3 s in all.
     LongAction action(host, *monitor, ui.statusBar, tr("Writing the asset tag to the display..."));
-    if (!action) {
-        ControlState::revert({ui.status_asset_tag_lineEdit});
+    if (!action)
         return;
-    }
     QString text;
     const int written = monitor->write_asset_data(ui.status_asset_tag_lineEdit->text());
-    // A tag the display did not take goes back to the one it holds; one it took stays, whether
-    // or not the read-back then shows it.
+    // A tag the display did not take stays as typed, to be sent again; one it took stays,
+    // whether or not the read-back then shows it.
     ControlState::apply_write(written, {ui.status_asset_tag_lineEdit});
     if (written != 0) {
         action.finish(written, QString());

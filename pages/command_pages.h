@@ -14,6 +14,7 @@ public:
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
     QList<QWidget*> read_controls(QWidget* page) const override;
+    QList<QWidget*> form_fields() const override;
 
 public slots:
     void on_get_frimwareversion_command_pushButton_clicked();

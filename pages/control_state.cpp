@@ -20,6 +20,7 @@ namespace {
 const char kOwnToolTip[] = "zqvOwnToolTip";
 const char kConfirmed[] = "zqvConfirmed";
 const char kPartner[] = "zqvPartner";
+const char kFormField[] = "zqvFormField";
 
 bool reverting_now = false;
 
@@ -99,15 +100,19 @@ void setValue(QWidget* w, const QVariant& value) {
         group->setChecked(value.toBool());
 }
 
-// Nothing read: no text, nothing confirmed, and no tick unless the control stays usable.
-void clearState(QWidget* control, bool keep_enabled) {
+// Nothing read: no text, nothing confirmed, and no tick unless the control stays usable or is
+// a form field that keeps what the user entered (keep_form).
+void clearState(QWidget* control, bool keep_enabled, bool keep_form = false) {
+    const auto kept = [keep_form](const QWidget* w) {
+        return keep_form && ControlState::is_form_field(w);
+    };
     if (auto* label = qobject_cast<QLabel*>(control))
         label->clear();
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+    else if (auto* edit = qobject_cast<QLineEdit*>(control); edit && !kept(edit))
         edit->clear();
     for (QWidget* w : ControlState::value_widgets(control)) {
         w->setProperty(kConfirmed, QVariant());
-        if (keep_enabled)
+        if (keep_enabled || kept(w))
             continue;
         const QSignalBlocker blocker(w);
         if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -160,6 +165,19 @@ void pair(QWidget* a, QWidget* b) {
     b->setProperty(kPartner, QVariant::fromValue(a));
 }
 
+void declare_form(const QList<QWidget*>& controls) {
+    for (QWidget* control : withPartners(controls)) {
+        // The control itself as well: a line edit that is read-only until read is still one.
+        control->setProperty(kFormField, true);
+        for (QWidget* w : value_widgets(control))
+            w->setProperty(kFormField, true);
+    }
+}
+
+bool is_form_field(const QWidget* w) {
+    return w->property(kFormField).toBool();
+}
+
 void apply_read(int result, const QList<QWidget*>& controls, bool keep_enabled) {
     for (QWidget* control : withPartners(controls)) {
         const bool unsupported = result == ResultCode::Unsupported && !keep_enabled;
@@ -190,7 +208,7 @@ void revert(const QList<QWidget*>& controls) {
     for (QWidget* control : withPartners(controls))
         for (QWidget* w : value_widgets(control)) {
             const QVariant value = w->property(kConfirmed);
-            if (value.isValid())
+            if (value.isValid() && !is_form_field(w))
                 setValue(w, value);
         }
     reverting_now = outer;
@@ -203,7 +221,11 @@ int apply_write(int result, const QList<QWidget*>& controls) {
     }
     revert(controls);
     if (result == ResultCode::Unsupported)
-        apply_read(result, controls);
+        for (QWidget* control : withPartners(controls)) {
+            control->setEnabled(false);
+            setToolTip(control, true);
+            clearState(control, false, true);
+        }
     return status_code(result);
 }
 

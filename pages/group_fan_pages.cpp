@@ -103,19 +103,17 @@ void GroupFanPages::update_monitor_group_ID_from_ui() {
     for (int bit = 0; bit < boxes.size(); ++bit)
         if (boxes[bit]->isChecked())
             mask |= 1u << bit;
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({ui.group_ID_groupBox});
-        return;
-    }
-    const int result = monitor->set_vcp_value(OpCode::GroupMask, &mask);
-    FirstFailure failure;
-    failure.note(ControlState::apply_write(result, {ui.group_ID_groupBox}));
-    if (result == 0) {
-        host.set_settings_dirty(true);
-        failure.note(update_group_ID_ui());
-    }
-    frame.report(failure.result());
+    write_in_frame({ui.group_ID_groupBox}, [this, mask](CommandScope& frame) mutable {
+        const int result = monitor->set_vcp_value(OpCode::GroupMask, &mask);
+        FirstFailure failure;
+        failure.note(ControlState::status_code(result));
+        if (result == 0) {
+            host.set_settings_dirty(true);
+            failure.note(update_group_ID_ui());
+        }
+        frame.report(failure.result());
+        return result;
+    });
 }
 
 void GroupFanPages::queue_fan_temperature(QSlider* slider, uint opcode) {
@@ -126,19 +124,9 @@ void GroupFanPages::queue_fan_temperature(QSlider* slider, uint opcode) {
 }
 
 void GroupFanPages::write_fan_choice(QComboBox* combo, int index, uint opcode, bool refresh) {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({combo});
-        return;
-    }
     const bool dummy = dummy_interface();
-    // Blocked until the page is read again: rebuilding the lists must write nothing.
-    const QSignalBlocker blocker(combo);
-    FirstFailure failure;
-    failure.note(write_combo_value(combo, index, opcode));
-    if (refresh)
-        failure.note(update_cooling_fans_tab(dummy));
-    frame.report(failure.result());
+    write_choice(combo, index, opcode,
+                 [this, refresh, dummy] { return refresh ? update_cooling_fans_tab(dummy) : 0; });
 }
 
 void GroupFanPages::onCooling_fan_sensor_comboBoxChanged(int index) {

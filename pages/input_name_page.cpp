@@ -28,6 +28,10 @@ QList<QWidget*> InputNamePage::read_controls(QWidget* page) const {
     return {};
 }
 
+QList<QWidget*> InputNamePage::form_fields() const {
+    return {ui.inputname_name_lineEdit, ui.inputname_name_designated_terminal_name_lineEdit};
+}
+
 QList<QWidget*> InputNamePage::terminal_controls() const {
     return {ui.inputname_name_designated_terminal_name_lineEdit,
             ui.inputname_name_designated_terminal_write_pushButton};
@@ -53,37 +57,31 @@ bool InputNamePage::name_refused(const QLineEdit* field) {
 bool InputNamePage::name_command(QLineEdit* status_line,
                                  const std::function<int(int* result)>& command,
                                  QLineEdit* name_field) {
-    CommandScope frame(host);
-    if (!frame) {
-        if (name_field)
-            ControlState::revert({name_field});
-        return false;
-    }
-    status_line->clear();
-    int result = 0;
-    const int code = frame.report(command(&result));
-    if (code == 0 || result != 0)
-        status_line->setText(reply_status_text(result));
-    const int took = command_result(code, result);
+    QList<QWidget*> sent;
     if (name_field)
-        ControlState::apply_write(took, {name_field});
-    return took == 0;
+        sent << name_field;
+    return write_in_frame(sent, [&](CommandScope& frame) {
+               status_line->clear();
+               int result = 0;
+               const int code = frame.report(command(&result));
+               if (code == 0 || result != 0)
+                   status_line->setText(reply_status_text(result));
+               return command_result(code, result);
+           }) == 0;
 }
 
 // A failed read shows no name: the one shown may be another input's, and Write
 // would give it to this one.
 void InputNamePage::on_inputname_read_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.input_name);
-        return;
-    }
-    ui.inputname_status_lineEdit->clear();
-    PageRead pass(read_controls(ui.input_name));
-    char name[NameBufferSize] = {};
-    const int code = frame.report(monitor->input_name_read(name, NameBufferSize));
-    pass.read(code, read_controls(ui.input_name),
-              [this, &name] { ui.inputname_name_lineEdit->setText(QString::fromLatin1(name)); });
+    read_in_frame(ui.input_name, [this](CommandScope& frame) {
+        ui.inputname_status_lineEdit->clear();
+        PageRead pass(read_controls(ui.input_name));
+        char name[NameBufferSize] = {};
+        const int code = frame.report(monitor->input_name_read(name, NameBufferSize));
+        pass.read(code, read_controls(ui.input_name), [this, &name] {
+            ui.inputname_name_lineEdit->setText(QString::fromLatin1(name));
+        });
+    });
 }
 
 void InputNamePage::on_inputname_write_pushButton_clicked() {
@@ -105,24 +103,21 @@ void InputNamePage::on_inputname_reset_pushButton_clicked() {
 // A read that failed, or that the display answered with an error, shows no name: Write would
 // give it to this terminal.
 void InputNamePage::on_inputname_name_designated_terminal_read_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::show_unread(terminal_controls());
-        return;
-    }
-    QLineEdit* status_line = ui.inputname_name_designated_terminal_status_lineEdit;
-    status_line->clear();
-    PageRead pass(terminal_controls());
-    char name[NameBufferSize] = {};
-    int result = 0;
-    const int code =
-        frame.report(monitor->terminal_input_name_read(terminal(), name, NameBufferSize, &result));
-    pass.read(code, terminal_controls(), [this, &name] {
-        ui.inputname_name_designated_terminal_name_lineEdit->setText(QString::fromLatin1(name));
+    read_in_frame(terminal_controls(), [this](CommandScope& frame) {
+        QLineEdit* status_line = ui.inputname_name_designated_terminal_status_lineEdit;
+        status_line->clear();
+        PageRead pass(terminal_controls());
+        char name[NameBufferSize] = {};
+        int result = 0;
+        const int code = frame.report(
+            monitor->terminal_input_name_read(terminal(), name, NameBufferSize, &result));
+        pass.read(code, terminal_controls(), [this, &name] {
+            ui.inputname_name_designated_terminal_name_lineEdit->setText(QString::fromLatin1(name));
+        });
+        if (code == 0 || result != 0)
+            status_line->setText(QStringLiteral("%1 (%2)").arg(result).arg(
+                result == 0 ? QStringLiteral("no error") : QStringLiteral("error")));
     });
-    if (code == 0 || result != 0)
-        status_line->setText(QStringLiteral("%1 (%2)").arg(result).arg(
-            result == 0 ? QStringLiteral("no error") : QStringLiteral("error")));
 }
 
 void InputNamePage::on_inputname_name_designated_terminal_write_pushButton_clicked() {

@@ -23,6 +23,7 @@ public:
     void refresh(QWidget* page) override;
     // The current input's name and Write, which sends it.
     QList<QWidget*> read_controls(QWidget* page) const override;
+    QList<QWidget*> form_fields() const override;
 
 public slots:
     void on_inputname_read_pushButton_clicked();

@@ -235,32 +235,29 @@ void OpcodePages::on_get_vcp_pushButton_clicked() {
     // A write still waiting belongs to the value that this read replaces.
     vcp_timer->stop();
     read_timer->stop();
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.opcode);
-        return;
-    }
-    PageRead pass(read_controls(ui.opcode));
-    uint current = 0, max = 0;
-    unsigned char result_byte = 0, type = 0;
-    const int result =
-        monitor->get_parameter(uint(ui.vcp_spinBox->value()), &current, &max, &result_byte, &type);
-    // The display's verdict on the op code comes in the result byte.
-    int outcome = basic_monitor::value_result(result, result_byte);
-    const bool dummy = dummy_interface();
-    if (dummy) {
-        outcome = 0;
-        result_byte = 0;
-        max = kDummyMaximum;
-    }
-    pass.read(outcome, read_controls(ui.opcode), [&] {
-        show_value(current, max);
-        show_reply(max, result_byte, type);
+    read_in_frame(ui.opcode, [this](CommandScope& frame) {
+        PageRead pass(read_controls(ui.opcode));
+        uint current = 0, max = 0;
+        unsigned char result_byte = 0, type = 0;
+        const int result = monitor->get_parameter(uint(ui.vcp_spinBox->value()), &current, &max,
+                                                  &result_byte, &type);
+        // The display's verdict on the op code comes in the result byte.
+        int outcome = basic_monitor::value_result(result, result_byte);
+        const bool dummy = dummy_interface();
+        if (dummy) {
+            outcome = 0;
+            result_byte = 0;
+            max = kDummyMaximum;
+        }
+        pass.read(outcome, read_controls(ui.opcode), [&] {
+            show_value(current, max);
+            show_reply(max, result_byte, type);
+        });
+        if (outcome == ResultCode::Unsupported)
+            show_supported(false);
+        // Nothing answers the dummy interface, and the status bar says so.
+        frame.report(dummy ? result : pass.failure());
     });
-    if (outcome == ResultCode::Unsupported)
-        show_supported(false);
-    // Nothing answers the dummy interface, and the status bar says so.
-    frame.report(dummy ? result : pass.failure());
 }
 
 void OpcodePages::on_set_vcp_pushButton_clicked() {

@@ -1,6 +1,7 @@
 #include "page_controller.h"
 
 #include "basic_monitor.h"
+#include "command_scope.h"
 #include "latin1_text.h"
 #include "result_codes.h"
 #include "string_resource.h"
@@ -58,6 +59,10 @@ void PageController::show_unread(QWidget* page) {
     ControlState::show_unread(read_controls(page));
 }
 
+QList<QWidget*> PageController::form_fields() const {
+    return {};
+}
+
 void PageController::read_settings(const QSettings&) {}
 
 void PageController::write_settings(QSettings&) const {}
@@ -90,11 +95,9 @@ int PageController::command_result(int result, int status) {
     return status == 0 ? 0 : ResultCode::ReplyError;
 }
 
-int PageController::write_combo_value(QComboBox* combo, int index, uint opcode, int* written) {
+int PageController::write_combo_value(QComboBox* combo, int index, uint opcode) {
     uint value = combo->itemData(index).toUInt();
     const int result = monitor->set_vcp_value(opcode, &value);
-    if (written)
-        *written = result;
     if (result == 0) {
         host.set_settings_dirty(true);
         uint read_back = 0;
@@ -103,7 +106,21 @@ int PageController::write_combo_value(QComboBox* combo, int index, uint opcode, 
             value = read_back;
         showBlocked({combo}, [combo, value] { select_by_data(combo, value); });
     }
-    return ControlState::apply_write(result, {combo});
+    return result;
+}
+
+void PageController::write_choice(QComboBox* combo, int index, uint opcode,
+                                  const std::function<int()>& refresh) {
+    const QSignalBlocker blocker(combo);
+    write_in_frame({combo}, [&](CommandScope& frame) {
+        const int written = write_combo_value(combo, index, opcode);
+        FirstFailure failure;
+        failure.note(ControlState::status_code(written));
+        if (refresh)
+            failure.note(refresh());
+        frame.report(failure.result());
+        return written;
+    });
 }
 
 int PageController::write_value(uint opcode, uint value, const QList<QWidget*>& controls,
@@ -111,6 +128,35 @@ int PageController::write_value(uint opcode, uint value, const QList<QWidget*>& 
     const int result = host.update_vcp(opcode, value);
     if (result == 0 && show)
         showBlocked(controls, [&show, value] { show(value); });
+    ControlState::apply_write(result, controls);
+    return result;
+}
+
+void PageController::read_in_frame(QWidget* page, const std::function<void(CommandScope&)>& read) {
+    CommandScope frame(host);
+    if (frame)
+        read(frame);
+    else
+        show_unread(page);
+}
+
+void PageController::read_in_frame(const QList<QWidget*>& controls,
+                                   const std::function<void(CommandScope&)>& read) {
+    CommandScope frame(host);
+    if (frame)
+        read(frame);
+    else
+        ControlState::show_unread(controls);
+}
+
+int PageController::write_in_frame(const QList<QWidget*>& controls,
+                                   const std::function<int(CommandScope&)>& send) {
+    int result = ResultCode::NotConnected;
+    {
+        CommandScope frame(host);
+        if (frame)
+            result = send(frame);
+    }
     ControlState::apply_write(result, controls);
     return result;
 }

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class CommandScope;
 class QComboBox;
 class QSettings;
 class basic_monitor;
@@ -70,8 +71,10 @@ private:
 // name; the shell asks it to refresh a page it owns when that page is shown.
 //
 // Every value a page shows follows ControlState's rule: refreshes read through PageRead and
-// report its failure(); writes go through write_value, write_combo_value or, for a page's
-// own exchange, ControlState::apply_write, which reverts the control when the write fails.
+// report its failure(); a button's read runs in read_in_frame; writes go through
+// write_in_frame, write_value or write_combo_value, which settle the controls by their kind:
+// a live control goes back when its write fails, a form field (form_fields) keeps what the
+// user entered.
 class PageController : public QObject {
     Q_OBJECT
 
@@ -87,6 +90,11 @@ public:
     virtual QList<QWidget*> read_controls(QWidget* page) const;
     // The page could not be read at all (its link did not open): its controls show unread.
     virtual void show_unread(QWidget* page);
+    // The controls whose values a button sends together (Write, Set, Update, Save, Lock): form
+    // fields, which a failed send leaves as the user entered them. Every other control that
+    // writes is live: it writes as it changes and goes back when that fails. Declared to
+    // ControlState once, when the pages are made.
+    virtual QList<QWidget*> form_fields() const;
     virtual void read_settings(const QSettings& settings);
     virtual void write_settings(QSettings& settings) const;
     // Another op-code definitions file was loaded into the store.
@@ -110,15 +118,34 @@ protected:
     static int command_result(int result, int status);
     // Writes the data of the combo box's item at index to the op code, on the caller's
     // connection; on success marks the settings dirty, reads the value back and selects its
-    // item (signals blocked). A failed write selects the confirmed item again. Returns the
-    // result for the status bar (ControlState::apply_write); written, when given, gets the
-    // write's own result (unsupported included).
-    int write_combo_value(QComboBox* combo, int index, uint opcode, int* written = nullptr);
+    // item (signals blocked). Returns the write's own result (unsupported included), which the
+    // caller settles the combo box with (write_in_frame).
+    int write_combo_value(QComboBox* combo, int index, uint opcode);
+    // A live combo box's choice written in a frame of its own (write_combo_value), then
+    // refresh, when given, reads again what the choice changes, on the same connection, with
+    // the combo box's signals blocked so that rebuilding lists writes nothing. The frame reports
+    // the first failure; the combo box is settled after the refresh.
+    void write_choice(QComboBox* combo, int index, uint opcode,
+                      const std::function<int()>& refresh = {});
     // Writes value to the op code in a frame of its own with its read-back
     // (PageHost::update_vcp); on success show() puts the value the display holds into the
     // controls (their signals blocked). Then ControlState::apply_write. Returns the result.
     int write_value(uint opcode, uint value, const QList<QWidget*>& controls,
                     const std::function<void(uint)>& show = {});
+    // A button's read in a frame of its own. When the link does not open, read does not run and
+    // what it would read shows unread: the page's controls (show_unread), or the controls
+    // given.
+    void read_in_frame(QWidget* page, const std::function<void(CommandScope&)>& read);
+    void read_in_frame(const QList<QWidget*>& controls,
+                       const std::function<void(CommandScope&)>& read);
+    // A write in a frame of its own, of the controls it sends. send runs the exchanges, reports
+    // on the frame what the status bar is to show and returns the result as ControlState takes
+    // it (command_result for a command that carries the display's status); then
+    // ControlState::apply_write settles the controls by their kind, also when the link did not
+    // open: success confirms them; on failure live controls go back and form fields keep what
+    // the user entered. Returns that result.
+    int write_in_frame(const QList<QWidget*>& controls,
+                       const std::function<int(CommandScope&)>& send);
     // Asks before an action that cannot be undone: a warning with Yes and Cancel; true for Yes.
     bool confirm_warning(const QString& question);
     // Input the user can mend: nothing is sent, and the status bar shows the code with a

@@ -38,8 +38,10 @@ PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : Q
            new PipPbpPage(context, this),        new ProofOfPlayPage(context, this),
            new StatusPage(context, this),        new ScriptingPage(context, this),
            new BasicSchedulePage(context, this)};
-    for (PageController* c : all)
+    for (PageController* c : all) {
         unbound << bind_slots_by_name(c, form);
+        ControlState::declare_form(c->form_fields());
+    }
 }
 
 PageController* PageSet::controller_for(QWidget* page) const {

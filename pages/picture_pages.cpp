@@ -230,28 +230,26 @@ QString PicturePages::choice_done(const QString& name, const QComboBox* combo) {
 }
 
 void PicturePages::write_picture_list(QComboBox* combo, const QString& name,
-                                      const std::function<int(int& written)>& write) {
-    LongAction action(host, *monitor, ui.statusBar, tr("Setting the %1...").arg(name.toLower()));
-    if (!action) {
-        ControlState::revert({combo});
-        return;
-    }
-    FirstFailure failure;
-    int written = 0;
-    {
-        // Blocked until the page is read again, so neither the re-selection nor the refresh
-        // writes.
-        const QSignalBlocker blocker(combo);
-        failure.note(write(written));
+                                      const std::function<int()>& write) {
+    // Blocked until the page is read again, so neither the re-selection nor the refresh writes.
+    const QSignalBlocker blocker(combo);
+    write_in_frame({combo}, [&](CommandScope&) {
+        // On the frame's connection, under the progress dialog.
+        LongAction action(host, *monitor, ui.statusBar,
+                          tr("Setting the %1...").arg(name.toLower()));
+        FirstFailure failure;
+        const int written = write();
+        failure.note(ControlState::status_code(written));
         failure.note(update_picture_tab());
-    }
-    // A choice the display lacks is only greyed, without a word.
-    action.finish(failure.result(), written == 0 ? choice_done(name, combo) : QString());
+        // A choice the display lacks is only greyed, without a word.
+        action.finish(failure.result(), written == 0 ? choice_done(name, combo) : QString());
+        return written;
+    });
 }
 
 void PicturePages::write_picture_choice(const Choice& choice, int index, const QString& name) {
-    write_picture_list(choice.combo, name, [this, &choice, index](int& written) {
-        return write_combo_value(choice.combo, index, choice.opcode, &written);
+    write_picture_list(choice.combo, name, [this, &choice, index] {
+        return write_combo_value(choice.combo, index, choice.opcode);
     });
 }
 
@@ -269,31 +267,21 @@ void PicturePages::onPictureModeChanged(int index) {
 
 void PicturePages::onVideoInputChanged(int index) {
     QComboBox* combo = ui.video_input_comboBox;
-    write_picture_list(combo, tr("Video input"), [this, combo, index](int& written) {
+    write_picture_list(combo, tr("Video input"), [this, combo, index] {
         uint value = combo->itemData(index).toUInt();
-        written = monitor->set_video_input(&value);
+        const int written = monitor->set_video_input(&value);
         if (written == 0) {
             uint held = value;
             if (monitor->get_video_input(&held) == 0)
                 value = held;
             select_by_data(combo, value);
         }
-        return ControlState::apply_write(written, {combo});
+        return written;
     });
 }
 
 void PicturePages::write_size_choice(const Choice& choice, int index) {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({choice.combo});
-        return;
-    }
-    // Blocked until the page is read again, so neither the re-selection nor the refresh writes.
-    const QSignalBlocker blocker(choice.combo);
-    FirstFailure failure;
-    failure.note(write_combo_value(choice.combo, index, choice.opcode));
-    failure.note(update_size_position_tab());
-    frame.report(failure.result());
+    write_choice(choice.combo, index, choice.opcode, [this] { return update_size_position_tab(); });
 }
 
 void PicturePages::onInputResolutionComboBoxChanged(int index) {

@@ -55,11 +55,11 @@ private:
     int read_level(PageRead& pass, const Level& level);
     // Reads a choice's value into its combo box.
     int read_choice(PageRead& pass, const Choice& choice);
-    // A write of a list of the picture page (its own result in written), then the page read
+    // A write of a list of the picture page (write returns its own result), then the page read
     // again, on one connection: over a second, so under the progress dialog, and then the
     // status bar names what the display holds.
     void write_picture_list(QComboBox* combo, const QString& name,
-                            const std::function<int(int& written)>& write);
+                            const std::function<int()>& write);
     void write_picture_choice(const Choice& choice, int index, const QString& name);
     // The status bar's words once the named choice was written and the page read again.
     static QString choice_done(const QString& name, const QComboBox* combo);

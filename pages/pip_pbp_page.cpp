@@ -4,7 +4,6 @@
 #include "command_scope.h"
 #include "display_records.h"
 #include "page_lists.h"
-#include "result_codes.h"
 
 #include <QComboBox>
 #include <QSpinBox>
@@ -69,43 +68,38 @@ unsigned char PipPbpPage::profile_number() const {
     return static_cast<unsigned char>(ui.pip_pbp_memory_memorynum_comboBox->currentData().toInt());
 }
 
-void PipPbpPage::run(const std::function<int(unsigned char, int*)>& call,
-                     const std::function<void(int)>& done) {
-    CommandScope frame(host);
-    if (!frame) {
-        if (done)
-            done(ResultCode::NotConnected);
-        return;
-    }
+QList<QWidget*> PipPbpPage::form_fields() const {
+    return field_widgets();
+}
+
+int PipPbpPage::run(CommandScope& frame, const std::function<int(unsigned char, int*)>& call) {
     ui.pip_pbp_memory_status_lineEdit->clear();
     int status = 0;
     const int result = frame.report(call(profile_number(), &status));
     if (result == 0)
         ui.pip_pbp_memory_status_lineEdit->setText(reply_status_text(status));
-    if (done)
-        done(command_result(result, status));
+    return command_result(result, status);
 }
 
 // A profile that could not be read, or that the display answered with an error, leaves no
 // fields that Save would send as if they had been read.
 void PipPbpPage::on_pip_pbp_memory_read_pushButton_clicked() {
-    pip_pbp_profile profile;
-    run(
-        [this, &profile](unsigned char n, int* status) {
+    read_in_frame(profile_controls(), [this](CommandScope& frame) {
+        pip_pbp_profile profile;
+        const int result = run(frame, [this, &profile](unsigned char n, int* status) {
             return monitor->pip_pbp_profile_read(n, status, &profile);
-        },
-        [this, &profile](int result) {
-            PageRead pass(profile_controls());
-            pass.read(result, profile_controls(), [this, &profile] {
-                const QList<QWidget*> widgets = field_widgets();
-                for (int i = 0; i < widgets.size(); ++i) {
-                    if (auto* combo = qobject_cast<QComboBox*>(widgets[i]))
-                        select_by_data(combo, profile.byte(i));
-                    else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
-                        spin->setValue(profile.byte(i));
-                }
-            });
         });
+        PageRead pass(profile_controls());
+        pass.read(result, profile_controls(), [this, &profile] {
+            const QList<QWidget*> widgets = field_widgets();
+            for (int i = 0; i < widgets.size(); ++i) {
+                if (auto* combo = qobject_cast<QComboBox*>(widgets[i]))
+                    select_by_data(combo, profile.byte(i));
+                else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
+                    spin->setValue(profile.byte(i));
+            }
+        });
+    });
 }
 
 void PipPbpPage::on_pip_pbp_memory_save_pushButton_clicked() {
@@ -118,13 +112,17 @@ void PipPbpPage::on_pip_pbp_memory_save_pushButton_clicked() {
         else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
             profile.byte(i) = static_cast<unsigned char>(spin->value());
     }
-    run([this, profile](unsigned char n,
-                        int* status) { return monitor->pip_pbp_profile_write(n, status, profile); },
-        [this](int result) { ControlState::apply_write(result, field_widgets()); });
+    write_in_frame(widgets, [this, &profile](CommandScope& frame) {
+        return run(frame, [this, &profile](unsigned char n, int* status) {
+            return monitor->pip_pbp_profile_write(n, status, profile);
+        });
+    });
 }
 
 void PipPbpPage::on_pip_pbp_memory_recall_pushButton_clicked() {
-    run([this](unsigned char n, int* status) {
-        return monitor->pip_pbp_profile_select(n, status);
+    write_in_frame({}, [this](CommandScope& frame) {
+        return run(frame, [this](unsigned char n, int* status) {
+            return monitor->pip_pbp_profile_select(n, status);
+        });
     });
 }

@@ -16,6 +16,8 @@ public:
     explicit PipPbpPage(const PageContext& context, QObject* parent = nullptr);
 
     QList<QWidget*> pages() const override;
+    // The profile's fields, which Save sends.
+    QList<QWidget*> form_fields() const override;
 
 public slots:
     void on_pip_pbp_memory_read_pushButton_clicked();
@@ -30,9 +32,9 @@ private:
     unsigned char profile_number() const;
     // The fields and Save, which sends them.
     QList<QWidget*> profile_controls() const;
-    // Runs one profile command in the page's frame: the result goes to the status bar before
-    // the page changes; on success the status line. Then `done` with the command's result as
-    // ControlState takes it (a status other than 0 is the display's refusal).
-    void run(const std::function<int(unsigned char profile, int* status)>& call,
-             const std::function<void(int result)>& done = {});
+    // Runs one profile command in the frame: the result goes to the status bar, on success the
+    // status line. Returns the command's result as ControlState takes it (a status other than 0
+    // is the display's refusal).
+    int run(CommandScope& frame,
+            const std::function<int(unsigned char profile, int* status)>& call);
 };

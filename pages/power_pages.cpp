@@ -4,6 +4,7 @@
 #include "command_scope.h"
 #include "opcodes.h"
 #include "page_lists.h"
+#include "result_codes.h"
 
 namespace {
 constexpr unsigned char kPowerOn = 1;
@@ -134,23 +135,22 @@ void PowerPages::on_power_on_delay_horizontalSlider_valueChanged(int value) {
 }
 
 void PowerPages::on_power_save_mode_comboBox_currentIndexChanged(int) {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({ui.power_save_mode_comboBox});
-        return;
-    }
-    ui.power_save_status_lineEdit->clear();
-    const auto mode =
-        static_cast<unsigned char>(ui.power_save_mode_comboBox->currentData().toInt());
-    int display_result = 0;
-    const int result = monitor->power_save_mode_write(mode, &display_result);
-    frame.report(ControlState::apply_write(command_result(result, display_result),
-                                           {ui.power_save_mode_comboBox}));
-    if (result == 0)
-        ui.power_save_status_lineEdit->setText(
-            QStringLiteral("%1 (%2)")
-                .arg(display_result)
-                .arg(display_result == 0 ? QStringLiteral("no error") : QStringLiteral("error")));
+    write_in_frame({ui.power_save_mode_comboBox}, [this](CommandScope& frame) {
+        ui.power_save_status_lineEdit->clear();
+        const auto mode =
+            static_cast<unsigned char>(ui.power_save_mode_comboBox->currentData().toInt());
+        int display_result = 0;
+        const int result = monitor->power_save_mode_write(mode, &display_result);
+        const int took = command_result(result, display_result);
+        frame.report(ControlState::status_code(took));
+        if (result == 0)
+            ui.power_save_status_lineEdit->setText(QStringLiteral("%1 (%2)")
+                                                       .arg(display_result)
+                                                       .arg(display_result == 0
+                                                                ? QStringLiteral("no error")
+                                                                : QStringLiteral("error")));
+        return took;
+    });
 }
 
 void PowerPages::on_power_save_time_spinBox_valueChanged(int value) {
@@ -183,19 +183,20 @@ void PowerPages::write_power_saving(uint value) {
 }
 
 void PowerPages::write_time(QSpinBox* spin) {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({spin});
-        return;
-    }
-    ui.power_save_status_lineEdit->clear();
-    const auto time = static_cast<unsigned char>(spin->value());
+    int result = ResultCode::NotConnected;
     int display_result = 0;
-    const int result = spin == ui.standby_time_spinBox
-                           ? monitor->auto_standby_time_write(time, &display_result)
-                           : monitor->power_save_time_write(time, &display_result);
-    // Settled first: a spin box put back clears the status line as a user's change does.
-    frame.report(ControlState::apply_write(command_result(result, display_result), {spin}));
+    write_in_frame({spin}, [&](CommandScope& frame) {
+        ui.power_save_status_lineEdit->clear();
+        const auto time = static_cast<unsigned char>(spin->value());
+        result = spin == ui.standby_time_spinBox
+                     ? monitor->auto_standby_time_write(time, &display_result)
+                     : monitor->power_save_time_write(time, &display_result);
+        const int took = command_result(result, display_result);
+        frame.report(ControlState::status_code(took));
+        return took;
+    });
+    // After the spin box is settled: one put back clears the status line as a user's change
+    // does.
     if (result == 0)
         ui.power_save_status_lineEdit->setText(reply_status_text(display_result));
 }

@@ -105,15 +105,27 @@ QList<QWidget*> SchedulePages::read_controls(QWidget* page) const {
         return {ui.advanced_schedule_enable_checkBox, ui.advanced_schedule_enable_groupBox,
                 ui.advanced_schedule_write_pushButton};
     if (page == ui.holiday)
-        return {ui.holiday_year_comboBox,          ui.holiday_month_comboBox,
-                ui.holiday_day_radioButton,        ui.holiday_day_comboBox,
-                ui.holiday_week_radioButton,       ui.holiday_week_nth_comboBox,
-                ui.holiday_week_weekday_comboBox,  ui.holiday_end_day_checkBox,
-                ui.holiday_end_day_month_comboBox, ui.holiday_end_day_day_comboBox,
-                ui.holiday_description_label,      ui.holiday_write_pushButton};
+        return holiday_fields() << ui.holiday_description_label << ui.holiday_write_pushButton;
     if (page == ui.weekend)
         return weekend_controls();
     return {};
+}
+
+// Every field of the three pages goes out with its page's Write.
+QList<QWidget*> SchedulePages::form_fields() const {
+    QList<QWidget*> fields = holiday_fields();
+    fields << ui.advanced_schedule_enable_checkBox << ui.advanced_schedule_enable_groupBox;
+    for (QCheckBox* box : weekend_days())
+        fields << box;
+    return fields;
+}
+
+QList<QWidget*> SchedulePages::holiday_fields() const {
+    return {ui.holiday_year_comboBox,          ui.holiday_month_comboBox,
+            ui.holiday_day_radioButton,        ui.holiday_day_comboBox,
+            ui.holiday_week_radioButton,       ui.holiday_week_nth_comboBox,
+            ui.holiday_week_weekday_comboBox,  ui.holiday_end_day_checkBox,
+            ui.holiday_end_day_month_comboBox, ui.holiday_end_day_day_comboBox};
 }
 
 void SchedulePages::show_unread(QWidget* page) {
@@ -136,14 +148,9 @@ SchedulePages::EntryPage SchedulePages::holiday_page() {
 
 void SchedulePages::take_entry(const EntryPage& page, int result, bool written,
                                const std::function<void()>& show) {
-    if (written && result != 0) {
-        // A page that shows nothing read has nothing to go back to.
-        if (page.shown == page.selected) {
-            ControlState::revert(page.controls);
-            page.rules();
-        }
+    // A write that failed leaves the entry as the user composed it, to be sent again.
+    if (written && result != 0)
         return;
-    }
     page.shown = result == 0 ? page.selected : -1;
     PageRead pass(page.controls);
     pass.read(result, page.controls, [&] {
@@ -237,31 +244,23 @@ void SchedulePages::show_advanced_schedule(const schedule_entry& e) {
 }
 
 void SchedulePages::on_advanced_schedule_read_pushButton_clicked() {
-    const int index = ui.advanced_schedule_number_comboBox->currentIndex();
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.advanced_schedule);
-        return;
-    }
-    ui.advanced_schedule_status_lineEdit->clear();
-    const int program = ui.advanced_schedule_number_comboBox->itemData(index).toInt();
-    schedule_entry e;
-    const int result = frame.report(monitor->advanced_schedule_read(program, &e));
-    if (result == 0)
-        ui.advanced_schedule_status_lineEdit->setText(reply_status_text(0));
-    take_entry(advanced_page(), result, false, [this, &e] { show_advanced_schedule(e); });
+    const int program = ui.advanced_schedule_number_comboBox->currentData().toInt();
+    read_in_frame(ui.advanced_schedule, [this, program](CommandScope& frame) {
+        ui.advanced_schedule_status_lineEdit->clear();
+        schedule_entry e;
+        const int result = frame.report(monitor->advanced_schedule_read(program, &e));
+        if (result == 0)
+            ui.advanced_schedule_status_lineEdit->setText(reply_status_text(0));
+        take_entry(advanced_page(), result, false, [this, &e] { show_advanced_schedule(e); });
+    });
 }
 
 void SchedulePages::on_advanced_schedule_write_pushButton_clicked() {
-    const int index = ui.advanced_schedule_number_comboBox->currentIndex();
-    CommandScope frame(host);
-    if (!frame) {
-        take_entry(advanced_page(), ResultCode::NotConnected, true, {});
-        return;
-    }
-    ui.advanced_schedule_status_lineEdit->clear();
-    const int program = ui.advanced_schedule_number_comboBox->itemData(index).toInt();
-    write_advanced_schedule(frame, program, advanced_schedule_from_ui());
+    const int program = ui.advanced_schedule_number_comboBox->currentData().toInt();
+    write_in_frame(advanced_page().controls, [this, program](CommandScope& frame) {
+        ui.advanced_schedule_status_lineEdit->clear();
+        return write_advanced_schedule(frame, program, advanced_schedule_from_ui());
+    });
 }
 
 int SchedulePages::write_advanced_schedule(CommandScope& frame, int program, schedule_entry e) {
@@ -385,31 +384,26 @@ void SchedulePages::show_holiday(const holiday_entry& h) {
 }
 
 void SchedulePages::on_holiday_read_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.holiday);
-        return;
-    }
-    ui.holiday_status_lineEdit->clear();
     const int number = int(data_of(ui.holiday_program_comboBox));
-    int status = 0;
-    holiday_entry h;
-    const int result =
-        frame.report(monitor->holiday_read(static_cast<unsigned char>(number), &status, &h));
-    if (result == 0)
-        ui.holiday_status_lineEdit->setText(reply_status_text(status));
-    take_entry(holiday_page(), result, false, [this, &h] { show_holiday(h); });
+    read_in_frame(ui.holiday, [this, number](CommandScope& frame) {
+        ui.holiday_status_lineEdit->clear();
+        int status = 0;
+        holiday_entry h;
+        const int result =
+            frame.report(monitor->holiday_read(static_cast<unsigned char>(number), &status, &h));
+        if (result == 0)
+            ui.holiday_status_lineEdit->setText(reply_status_text(status));
+        take_entry(holiday_page(), result, false, [this, &h] { show_holiday(h); });
+    });
 }
 
 void SchedulePages::on_holiday_write_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        take_entry(holiday_page(), ResultCode::NotConnected, true, {});
-        return;
-    }
-    ui.holiday_status_lineEdit->clear();
     const int number = int(data_of(ui.holiday_program_comboBox));
-    write_holiday(frame, number, holiday_from_ui());
+    write_in_frame(holiday_fields() << ui.holiday_write_pushButton,
+                   [this, number](CommandScope& frame) {
+                       ui.holiday_status_lineEdit->clear();
+                       return write_holiday(frame, number, holiday_from_ui());
+                   });
 }
 
 int SchedulePages::write_holiday(CommandScope& frame, int number, holiday_entry h) {
@@ -460,37 +454,31 @@ void SchedulePages::on_holiday_week_radioButton_toggled(bool checked) {
 // Weekend
 
 void SchedulePages::on_weekend_read_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.weekend);
-        return;
-    }
-    ui.weekend_status_lineEdit->clear();
-    unsigned char days = 0;
-    int status = 0;
-    const int result = frame.report(monitor->weekend_read(&days, &status));
-    if (result == 0)
-        ui.weekend_status_lineEdit->setText(reply_status_text(status));
-    PageRead pass(weekend_controls());
-    pass.read(command_result(result, status), weekend_controls(),
-              [this, days] { check_days(weekend_days(), days); });
+    read_in_frame(ui.weekend, [this](CommandScope& frame) {
+        ui.weekend_status_lineEdit->clear();
+        unsigned char days = 0;
+        int status = 0;
+        const int result = frame.report(monitor->weekend_read(&days, &status));
+        if (result == 0)
+            ui.weekend_status_lineEdit->setText(reply_status_text(status));
+        PageRead pass(weekend_controls());
+        pass.read(command_result(result, status), weekend_controls(),
+                  [this, days] { check_days(weekend_days(), days); });
+    });
 }
 
 void SchedulePages::on_weekend_write_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert(weekend_controls());
-        return;
-    }
-    ui.weekend_status_lineEdit->clear();
-    unsigned char days = checked_days(weekend_days());
-    int status = 0;
-    const int result = frame.report(monitor->weekend_write(&days, &status));
-    if (result == 0)
-        ui.weekend_status_lineEdit->setText(reply_status_text(status));
-    // The days the display took, or back to those it held.
-    const int took = command_result(result, status);
-    if (took == 0)
-        check_days(weekend_days(), days);
-    ControlState::apply_write(took, weekend_controls());
+    write_in_frame(weekend_controls(), [this](CommandScope& frame) {
+        ui.weekend_status_lineEdit->clear();
+        unsigned char days = checked_days(weekend_days());
+        int status = 0;
+        const int result = frame.report(monitor->weekend_write(&days, &status));
+        if (result == 0)
+            ui.weekend_status_lineEdit->setText(reply_status_text(status));
+        // The days the display took.
+        const int took = command_result(result, status);
+        if (took == 0)
+            check_days(weekend_days(), days);
+        return took;
+    });
 }

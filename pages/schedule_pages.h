@@ -27,6 +27,7 @@ public:
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
     QList<QWidget*> read_controls(QWidget* page) const override;
+    QList<QWidget*> form_fields() const override;
     void show_unread(QWidget* page) override;
 
     // The advanced program that the page shows.
@@ -73,8 +74,8 @@ private:
     EntryPage holiday_page();
     // The display's answer about the chosen entry, read or written: on success the page shows
     // it (show) and Write may send it back; after a failed read nothing stands for it and Write
-    // stays off until a read of that number succeeds; after a failed write the page shows what
-    // the display confirmed before.
+    // stays off until a read of that number succeeds; after a failed write the page keeps what
+    // the user composed.
     void take_entry(const EntryPage& page, int result, bool written,
                     const std::function<void()>& show);
 
@@ -82,6 +83,7 @@ private:
     WeekdayBoxes advanced_days() const;
     WeekdayBoxes weekend_days() const;
     QList<QWidget*> weekend_controls() const;
+    QList<QWidget*> holiday_fields() const;
     void show_advanced_schedule(const schedule_entry& e);
     void show_holiday(const holiday_entry& h);
     void advanced_rules();

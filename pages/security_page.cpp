@@ -29,6 +29,10 @@ QList<QWidget*> SecurityPage::read_controls(QWidget* page) const {
     return {};
 }
 
+QList<QWidget*> SecurityPage::form_fields() const {
+    return {ui.security_enable_checkBox, ui.compute_module_setting_lock_enable_checkBox};
+}
+
 std::optional<Passcode> SecurityPage::passcode_of(const QLineEdit* field) {
     const Passcode passcode(field->text());
     if (passcode.isValid())
@@ -38,35 +42,32 @@ std::optional<Passcode> SecurityPage::passcode_of(const QLineEdit* field) {
 }
 
 void SecurityPage::on_security_read_pushButton_clicked() {
-    CommandScope frame(host);
-    if (!frame) {
-        show_unread(ui.security);
-        return;
-    }
-    ui.security_status_lineEdit->clear();
-    PageRead pass(read_controls(ui.security));
-    unsigned char enable = 0;
-    const int result = frame.report(monitor->security_enable_read(&enable));
-    pass.read(result, read_controls(ui.security),
-              [this, enable] { ui.security_enable_checkBox->setChecked(enable != 0); });
+    read_in_frame(ui.security, [this](CommandScope& frame) {
+        ui.security_status_lineEdit->clear();
+        PageRead pass(read_controls(ui.security));
+        unsigned char enable = 0;
+        const int result = frame.report(monitor->security_enable_read(&enable));
+        pass.read(result, read_controls(ui.security),
+                  [this, enable] { ui.security_enable_checkBox->setChecked(enable != 0); });
+    });
 }
 
+// Write never changes the box: a refused password leaves the state the user chose, so that
+// the next press sends it again.
 void SecurityPage::on_security_write_pushButton_clicked() {
     const std::optional<Passcode> password = passcode_of(ui.security_password_lineEdit);
     if (!password)
         return;
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({ui.security_enable_checkBox});
-        return;
-    }
-    ui.security_status_lineEdit->clear();
-    const unsigned char enable = ui.security_enable_checkBox->isChecked() ? 1 : 0;
-    int result = 0;
-    const int written = frame.report(monitor->security_enable_write(enable, *password, &result));
-    if (written == 0)
-        ui.security_status_lineEdit->setText(reply_status_text(result));
-    ControlState::apply_write(command_result(written, result), {ui.security_enable_checkBox});
+    write_in_frame({ui.security_enable_checkBox}, [this, &password](CommandScope& frame) {
+        ui.security_status_lineEdit->clear();
+        const unsigned char enable = ui.security_enable_checkBox->isChecked() ? 1 : 0;
+        int result = 0;
+        const int written =
+            frame.report(monitor->security_enable_write(enable, *password, &result));
+        if (written == 0)
+            ui.security_status_lineEdit->setText(reply_status_text(result));
+        return command_result(written, result);
+    });
 }
 
 void SecurityPage::send_lock(const LockCommand& command, QCheckBox* enable_box,
@@ -74,22 +75,19 @@ void SecurityPage::send_lock(const LockCommand& command, QCheckBox* enable_box,
     const std::optional<Passcode> password = passcode_of(field);
     if (!password)
         return;
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({enable_box});
-        return;
-    }
-    status_line->clear();
-    unsigned char enable = enable_box->isChecked() ? 1 : 0;
-    int result = 0;
-    const int sent = frame.report(command(&enable, *password, &result));
-    // The state the display reports, also when it refused the password; or back to the one
-    // it reported before.
-    if (sent == 0) {
-        status_line->setText(reply_status_text(result));
-        enable_box->setChecked(enable != 0);
-    }
-    ControlState::apply_write(sent, {enable_box});
+    write_in_frame({enable_box}, [&](CommandScope& frame) {
+        status_line->clear();
+        unsigned char enable = enable_box->isChecked() ? 1 : 0;
+        int result = 0;
+        const int sent = frame.report(command(&enable, *password, &result));
+        // The state the display reports, also when it refused the password; with no answer
+        // the box keeps the user's choice.
+        if (sent == 0) {
+            status_line->setText(reply_status_text(result));
+            enable_box->setChecked(enable != 0);
+        }
+        return sent;
+    });
 }
 
 void SecurityPage::on_security_lock_control_pushButton_clicked() {

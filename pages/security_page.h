@@ -21,6 +21,7 @@ public:
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
     QList<QWidget*> read_controls(QWidget* page) const override;
+    QList<QWidget*> form_fields() const override;
 
 public slots:
     void on_security_read_pushButton_clicked();

@@ -175,20 +175,17 @@ void TestPatternPages::set_color(const Pattern& p, const TestPatternLevels::Frac
 }
 
 void TestPatternPages::enable_clicked(const Pattern& p) {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({p.enable});
-        return;
-    }
-    uint value = p.enable->isChecked() ? kPatternOn : kPatternOff;
-    const int result = monitor->set_vcp_value(p.enable_opcode, &value);
-    // The page as the display now has it; a switch it does not take is marked as such.
-    const int read = update_tab(p);
-    FirstFailure failure;
-    if (result != 0)
-        failure.note(ControlState::apply_write(result, {p.enable}));
-    failure.note(read);
-    frame.report(failure.result());
+    write_in_frame({p.enable}, [this, &p](CommandScope& frame) {
+        uint value = p.enable->isChecked() ? kPatternOn : kPatternOff;
+        const int result = monitor->set_vcp_value(p.enable_opcode, &value);
+        // The page as the display now has it; a switch it does not take is marked as such once
+        // settled.
+        FirstFailure failure;
+        failure.note(ControlState::status_code(result));
+        failure.note(update_tab(p));
+        frame.report(failure.result());
+        return result;
+    });
 }
 
 void TestPatternPages::level_changed(const Pattern& p, int colour, int value) {

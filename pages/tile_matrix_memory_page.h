@@ -11,6 +11,7 @@ public:
     explicit TileMatrixMemoryPage(const PageContext& context, QObject* parent = nullptr);
 
     QList<QWidget*> pages() const override;
+    QList<QWidget*> form_fields() const override;
 
 public slots:
     void on_tile_matrix_memory_read_pushButton_clicked();

@@ -170,21 +170,19 @@ int TileMatrixPages::update_tile_matrix_advanced_tab() {
 }
 
 void TileMatrixPages::on_enable_tile_matrix_groupBox_toggled(bool on) {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({ui.enable_tile_matrix_groupBox});
-        return;
-    }
-    uint current = 0, max = 0;
-    int result = monitor->get_vcp_value_max(OpCode::TileMatrixMode, &current, &max);
-    if (result == 0) {
-        // Off keeps the frame on displays that know only two modes.
-        uint mode = on ? kModeOn : max == 2 ? kModeOffWithFrame : kModeOffHideFrame;
-        result = monitor->set_vcp_value(OpCode::TileMatrixMode, &mode);
-        if (result == 0)
-            host.set_settings_dirty(true);
-    }
-    frame.report(ControlState::apply_write(result, {ui.enable_tile_matrix_groupBox}));
+    write_in_frame({ui.enable_tile_matrix_groupBox}, [this, on](CommandScope& frame) {
+        uint current = 0, max = 0;
+        int result = monitor->get_vcp_value_max(OpCode::TileMatrixMode, &current, &max);
+        if (result == 0) {
+            // Off keeps the frame on displays that know only two modes.
+            uint mode = on ? kModeOn : max == 2 ? kModeOffWithFrame : kModeOffHideFrame;
+            result = monitor->set_vcp_value(OpCode::TileMatrixMode, &mode);
+            if (result == 0)
+                host.set_settings_dirty(true);
+        }
+        frame.report(ControlState::status_code(result));
+        return result;
+    });
 }
 
 void TileMatrixPages::resize_diagram(uint opcode, int value) {
@@ -197,30 +195,23 @@ void TileMatrixPages::resize_diagram(uint opcode, int value) {
 void TileMatrixPages::write_wall_size(uint opcode, int value) {
     QSpinBox* spin = opcode == OpCode::TileColumns ? ui.horizontal_monitors_spinBox
                                                    : ui.vertical_monitors_spinBox;
-    // Blocked while the program sets the spin box: its own slot would write again.
-    const auto settle = [spin](int result) {
-        const QSignalBlocker blocker(spin);
-        return ControlState::apply_write(result, {spin});
-    };
     {
-        CommandScope frame(host);
-        if (!frame) {
-            settle(ResultCode::NotConnected);
-            return;
-        }
-        uint written = uint(value);
-        const int result = monitor->set_vcp_value(opcode, &written);
-        FirstFailure failure;
-        if (result == 0) {
-            host.set_settings_dirty(true);
-            const QSignalBlocker blocker(spin);
-            spin->setValue(int(written));
-            resize_diagram(opcode, int(written));
-        }
-        failure.note(settle(result));
-        if (result == 0)
-            failure.note(select_display_position());
-        frame.report(failure.result());
+        // Blocked while the program sets the spin box: its own slot would write again.
+        const QSignalBlocker blocker(spin);
+        write_in_frame({spin}, [&](CommandScope& frame) {
+            uint written = uint(value);
+            const int result = monitor->set_vcp_value(opcode, &written);
+            FirstFailure failure;
+            failure.note(ControlState::status_code(result));
+            if (result == 0) {
+                host.set_settings_dirty(true);
+                spin->setValue(int(written));
+                resize_diagram(opcode, int(written));
+                failure.note(select_display_position());
+            }
+            frame.report(failure.result());
+            return result;
+        });
     }
     // With no display attached the diagram follows the spin box.
     if (dummy_interface())
@@ -272,49 +263,39 @@ void TileMatrixPages::tile_matrix_selection_changed(int x, int y) {
 }
 
 void TileMatrixPages::on_use_tile_comp_checkBox_stateChanged(int state) {
-    CommandScope frame(host);
-    if (!frame) {
-        ControlState::revert({ui.use_tile_comp_checkBox});
-        return;
-    }
-    uint value = state != Qt::Unchecked ? kTileCompOn : kTileCompOff;
-    const int result = monitor->set_vcp_value(OpCode::TileComp, &value);
-    if (result == 0)
-        host.set_settings_dirty(true);
-    frame.report(ControlState::apply_write(result, {ui.use_tile_comp_checkBox}));
+    write_in_frame({ui.use_tile_comp_checkBox}, [this, state](CommandScope& frame) {
+        uint value = state != Qt::Unchecked ? kTileCompOn : kTileCompOff;
+        const int result = monitor->set_vcp_value(OpCode::TileComp, &value);
+        if (result == 0)
+            host.set_settings_dirty(true);
+        frame.report(ControlState::status_code(result));
+        return result;
+    });
 }
 
 int TileMatrixPages::write_current_choice(QComboBox* combo, uint opcode) {
-    const int data = combo->currentIndex() < 0 ? -1 : combo->currentData().toInt();
-    if (data < 0)
-        return 0;
-    uint value = uint(data);
-    const int result = monitor->set_vcp_value(opcode, &value);
-    if (result == 0)
-        host.set_settings_dirty(true);
-    return ControlState::apply_write(result, {combo});
+    return write_in_frame({combo}, [this, combo, opcode](CommandScope& frame) {
+        // No current item: nothing is sent, and the status bar is cleared.
+        const int data = combo->currentIndex() < 0 ? -1 : combo->currentData().toInt();
+        if (data < 0)
+            return frame.report(0);
+        uint value = uint(data);
+        const int result = monitor->set_vcp_value(opcode, &value);
+        if (result == 0)
+            host.set_settings_dirty(true);
+        frame.report(ControlState::status_code(result));
+        return result;
+    });
 }
 
 void TileMatrixPages::on_tile_matrix_memory_comboBox_currentIndexChanged(int) {
-    CommandScope frame(host);
-    if (frame)
-        frame.report(
-            write_current_choice(ui.tile_matrix_memory_comboBox, OpCode::TileMatrixMemory));
-    else
-        ControlState::revert({ui.tile_matrix_memory_comboBox});
+    write_current_choice(ui.tile_matrix_memory_comboBox, OpCode::TileMatrixMemory);
 }
 
 void TileMatrixPages::write_mode_choice(QComboBox* combo, uint opcode) {
-    {
-        CommandScope frame(host);
-        if (!frame) {
-            ControlState::revert({combo});
-            return;
-        }
-        frame.report(write_current_choice(combo, opcode));
-    }
-    // The controls that depend on the mode follow it.
-    host.refresh_current_page();
+    // The controls that depend on the mode follow it, when the display can be reached.
+    if (write_current_choice(combo, opcode) != ResultCode::NotConnected)
+        host.refresh_current_page();
 }
 
 void TileMatrixPages::on_frame_comp_mode_comboBox_currentIndexChanged(int) {
@@ -364,13 +345,12 @@ void TileMatrixPages::frame_comp_spinbox_timer_timeout() {
         pending.append({ui.frame_comp_auto_value_doubleSpinBox, OpCode::FrameCompAuto});
     frame_comp_manual_value_changed = false;
     frame_comp_auto_value_changed = false;
-    {
-        CommandScope frame(host);
-        if (!frame) {
-            for (const auto& value : pending)
-                ControlState::revert({value.first});
-            return;
-        }
+    QList<QWidget*> values;
+    for (const auto& value : pending)
+        values << value.first;
+    // The values are settled with the first failure: the page read again then shows each as
+    // the display holds it.
+    const int result = write_in_frame(values, [&](CommandScope& frame) {
         // A failed write stays reported although the other one succeeds.
         FirstFailure failure;
         // Unsupported included, which the status bar does not show: such a write changed nothing.
@@ -378,13 +358,14 @@ void TileMatrixPages::frame_comp_spinbox_timer_timeout() {
         for (const auto& value : pending) {
             // Rounded: 1.15 is 114.99... as a double and must still be sent as 115.
             uint hundredths = uint(qRound(value.first->value() * kHundredths));
-            const int result = monitor->set_vcp_value(value.second, &hundredths);
-            written.note(result);
-            failure.note(ControlState::apply_write(result, {value.first}));
+            failure.note(ControlState::status_code(
+                written.note(monitor->set_vcp_value(value.second, &hundredths))));
         }
         if (written.result() == 0)
             host.set_settings_dirty(true);
         frame.report(failure.result());
-    }
-    host.refresh_current_page();
+        return written.result();
+    });
+    if (result != ResultCode::NotConnected)
+        host.refresh_current_page();
 }

@@ -56,8 +56,8 @@ private:
     int select_display_position();
     // Selects the diagram cell of a 1-based position on a wall columns wide.
     void select_position(uint position, uint columns);
-    // Writes the data of the combo box's current item; nothing when it has none. Returns the
-    // result for the status bar.
+    // Writes the data of the combo box's current item in a frame of its own; nothing when it
+    // has none. Returns the write's result.
     int write_current_choice(QComboBox* combo, uint opcode);
     void write_mode_choice(QComboBox* combo, uint opcode);
     void start_frame_comp_timer();
