@@ -84,16 +84,20 @@ QList<QWidget*> ClockPage::read_controls(QWidget* page) const {
 // The clock's flag goes out with Set, the rule with Write; the daylight-saving switch writes as
 // it is clicked.
 QList<QWidget*> ClockPage::form_fields() const {
-    return rule_controls() << ui.clock_set_time_dateTimeEdit << ui.daylight_savings_checkBox;
+    return rule_fields() << ui.clock_set_time_dateTimeEdit << ui.daylight_savings_checkBox;
+}
+
+QList<QWidget*> ClockPage::rule_fields() const {
+    QList<QWidget*> fields;
+    for (const RuleCombo& c : kRuleCombos)
+        fields << ui.*c.combo;
+    for (const RuleTime& t : kRuleTimes)
+        fields << ui.*t.edit;
+    return fields;
 }
 
 QList<QWidget*> ClockPage::rule_controls() const {
-    QList<QWidget*> controls{ui.daylight_savings_write_pushButton};
-    for (const RuleCombo& c : kRuleCombos)
-        controls << ui.*c.combo;
-    for (const RuleTime& t : kRuleTimes)
-        controls << ui.*t.edit;
-    return controls;
+    return rule_fields() << ui.daylight_savings_write_pushButton;
 }
 
 void ClockPage::show_clock(const QDateTime& when, unsigned char daylight_saving) {

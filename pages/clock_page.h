@@ -36,4 +36,5 @@ private:
     void show_clock(const QDateTime& when, unsigned char daylight_saving);
     // The rule's fields and Write, which sends them.
     QList<QWidget*> rule_controls() const;
+    QList<QWidget*> rule_fields() const;
 };

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+// Loopback address 127.0.40.1 belongs to this test.
+
 // Slots whose names point at a missing object, a missing signal, and one of each that binds.
 class NamedSlots : public QObject {
     Q_OBJECT
@@ -40,6 +42,50 @@ private slots:
                 owners += c->pages().contains(w.ui.stackedWidget->widget(i));
             QVERIFY2(owners <= 1, qPrintable(w.ui.stackedWidget->widget(i)->objectName()));
         }
+    }
+
+    // A form field is sent by its button only: changing it, as a user does, sends nothing, also
+    // after the write-behind wait. A control that writes as it changes, declared a form field,
+    // would keep a value the display refused.
+    void changingAFormFieldSendsNothing() {
+        WindowRig rig("127.0.40.1");
+        auto& [fake, model, w] = rig;
+        int changed = 0;
+        for (PageController* c : w.pages().controllers())
+            for (QWidget* field : c->form_fields()) {
+                // A field is a value the user composes: a button among them would send it.
+                const auto* button = qobject_cast<QAbstractButton*>(field);
+                QVERIFY2(!button || button->isCheckable(), qPrintable(field->objectName()));
+                QList<QWidget*> values = ControlState::value_widgets(field);
+                if (!values.contains(field))
+                    values << field; // a line edit read-only until read
+                for (QWidget* v : values) {
+                    QVERIFY2(ControlState::is_form_field(v), qPrintable(v->objectName()));
+                    ++changed;
+                    if (auto* spin = qobject_cast<QAbstractSpinBox*>(v)) {
+                        const QString before = spin->text();
+                        spin->stepUp();
+                        if (spin->text() == before)
+                            spin->stepDown();
+                    } else if (auto* combo = qobject_cast<QComboBox*>(v)) {
+                        combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+                    } else if (auto* button = qobject_cast<QAbstractButton*>(v)) {
+                        if (button->isEnabled())
+                            button->click();
+                        else
+                            button->toggle();
+                    } else if (auto* group = qobject_cast<QGroupBox*>(v)) {
+                        group->setChecked(!group->isChecked());
+                    } else if (auto* edit = qobject_cast<QLineEdit*>(v)) {
+                        edit->setText(edit->text() + QStringLiteral("1"));
+                    } else {
+                        --changed;
+                    }
+                }
+            }
+        QVERIFY(changed > 50);
+        QTest::qWait(1600); // past the write-behind wait
+        QCOMPARE(rig.seen(), QStringList());
     }
 
     void binderReportsWhatItCannotBind() {
