@@ -263,42 +263,32 @@ void OpcodePages::on_get_vcp_pushButton_clicked() {
 void OpcodePages::on_set_vcp_pushButton_clicked() {
     // This write sends what is shown now; nothing is left to write later.
     vcp_timer->stop();
-    CommandScope frame(host);
-    if (!frame) {
-        settle_write(ResultCode::NotConnected);
-        return;
-    }
-    uint value = uint(ui.vcp_value_spinBox->value()), max = 0;
-    unsigned char result_byte = 0, type = 0;
-    const int result =
-        monitor->set_parameter(uint(ui.vcp_spinBox->value()), &value, &max, &result_byte, &type);
-    if (dummy_interface()) {
-        // Nothing answers: the value stays as sent, and the status bar says why.
-        show_value(value, kDummyMaximum);
-        show_reply(kDummyMaximum, 0, type);
-        frame.report(result);
-        return;
-    }
-    const int outcome = basic_monitor::value_result(result, result_byte);
-    ui.vcp_maximum_label->clear();
-    ui.vcp_type_label->clear();
-    ui.vcp_supported_label->clear();
-    if (outcome == 0) {
-        host.set_settings_dirty(true);
-        show_value(value, max);
-        show_reply(max, result_byte, type);
-    }
-    frame.report(settle_write(outcome));
+    const int outcome = write_in_frame(value_controls(), [this](CommandScope& frame) {
+        uint value = uint(ui.vcp_value_spinBox->value()), max = 0;
+        unsigned char result_byte = 0, type = 0;
+        const int result = monitor->set_parameter(uint(ui.vcp_spinBox->value()), &value, &max,
+                                                  &result_byte, &type);
+        if (dummy_interface()) {
+            // Nothing answers: the value stays as sent, and the status bar says why.
+            show_value(value, kDummyMaximum);
+            show_reply(kDummyMaximum, 0, type);
+            frame.report(result);
+            return 0;
+        }
+        const int outcome = basic_monitor::value_result(result, result_byte);
+        ui.vcp_maximum_label->clear();
+        ui.vcp_type_label->clear();
+        ui.vcp_supported_label->clear();
+        if (outcome == 0) {
+            host.set_settings_dirty(true);
+            show_value(value, max);
+            show_reply(max, result_byte, type);
+        }
+        frame.report(ControlState::status_code(outcome));
+        return outcome;
+    });
     if (outcome == ResultCode::Unsupported)
         show_supported(false);
-}
-
-int OpcodePages::settle_write(int result) {
-    // The value put back starts no write-behind.
-    vcp_widgets_updating = true;
-    const int code = ControlState::apply_write(result, value_controls());
-    vcp_widgets_updating = false;
-    return code;
 }
 
 void OpcodePages::vcp_timer_timeout() {
@@ -332,7 +322,9 @@ void OpcodePages::on_vcp_value_spinBox_valueChanged(int current_value) {
     const int index = ui.control_value_comboBox->findData(current_value);
     ui.control_value_comboBox->setCurrentIndex(index < 0 ? 0 : index);
     vcp_timer->stop();
-    if (!vcp_widgets_updating && ui.update_on_change_checkBox->isChecked())
+    // Neither a value the program shows nor one put back after a failed write is written.
+    if (!vcp_widgets_updating && !ControlState::reverting() &&
+        ui.update_on_change_checkBox->isChecked())
         vcp_timer->start(WriteBehindMs);
 }
 

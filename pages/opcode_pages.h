@@ -69,6 +69,4 @@ private:
     void show_supported(bool supported);
     // The value spin box and the value group: what a Get reads and a Set writes.
     QList<QWidget*> value_controls() const;
-    // A Set's result on the value controls; returns the result for the status bar.
-    int settle_write(int result);
 };

@@ -151,12 +151,9 @@ void PageController::read_in_frame(const QList<QWidget*>& controls,
 
 int PageController::write_in_frame(const QList<QWidget*>& controls,
                                    const std::function<int(CommandScope&)>& send) {
-    int result = ResultCode::NotConnected;
-    {
-        CommandScope frame(host);
-        if (frame)
-            result = send(frame);
-    }
+    // Settled before the frame reports and closes, as a read shows its values before then.
+    CommandScope frame(host);
+    const int result = frame ? send(frame) : ResultCode::NotConnected;
     ControlState::apply_write(result, controls);
     return result;
 }
