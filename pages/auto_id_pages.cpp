@@ -61,8 +61,7 @@ QList<QWidget*> AutoIdPages::sent_fields() const {
 
 void AutoIdPages::run(QLineEdit* line, const QList<QWidget*>& sent,
                       const std::function<int(int* status)>& action) {
-    write_in_frame(sent, [line, &action](CommandScope& frame) {
-        line->clear();
+    write_in_frame(sent, line, [line, &action](CommandScope& frame) {
         int status = 0;
         const int result = frame.report(action(&status));
         return command_result(result, status);
@@ -117,9 +116,8 @@ void AutoIdPages::on_auto_id_execute_get_complete_pushButton_clicked() {
 // H and V that could not be read, or that the display answered with an error, are not sent
 // on as if they had been read.
 void AutoIdPages::on_auto_tilematrix_read_pushButton_clicked() {
-    read_in_frame(ui.auto_tile_matrix, [this](CommandScope& frame) {
-        QLineEdit* line = ui.auto_tilematrix_lineEdit;
-        line->clear();
+    QLineEdit* line = ui.auto_tilematrix_lineEdit;
+    read_in_frame(ui.auto_tile_matrix, line, [this, line](CommandScope& frame) {
         PageRead pass(read_controls(ui.auto_tile_matrix));
         unsigned char h = 0, v = 0;
         int status = 0;

@@ -143,15 +143,17 @@ void ClockPage::on_set_to_system_date_pushButton_clicked() {
 }
 
 void ClockPage::on_daylight_savings_enable_checkBox_clicked() {
-    write_in_frame({ui.daylight_savings_enable_checkBox}, [this](CommandScope& frame) {
-        ui.daylight_savings_lineEdit->clear();
-        int result = 0;
-        const unsigned char on = ui.daylight_savings_enable_checkBox->isChecked() ? 1 : 0;
-        const int written = frame.report(monitor->daylight_saving_onoff_write(on, &result));
-        if (written == 0)
-            ui.daylight_savings_lineEdit->setText(reply_status_text(result));
-        return command_result(written, result);
-    });
+    write_in_frame({ui.daylight_savings_enable_checkBox}, ui.daylight_savings_lineEdit,
+                   [this](CommandScope& frame) {
+                       int result = 0;
+                       const unsigned char on =
+                           ui.daylight_savings_enable_checkBox->isChecked() ? 1 : 0;
+                       const int written =
+                           frame.report(monitor->daylight_saving_onoff_write(on, &result));
+                       if (written == 0)
+                           ui.daylight_savings_lineEdit->setText(reply_status_text(result));
+                       return command_result(written, result);
+                   });
 }
 
 daylight_saving_rule ClockPage::daylight_saving_from_ui() const {
@@ -167,8 +169,7 @@ daylight_saving_rule ClockPage::daylight_saving_from_ui() const {
 }
 
 void ClockPage::on_daylight_savings_read_pushButton_clicked() {
-    read_in_frame(ui.daylight_savings, [this](CommandScope& frame) {
-        ui.daylight_savings_lineEdit->clear();
+    read_in_frame(ui.daylight_savings, ui.daylight_savings_lineEdit, [this](CommandScope& frame) {
         PageRead pass(read_controls(ui.daylight_savings));
         daylight_saving_rule rule;
         int result = 0;
@@ -192,12 +193,12 @@ void ClockPage::on_daylight_savings_read_pushButton_clicked() {
 
 void ClockPage::on_daylight_savings_write_pushButton_clicked() {
     daylight_saving_rule rule = daylight_saving_from_ui();
-    write_in_frame(rule_controls(), [this, &rule](CommandScope& frame) {
-        ui.daylight_savings_lineEdit->clear();
-        int result = 0;
-        const int written = frame.report(monitor->daylight_saving_write(&rule, &result));
-        if (written == 0)
-            ui.daylight_savings_lineEdit->setText(reply_status_text(result));
-        return command_result(written, result);
-    });
+    write_in_frame(
+        rule_controls(), ui.daylight_savings_lineEdit, [this, &rule](CommandScope& frame) {
+            int result = 0;
+            const int written = frame.report(monitor->daylight_saving_write(&rule, &result));
+            if (written == 0)
+                ui.daylight_savings_lineEdit->setText(reply_status_text(result));
+            return command_result(written, result);
+        });
 }

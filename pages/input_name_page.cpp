@@ -60,8 +60,7 @@ bool InputNamePage::name_command(QLineEdit* status_line,
     QList<QWidget*> sent;
     if (name_field)
         sent << name_field;
-    return write_in_frame(sent, [&](CommandScope& frame) {
-               status_line->clear();
+    return write_in_frame(sent, status_line, [&](CommandScope& frame) {
                int result = 0;
                const int code = frame.report(command(&result));
                if (code == 0 || result != 0)
@@ -73,8 +72,7 @@ bool InputNamePage::name_command(QLineEdit* status_line,
 // A failed read shows no name: the one shown may be another input's, and Write
 // would give it to this one.
 void InputNamePage::on_inputname_read_pushButton_clicked() {
-    read_in_frame(ui.input_name, [this](CommandScope& frame) {
-        ui.inputname_status_lineEdit->clear();
+    read_in_frame(ui.input_name, ui.inputname_status_lineEdit, [this](CommandScope& frame) {
         PageRead pass(read_controls(ui.input_name));
         char name[NameBufferSize] = {};
         const int code = frame.report(monitor->input_name_read(name, NameBufferSize));
@@ -103,9 +101,8 @@ void InputNamePage::on_inputname_reset_pushButton_clicked() {
 // A read that failed, or that the display answered with an error, shows no name: Write would
 // give it to this terminal.
 void InputNamePage::on_inputname_name_designated_terminal_read_pushButton_clicked() {
-    read_in_frame(terminal_controls(), [this](CommandScope& frame) {
-        QLineEdit* status_line = ui.inputname_name_designated_terminal_status_lineEdit;
-        status_line->clear();
+    QLineEdit* status_line = ui.inputname_name_designated_terminal_status_lineEdit;
+    read_in_frame(terminal_controls(), status_line, [this, status_line](CommandScope& frame) {
         PageRead pass(terminal_controls());
         char name[NameBufferSize] = {};
         int result = 0;

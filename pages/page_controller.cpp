@@ -7,6 +7,7 @@
 #include "string_resource.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -133,24 +134,41 @@ int PageController::write_value(uint opcode, uint value, const QList<QWidget*>& 
 }
 
 void PageController::read_in_frame(QWidget* page, const std::function<void(CommandScope&)>& read) {
-    CommandScope frame(host);
-    if (frame)
-        read(frame);
-    else
-        show_unread(page);
+    read_in_frame(page, nullptr, read);
 }
 
-void PageController::read_in_frame(const QList<QWidget*>& controls,
+void PageController::read_in_frame(QWidget* page, QLineEdit* result_line,
                                    const std::function<void(CommandScope&)>& read) {
+    read_or_unread(
+        result_line, [this, page] { show_unread(page); }, read);
+}
+
+void PageController::read_in_frame(const QList<QWidget*>& controls, QLineEdit* result_line,
+                                   const std::function<void(CommandScope&)>& read) {
+    read_or_unread(
+        result_line, [&controls] { ControlState::show_unread(controls); }, read);
+}
+
+void PageController::read_or_unread(QLineEdit* result_line, const std::function<void()>& unread,
+                                    const std::function<void(CommandScope&)>& read) {
+    if (result_line)
+        result_line->clear();
     CommandScope frame(host);
     if (frame)
         read(frame);
     else
-        ControlState::show_unread(controls);
+        unread();
 }
 
 int PageController::write_in_frame(const QList<QWidget*>& controls,
                                    const std::function<int(CommandScope&)>& send) {
+    return write_in_frame(controls, nullptr, send);
+}
+
+int PageController::write_in_frame(const QList<QWidget*>& controls, QLineEdit* result_line,
+                                   const std::function<int(CommandScope&)>& send) {
+    if (result_line)
+        result_line->clear();
     // Settled before the frame reports and closes, as a read shows its values before then.
     CommandScope frame(host);
     const int result = frame ? send(frame) : ResultCode::NotConnected;

@@ -11,6 +11,7 @@
 
 class CommandScope;
 class QComboBox;
+class QLineEdit;
 class QSettings;
 class basic_monitor;
 
@@ -134,17 +135,22 @@ protected:
                     const std::function<void(uint)>& show = {});
     // A button's read in a frame of its own. When the link does not open, read does not run and
     // what it would read shows unread: the page's controls (show_unread), or the controls
-    // given.
+    // given. result_line, the line that shows the display's answer, is emptied first, so that
+    // the answer to an earlier command does not stand for this one.
     void read_in_frame(QWidget* page, const std::function<void(CommandScope&)>& read);
-    void read_in_frame(const QList<QWidget*>& controls,
+    void read_in_frame(QWidget* page, QLineEdit* result_line,
+                       const std::function<void(CommandScope&)>& read);
+    void read_in_frame(const QList<QWidget*>& controls, QLineEdit* result_line,
                        const std::function<void(CommandScope&)>& read);
     // A write in a frame of its own, of the controls it sends. send runs the exchanges, reports
     // on the frame what the status bar is to show and returns the result as ControlState takes
     // it (command_result for a command that carries the display's status); then
     // ControlState::apply_write settles the controls by their kind, also when the link did not
     // open: success confirms them; on failure live controls go back and form fields keep what
-    // the user entered. Returns that result.
+    // the user entered. Returns that result. result_line is emptied first, as for a read.
     int write_in_frame(const QList<QWidget*>& controls,
+                       const std::function<int(CommandScope&)>& send);
+    int write_in_frame(const QList<QWidget*>& controls, QLineEdit* result_line,
                        const std::function<int(CommandScope&)>& send);
     // Asks before an action that cannot be undone: a warning with Yes and Cancel; true for Yes.
     bool confirm_warning(const QString& question);
@@ -159,4 +165,9 @@ protected:
     Ui::ZETQVToolMainWindowClass& ui;
     basic_monitor* monitor;
     PageHost& host;
+
+private:
+    // read_in_frame with what shows unread when the link does not open.
+    void read_or_unread(QLineEdit* result_line, const std::function<void()>& unread,
+                        const std::function<void(CommandScope&)>& read);
 };

@@ -73,7 +73,6 @@ QList<QWidget*> PipPbpPage::form_fields() const {
 }
 
 int PipPbpPage::run(CommandScope& frame, const std::function<int(unsigned char, int*)>& call) {
-    ui.pip_pbp_memory_status_lineEdit->clear();
     int status = 0;
     const int result = frame.report(call(profile_number(), &status));
     if (result == 0)
@@ -84,22 +83,23 @@ int PipPbpPage::run(CommandScope& frame, const std::function<int(unsigned char, 
 // A profile that could not be read, or that the display answered with an error, leaves no
 // fields that Save would send as if they had been read.
 void PipPbpPage::on_pip_pbp_memory_read_pushButton_clicked() {
-    read_in_frame(profile_controls(), [this](CommandScope& frame) {
-        pip_pbp_profile profile;
-        const int result = run(frame, [this, &profile](unsigned char n, int* status) {
-            return monitor->pip_pbp_profile_read(n, status, &profile);
-        });
-        PageRead pass(profile_controls());
-        pass.read(result, profile_controls(), [this, &profile] {
-            const QList<QWidget*> widgets = field_widgets();
-            for (int i = 0; i < widgets.size(); ++i) {
-                if (auto* combo = qobject_cast<QComboBox*>(widgets[i]))
-                    select_by_data(combo, profile.byte(i));
-                else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
-                    spin->setValue(profile.byte(i));
-            }
-        });
-    });
+    read_in_frame(profile_controls(), ui.pip_pbp_memory_status_lineEdit,
+                  [this](CommandScope& frame) {
+                      pip_pbp_profile profile;
+                      const int result = run(frame, [this, &profile](unsigned char n, int* status) {
+                          return monitor->pip_pbp_profile_read(n, status, &profile);
+                      });
+                      PageRead pass(profile_controls());
+                      pass.read(result, profile_controls(), [this, &profile] {
+                          const QList<QWidget*> widgets = field_widgets();
+                          for (int i = 0; i < widgets.size(); ++i) {
+                              if (auto* combo = qobject_cast<QComboBox*>(widgets[i]))
+                                  select_by_data(combo, profile.byte(i));
+                              else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
+                                  spin->setValue(profile.byte(i));
+                          }
+                      });
+                  });
 }
 
 void PipPbpPage::on_pip_pbp_memory_save_pushButton_clicked() {
@@ -112,15 +112,16 @@ void PipPbpPage::on_pip_pbp_memory_save_pushButton_clicked() {
         else if (auto* spin = qobject_cast<QSpinBox*>(widgets[i]))
             profile.byte(i) = static_cast<unsigned char>(spin->value());
     }
-    write_in_frame(widgets, [this, &profile](CommandScope& frame) {
-        return run(frame, [this, &profile](unsigned char n, int* status) {
-            return monitor->pip_pbp_profile_write(n, status, profile);
-        });
-    });
+    write_in_frame(widgets, ui.pip_pbp_memory_status_lineEdit,
+                   [this, &profile](CommandScope& frame) {
+                       return run(frame, [this, &profile](unsigned char n, int* status) {
+                           return monitor->pip_pbp_profile_write(n, status, profile);
+                       });
+                   });
 }
 
 void PipPbpPage::on_pip_pbp_memory_recall_pushButton_clicked() {
-    write_in_frame({}, [this](CommandScope& frame) {
+    write_in_frame({}, ui.pip_pbp_memory_status_lineEdit, [this](CommandScope& frame) {
         return run(frame, [this](unsigned char n, int* status) {
             return monitor->pip_pbp_profile_select(n, status);
         });

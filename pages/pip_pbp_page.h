@@ -32,9 +32,9 @@ private:
     unsigned char profile_number() const;
     // The fields and Save, which sends them.
     QList<QWidget*> profile_controls() const;
-    // Runs one profile command in the frame: the result goes to the status bar, on success the
-    // status line. Returns the command's result as ControlState takes it (a status other than 0
-    // is the display's refusal).
+    // Runs one profile command in the frame (whose status line is emptied): the result goes to
+    // the status bar, on success the status line. Returns the command's result as ControlState
+    // takes it (a status other than 0 is the display's refusal).
     int run(CommandScope& frame,
             const std::function<int(unsigned char profile, int* status)>& call);
 };

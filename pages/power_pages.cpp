@@ -135,22 +135,22 @@ void PowerPages::on_power_on_delay_horizontalSlider_valueChanged(int value) {
 }
 
 void PowerPages::on_power_save_mode_comboBox_currentIndexChanged(int) {
-    write_in_frame({ui.power_save_mode_comboBox}, [this](CommandScope& frame) {
-        ui.power_save_status_lineEdit->clear();
-        const auto mode =
-            static_cast<unsigned char>(ui.power_save_mode_comboBox->currentData().toInt());
-        int display_result = 0;
-        const int result = monitor->power_save_mode_write(mode, &display_result);
-        const int took = command_result(result, display_result);
-        frame.report(ControlState::status_code(took));
-        if (result == 0)
-            ui.power_save_status_lineEdit->setText(QStringLiteral("%1 (%2)")
-                                                       .arg(display_result)
-                                                       .arg(display_result == 0
-                                                                ? QStringLiteral("no error")
-                                                                : QStringLiteral("error")));
-        return took;
-    });
+    write_in_frame(
+        {ui.power_save_mode_comboBox}, ui.power_save_status_lineEdit, [this](CommandScope& frame) {
+            const auto mode =
+                static_cast<unsigned char>(ui.power_save_mode_comboBox->currentData().toInt());
+            int display_result = 0;
+            const int result = monitor->power_save_mode_write(mode, &display_result);
+            const int took = command_result(result, display_result);
+            frame.report(ControlState::status_code(took));
+            if (result == 0)
+                ui.power_save_status_lineEdit->setText(QStringLiteral("%1 (%2)")
+                                                           .arg(display_result)
+                                                           .arg(display_result == 0
+                                                                    ? QStringLiteral("no error")
+                                                                    : QStringLiteral("error")));
+            return took;
+        });
 }
 
 void PowerPages::on_power_save_time_spinBox_valueChanged(int value) {
@@ -185,8 +185,7 @@ void PowerPages::write_power_saving(uint value) {
 void PowerPages::write_time(QSpinBox* spin) {
     int result = ResultCode::NotConnected;
     int display_result = 0;
-    write_in_frame({spin}, [&](CommandScope& frame) {
-        ui.power_save_status_lineEdit->clear();
+    write_in_frame({spin}, ui.power_save_status_lineEdit, [&](CommandScope& frame) {
         const auto time = static_cast<unsigned char>(spin->value());
         result = spin == ui.standby_time_spinBox
                      ? monitor->auto_standby_time_write(time, &display_result)

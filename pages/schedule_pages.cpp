@@ -245,22 +245,23 @@ void SchedulePages::show_advanced_schedule(const schedule_entry& e) {
 
 void SchedulePages::on_advanced_schedule_read_pushButton_clicked() {
     const int program = ui.advanced_schedule_number_comboBox->currentData().toInt();
-    read_in_frame(ui.advanced_schedule, [this, program](CommandScope& frame) {
-        ui.advanced_schedule_status_lineEdit->clear();
-        schedule_entry e;
-        const int result = frame.report(monitor->advanced_schedule_read(program, &e));
-        if (result == 0)
-            ui.advanced_schedule_status_lineEdit->setText(reply_status_text(0));
-        take_entry(advanced_page(), result, false, [this, &e] { show_advanced_schedule(e); });
-    });
+    read_in_frame(ui.advanced_schedule, ui.advanced_schedule_status_lineEdit,
+                  [this, program](CommandScope& frame) {
+                      schedule_entry e;
+                      const int result = frame.report(monitor->advanced_schedule_read(program, &e));
+                      if (result == 0)
+                          ui.advanced_schedule_status_lineEdit->setText(reply_status_text(0));
+                      take_entry(advanced_page(), result, false,
+                                 [this, &e] { show_advanced_schedule(e); });
+                  });
 }
 
 void SchedulePages::on_advanced_schedule_write_pushButton_clicked() {
     const int program = ui.advanced_schedule_number_comboBox->currentData().toInt();
-    write_in_frame(advanced_page().controls, [this, program](CommandScope& frame) {
-        ui.advanced_schedule_status_lineEdit->clear();
-        return write_advanced_schedule(frame, program, advanced_schedule_from_ui());
-    });
+    write_in_frame(advanced_page().controls, ui.advanced_schedule_status_lineEdit,
+                   [this, program](CommandScope& frame) {
+                       return write_advanced_schedule(frame, program, advanced_schedule_from_ui());
+                   });
 }
 
 int SchedulePages::write_advanced_schedule(CommandScope& frame, int program, schedule_entry e) {
@@ -279,11 +280,12 @@ void SchedulePages::clear_all(int question, QLineEdit* status_line, int first, i
                               const std::function<void()>& read_again) {
     if (!confirm_warning(StringResource(question)))
         return;
+    // Emptied first: the answer to an earlier command does not stand for this one.
+    status_line->clear();
     {
         CommandScope frame(host);
         if (!frame)
             return;
-        status_line->clear();
         for (int n = first; n <= last; ++n)
             if (clear_one(frame, n) != 0)
                 return;
@@ -385,8 +387,7 @@ void SchedulePages::show_holiday(const holiday_entry& h) {
 
 void SchedulePages::on_holiday_read_pushButton_clicked() {
     const int number = int(data_of(ui.holiday_program_comboBox));
-    read_in_frame(ui.holiday, [this, number](CommandScope& frame) {
-        ui.holiday_status_lineEdit->clear();
+    read_in_frame(ui.holiday, ui.holiday_status_lineEdit, [this, number](CommandScope& frame) {
         int status = 0;
         holiday_entry h;
         const int result =
@@ -399,9 +400,8 @@ void SchedulePages::on_holiday_read_pushButton_clicked() {
 
 void SchedulePages::on_holiday_write_pushButton_clicked() {
     const int number = int(data_of(ui.holiday_program_comboBox));
-    write_in_frame(holiday_fields() << ui.holiday_write_pushButton,
+    write_in_frame(holiday_fields() << ui.holiday_write_pushButton, ui.holiday_status_lineEdit,
                    [this, number](CommandScope& frame) {
-                       ui.holiday_status_lineEdit->clear();
                        return write_holiday(frame, number, holiday_from_ui());
                    });
 }
@@ -454,8 +454,7 @@ void SchedulePages::on_holiday_week_radioButton_toggled(bool checked) {
 // Weekend
 
 void SchedulePages::on_weekend_read_pushButton_clicked() {
-    read_in_frame(ui.weekend, [this](CommandScope& frame) {
-        ui.weekend_status_lineEdit->clear();
+    read_in_frame(ui.weekend, ui.weekend_status_lineEdit, [this](CommandScope& frame) {
         unsigned char days = 0;
         int status = 0;
         const int result = frame.report(monitor->weekend_read(&days, &status));
@@ -468,8 +467,7 @@ void SchedulePages::on_weekend_read_pushButton_clicked() {
 }
 
 void SchedulePages::on_weekend_write_pushButton_clicked() {
-    write_in_frame(weekend_controls(), [this](CommandScope& frame) {
-        ui.weekend_status_lineEdit->clear();
+    write_in_frame(weekend_controls(), ui.weekend_status_lineEdit, [this](CommandScope& frame) {
         unsigned char days = checked_days(weekend_days());
         int status = 0;
         const int result = frame.report(monitor->weekend_write(&days, &status));

@@ -42,8 +42,7 @@ std::optional<Passcode> SecurityPage::passcode_of(const QLineEdit* field) {
 }
 
 void SecurityPage::on_security_read_pushButton_clicked() {
-    read_in_frame(ui.security, [this](CommandScope& frame) {
-        ui.security_status_lineEdit->clear();
+    read_in_frame(ui.security, ui.security_status_lineEdit, [this](CommandScope& frame) {
         PageRead pass(read_controls(ui.security));
         unsigned char enable = 0;
         const int result = frame.report(monitor->security_enable_read(&enable));
@@ -58,16 +57,17 @@ void SecurityPage::on_security_write_pushButton_clicked() {
     const std::optional<Passcode> password = passcode_of(ui.security_password_lineEdit);
     if (!password)
         return;
-    write_in_frame({ui.security_enable_checkBox}, [this, &password](CommandScope& frame) {
-        ui.security_status_lineEdit->clear();
-        const unsigned char enable = ui.security_enable_checkBox->isChecked() ? 1 : 0;
-        int result = 0;
-        const int written =
-            frame.report(monitor->security_enable_write(enable, *password, &result));
-        if (written == 0)
-            ui.security_status_lineEdit->setText(reply_status_text(result));
-        return command_result(written, result);
-    });
+    write_in_frame({ui.security_enable_checkBox}, ui.security_status_lineEdit,
+                   [this, &password](CommandScope& frame) {
+                       const unsigned char enable =
+                           ui.security_enable_checkBox->isChecked() ? 1 : 0;
+                       int result = 0;
+                       const int written =
+                           frame.report(monitor->security_enable_write(enable, *password, &result));
+                       if (written == 0)
+                           ui.security_status_lineEdit->setText(reply_status_text(result));
+                       return command_result(written, result);
+                   });
 }
 
 void SecurityPage::send_lock(const LockCommand& command, QCheckBox* enable_box,
@@ -75,8 +75,7 @@ void SecurityPage::send_lock(const LockCommand& command, QCheckBox* enable_box,
     const std::optional<Passcode> password = passcode_of(field);
     if (!password)
         return;
-    write_in_frame({enable_box}, [&](CommandScope& frame) {
-        status_line->clear();
+    write_in_frame({enable_box}, status_line, [&](CommandScope& frame) {
         unsigned char enable = enable_box->isChecked() ? 1 : 0;
         int result = 0;
         const int sent = frame.report(command(&enable, *password, &result));

@@ -48,40 +48,40 @@ QList<QWidget*> TileMatrixMemoryPage::form_fields() const {
 }
 
 void TileMatrixMemoryPage::on_tile_matrix_memory_read_pushButton_clicked() {
-    read_in_frame(ui.tile_matrix_memory, [this](CommandScope& frame) {
-        ui.tile_matrix_memory_status_lineEdit->clear();
-        unsigned char columns = 1, rows = 1, position = 1, tile_comp = 0, status = 0;
-        const int result = frame.report(monitor->tile_matrix_profile_read(
-            profile(), &columns, &rows, &position, &tile_comp, &status));
-        show_status(result, status);
-        // A refused read leaves the profile shown as it was.
-        if (result != 0 || status != 0)
-            return;
-        ui.tile_matrix_memory_columns_spinBox->setValue(columns);
-        ui.tile_matrix_memory_rows_spinBox->setValue(rows);
-        ui.tile_matrix_memory_position_spinBox->setValue(position);
-        ui.tile_matrix_memory_usetilecomp_checkBox->setChecked(tile_comp == kTileCompOn);
-    });
+    read_in_frame(
+        ui.tile_matrix_memory, ui.tile_matrix_memory_status_lineEdit, [this](CommandScope& frame) {
+            unsigned char columns = 1, rows = 1, position = 1, tile_comp = 0, status = 0;
+            const int result = frame.report(monitor->tile_matrix_profile_read(
+                profile(), &columns, &rows, &position, &tile_comp, &status));
+            show_status(result, status);
+            // A refused read leaves the profile shown as it was.
+            if (result != 0 || status != 0)
+                return;
+            ui.tile_matrix_memory_columns_spinBox->setValue(columns);
+            ui.tile_matrix_memory_rows_spinBox->setValue(rows);
+            ui.tile_matrix_memory_position_spinBox->setValue(position);
+            ui.tile_matrix_memory_usetilecomp_checkBox->setChecked(tile_comp == kTileCompOn);
+        });
 }
 
 void TileMatrixMemoryPage::on_tile_matrix_memory_save_pushButton_clicked() {
-    write_in_frame(form_fields(), [this](CommandScope& frame) {
-        ui.tile_matrix_memory_status_lineEdit->clear();
-        const unsigned char tile_comp =
-            ui.tile_matrix_memory_usetilecomp_checkBox->isChecked() ? kTileCompOn : kTileCompOff;
-        unsigned char status = 0;
-        const int result = frame.report(monitor->tile_matrix_profile_write(
-            profile(), byteOf(ui.tile_matrix_memory_columns_spinBox),
-            byteOf(ui.tile_matrix_memory_rows_spinBox),
-            byteOf(ui.tile_matrix_memory_position_spinBox), tile_comp, &status));
-        show_status(result, status);
-        return result;
-    });
+    write_in_frame(form_fields(), ui.tile_matrix_memory_status_lineEdit,
+                   [this](CommandScope& frame) {
+                       const unsigned char tile_comp =
+                           ui.tile_matrix_memory_usetilecomp_checkBox->isChecked() ? kTileCompOn
+                                                                                   : kTileCompOff;
+                       unsigned char status = 0;
+                       const int result = frame.report(monitor->tile_matrix_profile_write(
+                           profile(), byteOf(ui.tile_matrix_memory_columns_spinBox),
+                           byteOf(ui.tile_matrix_memory_rows_spinBox),
+                           byteOf(ui.tile_matrix_memory_position_spinBox), tile_comp, &status));
+                       show_status(result, status);
+                       return result;
+                   });
 }
 
 void TileMatrixMemoryPage::on_tile_matrix_memory_recall_pushButton_clicked() {
-    write_in_frame({}, [this](CommandScope& frame) {
-        ui.tile_matrix_memory_status_lineEdit->clear();
+    write_in_frame({}, ui.tile_matrix_memory_status_lineEdit, [this](CommandScope& frame) {
         unsigned char status = 0;
         const int result = frame.report(monitor->tile_matrix_profile_select(profile(), &status));
         show_status(result, status);

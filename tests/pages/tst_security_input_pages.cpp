@@ -19,6 +19,46 @@ DisplayModel::CommandHandler terminalReply(const char* result, const QByteArray&
         return "CB0403" + QByteArray(result) + body.mid(6, 2) + DisplayModel::hexText(name);
     };
 }
+
+// A form of the two pages: a security form's box and password, or a name form's field; the
+// button that sends it and the line that shows the display's answer.
+struct Form {
+    int page = 0;
+    QCheckBox* box = nullptr;
+    QLineEdit* password = nullptr;
+    QLineEdit* name = nullptr;
+    QAbstractButton* send = nullptr;
+    QLineEdit* line = nullptr;
+};
+
+Form formOf(Ui::ZETQVToolMainWindowClass& ui, const QString& form) {
+    if (form == QLatin1String("write"))
+        return {21,      ui.security_enable_checkBox,  ui.security_password_lineEdit,
+                nullptr, ui.security_write_pushButton, ui.security_status_lineEdit};
+    if (form == QLatin1String("lock"))
+        return {21,      ui.security_enable_checkBox,         ui.security_password_lineEdit,
+                nullptr, ui.security_lock_control_pushButton, ui.security_status_lineEdit};
+    if (form == QLatin1String("module"))
+        return {21,
+                ui.compute_module_setting_lock_enable_checkBox,
+                ui.compute_module_setting_lock_passcode_lineEdit,
+                nullptr,
+                ui.compute_module_setting_lock_pushButton,
+                ui.compute_module_setting_lock_status_lineEdit};
+    if (form == QLatin1String("name"))
+        return {22,
+                nullptr,
+                nullptr,
+                ui.inputname_name_lineEdit,
+                ui.inputname_write_pushButton,
+                ui.inputname_status_lineEdit};
+    return {22,
+            nullptr,
+            nullptr,
+            ui.inputname_name_designated_terminal_name_lineEdit,
+            ui.inputname_name_designated_terminal_write_pushButton,
+            ui.inputname_name_designated_terminal_status_lineEdit};
+}
 } // namespace
 
 class SecurityInputPagesTest : public QObject {
@@ -113,6 +153,180 @@ private slots:
         rig.saveShot(QStringLiteral("security_short_password"));
     }
 
+    // The user's own story: the display reports security off; the user ticks Enable and
+    // writes with a wrong password, then with the right one.
+    void securityEnableAfterWrongPassword() {
+        WindowRig rig("127.0.16.44");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.password = "1234";
+        w.ui.stackedWidget->setCurrentIndex(21);
+        QCheckBox* box = w.ui.security_enable_checkBox;
+        QVERIFY(!box->isChecked());
+        box->setChecked(true);
+        w.ui.security_password_lineEdit->setText(QStringLiteral("4739"));
+        w.ui.security_write_pushButton->click();
+        QCOMPARE(w.ui.security_status_lineEdit->text(), QStringLiteral("1 (Error)"));
+        QVERIFY(box->isChecked());
+        QCOMPARE(int(families.securityEnabled), 0);
+        w.ui.security_password_lineEdit->setText(QStringLiteral("1234"));
+        w.ui.security_write_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("CA0C0101003331333233333334"));
+        QCOMPARE(w.ui.security_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QVERIFY(box->isChecked());
+        QCOMPARE(int(families.securityEnabled), 1);
+    }
+
+    // A form's press that fails keeps what the user entered (the security box after Write, and
+    // after a lock command that got no answer; an answered lock shows the display's state), the
+    // failure shows as before, and the next press, the display answering, sends the form as it
+    // stands. Each form was read first (the module's lock by a lock command), so that its
+    // entry differs from what the display last reported.
+    void failedWriteKeepsTheForm_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("fault"); // link (does not open), silent, refused
+        // The form's status line after the failed press: emptied, also when the link does not
+        // open, so that the answer to the press before does not stand for this one.
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("bar"); // as statusMismatch takes it
+        QTest::addColumn<bool>("kept");   // false: the box shows the display's state (off)
+        QTest::addColumn<QByteArray>("next");
+        const QByteArray enable("CA0C0101003331333233333334");
+        const QByteArray name = "CA0401" + DisplayModel::hexText("Foyer");
+        const QByteArray terminal = "CA040411" + DisplayModel::hexText("Stage");
+        QTest::newRow("write, link") << "write"
+                                     << "link"
+                                     << ""
+                                     << "(-3005)" << true << enable;
+        QTest::newRow("write, silent") << "write"
+                                       << "silent"
+                                       << ""
+                                       << "(-3003)" << true << enable;
+        QTest::newRow("write, refused") << "write"
+                                        << "refused"
+                                        << "1 (Error)"
+                                        << "" << true << enable;
+        QTest::newRow("lock, link") << "lock"
+                                    << "link"
+                                    << ""
+                                    << "(-3005)" << true << QByteArray("C21D0101020304");
+        QTest::newRow("lock, silent") << "lock"
+                                      << "silent"
+                                      << ""
+                                      << "(-3003)" << true << QByteArray("C21D0101020304");
+        QTest::newRow("lock, refused") << "lock"
+                                       << "refused"
+                                       << "1 (Error)"
+                                       << "" << false << QByteArray("C21D0001020304");
+        QTest::newRow("module, link") << "module"
+                                      << "link"
+                                      << ""
+                                      << "(-3005)" << true << QByteArray("CA1B0101020304");
+        QTest::newRow("module, silent") << "module"
+                                        << "silent"
+                                        << ""
+                                        << "(-3003)" << true << QByteArray("CA1B0101020304");
+        QTest::newRow("module, refused") << "module"
+                                         << "refused"
+                                         << "1 (Error)"
+                                         << "" << false << QByteArray("CA1B0001020304");
+        QTest::newRow("name, link") << "name"
+                                    << "link"
+                                    << ""
+                                    << "(-3005)" << true << name;
+        QTest::newRow("name, silent") << "name"
+                                      << "silent"
+                                      << ""
+                                      << "(-3003)" << true << name;
+        QTest::newRow("name, refused") << "name"
+                                       << "refused"
+                                       << "1 (Error)"
+                                       << "" << true << name;
+        QTest::newRow("terminal, link") << "terminal"
+                                        << "link"
+                                        << ""
+                                        << "(-3005)" << true << terminal;
+        QTest::newRow("terminal, silent") << "terminal"
+                                          << "silent"
+                                          << ""
+                                          << "(-3003)" << true << terminal;
+        QTest::newRow("terminal, refused") << "terminal"
+                                           << "refused"
+                                           << "1 (Error)"
+                                           << "" << true << terminal;
+    }
+    void failedWriteKeepsTheForm() {
+        QFETCH(QString, form);
+        QFETCH(QString, fault);
+        QFETCH(QString, line);
+        QFETCH(QString, bar);
+        QFETCH(bool, kept);
+        QFETCH(QByteArray, next);
+        WindowRig rig("127.0.16.45");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.password = "1234";
+        families.inputName = "Blu-ray";
+        families.terminalNames[17] = "Camera 2";
+        const Form f = formOf(w.ui, form);
+        w.ui.stackedWidget->setCurrentIndex(f.page);
+        if (form == QLatin1String("module")) {
+            f.password->setText(QStringLiteral("1234"));
+            f.send->click();
+            QCOMPARE(f.line->text(), QStringLiteral("0 (OK)"));
+        } else if (form == QLatin1String("terminal")) {
+            QComboBox* input = w.ui.inputname_name_designated_terminal_input_comboBox;
+            input->setCurrentIndex(input->findData(17u));
+            w.ui.inputname_name_designated_terminal_read_pushButton->click();
+            QCOMPARE(f.name->text(), QStringLiteral("Camera 2"));
+        }
+        const bool refused = fault == QLatin1String("refused");
+        const QString entered =
+            form == QLatin1String("name") ? QStringLiteral("Foyer") : QStringLiteral("Stage");
+        if (f.box) {
+            QVERIFY(!f.box->isChecked());
+            f.box->setChecked(true);
+            f.password->setText(refused ? QStringLiteral("4739") : QStringLiteral("1234"));
+        } else {
+            f.name->setText(entered);
+        }
+        const QByteArray nameWrite = form == QLatin1String("name") ? "CA0401" : "CA0404";
+        auto nameReply = [&rig, nameWrite](const char* result) {
+            rig.model.addCommand('A', nameWrite, [nameWrite, result](const QByteArray&) {
+                return "CB04" + nameWrite.mid(4) + result;
+            });
+        };
+        if (fault == QLatin1String("link"))
+            w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.16.49"));
+        else if (fault == QLatin1String("silent"))
+            fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+        else if (!f.box)
+            nameReply("01");
+
+        f.send->click();
+        if (f.box)
+            QCOMPARE(f.box->isChecked(), kept);
+        else
+            QCOMPARE(f.name->text(), entered);
+        QVERIFY(f.send->isEnabled());
+        QCOMPARE(f.line->text(), line);
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), bar), QString());
+        QCOMPARE(env.boxTexts.size(), fault == QLatin1String("link") ? 1 : 0);
+
+        if (fault == QLatin1String("link"))
+            w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address()));
+        else if (fault == QLatin1String("silent"))
+            fake.setHandler(model.handler());
+        else if (f.box)
+            f.password->setText(QStringLiteral("1234"));
+        else
+            nameReply("00");
+        fake.clearRequests();
+        f.send->click();
+        QCOMPARE(bodies(fake), QList<QByteArray>{next});
+        QCOMPARE(f.line->text(), QStringLiteral("0 (OK)"));
+    }
+
     // Showing a page against a display that stops answering leaves nothing that looks read,
     // and no Write or Lock Control that would send the state or name that was not read; what
     // the page never read (the module's lock, a terminal's name) shows nothing from before.
@@ -183,12 +397,17 @@ private slots:
         families.inputName = "Stage";
         w.ui.inputname_read_pushButton->click();
         QCOMPARE(w.ui.inputname_name_lineEdit->text(), QStringLiteral("Stage"));
-        // A name the display refuses (result value 1): the line says so, the name goes back.
+        // A name the display refuses (result value 1): the line says so, the name stays as
+        // typed, and the next Write sends it.
         model.addCommand('A', "CA0401", [](const QByteArray&) { return QByteArray("CB040101"); });
         w.ui.inputname_name_lineEdit->setText(QStringLiteral("Foyer"));
         w.ui.inputname_write_pushButton->click();
         QCOMPARE(w.ui.inputname_status_lineEdit->text(), QStringLiteral("1 (Error)"));
-        QCOMPARE(w.ui.inputname_name_lineEdit->text(), QStringLiteral("Stage"));
+        QCOMPARE(w.ui.inputname_name_lineEdit->text(), QStringLiteral("Foyer"));
+        model.addCommand('A', "CA0401", [](const QByteArray&) { return QByteArray("CB040100"); });
+        w.ui.inputname_write_pushButton->click();
+        QCOMPARE(bodies(fake).last(), "CA0401" + DisplayModel::hexText("Foyer"));
+        QCOMPARE(w.ui.inputname_status_lineEdit->text(), QStringLiteral("0 (OK)"));
         model.failNext(1);
         w.ui.inputname_read_pushButton->click();
         QCOMPARE(w.ui.inputname_name_lineEdit->text(), QString());
