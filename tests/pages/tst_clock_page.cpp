@@ -9,6 +9,13 @@
 // test.
 
 namespace {
+// How a button's write fails: its link does not open, the display does not answer, or it
+// refuses.
+enum class Fault { LinkDown, NoReply, Refused };
+} // namespace
+Q_DECLARE_METATYPE(Fault)
+
+namespace {
 QList<QByteArray> bodies(const FakeDisplay& fake) {
     return TransferDisplay::bodies(fake.requests());
 }
@@ -21,6 +28,37 @@ QString shown(const QComboBox* combo) {
 // A reply that no clock or rule command accepts: too short.
 QByteArray tooShort(const QByteArray&) {
     return "C311";
+}
+
+// Makes the window's next writes fail as fault says. The link goes to an address of this test
+// on which nothing listens; a refusing display answers each request whose body starts with
+// prefix with refusal(body), and every other as the model does.
+void failWrites(WindowRig& rig, Fault fault, const QByteArray& prefix,
+                const std::function<QByteArray(const QByteArray&)>& refusal) {
+    switch (fault) {
+    case Fault::LinkDown:
+        rig.w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.16.28"));
+        break;
+    case Fault::NoReply:
+        rig.fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+        break;
+    case Fault::Refused:
+        rig.fake.setHandler([&model = rig.model, prefix, refusal](const QByteArray& request) {
+            const QByteArray body = FakeDisplay::bodyOf(request);
+            if (!body.startsWith(prefix))
+                return model.answer(request);
+            FakeReply reply;
+            reply.bytes = FakeDisplay::frame(char(FakeDisplay::typeOf(request) + 1), refusal(body));
+            return reply;
+        });
+        break;
+    }
+}
+
+// The display answers again, on the window's own link.
+void answerAgain(WindowRig& rig) {
+    rig.w.ui.communications_interface_widget->set_interface_info(lanInterface(rig.fake.address()));
+    rig.fake.setHandler(rig.model.handler());
 }
 } // namespace
 
@@ -69,12 +107,57 @@ private slots:
                  QDateTime(QDate(2025, 7, 31), QTime(23, 59)));
         QVERIFY(!w.ui.daylight_savings_checkBox->isChecked());
         rig.saveShot(QStringLiteral("clock"));
-        // A set that fails takes the flag back to the one the display reported.
+        // A set that fails keeps the flag as ticked, and the next set sends it.
         w.ui.daylight_savings_checkBox->setChecked(true);
         model.failNext(1);
         w.ui.set_to_custom_date_pushButton->click();
-        QVERIFY(!w.ui.daylight_savings_checkBox->isChecked());
+        QVERIFY(w.ui.daylight_savings_checkBox->isChecked());
         QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5004)")));
+        const int from = fake.requests().size();
+        w.ui.set_to_custom_date_pushButton->click();
+        QVERIFY(bodies(fake).at(from).startsWith("C212"));
+        QVERIFY(bodies(fake).at(from).endsWith("01"));
+        QCOMPARE(int(model.clock[6]), 1);
+    }
+
+    // A set that fails keeps the time and the flag entered, not the flag the display reported;
+    // the failure shows as ever, and the next set sends what was entered.
+    void clockSetKeepsWhatWasEntered_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("status"); // as statusMismatch takes it
+        QTest::newRow("link down") << Fault::LinkDown << "(-3005)";
+        QTest::newRow("no reply") << Fault::NoReply << "(-3003)";
+        QTest::newRow("refused") << Fault::Refused << "(-5008)";
+    }
+    void clockSetKeepsWhatWasEntered() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, status);
+        WindowRig rig("127.0.16.26");
+        auto& [fake, model, w] = rig;
+        const QList<unsigned char> reported{25, 7, 31, 4, 23, 59, 0};
+        model.clock = reported;
+        w.ui.stackedWidget->setCurrentIndex(12);
+        QVERIFY(!w.ui.daylight_savings_checkBox->isChecked());
+        const QDateTime when(QDate(2031, 3, 4), QTime(5, 6));
+        w.ui.clock_set_time_dateTimeEdit->setDateTime(when);
+        w.ui.daylight_savings_checkBox->setChecked(true);
+
+        failWrites(rig, fault, "C212",
+                   [](const QByteArray& body) { return "C31201" + body.mid(4); });
+        w.ui.set_to_custom_date_pushButton->click();
+        QCOMPARE(w.ui.clock_set_time_dateTimeEdit->dateTime(), when);
+        QVERIFY(w.ui.daylight_savings_checkBox->isChecked());
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        QCOMPARE(env.boxTexts.size(), fault == Fault::LinkDown ? 1 : 0);
+        QCOMPARE(model.clock, reported);
+
+        answerAgain(rig);
+        const int from = fake.requests().size();
+        w.ui.set_to_custom_date_pushButton->click();
+        QCOMPARE(bodies(fake).mid(from), QList<QByteArray>({"C2121F030402050601", "C211"}));
+        QCOMPARE(w.ui.clock_get_time_dateTimeEdit->dateTime(), when);
+        QVERIFY(w.ui.daylight_savings_checkBox->isChecked());
+        QCOMPARE(w.ui.statusBar->currentMessage(), QString());
     }
 
     // The computer's own time goes out and stays in the field to send.
@@ -201,20 +284,94 @@ private slots:
         QCOMPARE(int(families.daylightSaving), 1);
         QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("0 (OK)"));
 
-        // The display refuses both (result value 1): the line says so, the rule and the switch
-        // go back to what it holds.
+        // The display refuses both (result value 1): the line says so, the rule keeps what was
+        // entered and the next Write sends it, and the switch, written as it is clicked, goes
+        // back to what the display holds.
         for (const char* write : {"CA0101", "CA0103"})
             model.addCommand('A', write,
                              [](const QByteArray& body) { return "CB" + body.mid(2, 4) + "01"; });
         w.ui.daylight_savings_end_time_timeEdit->setTime(QTime(5, 0));
         w.ui.daylight_savings_write_pushButton->click();
         QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("1 (Error)"));
-        QCOMPARE(w.ui.daylight_savings_end_time_timeEdit->time(), QTime(4, 15));
+        QCOMPARE(w.ui.daylight_savings_end_time_timeEdit->time(), QTime(5, 0));
+        QCOMPARE(families.daylightSavingRule, QByteArray("0305010200"
+                                                         "0B0101040F"
+                                                         "01"));
+        w.ui.daylight_savings_write_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("CA0101"
+                                                 "0305010200"
+                                                 "0B01010500"
+                                                 "01"));
         w.ui.daylight_savings_enable_checkBox->click();
         QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("1 (Error)"));
         QVERIFY(w.ui.daylight_savings_enable_checkBox->isChecked());
         QCOMPARE(int(families.daylightSaving), 1);
         QVERIFY(w.ui.statusBar->currentMessage().isEmpty());
+    }
+
+    // A Write that fails keeps the rule entered, not the one the display reported; the failure
+    // shows as ever (a refusal on the page's line), and the next Write sends what was entered.
+    void daylightSavingWriteKeepsWhatWasEntered_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("status"); // as statusMismatch takes it
+        // The link did not open: nothing was sent, and the line shows no answer.
+        QTest::newRow("link down") << Fault::LinkDown << ""
+                                   << "(-3005)";
+        QTest::newRow("no reply") << Fault::NoReply << ""
+                                  << "(-3003)";
+        QTest::newRow("refused") << Fault::Refused << "1 (Error)"
+                                 << "";
+    }
+    void daylightSavingWriteKeepsWhatWasEntered() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, line);
+        QFETCH(QString, status);
+        WindowRig rig("127.0.16.27");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        const QByteArray reported = "0305010200"
+                                    "0B01010300"
+                                    "01";
+        families.daylightSavingRule = reported;
+        families.daylightSaving = 1;
+        w.ui.stackedWidget->setCurrentIndex(13);
+        QCOMPARE(shown(w.ui.daylight_savings_begin_month_comboBox), QStringLiteral("3"));
+        auto pick = [](QComboBox* combo, int data) {
+            combo->setCurrentIndex(combo->findData(data));
+        };
+        pick(w.ui.daylight_savings_begin_month_comboBox, 4);
+        w.ui.daylight_savings_end_time_timeEdit->setTime(QTime(4, 15));
+        pick(w.ui.daylight_savings_time_difference_comboBox, 3);
+        auto entered = [&w = w] {
+            return QStringList{shown(w.ui.daylight_savings_begin_month_comboBox),
+                               w.ui.daylight_savings_end_time_timeEdit->time().toString(),
+                               shown(w.ui.daylight_savings_time_difference_comboBox)};
+        };
+        const QStringList expected{"4", "04:15:00", "3"};
+        QCOMPARE(entered(), expected);
+
+        failWrites(rig, fault, "CA0101",
+                   [](const QByteArray& body) { return "CB" + body.mid(2, 4) + "01"; });
+        w.ui.daylight_savings_write_pushButton->click();
+        QCOMPARE(entered(), expected);
+        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), line);
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        QCOMPARE(env.boxTexts.size(), fault == Fault::LinkDown ? 1 : 0);
+        QCOMPARE(families.daylightSavingRule, reported);
+
+        answerAgain(rig);
+        const int from = fake.requests().size();
+        w.ui.daylight_savings_write_pushButton->click();
+        QCOMPARE(bodies(fake).mid(from), QList<QByteArray>{"CA0101"
+                                                           "0405010200"
+                                                           "0B0101040F"
+                                                           "03"});
+        QCOMPARE(families.daylightSavingRule, QByteArray("0405010200"
+                                                         "0B0101040F"
+                                                         "03"));
+        QCOMPARE(entered(), expected);
+        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("0 (OK)"));
     }
 };
 

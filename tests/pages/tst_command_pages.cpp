@@ -11,12 +11,50 @@
 // test.
 
 namespace {
+// How a button's write fails: its link does not open, the display does not answer, or it
+// refuses.
+enum class Fault { LinkDown, NoReply, Refused };
+} // namespace
+Q_DECLARE_METATYPE(Fault)
+
+namespace {
 QList<QByteArray> bodies(const FakeDisplay& fake) {
     return TransferDisplay::bodies(fake.requests());
 }
 
 QByteArray nullMessage(const QByteArray&) {
     return "BE";
+}
+
+// Makes the window's next writes fail as fault says. The link goes to an address of this test
+// on which nothing listens; a refusing display answers each request whose body starts with
+// prefix with refusal(body), and every other as the model does.
+void failWrites(WindowRig& rig, Fault fault, const QByteArray& prefix,
+                const std::function<QByteArray(const QByteArray&)>& refusal) {
+    switch (fault) {
+    case Fault::LinkDown:
+        rig.w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.16.39"));
+        break;
+    case Fault::NoReply:
+        rig.fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+        break;
+    case Fault::Refused:
+        rig.fake.setHandler([&model = rig.model, prefix, refusal](const QByteArray& request) {
+            const QByteArray body = FakeDisplay::bodyOf(request);
+            if (!body.startsWith(prefix))
+                return model.answer(request);
+            FakeReply reply;
+            reply.bytes = FakeDisplay::frame(char(FakeDisplay::typeOf(request) + 1), refusal(body));
+            return reply;
+        });
+        break;
+    }
+}
+
+// The display answers again, on the window's own link.
+void answerAgain(WindowRig& rig) {
+    rig.w.ui.communications_interface_widget->set_interface_info(lanInterface(rig.fake.address()));
+    rig.fake.setHandler(rig.model.handler());
 }
 } // namespace
 
@@ -147,14 +185,17 @@ private slots:
         QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Lobby wall 3"));
         QVERIFY(!w.ui.status_asset_tag_lineEdit->isReadOnly());
         QVERIFY(w.ui.status_asset_update_pushButton->isEnabled());
-        // A write that fails is not read back: the tag goes back to the one the display holds.
+        // A write that fails is not read back: the tag keeps what was entered, and the next
+        // Update sends it.
         model.failNext(1);
         fake.clearRequests();
         w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Foyer"));
         page.on_status_asset_update_pushButton_clicked();
         QCOMPARE(bodies(fake).size(), 1);
-        QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Lobby wall 3"));
+        QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Foyer"));
         QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5004)")));
+        page.on_status_asset_update_pushButton_clicked();
+        QCOMPARE(transfer.asset, QByteArray("Foyer").leftJustified(64, '\0'));
         // A tag in Latin-1 is stored byte for byte; one with a character beyond it is refused,
         // naming the character, and nothing is sent.
         w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Caf\u00E9"));
@@ -171,8 +212,8 @@ private slots:
     }
 
     // A read against a display that stops answering empties what it would show, and Set
-    // sends no channel that was not read; a channel the display does not take goes back to
-    // the one it reported.
+    // sends no channel that was not read; a channel the display does not take stays as
+    // entered, and the next Set sends it.
     void failedReadLeavesNothingShown_data() {
         QTest::addColumn<int>("page");
         QTest::newRow("firmware version") << 18;
@@ -199,7 +240,93 @@ private slots:
         model.failNext(1);
         w.ui.tv_chnnel_lineEdit->setText(QStringLiteral("5-1"));
         w.ui.set_tv_channel_pushButton->click();
+        QCOMPARE(w.ui.tv_chnnel_lineEdit->text(), QStringLiteral("5-1"));
+        w.ui.set_tv_channel_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("C22D000000050001"));
+        QCOMPARE(families.tvMajor, 5u);
+    }
+
+    // A Set that fails keeps the channel entered, not the one the display reported; the
+    // failure shows as ever, and the next Set sends what was entered.
+    void tvChannelSetKeepsWhatWasEntered_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("status"); // as statusMismatch takes it
+        QTest::newRow("link down") << Fault::LinkDown << "(-3005)";
+        QTest::newRow("no reply") << Fault::NoReply << "(-3003)";
+        // The null message: the display does not take the channel.
+        QTest::newRow("refused") << Fault::Refused << "(-5007)";
+    }
+    void tvChannelSetKeepsWhatWasEntered() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, status);
+        WindowRig rig("127.0.16.35");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.tvMajor = 7;
+        families.tvMinor = 2;
+        w.ui.stackedWidget->setCurrentIndex(20);
         QCOMPARE(w.ui.tv_chnnel_lineEdit->text(), QStringLiteral("7-2"));
+        w.ui.tv_chnnel_lineEdit->setText(QStringLiteral("5-1"));
+
+        failWrites(rig, fault, "C22D", nullMessage);
+        w.ui.set_tv_channel_pushButton->click();
+        QCOMPARE(w.ui.tv_chnnel_lineEdit->text(), QStringLiteral("5-1"));
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        QCOMPARE(env.boxTexts.size(), fault == Fault::LinkDown ? 1 : 0);
+        QCOMPARE(families.tvMajor, 7u);
+
+        answerAgain(rig);
+        const int from = fake.requests().size();
+        w.ui.set_tv_channel_pushButton->click();
+        QCOMPARE(bodies(fake).mid(from), QList<QByteArray>{"C22D000000050001"});
+        QCOMPARE(families.tvMajor, 5u);
+        QCOMPARE(int(families.tvMinor), 1);
+        QCOMPARE(w.ui.tv_chnnel_lineEdit->text(), QStringLiteral("5-1"));
+        QCOMPARE(w.ui.statusBar->currentMessage(), QString());
+    }
+
+    // An Update that fails keeps the tag entered, not the one the display confirmed; the
+    // failure shows as ever, and the next Update sends what was entered.
+    void assetTagUpdateKeepsWhatWasEntered_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("status"); // as statusMismatch takes it
+        QTest::newRow("link down") << Fault::LinkDown << "(-3005)";
+        QTest::newRow("no reply") << Fault::NoReply << "(-3003)";
+        // The display's result byte is not 0.
+        QTest::newRow("refused") << Fault::Refused << "*";
+    }
+    void assetTagUpdateKeepsWhatWasEntered() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, status);
+        WindowRig rig("127.0.16.36");
+        auto& [fake, model, w] = rig;
+        TransferDisplay transfer;
+        transfer.attach(model);
+        CommandPages& page = rig.page<CommandPages>();
+        const QByteArray confirmed = QByteArray("Lobby wall 3").leftJustified(64, '\0');
+        w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Lobby wall 3"));
+        page.on_status_asset_update_pushButton_clicked();
+        QCOMPARE(transfer.asset, confirmed);
+        w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Foyer"));
+
+        if (fault == Fault::NoReply)
+            rig.stopAnsweringAfter(0); // a silent display would hold each chunk for 6 s
+        else
+            failWrites(rig, fault, "C00E", [](const QByteArray& body) { return "01" + body; });
+        page.on_status_asset_update_pushButton_clicked();
+        QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Foyer"));
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        QCOMPARE(env.boxTexts.size(), fault == Fault::LinkDown ? 1 : 0);
+        QCOMPARE(transfer.asset, confirmed);
+
+        answerAgain(rig);
+        const int from = fake.requests().size();
+        page.on_status_asset_update_pushButton_clicked();
+        QCOMPARE(bodies(fake).at(from), "C00E00" + QByteArray("Foyer").leftJustified(32, '\0'));
+        QCOMPARE(transfer.asset, QByteArray("Foyer").leftJustified(64, '\0'));
+        QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Foyer"));
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Asset tag written to the display."));
     }
 
     // Nothing on the page changes: the status bar says that the display took the mode, and
