@@ -16,6 +16,23 @@ QByteArray stored(const char* fields) {
     return QByteArray(fields) + QByteArray(14, '0');
 }
 
+// Routes both forms of the schedule write to a display that refuses them (result byte 01,
+// nothing stored), every other request to the rig's model; setting the rig's handler again ends
+// it.
+void refuseScheduleWrites(WindowRig& rig, DisplayModel& refusing) {
+    for (const char* code : {"C222", "C214"})
+        refusing.addCommand('A', code, [](const QByteArray& body) {
+            return (DisplayModel::hex4(DisplayModel::field(body, 0, 4) + 0x0100) + "01" +
+                    body.mid(4))
+                .leftJustified(38, '0');
+        });
+    rig.fake.setHandler([&rig, &refusing](const QByteArray& request) {
+        const QByteArray body = FakeDisplay::bodyOf(request);
+        return body.startsWith("C222") || body.startsWith("C214") ? refusing.answer(request)
+                                                                  : rig.model.answer(request);
+    });
+}
+
 // What the page shows, in one line per widget group.
 QStringList pageState(const Ui::ZETQVToolMainWindowClass& ui) {
     auto time = [](const QCheckBox* box, const QTimeEdit* edit) {
@@ -145,17 +162,17 @@ private slots:
         rig.saveShot(QStringLiteral("schedule_after_update"));
     }
 
-    // A write the display refuses is reported, and the page shows what the display holds; when
-    // that cannot be read either, what it reported before, never the values it refused.
-    void refusedWriteShowsWhatTheDisplayHolds_data() {
+    // A write the display refuses is reported, and the page keeps the program as composed:
+    // neither what the display holds (changed meanwhile) nor, when that cannot be read either,
+    // what it reported before. The next Update sends it.
+    void refusedWriteKeepsTheComposedProgram_data() {
         QTest::addColumn<bool>("readBackFails");
-        QTest::addColumn<QString>("onTime");
-        QTest::newRow("read back") << false << "on set 08:15 editable";
-        QTest::newRow("read back fails too") << true << "on set 07:00 editable";
+        QTest::newRow("the display's program readable") << false;
+        QTest::newRow("the display's program unreadable") << true;
     }
-    void refusedWriteShowsWhatTheDisplayHolds() {
+    void refusedWriteKeepsTheComposedProgram() {
         QFETCH(bool, readBackFails);
-        QFETCH(QString, onTime);
+        DisplayModel refusing; // outlives the rig whose display may route to it
         WindowRig rig("127.0.14.42");
         auto& [fake, model, w] = rig;
         DisplayFamilies families(model);
@@ -169,19 +186,85 @@ private slots:
             for (const char* code : {"C221", "C213"})
                 model.addCommand('A', code, [](const QByteArray&) { return QByteArray("C3"); });
         // The display refuses the write in either form: result byte 01, nothing stored.
-        for (const char* code : {"C222", "C214"})
-            model.addCommand('A', code, [](const QByteArray& body) {
-                return (DisplayModel::hex4(DisplayModel::field(body, 0, 4) + 0x0100) + "01" +
-                        body.mid(4))
-                    .leftJustified(38, '0');
-            });
+        refuseScheduleWrites(rig, refusing);
         rig.page<BasicSchedulePage>().on_schedule_update_pushButton_clicked();
         QCOMPARE(families.extendedSchedules.value(0), stored("080F170001010504"));
-        QCOMPARE(pageState(w.ui).at(1), onTime);
-        QCOMPARE(pageState(w.ui).at(5), QStringLiteral("days Mon"));
+        QCOMPARE(pageState(w.ui).at(1), QStringLiteral("on set 09:30 editable"));
+        QCOMPARE(pageState(w.ui).at(5), QStringLiteral("days Mon,Tue"));
         QVERIFY(w.ui.schedule_update_pushButton->isEnabled());
         QVERIFY(w.ui.statusBar->currentMessage().endsWith(
             QStringLiteral("(%1)").arg(ResultCode::ReplyError)));
+
+        fake.setHandler(model.handler());
+        rig.page<BasicSchedulePage>().on_schedule_update_pushButton_clicked();
+        QCOMPARE(families.extendedSchedules.value(0), stored("091E170001030504"));
+    }
+
+    // Update sends a form: when the link does not open (a display switched off), the display
+    // does not answer or it refuses, the error is shown and every field keeps what was entered,
+    // never what the display reported before; the next Update sends it.
+    void failedUpdateKeepsTheComposedProgram_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("statusBar"); // as statusMismatch expects it
+        QTest::newRow("link does not open")
+            << "link" << QStringLiteral("(%1)").arg(ResultCode::ConnectionRefused);
+        QTest::newRow("no reply") << "silence" << QStringLiteral("(%1)").arg(ResultCode::NoReply);
+        QTest::newRow("refused") << "refused" << QStringLiteral("(%1)").arg(ResultCode::ReplyError);
+    }
+    void failedUpdateKeepsTheComposedProgram() {
+        QFETCH(QString, fault);
+        QFETCH(QString, statusBar);
+        DisplayModel refusing; // outlives the rig whose display may route to it
+        WindowRig rig("127.0.14.45");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        // Program 4 switches on at 8:00 and off at 23:00 every day.
+        const QByteArray held = stored("0800170011010504");
+        families.extendedSchedules.insert(3, held);
+        w.ui.stackedWidget->setCurrentIndex(kBasicSchedulePage);
+        w.ui.schedule_number_comboBox->setCurrentIndex(3);
+        const QStringList reported = pageState(w.ui);
+        // Composed: on at 7:15, Tuesday only, every week.
+        w.ui.schedule_on_time_timeEdit->setTime(QTime(7, 15));
+        w.ui.schedule_every_day_checkBox->setChecked(false);
+        w.ui.schedule_every_week_checkBox->setChecked(true);
+        w.ui.schedule_monday_checkBox->setChecked(false);
+        w.ui.schedule_tuesday_checkBox->setChecked(true);
+        const QStringList composed{"enabled 1",
+                                   "on set 07:15 editable",
+                                   "off set 23:00 editable",
+                                   "input HDMI",
+                                   "picture Cinema",
+                                   "days Tue",
+                                   "every day 0, every week 1",
+                                   "days editable 1"};
+        QCOMPARE(pageState(w.ui), composed);
+        QVERIFY(reported != composed);
+
+        if (fault == QLatin1String("link"))
+            w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.14.49"));
+        else if (fault == QLatin1String("silence"))
+            fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+        else
+            refuseScheduleWrites(rig, refusing);
+        rig.page<BasicSchedulePage>().on_schedule_update_pushButton_clicked();
+        QCOMPARE(pageState(w.ui), composed);
+        QVERIFY(w.ui.schedule_update_pushButton->isEnabled());
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), statusBar), QString());
+        QCOMPARE(env.boxTexts.size(), fault == QLatin1String("link") ? 1 : 0);
+        QCOMPARE(families.extendedSchedules.value(3), held);
+
+        // The display answers again: the next Update sends the program as composed.
+        w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address()));
+        fake.setHandler(model.handler());
+        const int from = fake.requests().size();
+        rig.page<BasicSchedulePage>().on_schedule_update_pushButton_clicked();
+        const QByteArray sent = "C22203" + stored("070F170011020604");
+        QVERIFY2(rig.seen(from).contains(QLatin1Char('A') + QString::fromLatin1(sent)),
+                 qPrintable(rig.seen(from).join(QLatin1String(", "))));
+        QCOMPARE(families.extendedSchedules.value(3), stored("070F170011020604"));
+        QCOMPARE(w.ui.statusBar->currentMessage(),
+                 QStringLiteral("Schedule 4 written to the display."));
     }
 
     // A program that cannot be read shows nothing of the program before it and cannot be

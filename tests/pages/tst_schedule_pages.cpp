@@ -8,7 +8,8 @@
 
 #include <QtTest>
 
-// Loopback addresses 127.0.16.1 to 127.0.16.19 and 127.0.27.1 to 127.0.27.9 belong to this test.
+// Loopback addresses 127.0.16.1 to 127.0.16.19 and 127.0.27.1 to 127.0.27.9 belong to this test;
+// nothing listens on 127.0.16.9.
 
 namespace {
 // The locale every sentence below is written in.
@@ -38,6 +39,32 @@ void select(QComboBox* combo, uint data) {
 // The item data of a combo box's current item, "-" with none.
 QString shown(const QComboBox* combo) {
     return combo->currentIndex() < 0 ? QStringLiteral("-") : combo->currentData().toString();
+}
+
+// Every value the page shows, with whether it can be changed: list items, times, ticks.
+QStringList fieldValues(QWidget* page) {
+    QStringList values;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractSpinBox*>(w->parentWidget()) ||
+            qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const auto* group = qobject_cast<QGroupBox*>(w);
+        QString value;
+        if (const auto* combo = qobject_cast<QComboBox*>(w))
+            value = shown(combo);
+        else if (const auto* edit = qobject_cast<QTimeEdit*>(w))
+            value = edit->time().toString(QStringLiteral("HH:mm"));
+        else if (button && button->isCheckable())
+            value = QString::number(button->isChecked());
+        else if (group && group->isCheckable())
+            value = QString::number(group->isChecked());
+        else
+            continue;
+        values << QStringLiteral("%1=%2%3").arg(w->objectName(), value,
+                                                w->isEnabled() ? "" : " (disabled)");
+    }
+    return values;
 }
 
 using Answer = WindowTestEnvironment::Answer;
@@ -172,13 +199,14 @@ private slots:
         QCOMPARE(int(off.on_minute), 0);
 
         // The display refuses the write: its status in the line, the error on the status bar,
-        // and the page back on the program the display holds.
+        // and the page keeps the program as entered (now an off event), to be written again.
         families.refusedSchedules << 4;
         w.ui.advanced_schedule_write_pushButton->click();
         QCOMPARE(families.advancedSchedules[4], QByteArray("01061E11110604000000000000"));
         QCOMPARE(w.ui.advanced_schedule_status_lineEdit->text(), QStringLiteral("-5008 (Error)"));
         QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5008)")));
-        QCOMPARE(shown(w.ui.advanced_schedule_on_off_type_comboBox), QStringLiteral("1"));
+        QCOMPARE(shown(w.ui.advanced_schedule_on_off_type_comboBox), QStringLiteral("2"));
+        QCOMPARE(w.ui.advanced_schedule_timeEdit->time(), QTime(6, 30));
         QVERIFY(w.ui.advanced_schedule_every_week_radioButton->isChecked());
         QVERIFY(w.ui.advanced_schedule_friday_checkBox->isEnabled());
     }
@@ -430,6 +458,121 @@ private slots:
         QCOMPARE(fake.requests().size(), 2);
     }
 
+    // Each page's Write sends a form: when the link does not open, the display does not answer
+    // or it refuses, the failure is shown and the page keeps what the user entered, never what
+    // the display reported before; the next Write sends it.
+    void failedWriteKeepsTheEntry_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("statusLine");
+        QTest::addColumn<QString>("statusBar"); // as statusMismatch expects it
+        const QString noLink = QStringLiteral("(%1)").arg(ResultCode::ConnectionRefused);
+        const QString noReply = QStringLiteral("(%1)").arg(ResultCode::NoReply);
+        const QString refused = QStringLiteral("(%1)").arg(ResultCode::ReplyError);
+        for (const auto& [name, page, refusal] :
+             {std::make_tuple("advanced schedule", 15, "-5008 (Error)"),
+              std::make_tuple("holiday", 16, ""), std::make_tuple("weekend", 17, "1 (Error)")}) {
+            QTest::addRow("%s, link does not open", name) << page << "link"
+                                                          << "" << noLink;
+            QTest::addRow("%s, no reply", name) << page << "silence"
+                                                << "" << noReply;
+            QTest::addRow("%s, refused", name)
+                << page << "refused" << refusal << (page == 17 ? QString() : refused);
+        }
+    }
+    void failedWriteKeepsTheEntry() {
+        QFETCH(int, page);
+        QFETCH(QString, fault);
+        QFETCH(QString, statusLine);
+        QFETCH(QString, statusBar);
+        // Only the weekend has no refusal of its own: a display that answers its write with
+        // status 1. It outlives the rig whose display may route to it.
+        DisplayModel refusing;
+        refusing.addCommand('A', "CA1A01",
+                            [](const QByteArray& body) { return "CB1A0101" + body.mid(6, 2); });
+        WindowRig rig("127.0.16.8");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.advancedSchedules[0] = "02170F11004404110603000000";
+        families.holidays[1] = "0311060100000605";
+        QPushButton* write = nullptr;
+        QLineEdit* status = nullptr;
+        QByteArray wire;                  // what Write sends for the entry below
+        std::function<QByteArray()> held; // what the display holds
+        rig.showPage(page);
+        QWidget* shownPage = w.ui.stackedWidget->widget(page);
+        const QStringList reported = fieldValues(shownPage);
+        if (page == 15) {
+            // An event that switches on at 6:30 every week on Mondays and Fridays, over one
+            // that switches off on a date.
+            write = w.ui.advanced_schedule_write_pushButton;
+            status = w.ui.advanced_schedule_status_lineEdit;
+            wire = "C23E0001061E11110604000000000000";
+            held = [&families] { return families.advancedSchedules.value(0); };
+            select(w.ui.advanced_schedule_on_off_type_comboBox, 1);
+            w.ui.advanced_schedule_timeEdit->setTime(QTime(6, 30));
+            w.ui.advanced_schedule_every_week_radioButton->setChecked(true);
+            w.ui.advanced_schedule_monday_checkBox->setChecked(true);
+            w.ui.advanced_schedule_friday_checkBox->setChecked(true);
+        } else if (page == 16) {
+            // The 2nd Monday in June of every year, over a period in June 2017.
+            write = w.ui.holiday_write_pushButton;
+            status = w.ui.holiday_status_lineEdit;
+            wire = "CA190101040006000201";
+            held = [&families] { return families.holidays.value(1); };
+            select(w.ui.holiday_year_comboBox, 0);
+            w.ui.holiday_week_radioButton->setChecked(true);
+            select(w.ui.holiday_week_nth_comboBox, 2);
+            select(w.ui.holiday_week_weekday_comboBox, 1);
+        } else {
+            // Monday and Sunday, over Saturday and Sunday.
+            write = w.ui.weekend_write_pushButton;
+            status = w.ui.weekend_status_lineEdit;
+            wire = "CA1A0141";
+            held = [&families] { return DisplayModel::hex2(families.weekend); };
+            w.ui.weekend_monday_checkBox->setChecked(true);
+            w.ui.weekend_saturday_checkBox->setChecked(false);
+        }
+        const QByteArray before = held();
+        const QStringList entered = fieldValues(shownPage);
+        QVERIFY(entered != reported);
+        QVERIFY(write->isEnabled());
+
+        if (fault == QLatin1String("link"))
+            w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.16.9"));
+        else if (fault == QLatin1String("silence"))
+            fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+        else if (page == 17)
+            fake.setHandler([&refusing, &model](const QByteArray& request) {
+                return FakeDisplay::bodyOf(request).startsWith("CA1A01") ? refusing.answer(request)
+                                                                         : model.answer(request);
+            });
+        else
+            (page == 15 ? families.refusedSchedules : families.refusedHolidays) << page - 15;
+        fake.clearRequests();
+        write->click();
+        QCOMPARE(fieldValues(shownPage), entered);
+        QVERIFY(write->isEnabled());
+        QCOMPARE(held(), before);
+        QCOMPARE(status->text(), statusLine);
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), statusBar), QString());
+        QCOMPARE(env.boxTexts.size(), fault == QLatin1String("link") ? 1 : 0);
+        QCOMPARE(bodies(fake),
+                 fault == QLatin1String("link") ? QList<QByteArray>() : QList<QByteArray>{wire});
+
+        // The display answers again: the next Write sends the entry as it stands.
+        w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address()));
+        fake.setHandler(model.handler());
+        families.refusedSchedules.clear();
+        families.refusedHolidays.clear();
+        fake.clearRequests();
+        write->click();
+        QCOMPARE(bodies(fake), QList<QByteArray>{wire});
+        QVERIFY(wire.endsWith(held()));
+        QVERIFY(held() != before);
+        QCOMPARE(status->text(), QStringLiteral("0 (OK)"));
+    }
+
     void weekend() {
         WindowRig rig("127.0.16.7");
         auto& [fake, model, w] = rig;
@@ -456,14 +599,14 @@ private slots:
         QCOMPARE(int(families.weekend), 0x41);
         QCOMPARE(checked(), QStringLiteral("1000001"));
         QCOMPARE(w.ui.weekend_status_lineEdit->text(), QStringLiteral("0 (OK)"));
-        // A write the display refuses (status 1) says so, and the days go back to those it
-        // holds.
+        // A write the display refuses (status 1) says so, and the days stay as ticked, to be
+        // written again.
         model.addCommand('A', "CA1A01",
                          [](const QByteArray& body) { return "CB1A0101" + body.mid(6, 2); });
         w.ui.weekend_tuesday_checkBox->setChecked(true);
         w.ui.weekend_write_pushButton->click();
         QCOMPARE(w.ui.weekend_status_lineEdit->text(), QStringLiteral("1 (Error)"));
-        QCOMPARE(checked(), QStringLiteral("1000001"));
+        QCOMPARE(checked(), QStringLiteral("1100001"));
         QCOMPARE(int(families.weekend), 0x41);
     }
 };
