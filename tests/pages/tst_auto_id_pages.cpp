@@ -105,7 +105,7 @@ private slots:
 
     // Showing the page reads H and V. A read the display answers with an error, or that
     // fails, leaves them greyed and sends them nowhere (Write, Execute) until a read succeeds;
-    // a write the display refuses puts back the H and V it reported.
+    // a write the display refuses keeps the H entered, and the next Write sends it.
     void readHAndV() {
         ChainRig rig("127.0.17.21");
         auto& ui = rig.w.ui;
@@ -127,7 +127,13 @@ private slots:
         ui.auto_tilematrix_h_spinBox->setValue(6);
         ui.auto_tilematrix_write_pushButton->click();
         QCOMPARE(ui.auto_tilematrix_lineEdit->text(), QStringLiteral("1 (Error)"));
-        QCOMPARE(ui.auto_tilematrix_h_spinBox->value(), 4);
+        QCOMPARE(ui.auto_tilematrix_h_spinBox->value(), 6);
+        rig.families.tileMatrixResult = 0;
+        const int from = rig.fake.requests().size();
+        ui.auto_tilematrix_write_pushButton->click();
+        QCOMPARE(rig.bodies().mid(from), QList<QByteArray>{"CA03050603"});
+        QCOMPARE(ui.auto_tilematrix_lineEdit->text(), QStringLiteral("0 (OK)"));
+        rig.families.tileMatrixResult = 1;
 
         rig.w.on_reload_settings_pushButton_clicked();
         QCOMPARE(ui.auto_tilematrix_lineEdit->text(), QStringLiteral("1 (Error)"));
@@ -145,6 +151,84 @@ private slots:
         ui.auto_tilematrix_read_pushButton->click();
         QCOMPARE(ui.auto_tilematrix_h_spinBox->value(), 6);
         QCOMPARE(enabledMismatch(senders, "111"), QString());
+    }
+
+    // H and V entered over those read, that Write or Execute could not send (the link does not
+    // open, the display does not answer or answers a broken reply, or it refuses with status 1)
+    // stay as entered, the failure shown; the next press, the display answering again, sends
+    // them.
+    void failedSendKeepsHAndV_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QString>("line"); // the result line after the failure
+        QTest::addColumn<QString>("bar");  // the status bar's, as statusMismatch takes it
+        QTest::addColumn<int>("boxes");
+        const QByteArray write = "CA03050602";
+        const QByteArray execute = "CA03010602011201";
+        QTest::newRow("write, link down") << "auto_tilematrix_write_pushButton"
+                                          << "link" << write << ""
+                                          << "(-3005)" << 1;
+        QTest::newRow("write, no reply") << "auto_tilematrix_write_pushButton"
+                                         << "silent" << write << ""
+                                         << "(-3003)" << 0;
+        QTest::newRow("write, refused") << "auto_tilematrix_write_pushButton"
+                                        << "refused" << write << "1 (Error)"
+                                        << "" << 0;
+        QTest::newRow("execute, link down") << "auto_tilematrix_execute_pushButton"
+                                            << "link" << execute << ""
+                                            << "(-3005)" << 1;
+        QTest::newRow("execute, broken reply")
+            << "auto_tilematrix_execute_pushButton"
+            << "broken" << execute << "" << QStringLiteral("(%1)").arg(ResultCode::BadChecksum)
+            << 0;
+        QTest::newRow("execute, refused") << "auto_tilematrix_execute_pushButton"
+                                          << "refused" << execute << "1 (Error)"
+                                          << "" << 0;
+    }
+    void failedSendKeepsHAndV() {
+        QFETCH(QString, button);
+        QFETCH(QString, fault);
+        QFETCH(QByteArray, request);
+        QFETCH(QString, line);
+        QFETCH(QString, bar);
+        QFETCH(int, boxes);
+        ChainRig rig("127.0.17.23");
+        auto& ui = rig.w.ui;
+        rig.families.tileMatrixH = 4;
+        rig.families.tileMatrixV = 3;
+        rig.showPage(24);
+        QCOMPARE(ui.auto_tilematrix_h_spinBox->value(), 4);
+        ui.auto_tilematrix_h_spinBox->setValue(6);
+        ui.auto_tilematrix_v_spinBox->setValue(2);
+        ui.auto_tilematrix_memory_comboBox->setCurrentText(QStringLiteral("Input"));
+        ui.auto_tilematrix_input_comboBox->setCurrentText(QStringLiteral("HDMI2"));
+        if (fault == "link")
+            ui.communications_interface_widget->set_interface_info(lanInterface("127.0.17.29"));
+        else if (fault == "silent")
+            rig.fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+        else if (fault == "broken")
+            rig.model.failNext(1);
+        else
+            rig.families.tileMatrixResult = 1;
+        auto* send = rig.w.findChild<QPushButton*>(button);
+        send->click();
+        QCOMPARE(ui.auto_tilematrix_lineEdit->text(), line);
+        QCOMPARE(statusMismatch(ui.statusBar->currentMessage(), bar), QString());
+        QCOMPARE(env.boxTexts.size(), boxes);
+        QCOMPARE(ui.auto_tilematrix_h_spinBox->value(), 6);
+        QCOMPARE(ui.auto_tilematrix_v_spinBox->value(), 2);
+        QVERIFY(send->isEnabled());
+
+        rig.fake.setHandler(rig.model.handler());
+        ui.communications_interface_widget->set_interface_info(lanInterface(rig.fake.address()));
+        rig.families.tileMatrixResult = 0;
+        const int from = rig.fake.requests().size();
+        send->click();
+        QCOMPARE(rig.bodies().mid(from), QList<QByteArray>{request});
+        QCOMPARE(ui.auto_tilematrix_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QCOMPARE(int(rig.families.tileMatrixH), 6);
+        QCOMPARE(int(rig.families.tileMatrixV), 2);
     }
 
     // The single commands, with what they send: the chosen input and memory by their codes,

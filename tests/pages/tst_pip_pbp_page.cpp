@@ -24,6 +24,27 @@ struct PipRig : WindowRig {
         return w.findChild<QSpinBox*>(QStringLiteral("pip_pbp_memory_%1_spinBox").arg(name));
     }
     QString status() const { return w.ui.pip_pbp_memory_status_lineEdit->text(); }
+    // Makes the next Save fail: "link" points the window at an address where nothing listens,
+    // "silent" leaves the display without a reply, "refused" has it answer a store with status
+    // 1. answer() undoes it.
+    void fail(const QString& fault) {
+        if (fault == QLatin1String("link"))
+            w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.17.49"));
+        else if (fault == QLatin1String("silent"))
+            fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+        else
+            fake.setHandler([this](const QByteArray& request) {
+                if (!FakeDisplay::bodyOf(request).startsWith("CA2000"))
+                    return model.answer(request);
+                FakeReply refusal;
+                refusal.bytes = FakeDisplay::frame('B', "CB200001");
+                return refusal;
+            });
+    }
+    void answer() {
+        fake.setHandler(model.handler());
+        w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address()));
+    }
 };
 } // namespace
 
@@ -80,23 +101,51 @@ private slots:
         QCOMPARE(rig.spin("picture_size4")->isEnabled(), false);
     }
 
-    // A profile the display refuses to store (status 1) says so, and the fields go back to the
-    // profile it reported.
-    void refusedSaveGoesBack() {
+    // A profile that is not stored, whether the link does not open, the display does not
+    // answer or it refuses (status 1), says so, and the fields keep what the user entered over
+    // the profile read: the next Save, the display answering again, sends them.
+    void failedSaveKeepsTheFields_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("line"); // the page's status line after the failure
+        QTest::addColumn<QString>("bar");  // the status bar's, as statusMismatch takes it
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("refused") << "refused"
+                                 << "1 (Error)"
+                                 << "" << 0;
+        QTest::newRow("link down") << "link"
+                                   << ""
+                                   << "(-3005)" << 1;
+        QTest::newRow("no reply") << "silent"
+                                  << ""
+                                  << "(-3003)" << 0;
+    }
+    void failedSaveKeepsTheFields() {
+        QFETCH(QString, fault);
+        QFETCH(QString, line);
+        QFETCH(QString, bar);
+        QFETCH(int, boxes);
         PipRig rig("127.0.27.50");
         rig.families.pipProfiles[1] = profileText({2, 17, 18, 0, 1, 10, 20, 30, 40});
         rig.combo("memorynum")->setCurrentIndex(1);
         rig.w.ui.pip_pbp_memory_read_pushButton->click();
         QCOMPARE(rig.spin("picture_size2")->value(), 20);
-        rig.model.addCommand('A', "CA2000",
-                             [](const QByteArray&) { return QByteArray("CB200001"); });
+        rig.fail(fault);
         rig.spin("picture_size2")->setValue(70);
         rig.combo("mode")->setCurrentText(QStringLiteral("PBP (5)"));
         rig.w.ui.pip_pbp_memory_save_pushButton->click();
-        QCOMPARE(rig.status(), QStringLiteral("1 (Error)"));
-        QCOMPARE(rig.spin("picture_size2")->value(), 20);
-        QCOMPARE(rig.combo("mode")->currentText(), QStringLiteral("PIP (2)"));
+        QCOMPARE(rig.status(), line);
+        QCOMPARE(statusMismatch(rig.w.ui.statusBar->currentMessage(), bar), QString());
+        QCOMPARE(env.boxTexts.size(), boxes);
+        QCOMPARE(rig.spin("picture_size2")->value(), 70);
+        QCOMPARE(rig.combo("mode")->currentText(), QStringLiteral("PBP (5)"));
         QVERIFY(rig.w.ui.pip_pbp_memory_save_pushButton->isEnabled());
+
+        rig.answer();
+        rig.w.ui.pip_pbp_memory_save_pushButton->click();
+        const QByteArray entered = profileText({5, 17, 18, 0, 1, 10, 70, 30, 40});
+        QCOMPARE(rig.bodies().last(), "CA200001" + entered);
+        QCOMPARE(rig.families.pipProfiles.value(1), entered);
+        QCOMPARE(rig.status(), QStringLiteral("0 (OK)"));
     }
 
     // Save sends the page's fields by their item data and values, the reserved bytes 0.

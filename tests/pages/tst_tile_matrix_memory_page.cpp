@@ -83,6 +83,52 @@ private slots:
         }
     }
 
+    // A profile that Save could not store, the link not opening or the display not answering,
+    // empties the status line and keeps the fields as entered over those read; the next Save,
+    // the display answering again, sends them.
+    void failedSaveKeepsTheFields_data() {
+        QTest::addColumn<bool>("linkDown"); // otherwise the display is silent
+        QTest::addColumn<QString>("bar");   // the status bar's, as statusMismatch takes it
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("link down") << true << "(-3005)" << 1;
+        QTest::newRow("no reply") << false << "(-3003)" << 0;
+    }
+    void failedSaveKeepsTheFields() {
+        QFETCH(bool, linkDown);
+        QFETCH(QString, bar);
+        QFETCH(int, boxes);
+        WindowRig rig("127.0.15.63");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.tileMatrixProfiles.insert(0, "02020302");
+        w.ui.tile_matrix_memory_read_pushButton->click();
+        QCOMPARE(w.ui.tile_matrix_memory_columns_spinBox->value(), 2);
+        w.ui.tile_matrix_memory_columns_spinBox->setValue(4);
+        w.ui.tile_matrix_memory_rows_spinBox->setValue(3);
+        w.ui.tile_matrix_memory_position_spinBox->setValue(5);
+        w.ui.tile_matrix_memory_usetilecomp_checkBox->setChecked(false);
+        if (linkDown)
+            w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.15.64"));
+        else
+            fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+        w.ui.tile_matrix_memory_save_pushButton->click();
+        QCOMPARE(w.ui.tile_matrix_memory_status_lineEdit->text(), QString());
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), bar), QString());
+        QCOMPARE(env.boxTexts.size(), boxes);
+        QCOMPARE(w.ui.tile_matrix_memory_columns_spinBox->value(), 4);
+        QCOMPARE(w.ui.tile_matrix_memory_rows_spinBox->value(), 3);
+        QCOMPARE(w.ui.tile_matrix_memory_position_spinBox->value(), 5);
+        QVERIFY(!w.ui.tile_matrix_memory_usetilecomp_checkBox->isChecked());
+
+        fake.setHandler(model.handler());
+        w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address()));
+        const int from = fake.requests().size();
+        w.ui.tile_matrix_memory_save_pushButton->click();
+        QCOMPARE(rig.seen(from), QStringList{"ACA17000004030501"});
+        QCOMPARE(families.tileMatrixProfiles.value(0), QByteArray("04030501"));
+        QCOMPARE(w.ui.tile_matrix_memory_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+    }
+
     // A broken reply leaves the status line empty and goes to the status bar.
     void brokenReply() {
         WindowRig rig("127.0.15.62");
