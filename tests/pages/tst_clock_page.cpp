@@ -8,12 +8,8 @@
 // Loopback addresses 127.0.16.20 to 127.0.16.29 and 127.0.27.20 to 127.0.27.29 belong to this
 // test.
 
-namespace {
-// How a button's write fails: its link does not open, the display does not answer, or it
-// refuses.
-enum class Fault { LinkDown, NoReply, Refused };
-} // namespace
-Q_DECLARE_METATYPE(Fault)
+// Nothing listens here: a link that does not open.
+const QString kUnanswered = QStringLiteral("127.0.16.28");
 
 namespace {
 QList<QByteArray> bodies(const FakeDisplay& fake) {
@@ -30,36 +26,6 @@ QByteArray tooShort(const QByteArray&) {
     return "C311";
 }
 
-// Makes the window's next writes fail as fault says. The link goes to an address of this test
-// on which nothing listens; a refusing display answers each request whose body starts with
-// prefix with refusal(body), and every other as the model does.
-void failWrites(WindowRig& rig, Fault fault, const QByteArray& prefix,
-                const std::function<QByteArray(const QByteArray&)>& refusal) {
-    switch (fault) {
-    case Fault::LinkDown:
-        rig.w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.16.28"));
-        break;
-    case Fault::NoReply:
-        rig.fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
-        break;
-    case Fault::Refused:
-        rig.fake.setHandler([&model = rig.model, prefix, refusal](const QByteArray& request) {
-            const QByteArray body = FakeDisplay::bodyOf(request);
-            if (!body.startsWith(prefix))
-                return model.answer(request);
-            FakeReply reply;
-            reply.bytes = FakeDisplay::frame(char(FakeDisplay::typeOf(request) + 1), refusal(body));
-            return reply;
-        });
-        break;
-    }
-}
-
-// The display answers again, on the window's own link.
-void answerAgain(WindowRig& rig) {
-    rig.w.ui.communications_interface_widget->set_interface_info(lanInterface(rig.fake.address()));
-    rig.fake.setHandler(rig.model.handler());
-}
 } // namespace
 
 class ClockPageTest : public QObject {
@@ -123,14 +89,14 @@ private slots:
     // A set that fails keeps the time and the flag entered, not the flag the display reported;
     // the failure shows as ever, and the next set sends what was entered.
     void clockSetKeepsWhatWasEntered_data() {
-        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<WriteFault>("fault");
         QTest::addColumn<QString>("status"); // as statusMismatch takes it
-        QTest::newRow("link down") << Fault::LinkDown << "(-3005)";
-        QTest::newRow("no reply") << Fault::NoReply << "(-3003)";
-        QTest::newRow("refused") << Fault::Refused << "(-5008)";
+        QTest::newRow("link down") << WriteFault::LinkDown << "(-3005)";
+        QTest::newRow("no reply") << WriteFault::NoReply << "(-3003)";
+        QTest::newRow("refused") << WriteFault::Refused << "(-5008)";
     }
     void clockSetKeepsWhatWasEntered() {
-        QFETCH(Fault, fault);
+        QFETCH(WriteFault, fault);
         QFETCH(QString, status);
         WindowRig rig("127.0.16.26");
         auto& [fake, model, w] = rig;
@@ -142,16 +108,16 @@ private slots:
         w.ui.clock_set_time_dateTimeEdit->setDateTime(when);
         w.ui.daylight_savings_checkBox->setChecked(true);
 
-        failWrites(rig, fault, "C212",
-                   [](const QByteArray& body) { return "C31201" + body.mid(4); });
+        rig.failWrites(fault, kUnanswered, "C212",
+                       [](const QByteArray& body) { return "C31201" + body.mid(4); });
         w.ui.set_to_custom_date_pushButton->click();
         QCOMPARE(w.ui.clock_set_time_dateTimeEdit->dateTime(), when);
         QVERIFY(w.ui.daylight_savings_checkBox->isChecked());
         QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
-        QCOMPARE(env.boxTexts.size(), fault == Fault::LinkDown ? 1 : 0);
+        QCOMPARE(env.boxTexts.size(), fault == WriteFault::LinkDown ? 1 : 0);
         QCOMPARE(model.clock, reported);
 
-        answerAgain(rig);
+        rig.answerAgain();
         const int from = fake.requests().size();
         w.ui.set_to_custom_date_pushButton->click();
         QCOMPARE(bodies(fake).mid(from), QList<QByteArray>({"C2121F030402050601", "C211"}));
@@ -312,19 +278,19 @@ private slots:
     // A Write that fails keeps the rule entered, not the one the display reported; the failure
     // shows as ever (a refusal on the page's line), and the next Write sends what was entered.
     void daylightSavingWriteKeepsWhatWasEntered_data() {
-        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<WriteFault>("fault");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("status"); // as statusMismatch takes it
         // The link did not open: nothing was sent, and the line shows no answer.
-        QTest::newRow("link down") << Fault::LinkDown << ""
+        QTest::newRow("link down") << WriteFault::LinkDown << ""
                                    << "(-3005)";
-        QTest::newRow("no reply") << Fault::NoReply << ""
+        QTest::newRow("no reply") << WriteFault::NoReply << ""
                                   << "(-3003)";
-        QTest::newRow("refused") << Fault::Refused << "1 (Error)"
+        QTest::newRow("refused") << WriteFault::Refused << "1 (Error)"
                                  << "";
     }
     void daylightSavingWriteKeepsWhatWasEntered() {
-        QFETCH(Fault, fault);
+        QFETCH(WriteFault, fault);
         QFETCH(QString, line);
         QFETCH(QString, status);
         WindowRig rig("127.0.16.27");
@@ -351,16 +317,16 @@ private slots:
         const QStringList expected{"4", "04:15:00", "3"};
         QCOMPARE(entered(), expected);
 
-        failWrites(rig, fault, "CA0101",
-                   [](const QByteArray& body) { return "CB" + body.mid(2, 4) + "01"; });
+        rig.failWrites(fault, kUnanswered, "CA0101",
+                       [](const QByteArray& body) { return "CB" + body.mid(2, 4) + "01"; });
         w.ui.daylight_savings_write_pushButton->click();
         QCOMPARE(entered(), expected);
         QCOMPARE(w.ui.daylight_savings_lineEdit->text(), line);
         QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
-        QCOMPARE(env.boxTexts.size(), fault == Fault::LinkDown ? 1 : 0);
+        QCOMPARE(env.boxTexts.size(), fault == WriteFault::LinkDown ? 1 : 0);
         QCOMPARE(families.daylightSavingRule, reported);
 
-        answerAgain(rig);
+        rig.answerAgain();
         const int from = fake.requests().size();
         w.ui.daylight_savings_write_pushButton->click();
         QCOMPARE(bodies(fake).mid(from), QList<QByteArray>{"CA0101"

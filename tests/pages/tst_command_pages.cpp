@@ -10,12 +10,8 @@
 // Loopback addresses 127.0.16.30 to 127.0.16.39 and 127.0.27.30 to 127.0.27.39 belong to this
 // test.
 
-namespace {
-// How a button's write fails: its link does not open, the display does not answer, or it
-// refuses.
-enum class Fault { LinkDown, NoReply, Refused };
-} // namespace
-Q_DECLARE_METATYPE(Fault)
+// Nothing listens here: a link that does not open.
+const QString kUnanswered = QStringLiteral("127.0.16.39");
 
 namespace {
 QList<QByteArray> bodies(const FakeDisplay& fake) {
@@ -26,36 +22,6 @@ QByteArray nullMessage(const QByteArray&) {
     return "BE";
 }
 
-// Makes the window's next writes fail as fault says. The link goes to an address of this test
-// on which nothing listens; a refusing display answers each request whose body starts with
-// prefix with refusal(body), and every other as the model does.
-void failWrites(WindowRig& rig, Fault fault, const QByteArray& prefix,
-                const std::function<QByteArray(const QByteArray&)>& refusal) {
-    switch (fault) {
-    case Fault::LinkDown:
-        rig.w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.16.39"));
-        break;
-    case Fault::NoReply:
-        rig.fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
-        break;
-    case Fault::Refused:
-        rig.fake.setHandler([&model = rig.model, prefix, refusal](const QByteArray& request) {
-            const QByteArray body = FakeDisplay::bodyOf(request);
-            if (!body.startsWith(prefix))
-                return model.answer(request);
-            FakeReply reply;
-            reply.bytes = FakeDisplay::frame(char(FakeDisplay::typeOf(request) + 1), refusal(body));
-            return reply;
-        });
-        break;
-    }
-}
-
-// The display answers again, on the window's own link.
-void answerAgain(WindowRig& rig) {
-    rig.w.ui.communications_interface_widget->set_interface_info(lanInterface(rig.fake.address()));
-    rig.fake.setHandler(rig.model.handler());
-}
 } // namespace
 
 class CommandPagesTest : public QObject {
@@ -249,15 +215,15 @@ private slots:
     // A Set that fails keeps the channel entered, not the one the display reported; the
     // failure shows as ever, and the next Set sends what was entered.
     void tvChannelSetKeepsWhatWasEntered_data() {
-        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<WriteFault>("fault");
         QTest::addColumn<QString>("status"); // as statusMismatch takes it
-        QTest::newRow("link down") << Fault::LinkDown << "(-3005)";
-        QTest::newRow("no reply") << Fault::NoReply << "(-3003)";
+        QTest::newRow("link down") << WriteFault::LinkDown << "(-3005)";
+        QTest::newRow("no reply") << WriteFault::NoReply << "(-3003)";
         // The null message: the display does not take the channel.
-        QTest::newRow("refused") << Fault::Refused << "(-5007)";
+        QTest::newRow("refused") << WriteFault::Refused << "(-5007)";
     }
     void tvChannelSetKeepsWhatWasEntered() {
-        QFETCH(Fault, fault);
+        QFETCH(WriteFault, fault);
         QFETCH(QString, status);
         WindowRig rig("127.0.16.35");
         auto& [fake, model, w] = rig;
@@ -268,14 +234,14 @@ private slots:
         QCOMPARE(w.ui.tv_chnnel_lineEdit->text(), QStringLiteral("7-2"));
         w.ui.tv_chnnel_lineEdit->setText(QStringLiteral("5-1"));
 
-        failWrites(rig, fault, "C22D", nullMessage);
+        rig.failWrites(fault, kUnanswered, "C22D", nullMessage);
         w.ui.set_tv_channel_pushButton->click();
         QCOMPARE(w.ui.tv_chnnel_lineEdit->text(), QStringLiteral("5-1"));
         QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
-        QCOMPARE(env.boxTexts.size(), fault == Fault::LinkDown ? 1 : 0);
+        QCOMPARE(env.boxTexts.size(), fault == WriteFault::LinkDown ? 1 : 0);
         QCOMPARE(families.tvMajor, 7u);
 
-        answerAgain(rig);
+        rig.answerAgain();
         const int from = fake.requests().size();
         w.ui.set_tv_channel_pushButton->click();
         QCOMPARE(bodies(fake).mid(from), QList<QByteArray>{"C22D000000050001"});
@@ -288,15 +254,15 @@ private slots:
     // An Update that fails keeps the tag entered, not the one the display confirmed; the
     // failure shows as ever, and the next Update sends what was entered.
     void assetTagUpdateKeepsWhatWasEntered_data() {
-        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<WriteFault>("fault");
         QTest::addColumn<QString>("status"); // as statusMismatch takes it
-        QTest::newRow("link down") << Fault::LinkDown << "(-3005)";
-        QTest::newRow("no reply") << Fault::NoReply << "(-3003)";
+        QTest::newRow("link down") << WriteFault::LinkDown << "(-3005)";
+        QTest::newRow("no reply") << WriteFault::NoReply << "(-3003)";
         // The display's result byte is not 0.
-        QTest::newRow("refused") << Fault::Refused << "*";
+        QTest::newRow("refused") << WriteFault::Refused << "*";
     }
     void assetTagUpdateKeepsWhatWasEntered() {
-        QFETCH(Fault, fault);
+        QFETCH(WriteFault, fault);
         QFETCH(QString, status);
         WindowRig rig("127.0.16.36");
         auto& [fake, model, w] = rig;
@@ -309,17 +275,18 @@ private slots:
         QCOMPARE(transfer.asset, confirmed);
         w.ui.status_asset_tag_lineEdit->setText(QStringLiteral("Foyer"));
 
-        if (fault == Fault::NoReply)
+        if (fault == WriteFault::NoReply)
             rig.stopAnsweringAfter(0); // a silent display would hold each chunk for 6 s
         else
-            failWrites(rig, fault, "C00E", [](const QByteArray& body) { return "01" + body; });
+            rig.failWrites(fault, kUnanswered, "C00E",
+                           [](const QByteArray& body) { return "01" + body; });
         page.on_status_asset_update_pushButton_clicked();
         QCOMPARE(w.ui.status_asset_tag_lineEdit->text(), QStringLiteral("Foyer"));
         QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
-        QCOMPARE(env.boxTexts.size(), fault == Fault::LinkDown ? 1 : 0);
+        QCOMPARE(env.boxTexts.size(), fault == WriteFault::LinkDown ? 1 : 0);
         QCOMPARE(transfer.asset, confirmed);
 
-        answerAgain(rig);
+        rig.answerAgain();
         const int from = fake.requests().size();
         page.on_status_asset_update_pushButton_clicked();
         QCOMPARE(bodies(fake).at(from), "C00E00" + QByteArray("Foyer").leftJustified(32, '\0'));

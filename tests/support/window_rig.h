@@ -103,6 +103,11 @@ inline QString statusMismatch(const QString& shown, const QString& expected) {
     return matches ? QString() : QStringLiteral("status bar: \"%1\"").arg(shown);
 }
 
+// How a button's write fails: its link does not open, the display does not answer, or it
+// refuses.
+enum class WriteFault { LinkDown, NoReply, Refused };
+Q_DECLARE_METATYPE(WriteFault)
+
 // A fake display on its own loopback address and a window whose interface points at it.
 struct WindowRig {
     FakeDisplay fake;
@@ -124,6 +129,36 @@ struct WindowRig {
             gone.closeAfter = 0;
             return gone;
         });
+    }
+    // Makes the window's next writes fail as fault says. The link goes to unanswered, an address
+    // of the test on which nothing listens; a refusing display answers each request whose body
+    // starts with prefix with refusal(body), and every other as the model does.
+    void failWrites(WriteFault fault, const QString& unanswered, const QByteArray& prefix,
+                    const std::function<QByteArray(const QByteArray&)>& refusal) {
+        switch (fault) {
+        case WriteFault::LinkDown:
+            w.ui.communications_interface_widget->set_interface_info(lanInterface(unanswered));
+            break;
+        case WriteFault::NoReply:
+            fake.setHandler([](const QByteArray&) { return FakeReply::silence(); });
+            break;
+        case WriteFault::Refused:
+            fake.setHandler([this, prefix, refusal](const QByteArray& request) {
+                const QByteArray body = FakeDisplay::bodyOf(request);
+                if (!body.startsWith(prefix))
+                    return model.answer(request);
+                FakeReply reply;
+                reply.bytes =
+                    FakeDisplay::frame(char(FakeDisplay::typeOf(request) + 1), refusal(body));
+                return reply;
+            });
+            break;
+        }
+    }
+    // The display answers again, on the window's own link.
+    void answerAgain() {
+        w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address()));
+        fake.setHandler(model.handler());
     }
     // For looking at a page after a test has filled it: with ZQV_SHOTS naming a folder, saves
     // the window as <folder>/<name>.png; otherwise does nothing.
