@@ -253,6 +253,7 @@ private slots:
         QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), statusBar), QString());
         QCOMPARE(env.boxTexts.size(), fault == QLatin1String("link") ? 1 : 0);
         QCOMPARE(families.extendedSchedules.value(3), held);
+        rig.saveShot(QStringLiteral("schedule_update_failed_") + QTest::currentDataTag());
 
         // The display answers again: the next Update sends the program as composed.
         w.ui.communications_interface_widget->set_interface_info(lanInterface(fake.address()));

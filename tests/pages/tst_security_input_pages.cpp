@@ -169,6 +169,7 @@ private slots:
         QCOMPARE(w.ui.security_status_lineEdit->text(), QStringLiteral("1 (Error)"));
         QVERIFY(box->isChecked());
         QCOMPARE(int(families.securityEnabled), 0);
+        rig.saveShot(QStringLiteral("security_refused_keeps_enable"));
         w.ui.security_password_lineEdit->setText(QStringLiteral("1234"));
         w.ui.security_write_pushButton->click();
         QCOMPARE(bodies(fake).last(), QByteArray("CA0C0101003331333233333334"));
