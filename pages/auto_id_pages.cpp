@@ -61,7 +61,7 @@ QList<QWidget*> AutoIdPages::sent_fields() const {
 
 void AutoIdPages::run(QLineEdit* line, const QList<QWidget*>& sent,
                       const std::function<int(int* status)>& action) {
-    write_in_frame(sent, line, [line, &action](CommandScope& frame) {
+    write_in_frame(sent, line, [&action](CommandScope& frame) {
         int status = 0;
         const int result = frame.report(action(&status));
         return command_result(result, status);

@@ -139,6 +139,17 @@ void setToolTip(QWidget* control, bool unsupported) {
     control->setToolTip(unsupported ? ControlState::unsupported_tip()
                                     : control->property(kOwnToolTip).toString());
 }
+
+// A result on its controls as a read takes it; keep_form: form fields keep their values.
+void applyResult(int result, const QList<QWidget*>& controls, bool keep_enabled, bool keep_form) {
+    for (QWidget* control : withPartners(controls)) {
+        const bool unsupported = result == ResultCode::Unsupported && !keep_enabled;
+        control->setEnabled(result == 0 || keep_enabled);
+        setToolTip(control, unsupported);
+        if (result != 0)
+            clearState(control, keep_enabled, keep_form);
+    }
+}
 } // namespace
 
 namespace ControlState {
@@ -179,13 +190,7 @@ bool is_form_field(const QWidget* w) {
 }
 
 void apply_read(int result, const QList<QWidget*>& controls, bool keep_enabled) {
-    for (QWidget* control : withPartners(controls)) {
-        const bool unsupported = result == ResultCode::Unsupported && !keep_enabled;
-        control->setEnabled(result == 0 || keep_enabled);
-        setToolTip(control, unsupported);
-        if (result != 0)
-            clearState(control, keep_enabled);
-    }
+    applyResult(result, controls, keep_enabled, false);
 }
 
 void show_unread(const QList<QWidget*>& controls, bool keep_enabled) {
@@ -221,11 +226,7 @@ int apply_write(int result, const QList<QWidget*>& controls) {
     }
     revert(controls);
     if (result == ResultCode::Unsupported)
-        for (QWidget* control : withPartners(controls)) {
-            control->setEnabled(false);
-            setToolTip(control, true);
-            clearState(control, false, true);
-        }
+        applyResult(result, controls, false, true);
     return status_code(result);
 }
 

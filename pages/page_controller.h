@@ -73,7 +73,7 @@ private:
 //
 // Every value a page shows follows ControlState's rule: refreshes read through PageRead and
 // report its failure(); a button's read runs in read_in_frame; writes go through
-// write_in_frame, write_value or write_combo_value, which settle the controls by their kind:
+// write_in_frame, write_choice or write_value, which settle the controls by their kind:
 // a live control goes back when its write fails, a form field (form_fields) keeps what the
 // user entered.
 class PageController : public QObject {
