@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QStatusBar>
 
@@ -355,12 +356,22 @@ bool StatusPage::read_series(PageRead& pass, uint select_opcode, uint value_opco
         pass.read(counted_result, {labels.begin(), labels.end()});
     else if (!step())
         return false;
+    // Looking at the page changes nothing on the display: the sensor or fan that was selected
+    // (the Cooling Fans page shows and sets it) is selected again however the series ends.
+    bool selected_other = false;
+    auto select_back = qScopeGuard([&] {
+        if (!selected_other)
+            return;
+        uint selected = current;
+        pass.read(monitor->set_vcp_value(select_opcode, &selected), {});
+    });
     for (int n = 1; n <= labels.size(); ++n) {
         if (counted) {
             uint selected = uint(n), value = 0;
             // A position the display does not count is one it does not have.
             int result = ResultCode::Unsupported;
             if (uint(n) <= count) {
+                selected_other = true;
                 result = monitor->set_vcp_value(select_opcode, &selected);
                 if (result == 0)
                     result = monitor->get_vcp_value(value_opcode, &value);

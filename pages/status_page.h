@@ -46,7 +46,8 @@ private:
     void read_mac_address(PageRead& pass);
     void read_diagnostics(PageRead& pass);
     // Sensors or fans: the selector's maximum is their count; each one is selected, then its
-    // value read into its label as text() gives it. False on Cancel.
+    // value read into its label as text() gives it, and the one selected before is selected
+    // again. False on Cancel.
     bool read_series(PageRead& pass, uint select_opcode, uint value_opcode,
                      const QList<QLabel*>& labels, QString (*text)(uint value));
     void read_timing(PageRead& pass);

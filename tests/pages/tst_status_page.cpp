@@ -263,8 +263,9 @@ private slots:
             QCOMPARE(rig.fake.requests().size(), 2); // both hour reads, nothing after
         if (variant == "two sensors")
             rig.saveShot("status_two_sensors");
-        if (variant == "five sensors")
-            QCOMPARE(rig.setRequests("0278"), 3);
+        if (variant == "five sensors") // three sensors read, then the first one's selection
+            QCOMPARE(rig.seen().filter("set 0278"),
+                     QStringList({"set 0278=1", "set 0278=2", "set 0278=3", "set 0278=0"}));
         if (variant == "no minute counters") {
             // The total comes from the half-hour counter alone, without trying the minutes.
             int totalMinuteReads = 0;
@@ -306,7 +307,47 @@ private slots:
         rig.saveShot(QString("status_diagnostics_") + QTest::currentDataTag());
     }
 
-    // Cancel during a read: that read ends, and the display sees nothing more.
+    // Reading the page leaves the display's sensor and fan selections as they were, whether
+    // the read-out ran through, a read in between failed or the user cancelled it.
+    void selectionsAreSetBack_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("cancelAt"); // the request during which Cancel is pressed; 0: none
+        QTest::newRow("all answered") << "" << 0;
+        QTest::newRow("temperatures fail") << "temperatures" << 0;
+        QTest::newRow("fan 2 has no state") << "fan 2" << 0;
+        QTest::newRow("cancel during sensor 1") << "" << 11;
+    }
+    void selectionsAreSetBack() {
+        QFETCH(QString, fault);
+        QFETCH(int, cancelAt);
+        StatusRig rig("127.0.13.24");
+        DisplayModel& model = rig.model;
+        model.setParameter(0x0278, 2, 3);
+        model.setParameter(0x027A, 3, 3);
+        if (fault == "temperatures")
+            model.failReads(0x0279);
+        else if (fault == "fan 2")
+            model.setSelectedParameter(0x027B, 0x027A, {0});
+        const auto cancel =
+            connect(g_basic_monitor, &basic_monitor::transfer_data_out, this, [&rig, cancelAt] {
+                if (cancelAt && rig.fake.requests().size() >= cancelAt)
+                    if (auto* p = rig.w.findChild<QProgressDialog*>())
+                        p->cancel();
+            });
+        rig.readOut();
+        disconnect(cancel);
+        QCOMPARE(int(model.parameter(0x0278).current), 2);
+        QCOMPARE(int(model.parameter(0x027A).current), 3);
+        // What was read is shown as the display gave it.
+        QCOMPARE(rig.shown("status_temp_sensor1_label"),
+                 fault == "temperatures" ? QString() : golden()["status_temp_sensor1_label"]);
+        if (!cancelAt)
+            QCOMPARE(rig.shown("status_fan2_label"),
+                     fault == "fan 2" ? QString() : golden()["status_fan2_label"]);
+    }
+
+    // Cancel during a read: that read ends, and the display sees nothing more than the sensor
+    // it had selected selected again.
     void cancelStopsBetweenReads_data() {
         QTest::addColumn<int>("cancelAt"); // the request during which Cancel is pressed
         QTest::addColumn<int>("requests");
@@ -314,9 +355,10 @@ private slots:
         QTest::addColumn<QString>("firstEmpty");
         QTest::newRow("during the hours") << 1 << 2 << "status_operating_hours_label"
                                           << "status_total_operating_hours_label";
-        QTest::newRow("during sensor 1") << 11 << 12 << "status_temp_sensor1_label"
+        // The sensor's read, then the selection set back.
+        QTest::newRow("during sensor 1") << 11 << 13 << "status_temp_sensor1_label"
                                          << "status_temp_sensor2_label";
-        QTest::newRow("during the timing") << 24 << 24 << "status_sync_status_label"
+        QTest::newRow("during the timing") << 26 << 26 << "status_sync_status_label"
                                            << "status_asset_tag_lineEdit";
     }
     void cancelStopsBetweenReads() {
