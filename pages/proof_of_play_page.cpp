@@ -24,13 +24,12 @@ QList<QWidget*> ProofOfPlayPage::pages() const {
 }
 
 void ProofOfPlayPage::run(bool read, const std::function<int()>& action) {
-    CommandScope frame(host);
-    if (!frame)
-        return;
-    ui.pop_v2_status_lineEdit->clear();
+    // Emptied before the link opens, with the status line: a report from before does not
+    // stand for this press, also when the link does not open.
     if (read)
         ui.proof_of_play_plainTextEdit->clear();
-    frame.report(action());
+    write_in_frame({}, ui.pop_v2_status_lineEdit,
+                   [&action](CommandScope& frame) { return frame.report(action()); });
 }
 
 void ProofOfPlayPage::set_mode(unsigned char mode, const QString& already) {

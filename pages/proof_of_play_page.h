@@ -23,8 +23,8 @@ public slots:
     void on_proof_of_playV2_get_status_pushButton_clicked();
 
 private:
-    // The frame of every action: the status line emptied, and for a read the report too; the
-    // action's result is reported.
+    // The frame of every action: the status line emptied, and for a read the report too,
+    // before the link opens; the action's result is reported.
     void run(bool read, const std::function<int()>& action);
     // Start (1), stop (0) or clear (2); status 2 means already so, in the words given.
     void set_mode(unsigned char mode, const QString& already);

@@ -75,7 +75,7 @@ struct PlayRig : WindowRig {
 };
 } // namespace
 
-// Loopback addresses 127.0.17.50 to 127.0.17.59 belong to this test.
+// Loopback addresses 127.0.17.50 to 127.0.17.59 belong to this test; nothing listens on .54.
 class ProofOfPlayPageTest : public QObject {
     Q_OBJECT
 
@@ -323,6 +323,32 @@ private slots:
         QCOMPARE(rig.status(), QString());
         QVERIFY(
             ui.statusBar->currentMessage().contains(QString::number(ResultCode::ReplyTooShort)));
+    }
+
+    // A press whose link does not open leaves no answer from before: the status line is
+    // emptied, and a read's report too; a mode change leaves the report it did not replace.
+    void linkDownLeavesNoEarlierAnswer_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("start") << "start" << false;
+        QTest::newRow("stop") << "stop" << false;
+        QTest::newRow("clear") << "clear" << false;
+        QTest::newRow("get current") << "get_current" << true;
+        QTest::newRow("get status") << "get_status" << true;
+        QTest::newRow("get # to #") << "get_number_to_number" << true;
+    }
+    void linkDownLeavesNoEarlierAnswer() {
+        QFETCH(QString, button);
+        QFETCH(bool, read);
+        PlayRig rig("127.0.17.53");
+        rig.w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.17.54"));
+        rig.w.ui.pop_v2_status_lineEdit->setText(QStringLiteral("0 (OK)"));
+        rig.w.ui.proof_of_play_plainTextEdit->setPlainText(QStringLiteral("last read"));
+        rig.w.findChild<QPushButton*>(QStringLiteral("proof_of_playV2_%1_pushButton").arg(button))
+            ->click();
+        QCOMPARE(env.boxTexts.size(), 1); // the link did not open
+        QCOMPARE(rig.status(), QString());
+        QCOMPARE(rig.report(), read ? QString() : QStringLiteral("last read"));
     }
 
     // A range whose "To" is below its "From" reads nothing and says so, without a link.
