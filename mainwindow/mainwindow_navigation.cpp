@@ -162,13 +162,15 @@ void ZETQVToolMainWindow::tabChanged(int tab) {
     ui.reload_settings_pushButton->setEnabled(reads);
     if (!reads)
         return;
+    QWidget* page = ui.stackedWidget->widget(tab);
+    page_set->clear_result_lines(page);
     CommandScope frame(*this);
     if (!frame) {
         // Nothing the page shows was read from the display now.
-        page_set->show_unread(ui.stackedWidget->widget(tab));
+        page_set->show_unread(page);
         return;
     }
     // Let the page show before the exchange blocks; no user input meanwhile.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kMaxPendingEventsMs);
-    page_set->refresh(ui.stackedWidget->widget(tab));
+    page_set->refresh(page);
 }

@@ -55,6 +55,12 @@ QList<QWidget*> AutoIdPages::form_fields() const {
             ui.auto_tilematrix_input_comboBox, ui.auto_tilematrix_memory_comboBox};
 }
 
+QList<QLineEdit*> AutoIdPages::result_lines(QWidget* page) const {
+    if (page == ui.auto_tile_matrix)
+        return {ui.auto_tilematrix_lineEdit};
+    return {};
+}
+
 QList<QWidget*> AutoIdPages::sent_fields() const {
     return {ui.auto_tilematrix_h_spinBox, ui.auto_tilematrix_v_spinBox};
 }

@@ -21,6 +21,7 @@ public:
     // H and V, and the buttons that send them.
     QList<QWidget*> read_controls(QWidget* page) const override;
     QList<QWidget*> form_fields() const override;
+    QList<QLineEdit*> result_lines(QWidget* page) const override;
 
 public slots:
     void on_auto_id_execute_pushButton_clicked();

@@ -87,6 +87,12 @@ QList<QWidget*> ClockPage::form_fields() const {
     return rule_fields() << ui.clock_set_time_dateTimeEdit << ui.daylight_savings_checkBox;
 }
 
+QList<QLineEdit*> ClockPage::result_lines(QWidget* page) const {
+    if (page == ui.daylight_savings)
+        return {ui.daylight_savings_lineEdit};
+    return {};
+}
+
 QList<QWidget*> ClockPage::rule_fields() const {
     QList<QWidget*> fields;
     for (const RuleCombo& c : kRuleCombos)

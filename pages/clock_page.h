@@ -17,6 +17,7 @@ public:
     void refresh(QWidget* page) override;
     QList<QWidget*> read_controls(QWidget* page) const override;
     QList<QWidget*> form_fields() const override;
+    QList<QLineEdit*> result_lines(QWidget* page) const override;
 
     // The rule that the daylight-saving page shows.
     daylight_saving_rule daylight_saving_from_ui() const;

@@ -32,6 +32,13 @@ QList<QWidget*> InputNamePage::form_fields() const {
     return {ui.inputname_name_lineEdit, ui.inputname_name_designated_terminal_name_lineEdit};
 }
 
+QList<QLineEdit*> InputNamePage::result_lines(QWidget* page) const {
+    if (page == ui.input_name)
+        return {ui.inputname_status_lineEdit,
+                ui.inputname_name_designated_terminal_status_lineEdit};
+    return {};
+}
+
 QList<QWidget*> InputNamePage::terminal_controls() const {
     return {ui.inputname_name_designated_terminal_name_lineEdit,
             ui.inputname_name_designated_terminal_write_pushButton};
@@ -50,8 +57,8 @@ QByteArray InputNamePage::name_of(const QLineEdit* field) {
     return name_text(field).toLatin1();
 }
 
-bool InputNamePage::name_refused(const QLineEdit* field) {
-    return refuses_outside_latin1(tr("The input name"), name_text(field));
+bool InputNamePage::name_refused(const QLineEdit* field, QLineEdit* status_line) {
+    return refuses_outside_latin1(tr("The input name"), name_text(field), status_line);
 }
 
 bool InputNamePage::name_command(QLineEdit* status_line,
@@ -83,7 +90,7 @@ void InputNamePage::on_inputname_read_pushButton_clicked() {
 }
 
 void InputNamePage::on_inputname_write_pushButton_clicked() {
-    if (name_refused(ui.inputname_name_lineEdit))
+    if (name_refused(ui.inputname_name_lineEdit, ui.inputname_status_lineEdit))
         return;
     const QByteArray name = name_of(ui.inputname_name_lineEdit);
     name_command(
@@ -118,7 +125,8 @@ void InputNamePage::on_inputname_name_designated_terminal_read_pushButton_clicke
 }
 
 void InputNamePage::on_inputname_name_designated_terminal_write_pushButton_clicked() {
-    if (name_refused(ui.inputname_name_designated_terminal_name_lineEdit))
+    if (name_refused(ui.inputname_name_designated_terminal_name_lineEdit,
+                     ui.inputname_name_designated_terminal_status_lineEdit))
         return;
     const QByteArray name = name_of(ui.inputname_name_designated_terminal_name_lineEdit);
     name_command(

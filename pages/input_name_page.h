@@ -24,6 +24,7 @@ public:
     // The current input's name and Write, which sends it.
     QList<QWidget*> read_controls(QWidget* page) const override;
     QList<QWidget*> form_fields() const override;
+    QList<QLineEdit*> result_lines(QWidget* page) const override;
 
 public slots:
     void on_inputname_read_pushButton_clicked();
@@ -40,8 +41,9 @@ private:
     static QByteArray name_of(const QLineEdit* field);
     // The designated terminal's name and the buttons that send it.
     QList<QWidget*> terminal_controls() const;
-    // A name Latin-1 cannot hold is refused on the status bar, with nothing sent.
-    bool name_refused(const QLineEdit* field);
+    // A name Latin-1 cannot hold is refused on the status bar, with nothing sent and the
+    // status line emptied.
+    bool name_refused(const QLineEdit* field, QLineEdit* status_line);
     // Runs a write or reset in a frame of its own and shows the display's result
     // value on the status line; true when the display took it. A write that it did not take
     // puts the name field back to the name it reported.

@@ -64,6 +64,10 @@ QList<QWidget*> PageController::form_fields() const {
     return {};
 }
 
+QList<QLineEdit*> PageController::result_lines(QWidget*) const {
+    return {};
+}
+
 void PageController::read_settings(const QSettings&) {}
 
 void PageController::write_settings(QSettings&) const {}
@@ -182,15 +186,19 @@ bool PageController::confirm_warning(const QString& question) {
                                 QMessageBox::NoButton) == QMessageBox::Yes;
 }
 
-void PageController::refuse_input(int code, const QString& sentence) {
+void PageController::refuse_input(int code, const QString& sentence, QLineEdit* result_line) {
+    if (result_line)
+        result_line->clear();
     host.show_error_status(code, sentence);
 }
 
-bool PageController::refuses_outside_latin1(const QString& what, const QString& text) {
+bool PageController::refuses_outside_latin1(const QString& what, const QString& text,
+                                            QLineEdit* result_line) {
     const QString character = firstCharacterOutsideLatin1(text);
     if (character.isEmpty())
         return false;
     refuse_input(ResultCode::ScriptInvalidParameter,
-                 tr("%1 Nothing was sent.").arg(outsideLatin1Sentence(what, character)));
+                 tr("%1 Nothing was sent.").arg(outsideLatin1Sentence(what, character)),
+                 result_line);
     return true;
 }

@@ -96,6 +96,10 @@ public:
     // writes is live: it writes as it changes and goes back when that fails. Declared to
     // ControlState once, when the pages are made.
     virtual QList<QWidget*> form_fields() const;
+    // The lines of page that show the display's answer to a command ("0 (OK)"). A refresh of
+    // the page empties them before its link opens, so that no answer from before stands beside
+    // what the refresh reads now, or fails to read.
+    virtual QList<QLineEdit*> result_lines(QWidget* page) const;
     virtual void read_settings(const QSettings& settings);
     virtual void write_settings(QSettings& settings) const;
     // Another op-code definitions file was loaded into the store.
@@ -155,12 +159,14 @@ protected:
     // Asks before an action that cannot be undone: a warning with Yes and Cancel; true for Yes.
     bool confirm_warning(const QString& question);
     // Input the user can mend: nothing is sent, and the status bar shows the code with a
-    // sentence that says what to enter, in place of the code's general text.
-    void refuse_input(int code, const QString& sentence);
+    // sentence that says what to enter, in place of the code's general text. result_line, the
+    // line of the press's answer, is emptied: an earlier answer does not stand beside this press.
+    void refuse_input(int code, const QString& sentence, QLineEdit* result_line = nullptr);
     // Text that goes to the display as Latin-1 (names, tags): when a character has no Latin-1
     // byte the status bar says which (-2105) and true is returned: send nothing, rather than
-    // the text with "?" in its place.
-    bool refuses_outside_latin1(const QString& what, const QString& text);
+    // the text with "?" in its place. result_line as for refuse_input.
+    bool refuses_outside_latin1(const QString& what, const QString& text,
+                                QLineEdit* result_line = nullptr);
 
     Ui::ZETQVToolMainWindowClass& ui;
     basic_monitor* monitor;

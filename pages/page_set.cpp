@@ -25,6 +25,8 @@
 #include "tile_matrix_memory_page.h"
 #include "tile_matrix_pages.h"
 
+#include <QLineEdit>
+
 PageSet::PageSet(const PageContext& context, QWidget* form, QObject* parent) : QObject(parent) {
     all = {new OpcodePages(context, this),       new PowerPages(context, this),
            new PicturePages(context, this),      new GroupFanPages(context, this),
@@ -54,6 +56,12 @@ PageController* PageSet::controller_for(QWidget* page) const {
 void PageSet::refresh(QWidget* page) {
     if (PageController* c = controller_for(page))
         c->refresh(page);
+}
+
+void PageSet::clear_result_lines(QWidget* page) {
+    if (PageController* c = controller_for(page))
+        for (QLineEdit* line : c->result_lines(page))
+            line->clear();
 }
 
 void PageSet::show_unread(QWidget* page) {

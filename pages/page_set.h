@@ -25,6 +25,9 @@ public:
 
     // The refresh of the page's controller, on the frame the caller opened.
     void refresh(QWidget* page);
+    // Before the link of the page's refresh opens: the lines that show an answer from before
+    // are emptied.
+    void clear_result_lines(QWidget* page);
     // The page's link did not open: its controls show unread.
     void show_unread(QWidget* page);
     void read_settings(const QSettings& settings);

@@ -46,6 +46,12 @@ QList<QWidget*> PowerPages::read_controls(QWidget* page) const {
     return {};
 }
 
+QList<QLineEdit*> PowerPages::result_lines(QWidget* page) const {
+    if (page == ui.auto_power_save)
+        return {ui.power_save_status_lineEdit};
+    return {};
+}
+
 int PowerPages::update_power_tab(bool dummy) {
     PageRead pass(read_controls(ui.power_control), dummy);
     unsigned char state = 0;
@@ -82,7 +88,6 @@ void PowerPages::update_power_on_delay_label(int value) {
 int PowerPages::update_power_save_tab(bool dummy) {
     // Every read decides only its own controls.
     PageRead pass(read_controls(ui.auto_power_save), dummy);
-    ui.power_save_status_lineEdit->clear();
     uint value = 0;
     const int saving = monitor->get_vcp_value(OpCode::PowerSaving, &value);
     pass.read(saving, {ui.power_saving_mode_groupBox}, [&] { show_power_saving(value); });

@@ -19,6 +19,7 @@ public:
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
     QList<QWidget*> read_controls(QWidget* page) const override;
+    QList<QLineEdit*> result_lines(QWidget* page) const override;
 
     // The refreshes, on a connection the caller opened; each returns its first failure.
     int update_power_tab(bool dummy);

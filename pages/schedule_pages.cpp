@@ -120,6 +120,16 @@ QList<QWidget*> SchedulePages::form_fields() const {
     return fields;
 }
 
+QList<QLineEdit*> SchedulePages::result_lines(QWidget* page) const {
+    if (page == ui.advanced_schedule)
+        return {ui.advanced_schedule_status_lineEdit};
+    if (page == ui.holiday)
+        return {ui.holiday_status_lineEdit};
+    if (page == ui.weekend)
+        return {ui.weekend_status_lineEdit};
+    return {};
+}
+
 QList<QWidget*> SchedulePages::holiday_fields() const {
     return {ui.holiday_year_comboBox,          ui.holiday_month_comboBox,
             ui.holiday_day_radioButton,        ui.holiday_day_comboBox,

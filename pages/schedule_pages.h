@@ -28,6 +28,7 @@ public:
     void refresh(QWidget* page) override;
     QList<QWidget*> read_controls(QWidget* page) const override;
     QList<QWidget*> form_fields() const override;
+    QList<QLineEdit*> result_lines(QWidget* page) const override;
     void show_unread(QWidget* page) override;
 
     // The advanced program that the page shows.

@@ -33,11 +33,18 @@ QList<QWidget*> SecurityPage::form_fields() const {
     return {ui.security_enable_checkBox, ui.compute_module_setting_lock_enable_checkBox};
 }
 
-std::optional<Passcode> SecurityPage::passcode_of(const QLineEdit* field) {
+QList<QLineEdit*> SecurityPage::result_lines(QWidget* page) const {
+    if (page == ui.security)
+        return {ui.security_status_lineEdit, ui.compute_module_setting_lock_status_lineEdit};
+    return {};
+}
+
+std::optional<Passcode> SecurityPage::passcode_of(const QLineEdit* field, QLineEdit* status_line) {
     const Passcode passcode(field->text());
     if (passcode.isValid())
         return passcode;
-    refuse_input(ResultCode::ScriptInvalidParameter, tr("The password must be 4 digits."));
+    refuse_input(ResultCode::ScriptInvalidParameter, tr("The password must be 4 digits."),
+                 status_line);
     return std::nullopt;
 }
 
@@ -54,7 +61,8 @@ void SecurityPage::on_security_read_pushButton_clicked() {
 // Write never changes the box: a refused password leaves the state the user chose, so that
 // the next press sends it again.
 void SecurityPage::on_security_write_pushButton_clicked() {
-    const std::optional<Passcode> password = passcode_of(ui.security_password_lineEdit);
+    const std::optional<Passcode> password =
+        passcode_of(ui.security_password_lineEdit, ui.security_status_lineEdit);
     if (!password)
         return;
     write_in_frame({ui.security_enable_checkBox}, ui.security_status_lineEdit,
@@ -72,20 +80,21 @@ void SecurityPage::on_security_write_pushButton_clicked() {
 
 void SecurityPage::send_lock(const LockCommand& command, QCheckBox* enable_box,
                              const QLineEdit* field, QLineEdit* status_line) {
-    const std::optional<Passcode> password = passcode_of(field);
+    const std::optional<Passcode> password = passcode_of(field, status_line);
     if (!password)
         return;
     write_in_frame({enable_box}, status_line, [&](CommandScope& frame) {
         unsigned char enable = enable_box->isChecked() ? 1 : 0;
         int result = 0;
         const int sent = frame.report(command(&enable, *password, &result));
-        // The state the display reports, also when it refused the password; with no answer
-        // the box keeps the user's choice.
-        if (sent == 0) {
+        if (sent == 0)
             status_line->setText(reply_status_text(result));
+        // The state the display reports once it took the command. A refused one changed
+        // nothing there, so the state in its reply is not the display's: the box keeps the
+        // user's choice, as it does when no answer came.
+        if (command_result(sent, result) == 0)
             enable_box->setChecked(enable != 0);
-        }
-        return sent;
+        return command_result(sent, result);
     });
 }
 

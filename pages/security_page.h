@@ -22,6 +22,7 @@ public:
     void refresh(QWidget* page) override;
     QList<QWidget*> read_controls(QWidget* page) const override;
     QList<QWidget*> form_fields() const override;
+    QList<QLineEdit*> result_lines(QWidget* page) const override;
 
 public slots:
     void on_security_read_pushButton_clicked();
@@ -31,10 +32,11 @@ public slots:
 
 private:
     // The password of a field; a field without four characters reports the bad
-    // input and gives none, so that nothing is sent.
-    std::optional<Passcode> passcode_of(const QLineEdit* field);
+    // input, empties the status line and gives none, so that nothing is sent.
+    std::optional<Passcode> passcode_of(const QLineEdit* field, QLineEdit* status_line);
     // A lock command: sends the box's state with the field's password, shows the
-    // display's result on the status line and the state it reports in the box.
+    // display's result on the status line and, when it took the command, the state it
+    // reports in the box.
     using LockCommand =
         std::function<int(unsigned char* enable, const Passcode& password, int* result)>;
     void send_lock(const LockCommand& command, QCheckBox* enable_box, const QLineEdit* field,

@@ -12,7 +12,8 @@
 #include <QtTest>
 
 // Loopback addresses 127.0.0.130 to 127.0.0.149, 127.0.20.70 to 127.0.20.79, 127.0.23.1 to
-// 127.0.23.9, 127.0.26.1, 127.0.26.2 and 127.0.31.1 belong to this test.
+// 127.0.23.9, 127.0.26.1, 127.0.26.2 and 127.0.31.1 belong to this test; nothing listens on
+// 127.0.23.3.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -473,6 +474,39 @@ private slots:
             reading += !events.isEmpty();
         }
         QCOMPARE(reading, 25); // pages 1 to 22, 24, 35 and 36
+    }
+
+    // A refresh whose link does not open, by a page switch or by Reload Settings, leaves no
+    // answer from before beside the controls it could not read: every line of a page that shows
+    // an answer or a value of the display is empty.
+    void unreachableRefreshLeavesNoEarlierAnswer() {
+        WindowRig rig("127.0.23.2");
+        auto& w = rig.w;
+        w.ui.communications_interface_widget->set_interface_info(lanInterface("127.0.23.3"));
+        w.timeout1();
+        int pages = 0;
+        for (const ZETQVToolMainWindow::PagePath& path : ZETQVToolMainWindow::pagePaths()) {
+            if (!path.reads)
+                continue;
+            QList<QLineEdit*> lines;
+            for (QLineEdit* line :
+                 w.ui.stackedWidget->widget(path.page)->findChildren<QLineEdit*>())
+                if (line->isReadOnly() && !qobject_cast<QAbstractSpinBox*>(line->parentWidget()))
+                    lines << line;
+            for (const bool reload : {false, true}) {
+                for (QLineEdit* line : lines)
+                    line->setText(QStringLiteral("0 (OK)"));
+                if (reload)
+                    w.on_reload_settings_pushButton_clicked();
+                else
+                    rig.showPage(path.page);
+                QCOMPARE(w.ui.stackedWidget->currentIndex(), path.page);
+                for (QLineEdit* line : lines)
+                    QVERIFY2(line->text().isEmpty(), qPrintable(line->objectName()));
+            }
+            pages += !lines.isEmpty();
+        }
+        QCOMPARE(pages, 11);
     }
 
     // A display-list row, chosen again after the interface changed, reads the page from its

@@ -88,15 +88,17 @@ private slots:
         QTest::newRow("unlock") << "lock"
                                 << "1234" << false << QByteArray("C21D0001020304") << "0 (OK)"
                                 << false;
+        // A refusal changed nothing on the display: the box keeps the user's choice, not the
+        // state in the refusing reply.
         QTest::newRow("unlock, wrong password")
             << "lock"
-            << "4739" << false << QByteArray("C21D0004070309") << "1 (Error)" << true;
+            << "4739" << false << QByteArray("C21D0004070309") << "1 (Error)" << false;
         QTest::newRow("compute module")
             << "module"
             << "1234" << true << QByteArray("CA1B0101020304") << "0 (OK)" << true;
         QTest::newRow("compute module, wrong passcode")
             << "module"
-            << "4739" << true << QByteArray("CA1B0104070309") << "1 (Error)" << false;
+            << "4739" << true << QByteArray("CA1B0104070309") << "1 (Error)" << true;
         QTest::newRow("three digits") << "write"
                                       << "473" << true << QByteArray() << "" << true;
         QTest::newRow("no digits") << "module"
@@ -178,11 +180,81 @@ private slots:
         QCOMPARE(int(families.securityEnabled), 1);
     }
 
+    // The user's story of a refused lock: security is on, a Lock Control with a wrong password
+    // is refused with a reply that carries lock state 0, and a Write with the right password
+    // then keeps security on.
+    void refusedLockThenWriteKeepsSecurityOn() {
+        WindowRig rig("127.0.16.46");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.password = "4739";
+        families.securityEnabled = 1;
+        families.locked = 0;
+        w.ui.stackedWidget->setCurrentIndex(21);
+        QCheckBox* box = w.ui.security_enable_checkBox;
+        QVERIFY(box->isChecked());
+        w.ui.security_password_lineEdit->setText(QStringLiteral("1111"));
+        w.ui.security_lock_control_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("C21D0101010101"));
+        QCOMPARE(w.ui.security_status_lineEdit->text(), QStringLiteral("1 (Error)"));
+        QVERIFY(box->isChecked());
+        w.ui.security_password_lineEdit->setText(QStringLiteral("4739"));
+        w.ui.security_write_pushButton->click();
+        QCOMPARE(bodies(fake).last(), QByteArray("CA0C0101003334333733333339"));
+        QCOMPARE(w.ui.security_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QCOMPARE(int(families.securityEnabled), 1);
+        // Accepted, a lock shows the state the display reports.
+        box->setChecked(false);
+        w.ui.security_lock_control_pushButton->click();
+        QCOMPARE(w.ui.security_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QVERIFY(!box->isChecked());
+        model.addCommand('A', "C21D", [](const QByteArray&) { return QByteArray("C31D0001"); });
+        w.ui.security_lock_control_pushButton->click();
+        QCOMPARE(w.ui.security_status_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QVERIFY(box->isChecked());
+    }
+
+    // Input refused before anything is sent (a password that is not four digits, a name that
+    // Latin-1 cannot hold) leaves no answer to an earlier press beside it.
+    void refusedInputLeavesNoEarlierAnswer_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("input");
+        QTest::newRow("write, short password") << "write" << QStringLiteral("473");
+        QTest::newRow("lock, short password") << "lock" << QStringLiteral("47");
+        QTest::newRow("module, no passcode") << "module" << QString();
+        QTest::newRow("name outside Latin-1") << "name" << QStringLiteral("Lobby \u20AC");
+        QTest::newRow("terminal name outside Latin-1")
+            << "terminal" << QStringLiteral("Stage \u0151");
+    }
+    void refusedInputLeavesNoEarlierAnswer() {
+        QFETCH(QString, form);
+        QFETCH(QString, input);
+        WindowRig rig("127.0.16.47");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.password = "1234";
+        const Form f = formOf(w.ui, form);
+        w.ui.stackedWidget->setCurrentIndex(f.page);
+        // An answer to the press before.
+        if (f.password)
+            f.password->setText(QStringLiteral("1234"));
+        else
+            f.name->setText(QStringLiteral("Lobby"));
+        f.send->click();
+        QCOMPARE(f.line->text(), QStringLiteral("0 (OK)"));
+        fake.clearRequests();
+        (f.password ? f.password : f.name)->setText(input);
+        f.send->click();
+        QVERIFY(bodies(fake).isEmpty());
+        QCOMPARE(f.line->text(), QString());
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), "(-2105)"), QString());
+    }
+
     // A form's press that fails keeps what the user entered (the security box after Write, and
-    // after a lock command that got no answer; an answered lock shows the display's state), the
-    // failure shows as before, and the next press, the display answering, sends the form as it
-    // stands. Each form was read first (the module's lock by a lock command), so that its
-    // entry differs from what the display last reported.
+    // after a lock command that got no answer or was refused: the state in a refusing reply is
+    // not the display's), the failure shows as before, and the next press, the display
+    // answering, sends the form as it stands. Each form was read first (the module's lock by a lock
+    // command), so that its entry differs from what the display last reported.
     void failedWriteKeepsTheForm_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("fault"); // link (does not open), silent, refused
@@ -218,7 +290,7 @@ private slots:
         QTest::newRow("lock, refused") << "lock"
                                        << "refused"
                                        << "1 (Error)"
-                                       << "" << false << QByteArray("C21D0001020304");
+                                       << "" << true << QByteArray("C21D0101020304");
         QTest::newRow("module, link") << "module"
                                       << "link"
                                       << ""
@@ -230,7 +302,7 @@ private slots:
         QTest::newRow("module, refused") << "module"
                                          << "refused"
                                          << "1 (Error)"
-                                         << "" << false << QByteArray("CA1B0001020304");
+                                         << "" << true << QByteArray("CA1B0101020304");
         QTest::newRow("name, link") << "name"
                                     << "link"
                                     << ""
