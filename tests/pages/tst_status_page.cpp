@@ -90,10 +90,18 @@ struct StatusRig : WindowRig {
             return edit->text();
         return w.findChild<QLabel*>(object)->text();
     }
-    // Shows the status page, which reads it within the page switch's frame.
-    void readOut() {
+    // Shows the status page, which reads it within the page switch's frame; with cancelAt,
+    // Cancel is pressed once the display has seen that many requests.
+    void readOut(int cancelAt = 0) {
+        const auto cancel = QObject::connect(g_basic_monitor, &basic_monitor::transfer_data_out, &w,
+                                             [this, cancelAt] {
+                                                 if (cancelAt && fake.requests().size() >= cancelAt)
+                                                     if (auto* p = w.findChild<QProgressDialog*>())
+                                                         p->cancel();
+                                             });
         w.ui.main_groupBox->setTitle("Status");
         w.ui.stackedWidget->setCurrentIndex(kStatusPage);
+        QObject::disconnect(cancel);
     }
 };
 } // namespace
@@ -328,14 +336,7 @@ private slots:
             model.failReads(0x0279);
         else if (fault == "fan 2")
             model.setSelectedParameter(0x027B, 0x027A, {0});
-        const auto cancel =
-            connect(g_basic_monitor, &basic_monitor::transfer_data_out, this, [&rig, cancelAt] {
-                if (cancelAt && rig.fake.requests().size() >= cancelAt)
-                    if (auto* p = rig.w.findChild<QProgressDialog*>())
-                        p->cancel();
-            });
-        rig.readOut();
-        disconnect(cancel);
+        rig.readOut(cancelAt);
         QCOMPARE(int(model.parameter(0x0278).current), 2);
         QCOMPARE(int(model.parameter(0x027A).current), 3);
         // What was read is shown as the display gave it.
@@ -364,14 +365,7 @@ private slots:
     void cancelStopsBetweenReads() {
         QFETCH(int, cancelAt);
         StatusRig rig("127.0.13.22");
-        const auto cancel =
-            connect(g_basic_monitor, &basic_monitor::transfer_data_out, this, [&rig, cancelAt] {
-                if (rig.fake.requests().size() >= cancelAt)
-                    if (auto* p = rig.w.findChild<QProgressDialog*>())
-                        p->cancel();
-            });
-        rig.readOut();
-        disconnect(cancel);
+        rig.readOut(cancelAt);
         QTEST(int(rig.fake.requests().size()), "requests");
         QFETCH(QString, lastShown);
         QFETCH(QString, firstEmpty);
