@@ -79,6 +79,8 @@ public:
     virtual void broadcast_message(unsigned int message, unsigned int value);
     // count: in, the capacity of codes; out, the number of codes.
     virtual int self_diagnosis_status_read(unsigned char* codes, unsigned int* count);
+    // mode: in, the requested mode; out, the mode the display reports. A non-zero result
+    // byte, or a mode other than the one asked for, is a refusal (ReplyError).
     virtual int mode_change_request(unsigned char* mode);
     // mode: in, the requested power mode; out, the mode the display reports.
     virtual int power_control(unsigned char* mode);

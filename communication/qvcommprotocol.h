@@ -52,6 +52,8 @@ public:
     virtual int receive_raw(QList<unsigned char>& out, unsigned char terminator);
 
     // Core display commands
+    // mode: in, the requested mode; out, the mode the display reports. A non-zero result
+    // byte, or a mode other than the one asked for, is a refusal (ReplyError).
     virtual int mode_change_request(unsigned char& mode);
     virtual int power_control(unsigned char& mode);
     virtual int power_status_read(unsigned char& mode);

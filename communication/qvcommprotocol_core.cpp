@@ -57,11 +57,14 @@ int QVCommProtocol::mode_change_request(unsigned char& mode) {
         return ReplyTooShort;
     if (!reply_type_is('B'))
         return IncorrectReply;
-    read_hex2();
+    const unsigned char requested = mode;
+    const unsigned char status = read_hex2();
     read_hex4();
     mode = read_hex2();
     log.field(QStringLiteral("Mode Change Request reply Mode=%1").arg(hex(mode, 4)));
-    return 0;
+    // The display took the command only when it says so and now is in the mode asked for;
+    // otherwise `mode` is the mode it stays in.
+    return status != 0 || mode != requested ? ReplyError : 0;
 }
 
 int QVCommProtocol::power_control(unsigned char& mode) {

@@ -269,8 +269,12 @@ private slots:
             << "mode_change_request" << 'B' << QByteArray("00C111") << -5002 << "mode=2";
         QTest::newRow("mode change, type")
             << "mode_change_request" << 'D' << QByteArray("00C11105") << -5000 << "mode=2";
-        QTest::newRow("mode change, echoes not compared")
-            << "mode_change_request" << 'B' << QByteArray("99999905") << 0 << "mode=5";
+        QTest::newRow("mode change, code echo not compared")
+            << "mode_change_request" << 'B' << QByteArray("00999902") << 0 << "mode=2";
+        QTest::newRow("mode change, result byte")
+            << "mode_change_request" << 'B' << QByteArray("01C11102") << -5008 << "mode=2";
+        QTest::newRow("mode change, another mode echoed")
+            << "mode_change_request" << 'B' << QByteArray("00C11105") << -5008 << "mode=5";
         QTest::newRow("power control, short")
             << "power_control" << 'B' << QByteArray("00C203D6000") << -5002 << "mode=4";
         QTest::newRow("power control, type")

@@ -39,57 +39,70 @@ private slots:
         QTest::addColumn<int>("brokenTimes");
         QTest::addColumn<QStringList>("events");
         QTest::addColumn<int>("result");
+        QTest::addColumn<int>("refusedMode"); // the display stays in its mode; -1 none
         const QStringList gainBias = {"cmd C01102", "set 031D=1", "pause 12000", "cmd C01100"};
         QTest::newRow("gain/bias, tile matrix on, maximum 3")
             << true << 2 << 3 << true << QByteArray() << 0
-            << QStringList{"get 02D3", "set 02D3=3"} + gainBias + QStringList{"set 02D3=2"} << 0;
+            << QStringList{"get 02D3", "set 02D3=3"} + gainBias + QStringList{"set 02D3=2"} << 0
+            << -1;
         QTest::newRow("gain/bias, tile matrix on, maximum 2")
             << true << 2 << 2 << true << QByteArray() << 0
-            << QStringList{"get 02D3", "set 02D3=1"} + gainBias + QStringList{"set 02D3=2"} << 0;
+            << QStringList{"get 02D3", "set 02D3=1"} + gainBias + QStringList{"set 02D3=2"} << 0
+            << -1;
         QTest::newRow("gain/bias, tile matrix off: left alone")
             << true << 1 << 3 << true << QByteArray() << 0 << QStringList{"get 02D3"} + gainBias
-            << 0;
+            << 0 << -1;
         QTest::newRow("gain/bias, frame hidden: left alone")
             << true << 3 << 3 << true << QByteArray() << 0 << QStringList{"get 02D3"} + gainBias
-            << 0;
+            << 0 << -1;
         QTest::newRow("gain/bias, no tile-matrix op code: no failure")
             << true << 0 << -1 << true << QByteArray() << 0 << QStringList{"get 02D3"} + gainBias
-            << 0;
+            << 0 << -1;
         QTest::newRow("gain/bias start refused: normal mode and tile matrix restored, reported")
             << true << 2 << 3 << false << QByteArray() << 0
             << QStringList{"get 02D3",   "set 02D3=3", "cmd C01102",
                            "set 031D=1", "cmd C01100", "set 02D3=2"}
-            << ResultCode::Unsupported;
+            << ResultCode::Unsupported << -1;
         QTest::newRow("gain/bias expert mode fails: first failure, the rest still runs")
             << true << 2 << 3 << true << QByteArray("C01102") << 1
             << QStringList{"get 02D3", "set 02D3=3"} + gainBias + QStringList{"set 02D3=2"}
-            << ResultCode::BadChecksum;
+            << ResultCode::BadChecksum << -1;
         QTest::newRow("gain/bias back to normal fails twice: tile matrix still restored")
             << true << 2 << 3 << true << QByteArray("C01100") << 2
             << QStringList{"get 02D3", "set 02D3=3"} + gainBias +
                    QStringList{"pause 5000", "cmd C01100", "set 02D3=2"}
-            << ResultCode::BadChecksum;
+            << ResultCode::BadChecksum << -1;
         QTest::newRow("gain/bias back to normal at the second try")
             << true << 1 << 3 << true << QByteArray("C01100") << 1
-            << QStringList{"get 02D3"} + gainBias + QStringList{"pause 5000", "cmd C01100"} << 0;
+            << QStringList{"get 02D3"} + gainBias + QStringList{"pause 5000", "cmd C01100"} << 0
+            << -1;
+        QTest::newRow("gain/bias expert mode refused: reported, the rest still runs")
+            << true << 2 << 3 << true << QByteArray() << 0
+            << QStringList{"get 02D3", "set 02D3=3"} + gainBias + QStringList{"set 02D3=2"}
+            << ResultCode::ReplyError << 2;
+        QTest::newRow("gain/bias normal mode refused twice: tile matrix still restored")
+            << true << 2 << 3 << true << QByteArray() << 0
+            << QStringList{"get 02D3", "set 02D3=3"} + gainBias +
+                   QStringList{"pause 5000", "cmd C01100", "set 02D3=2"}
+            << ResultCode::ReplyError << 0;
         QTest::newRow("gain/bias restore at the second try")
             << true << 2 << 3 << true << QByteArray("02D30002") << 1
             << QStringList{"get 02D3", "set 02D3=3"} + gainBias +
                    QStringList{"set 02D3=2", "pause 5000", "set 02D3=2"}
-            << 0;
+            << 0 << -1;
         QTest::newRow("auto setup, tile matrix on")
             << false << 2 << 2 << true << QByteArray() << 0
-            << QStringList{"get 02D3", "set 02D3=1", "set 001E=1", "pause 11000", "set 02D3=2"}
-            << 0;
+            << QStringList{"get 02D3", "set 02D3=1", "set 001E=1", "pause 11000", "set 02D3=2"} << 0
+            << -1;
         QTest::newRow("auto setup refused: tile matrix restored, refusal reported")
             << false << 2 << 3 << false << QByteArray() << 0
             << QStringList{"get 02D3", "set 02D3=3", "set 001E=1", "set 02D3=2"}
-            << ResultCode::Unsupported;
+            << ResultCode::Unsupported << -1;
         QTest::newRow("auto setup restore fails twice")
             << false << 2 << 3 << true << QByteArray("02D30002") << 2
             << QStringList{"get 02D3",   "set 02D3=3", "set 001E=1", "pause 11000",
                            "set 02D3=2", "pause 5000", "set 02D3=2"}
-            << ResultCode::BadChecksum;
+            << ResultCode::BadChecksum << -1;
     }
     void setUpSequences() {
         QFETCH(bool, gainBias);
@@ -100,8 +113,11 @@ private slots:
         QFETCH(int, brokenTimes);
         QFETCH(QStringList, events);
         QFETCH(int, result);
+        QFETCH(int, refusedMode);
         MonitorRig rig(QStringLiteral("127.0.17.10"));
         QCOMPARE(rig.opened, 0);
+        if (refusedMode >= 0)
+            rig.model.refuseMode(static_cast<unsigned char>(refusedMode));
         if (tileMax >= 0)
             rig.model.setParameter(OpCode::TileMatrixMode, static_cast<unsigned short>(tileMode),
                                    static_cast<unsigned short>(tileMax));
@@ -145,18 +161,24 @@ private slots:
     }
 
     // Auto gain/bias from its button: the guarded sequence on one link, the 12 s pause shown
-    // in a progress dialog while the window stays painted, and the first failure reported.
+    // in a progress dialog while the window stays painted, and the first failure reported; it
+    // is done only when the display also took the switch to expert mode.
     void autoGainBiasFromThePage_data() {
         QTest::addColumn<bool>("startSupported");
+        QTest::addColumn<bool>("expertRefused");
         QTest::addColumn<int>("result");
-        QTest::newRow("display runs it") << true << 0;
-        QTest::newRow("display refuses it") << false << ResultCode::Unsupported;
+        QTest::newRow("display runs it") << true << false << 0;
+        QTest::newRow("display refuses it") << false << false << ResultCode::Unsupported;
+        QTest::newRow("display refuses expert mode") << true << true << ResultCode::ReplyError;
     }
     void autoGainBiasFromThePage() {
         QFETCH(bool, startSupported);
+        QFETCH(bool, expertRefused);
         QFETCH(int, result);
         GammaRig rig("127.0.17.12");
         rig.model.setParameter(OpCode::TileMatrixMode, 2, 3);
+        if (expertRefused)
+            rig.model.refuseMode(2);
         if (startSupported)
             rig.model.setParameter(OpCode::AutoGainBias, 0, 1);
         rig.showPage(29);
@@ -185,9 +207,9 @@ private slots:
         }
         QCOMPARE(rig.w.ui.statusBar->currentMessage().contains(QString::number(result)),
                  result != 0);
-        if (result == 0)
-            QCOMPARE(rig.w.ui.statusBar->currentMessage(),
-                     QStringLiteral("Analog auto bias/gain setup done."));
+        QCOMPARE(rig.w.ui.statusBar->currentMessage() ==
+                     QStringLiteral("Analog auto bias/gain setup done."),
+                 result == 0);
         QVERIFY(!QApplication::activeModalWidget());
     }
 

@@ -319,6 +319,32 @@ private slots:
             w.ui.statusBar->currentMessage().contains(QString::number(ResultCode::BadChecksum)),
             qPrintable(w.ui.statusBar->currentMessage()));
     }
+
+    // A display that answers a mode change with a non-zero result, or with a mode other than
+    // the one asked for, refused it: the status bar shows the refusal, not the confirmation.
+    void refusedModeChangeIsNotConfirmed_data() {
+        QTest::addColumn<bool>("expert");
+        QTest::addColumn<int>("displayResult");
+        QTest::newRow("expert, result byte 01") << true << 1;
+        QTest::newRow("normal, result 00 but still in expert mode") << false << 0;
+    }
+    void refusedModeChangeIsNotConfirmed() {
+        QFETCH(bool, expert);
+        QFETCH(int, displayResult);
+        WindowRig rig("127.0.16.37");
+        auto& [fake, model, w] = rig;
+        const unsigned char asked = expert ? 2 : 0;
+        model.inputMode = expert ? 0 : 2;
+        model.refuseMode(asked, static_cast<unsigned char>(displayResult));
+        rig.showPage(33);
+        (expert ? w.ui.mode_expert_pushButton : w.ui.mode_normal_pushButton)->click();
+        QCOMPARE(bodies(fake), QList<QByteArray>{"C011" + DisplayModel::hex2(asked)});
+        QCOMPARE(int(model.inputMode), expert ? 0 : 2);
+        const QString shown = w.ui.statusBar->currentMessage();
+        QVERIFY2(shown.contains(QString::number(ResultCode::ReplyError)) &&
+                     !shown.contains(QStringLiteral("switched")),
+                 qPrintable(shown));
+    }
 };
 
 QTEST_MAIN(CommandPagesTest)

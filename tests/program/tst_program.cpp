@@ -167,6 +167,13 @@ private slots:
             << QStringList{refusedWindow} << QStringList{};
         QTest::newRow("a WAIT alone after a failed opening connection")
             << QByteArray("WAIT 1\n") << 1 << QStringList{refusedWindow} << QStringList{};
+        QTest::newRow("a mode change the display refuses")
+            << QByteArray("SETPORT 127.0.14.20\nSETOPERATINGMODE EXPERT\n"
+                          "SETOPERATINGMODE FACTORY\n")
+            << 1
+            << QStringList{"Failed: 3. Set Operating Mode to \"3\" at 127.0.14.20: Reply Error "
+                           "Status code indicated erorr (-5008)"}
+            << QStringList{"A C01102", "A C01103"};
         QTest::newRow("a name in Latin-1")
             << QByteArray("SETPORT 127.0.14.20\nSETINPUTNAME \"Caf\xC3\xA9\"\n") << 0
             << QStringList{} << QStringList{"A CA0401436166E9"};
@@ -192,6 +199,7 @@ private slots:
         QFETCH(QStringList, requests);
         Display display("127.0.14.20");
         display.model.setParameter(0x10, 0, 100);
+        display.model.refuseMode(3); // a display without a factory mode
         QTemporaryDir tmp, scripts;
         QFile::remove(settingsFile());
         {

@@ -407,17 +407,23 @@ private slots:
                  (QStringList{"pause 200", "pause 1000", "pause 200", "pause 1000"}));
     }
 
-    // A display that refuses an input name or a password fails the command with result 1.
+    // A display that refuses an input name or a password fails the command with result 1; one
+    // that refuses a mode change (a result byte, or another mode echoed) with the refusal's code.
     void displayRefusals() {
         Display display(QStringLiteral("127.0.0.167"));
         display.families.password = "9999";
         display.model.addCommand('A', "CA0401", [](const QByteArray&) { return "CB040101"; });
+        display.model.refuseMode(3);
+        display.model.refuseMode(2, 0);
         Rig rig;
         rig.run("SETPORT 127.0.0.167\nSETSECURITY ENABLE \"1234\"\nSETINPUTNAME Lobby\n"
-                "SETMONITORID 2");
-        QCOMPARE(rig.statuses(), (QList<int>{1, -1, -1, -1}));
+                "SETMONITORID 2\nSETPORT 127.0.0.167\nSETOPERATINGMODE FACTORY\n"
+                "SETOPERATINGMODE NORMAL\nSETOPERATINGMODE EXPERT\n");
+        QCOMPARE(rig.statuses(), (QList<int>{1, -1, -1, -1, 1, -1, 1, -1}));
         QCOMPARE(rig.host.events,
-                 (QStringList{"retry", "status 0", "status 1", "status 1", "status 1"}));
+                 (QStringList{"retry", "status 0", "status 1", "status 1", "status 1", "status 0",
+                              "status -5008", "status 0", "status -5008"}));
+        QCOMPARE(int(display.model.inputMode), 0);
     }
 };
 

@@ -25,7 +25,11 @@ DisplayModel::DisplayModel() {
     addCommand('C', "", [this](const QByteArray& body) { return parameterReply(body, false); });
     addCommand('E', "", [this](const QByteArray& body) { return parameterReply(body, true); });
     addCommand('A', "C011", [this](const QByteArray& body) {
-        inputMode = static_cast<unsigned char>(field(body, 4, 2));
+        const auto mode = static_cast<unsigned char>(field(body, 4, 2));
+        const auto refused = refusedModes.constFind(mode);
+        if (refused != refusedModes.constEnd())
+            return hex2(*refused) + "C111" + hex2(inputMode);
+        inputMode = mode;
         return "00C111" + hex2(inputMode);
     });
     addCommand('A', "C203D6", [this](const QByteArray& body) {
@@ -105,6 +109,11 @@ void DisplayModel::failNext(int count) {
 
 void DisplayModel::failReads(unsigned int opcode) {
     addCommand('C', hex4(opcode), [](const QByteArray&) { return QByteArray("00"); });
+}
+
+void DisplayModel::refuseMode(unsigned char mode, unsigned char result) {
+    Lock lock(mutex);
+    refusedModes.insert(mode, result);
 }
 
 QByteArray DisplayModel::parameterReply(const QByteArray& body, bool write) {

@@ -53,6 +53,9 @@ public:
     // Every read of the op code gets a reply too short to hold a value (a protocol error, not
     // the display's refusal); writes are answered as before.
     void failReads(unsigned int opcode);
+    // A request for the mode leaves the display in the mode it is in; the reply carries
+    // `result` and echoes that mode. With result 0 the display claims to have taken it.
+    void refuseMode(unsigned char mode, unsigned char result = 1);
 
     // Hexadecimal fields as the display writes them.
     static QByteArray hex2(unsigned int value);
@@ -87,5 +90,6 @@ private:
         QList<unsigned short> values;
     };
     QMap<unsigned int, Selected> selected;
+    QMap<unsigned char, unsigned char> refusedModes; // result bytes, by mode
     int failures = 0;
 };
