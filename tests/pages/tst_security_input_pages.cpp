@@ -198,6 +198,7 @@ private slots:
         QCOMPARE(bodies(fake).last(), QByteArray("C21D0101010101"));
         QCOMPARE(w.ui.security_status_lineEdit->text(), QStringLiteral("1 (Error)"));
         QVERIFY(box->isChecked());
+        rig.saveShot(QStringLiteral("security_refused_lock_keeps_enable"));
         w.ui.security_password_lineEdit->setText(QStringLiteral("4739"));
         w.ui.security_write_pushButton->click();
         QCOMPARE(bodies(fake).last(), QByteArray("CA0C0101003334333733333339"));
