@@ -112,9 +112,13 @@ void AutoIdPages::on_auto_id_execute_get_complete_pushButton_clicked() {
             return 0;
         }
         result = await_completion([&] { return monitor->auto_id_get_complete(status, &count); });
-        if (result == 0)
-            line->setText(reply_status_text(*status) +
-                          QStringLiteral(" Num detected monitors: %1").arg(uint(count)));
+        if (result != 0)
+            return result;
+        // A count is the chain's only when the display accepted; a refusal shows no number.
+        QString text = reply_status_text(*status);
+        if (*status == 0)
+            text += QStringLiteral(" Num detected monitors: %1").arg(uint(count));
+        line->setText(text);
         return result;
     });
 }

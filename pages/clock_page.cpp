@@ -175,14 +175,13 @@ daylight_saving_rule ClockPage::daylight_saving_from_ui() const {
 }
 
 void ClockPage::on_daylight_savings_read_pushButton_clicked() {
-    read_in_frame(ui.daylight_savings, ui.daylight_savings_lineEdit, [this](CommandScope& frame) {
+    QLineEdit* line = ui.daylight_savings_lineEdit;
+    read_in_frame(ui.daylight_savings, line, [this, line](CommandScope& frame) {
         PageRead pass(read_controls(ui.daylight_savings));
         daylight_saving_rule rule;
-        int result = 0;
-        const int read = frame.report(monitor->daylight_saving_read(&rule, &result));
-        if (read == 0)
-            ui.daylight_savings_lineEdit->setText(reply_status_text(result));
-        pass.read(command_result(read, result), rule_controls(), [this, &rule] {
+        int rule_status = 0;
+        const int read = frame.report(monitor->daylight_saving_read(&rule, &rule_status));
+        pass.read(command_result(read, rule_status), rule_controls(), [this, &rule] {
             for (const RuleCombo& c : kRuleCombos)
                 select_by_data(ui.*c.combo, rule.*c.field);
             for (const RuleTime& t : kRuleTimes)
@@ -191,9 +190,17 @@ void ClockPage::on_daylight_savings_read_pushButton_clicked() {
         if (read != 0)
             return;
         unsigned char on = 0;
-        const int switch_read = frame.report(monitor->daylight_saving_onoff_read(&on, &result));
-        pass.read(command_result(switch_read, result), {ui.daylight_savings_enable_checkBox},
+        int switch_status = 0;
+        const int switch_read =
+            frame.report(monitor->daylight_saving_onoff_read(&on, &switch_status));
+        pass.read(command_result(switch_read, switch_status), {ui.daylight_savings_enable_checkBox},
                   [this, on] { ui.daylight_savings_enable_checkBox->setChecked(on != 0); });
+        // The line answers for both reads: OK only when both were; a refusal shows its status,
+        // a switch that could not be read leaves the line empty, as any read that failed.
+        if (rule_status != 0)
+            line->setText(reply_status_text(rule_status));
+        else if (switch_read == 0)
+            line->setText(reply_status_text(switch_status));
     });
 }
 

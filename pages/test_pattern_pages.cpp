@@ -31,7 +31,8 @@ TestPatternPages::TestPatternPages(const PageContext& context, QObject* parent)
            ui.test_pattern_blue_percent_label},
           {OpCode::TestPatternRedLevel, OpCode::TestPatternGreenLevel,
            OpCode::TestPatternBlueLevel},
-          ui.test_pattern_link_colors_checkBox},
+          ui.test_pattern_link_colors_checkBox,
+          {}},
       lme{ui.page_3,
           ui.lme_test_pattern_enable_groupBox,
           OpCode::CorrectedTestPatternMode,
@@ -44,20 +45,23 @@ TestPatternPages::TestPatternPages(const PageContext& context, QObject* parent)
            ui.lme_test_pattern_blue_percent_label},
           {OpCode::CorrectedTestPatternRedLevel, OpCode::CorrectedTestPatternGreenLevel,
            OpCode::CorrectedTestPatternBlueLevel},
-          ui.lme_test_pattern_link_colors_checkBox} {
+          ui.lme_test_pattern_link_colors_checkBox,
+          {}} {
     for (const Pattern* p : {&raw, &lme})
         for (int colour = Red; colour <= Blue; ++colour)
             PageLists::pair(p->sliders[colour], p->spins[colour]);
     // The twelve preset buttons of each page, by the name that ends in the preset's.
-    for (const Pattern* p : {&raw, &lme}) {
+    for (Pattern* p : {&raw, &lme}) {
         const QString prefix = p == &lme ? QStringLiteral("lme_") : QString();
         for (const TestPatternLevels::Preset& preset : TestPatternLevels::presets()) {
             auto* button = p->page->findChild<QPushButton*>(
                 prefix + QStringLiteral("test_pattern_preset_%1_pushButton")
                              .arg(QLatin1String(preset.name)));
-            if (button)
-                connect(button, &QPushButton::clicked, this,
-                        [this, p, &preset] { preset_clicked(*p, preset); });
+            if (!button)
+                continue;
+            p->presets << button;
+            connect(button, &QPushButton::clicked, this,
+                    [this, p, &preset] { preset_clicked(*p, preset); });
         }
     }
 }
@@ -79,7 +83,7 @@ QList<QWidget*> TestPatternPages::read_controls(QWidget* page) const {
             QList<QWidget*> controls{p->enable};
             for (int c = 0; c < 3; ++c)
                 controls << p->sliders[c] << p->spins[c] << p->percents[c];
-            return controls;
+            return controls << p->presets;
         }
     return {};
 }
@@ -136,8 +140,10 @@ int TestPatternPages::update_tab(const Pattern& p) {
     if (pass.read(result, {p.enable},
                   [&p, &current] { p.enable->setChecked(current > kPatternOff); }) != 0)
         return pass.failure();
+    FirstFailure levels;
     for (int c = 0; c < 3; ++c) {
-        const int level = monitor->get_vcp_value_max(p.level_opcodes[c], &current, &max);
+        const int level =
+            levels.note(monitor->get_vcp_value_max(p.level_opcodes[c], &current, &max));
         const auto show = [this, &p, c, &current, &max] {
             p.sliders[c]->setMaximum(int(max));
             p.sliders[c]->setValue(int(current));
@@ -148,6 +154,8 @@ int TestPatternPages::update_tab(const Pattern& p) {
         if (PageRead::ends(pass.read(level, {p.sliders[c], p.spins[c], p.percents[c]}, show)))
             return pass.failure();
     }
+    // A level the display lacks has no maximum to take a fraction of.
+    pass.read(levels.result(), p.presets);
     const int red = p.sliders[Red]->value();
     if (p.sliders[Green]->value() != red || p.sliders[Blue]->value() != red)
         p.link->setChecked(false);

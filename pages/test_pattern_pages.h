@@ -51,6 +51,8 @@ private:
         QLabel* percents[3];
         uint level_opcodes[3];
         QCheckBox* link;
+        // Computed from the three levels' maxima: usable only while all three are read.
+        QList<QWidget*> presets;
     };
     // Reads the page; returns the first failure for the status bar.
     int update_tab(const Pattern& p);

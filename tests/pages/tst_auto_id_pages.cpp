@@ -40,7 +40,8 @@ private slots:
     void init() { env.reset(); }
 
     // Execute + Complete: a refused execute ends it without waiting; otherwise the page waits
-    // for the completion in a progress dialog, up to 60 s (here shortened), and shows it.
+    // for the completion in a progress dialog, up to 60 s (here shortened), and shows it, with
+    // the number of monitors only when the display accepted.
     void executeAndComplete_data() {
         QTest::addColumn<bool>("tileMatrix");
         QTest::addColumn<int>("executeStatus");
@@ -51,8 +52,11 @@ private slots:
             << false << 0 << QByteArray("CA0A0200") << "0 (OK) Num detected monitors: 0" << 0;
         QTest::newRow("auto ID completes with the number of monitors")
             << false << 0 << QByteArray("CA0A020004") << "0 (OK) Num detected monitors: 4" << 0;
+        // A refusing display's count is no count of the chain.
         QTest::newRow("auto ID completes with status 3")
-            << false << 0 << QByteArray("CA0A0203") << "3 (Error) Num detected monitors: 0" << 0;
+            << false << 0 << QByteArray("CA0A0203") << "3 (Error)" << 0;
+        QTest::newRow("auto ID completes with status 3 and a number of monitors")
+            << false << 0 << QByteArray("CA0A020304") << "3 (Error)" << 0;
         QTest::newRow("auto ID execute answers status 1: no wait")
             << false << 1 << QByteArray("CA0A0200") << "1 (Error)" << 0;
         QTest::newRow("auto ID never completes")

@@ -185,7 +185,7 @@ private slots:
         rig.saveShot(QStringLiteral("daylight_savings"));
 
         // The on/off read fails after a good rule read: the rule stays, the switch shows no
-        // state and cannot be clicked.
+        // state and cannot be clicked, and the line does not say OK.
         families.daylightSavingRule = "0A0201030000000000"
                                       "0003";
         families.daylightSaving = 0;
@@ -193,11 +193,61 @@ private slots:
         w.ui.daylight_savings_read_pushButton->click();
         QCOMPARE(shown(w.ui.daylight_savings_begin_month_comboBox), QStringLiteral("10"));
         QCOMPARE(shown(w.ui.daylight_savings_time_difference_comboBox), QStringLiteral("3"));
-        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QStringLiteral("0 (OK)"));
+        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), QString());
         QVERIFY(!w.ui.daylight_savings_enable_checkBox->isChecked());
         QVERIFY(!w.ui.daylight_savings_enable_checkBox->isEnabled());
         QVERIFY(w.ui.daylight_savings_write_pushButton->isEnabled());
         QVERIFY(w.ui.statusBar->currentMessage().endsWith(QStringLiteral("(-5002)")));
+    }
+
+    // Read asks for the rule, then for the switch; the line answers for both: OK only when
+    // both were read, a refusal's status (the rule's first), and nothing when a read got no
+    // usable reply, which the status bar names.
+    void daylightSavingReadLine_data() {
+        QTest::addColumn<QByteArray>("ruleReply");   // empty: the display's own
+        QTest::addColumn<QByteArray>("switchReply"); // empty: the display's own
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("status"); // as statusMismatch takes it
+        QTest::addColumn<bool>("switchRead");
+        const QByteArray ruleRefused = "CB010001" + QByteArray(22, '0');
+        const QByteArray switchRefused = "CB01020200";
+        const QByteArray broken = "C311";
+        QTest::newRow("both read") << QByteArray() << QByteArray() << "0 (OK)"
+                                   << "" << true;
+        QTest::newRow("rule not read") << broken << QByteArray() << ""
+                                       << "(-5002)" << false;
+        QTest::newRow("rule refused") << ruleRefused << QByteArray() << "1 (Error)"
+                                      << "" << true;
+        QTest::newRow("switch not read") << QByteArray() << broken << ""
+                                         << "(-5002)" << false;
+        QTest::newRow("switch refused") << QByteArray() << switchRefused << "2 (Error)"
+                                        << "" << false;
+        QTest::newRow("both refused") << ruleRefused << switchRefused << "1 (Error)"
+                                      << "" << false;
+        QTest::newRow("rule refused, switch not read") << ruleRefused << broken << "1 (Error)"
+                                                       << "(-5002)" << false;
+    }
+    void daylightSavingReadLine() {
+        QFETCH(QByteArray, ruleReply);
+        QFETCH(QByteArray, switchReply);
+        QFETCH(QString, line);
+        QFETCH(QString, status);
+        QFETCH(bool, switchRead);
+        WindowRig rig("127.0.27.21");
+        auto& [fake, model, w] = rig;
+        DisplayFamilies families(model);
+        families.daylightSaving = 1;
+        for (const auto& [request, reply] : {qMakePair(QByteArray("CA0100"), ruleReply),
+                                             qMakePair(QByteArray("CA0102"), switchReply)})
+            if (!reply.isEmpty())
+                model.addCommand('A', request,
+                                 [reply = reply](const QByteArray&) { return reply; });
+        w.ui.daylight_savings_lineEdit->setText(QStringLiteral("old"));
+        w.ui.daylight_savings_read_pushButton->click();
+        QCOMPARE(w.ui.daylight_savings_lineEdit->text(), line);
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        QCOMPARE(w.ui.daylight_savings_enable_checkBox->isChecked(), switchRead);
+        QCOMPARE(w.ui.daylight_savings_enable_checkBox->isEnabled(), switchRead);
     }
 
     // A read against a display that stops answering leaves nothing that looks read, and

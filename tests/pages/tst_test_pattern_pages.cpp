@@ -39,6 +39,20 @@ struct PatternRig : WindowRig {
     }
     QCheckBox* link() { return widget<QCheckBox>(QStringLiteral("link_colors_checkBox")); }
     QGroupBox* enable() { return widget<QGroupBox>(QStringLiteral("enable_groupBox")); }
+    QList<QWidget*> presets() {
+        QList<QWidget*> buttons;
+        for (const TestPatternLevels::Preset& p : TestPatternLevels::presets())
+            buttons << widget<QPushButton>(
+                QStringLiteral("preset_%1_pushButton").arg(QLatin1String(p.name)));
+        return buttons;
+    }
+    // The first preset button whose enabled state is not as given.
+    QString presetNot(bool enabled) {
+        for (QWidget* button : presets())
+            if (button->isEnabled() != enabled)
+                return button->objectName();
+        return QString();
+    }
     QList<int> levels() { return {spin(0)->value(), spin(1)->value(), spin(2)->value()}; }
     // The display: pattern mode and the three levels, each with that maximum.
     void setDisplay(int mode, QList<int> current, int maximum) {
@@ -158,7 +172,8 @@ private slots:
 
     // -1027 for one level leaves that colour disabled, says why in its tool tip and nothing on
     // the status bar, and goes on; any other failure ends the refresh there, on the status bar,
-    // with no colour after it that looks read; a maximum of 0 shows 0.0 %. A display that
+    // with no colour after it that looks read; a maximum of 0 shows 0.0 %. The presets, which
+    // take fractions of the three maxima, are off while any level is unread. A display that
     // stops answering leaves nothing on the page that looks read.
     void refreshFailures_data() { bothPages(); }
     void refreshFailures() {
@@ -172,6 +187,8 @@ private slots:
         rig.showPage(page.index);
         QVERIFY(!rig.slider(1)->isEnabled() && !rig.spin(1)->isEnabled());
         QCOMPARE(rig.spin(1)->toolTip(), QStringLiteral("Not supported by this display."));
+        QCOMPARE(rig.presetNot(false), QString());
+        QCOMPARE(rig.presets()[0]->toolTip(), QStringLiteral("Not supported by this display."));
         QCOMPARE(rig.percent(1), QString());
         QVERIFY(rig.slider(0)->isEnabled() && rig.slider(2)->isEnabled());
         QCOMPARE(rig.levels(), (QList<int>{10, 0, 30}));
@@ -186,6 +203,7 @@ private slots:
         QVERIFY(rig.spin(1)->toolTip() != QStringLiteral("Not supported by this display."));
         QCOMPARE(rig.percent(0), QStringLiteral("  0.0%"));
         QCOMPARE(rig.percent(2), QString());
+        QCOMPARE(rig.presetNot(false), QString());
         QVERIFY(rig.w.ui.statusBar->currentMessage().endsWith(
             QStringLiteral("(%1)").arg(ResultCode::NoReply)));
         rig.model.addCommand('C', DisplayModel::hex4(page.levels[1]), [&](const QByteArray& body) {
@@ -194,7 +212,9 @@ private slots:
         rig.w.on_reload_settings_pushButton_clicked();
         QCOMPARE(rig.percent(0), QStringLiteral("  0.0%"));
         QCOMPARE(rig.percent(1), QStringLiteral("  0.0%"));
-        QCOMPARE(rig.silentReadFault({rig.link()}, {}), QString());
+        QCOMPARE(rig.presetNot(true), QString());
+        QVERIFY(rig.presets()[0]->toolTip() != QStringLiteral("Not supported by this display."));
+        QCOMPARE(rig.silentReadFault({rig.link()}, rig.presets()), QString());
     }
 
     // With the link on, moving one level moves the other two, and each of the three op codes
