@@ -53,6 +53,9 @@ QStringList frames(const FakeDisplay& fake) {
     return out;
 }
 
+// An address of this test on which nothing listens.
+const QString kUnanswered = QStringLiteral("127.0.13.17");
+
 } // namespace
 
 // Loopback addresses 127.0.13.1 to 127.0.13.19 and 127.0.23.10 to 127.0.23.19 belong to this
@@ -172,6 +175,56 @@ private slots:
         QCOMPARE(frames(fake), (QStringList{"get 0010", "set 0010=70"}));
         w.ui.stackedWidget->setCurrentIndex(1);
         rig.saveShot(QStringLiteral("opcode_failed_set"));
+    }
+
+    // Without "Automatically set when changed" the value is entered and sent by Set: a Set
+    // that fails keeps the spin box, the slider and the value list as entered, and the next Set
+    // sends it. With it they write as they change, and go back to the value read.
+    void failedSetSettlesTheValueByKind_data() {
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<WriteFault>("fault");
+        QTest::addColumn<QString>("status"); // as statusMismatch takes it
+        for (const bool automatic : {false, true}) {
+            const char* kind = automatic ? "automatic" : "by Set";
+            QTest::addRow("%s, link refused", kind)
+                << automatic << WriteFault::LinkDown << "(-3005)";
+            QTest::addRow("%s, no reply", kind) << automatic << WriteFault::NoReply << "(-3003)";
+            QTest::addRow("%s, wrong reply", kind) << automatic << WriteFault::Refused << "(-5002)";
+        }
+    }
+    void failedSetSettlesTheValueByKind() {
+        QFETCH(bool, automatic);
+        QFETCH(WriteFault, fault);
+        WindowRig rig("127.0.13.5");
+        auto& [fake, model, w] = rig;
+        OpcodePages& page = rig.page<OpcodePages>();
+        loadFixture(page);
+        model.setParameter(0x0030, 1, 2);
+        // Off first: an automatic row then shows the kind following the box back.
+        w.ui.update_on_change_checkBox->setChecked(false);
+        w.ui.update_on_change_checkBox->setChecked(automatic);
+        w.ui.vcp_spinBox->setValue(0x30);
+        page.on_get_vcp_pushButton_clicked();
+        w.ui.control_horizontalSlider->setValue(2);
+        QCOMPARE(w.ui.control_value_comboBox->currentText(), QStringLiteral("2. Mono"));
+
+        // A reply too short to hold the value.
+        rig.failWrites(fault, kUnanswered, "0030", [](const QByteArray&) { return "00"; });
+        w.ui.set_vcp_pushButton->click();
+        QFETCH(QString, status);
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        const int shown = automatic ? 1 : 2;
+        QCOMPARE(w.ui.vcp_value_spinBox->value(), shown);
+        QCOMPARE(w.ui.control_horizontalSlider->value(), shown);
+        QCOMPARE(w.ui.control_value_comboBox->currentIndex(), shown);
+        QVERIFY(!page.vcp_timer->isActive());
+        QCOMPARE(model.parameter(0x0030).current, 1);
+
+        rig.answerAgain();
+        const int from = fake.requests().size();
+        w.ui.set_vcp_pushButton->click();
+        QCOMPARE(rig.seen(from), QStringList{QStringLiteral("set 0030=%1").arg(shown)});
+        QCOMPARE(model.parameter(0x0030).current, shown);
     }
 
     // A burst of slider moves sends one Set of the last value, 1500 ms after the last move;
