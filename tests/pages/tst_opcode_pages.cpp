@@ -301,6 +301,52 @@ private slots:
         QCOMPARE(w.ui.vcp_value_spinBox->value(), 60);
     }
 
+    // A value waiting to be written belongs to the op code it was entered for. The op code
+    // changes shortly before the write comes due and before the new op code is read: nothing is
+    // written to either, and the new op code is read once.
+    void pendingWriteIsDroppedWhenTheOpcodeChanges() {
+        WindowRig rig("127.0.13.18");
+        auto& [fake, model, w] = rig;
+        OpcodePages& page = rig.page<OpcodePages>();
+        model.setParameter(0x0010, 30, 100);
+        model.setParameter(0x0012, 60, 100);
+        page.on_get_vcp_pushButton_clicked();
+        fake.clearRequests();
+        w.ui.control_horizontalSlider->setValue(40);
+        // About 1.3 s: the write comes due 200 ms later, the read of the new op code 300 ms.
+        QTest::qWait(OpcodePages::WriteBehindMs - OpcodePages::TypingPauseMs + 100);
+        QVERIFY(page.vcp_timer->isActive()); // still waiting
+        w.ui.vcp_spinBox->setValue(0x12);
+        QTest::qWait(OpcodePages::WriteBehindMs);
+        QCOMPARE(frames(fake), QStringList{"get 0012"});
+        QCOMPARE(model.parameter(0x0010).current, 30);
+        QCOMPARE(model.parameter(0x0012).current, 60);
+    }
+
+    // An op code typed key by key, with the event loop running between the keys, is read once,
+    // when the typing has paused: the op code typed, never the one on the way to it.
+    void opcodeTypedKeyByKeyIsReadOnce() {
+        WindowRig rig("127.0.23.11");
+        auto& [fake, model, w] = rig;
+        model.setParameter(0x0001, 5, 100);
+        model.setParameter(0x0012, 60, 100);
+        QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_1);
+        QTest::qWait(OpcodePages::TypingPauseMs * 2 / 3);
+        QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_2);
+        QElapsedTimer sinceLastKey;
+        sinceLastKey.start();
+        QTest::qWait(OpcodePages::TypingPauseMs * 2 / 3);
+        QVERIFY(fake.requests().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(fake.requests().size(), 1, 1000);
+        // A coarse timer may fire up to 5% early.
+        QVERIFY2(sinceLastKey.elapsed() >= OpcodePages::TypingPauseMs * 95 / 100,
+                 qPrintable(QString::number(sinceLastKey.elapsed())));
+        QTest::qWait(OpcodePages::TypingPauseMs * 2);
+        QCOMPARE(frames(fake), QStringList{"get 0012"});
+        QCOMPARE(w.ui.vcp_value_spinBox->value(), 60);
+    }
+
     // A write that comes due while another command's connection is open waits for it to close.
     void writeBehindWaitsForARunningCommand() {
         WindowRig rig("127.0.13.6");
