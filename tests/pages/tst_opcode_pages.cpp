@@ -208,7 +208,7 @@ private slots:
         w.ui.control_horizontalSlider->setValue(2);
         QCOMPARE(w.ui.control_value_comboBox->currentText(), QStringLiteral("2. Mono"));
 
-        // A reply too short to hold the value.
+        // The wrong reply is one too short to hold the value.
         rig.failWrites(fault, kUnanswered, "0030", [](const QByteArray&) { return "00"; });
         w.ui.set_vcp_pushButton->click();
         QFETCH(QString, status);
