@@ -140,6 +140,15 @@ void setToolTip(QWidget* control, bool unsupported) {
                                     : control->property(kOwnToolTip).toString());
 }
 
+void declareKind(const QList<QWidget*>& controls, bool form) {
+    for (QWidget* control : withPartners(controls)) {
+        // The control itself as well: a line edit that is read-only until read is still one.
+        control->setProperty(kFormField, form);
+        for (QWidget* w : ControlState::value_widgets(control))
+            w->setProperty(kFormField, form);
+    }
+}
+
 // A result on its controls as a read takes it; keep_form: form fields keep their values.
 void applyResult(int result, const QList<QWidget*>& controls, bool keep_enabled, bool keep_form) {
     for (QWidget* control : withPartners(controls)) {
@@ -177,12 +186,11 @@ void pair(QWidget* a, QWidget* b) {
 }
 
 void declare_form(const QList<QWidget*>& controls) {
-    for (QWidget* control : withPartners(controls)) {
-        // The control itself as well: a line edit that is read-only until read is still one.
-        control->setProperty(kFormField, true);
-        for (QWidget* w : value_widgets(control))
-            w->setProperty(kFormField, true);
-    }
+    declareKind(controls, true);
+}
+
+void declare_live(const QList<QWidget*>& controls) {
+    declareKind(controls, false);
 }
 
 bool is_form_field(const QWidget* w) {

@@ -42,6 +42,8 @@ void apply_read(int result, const QList<QWidget*>& controls, bool keep_enabled =
 void show_unread(const QList<QWidget*>& controls, bool keep_enabled = false);
 // Declares the value widgets that the controls stand for as form fields (see above).
 void declare_form(const QList<QWidget*>& controls);
+// Declares them live again: for a page whose kinds follow a setting of its own.
+void declare_live(const QList<QWidget*>& controls);
 bool is_form_field(const QWidget* w);
 // Records what the controls show now as the display's confirmed values.
 void confirm(const QList<QWidget*>& controls);

@@ -61,6 +61,7 @@ OpcodePages::OpcodePages(const PageContext& context, QObject* parent)
             &QSpinBox::setValue);
     connect(ui.vcp_value_spinBox, qOverload<int>(&QSpinBox::valueChanged),
             ui.control_horizontalSlider, &QSlider::setValue);
+    connect(ui.update_on_change_checkBox, &QCheckBox::toggled, this, &OpcodePages::declare_kinds);
     // Labels from a definitions file are shown as they stand.
     ui.value_min_label->setTextFormat(Qt::PlainText);
     ui.value_max_label->setTextFormat(Qt::PlainText);
@@ -96,6 +97,17 @@ QList<QWidget*> OpcodePages::read_controls(QWidget* page) const {
 
 QList<QWidget*> OpcodePages::value_controls() const {
     return {ui.vcp_value_spinBox, ui.value_group_widget};
+}
+
+QList<QWidget*> OpcodePages::form_fields() const {
+    if (ui.update_on_change_checkBox->isChecked())
+        return {};
+    return value_controls();
+}
+
+void OpcodePages::declare_kinds() {
+    ControlState::declare_live(value_controls());
+    ControlState::declare_form(form_fields());
 }
 
 void OpcodePages::read_settings(const QSettings& settings) {

@@ -22,6 +22,9 @@ public:
     QList<QWidget*> pages() const override;
     void refresh(QWidget* page) override;
     QList<QWidget*> read_controls(QWidget* page) const override;
+    // The value, its slider and its list while "Automatically set when changed" is off: the
+    // user enters a value and Set sends it. While it is on they write as they change.
+    QList<QWidget*> form_fields() const override;
     void read_settings(const QSettings& settings) override;
     void write_settings(QSettings& settings) const override;
     void definitions_loaded() override;
@@ -69,4 +72,6 @@ private:
     void show_supported(bool supported);
     // The value spin box and the value group: what a Get reads and a Set writes.
     QList<QWidget*> value_controls() const;
+    // Declares the value controls' kind anew from form_fields, as the check box changes it.
+    void declare_kinds();
 };

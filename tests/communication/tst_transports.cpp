@@ -8,6 +8,8 @@
 #include "trs232comm.h"
 
 #include <QElapsedTimer>
+#include <QNetworkProxy>
+#include <QTcpServer>
 #include <QtTest>
 #include <memory>
 
@@ -63,6 +65,38 @@ private slots:
         QCOMPARE(lan.Open(address), result);
         QCOMPARE(lan.IsOpen(), 0);
         QVERIFY(lan.Name().isEmpty());
+    }
+
+    // Digits and dots with a part above 255 are no address, and never a host name: they are
+    // refused at once, and no name lookup starts. A name would go to the proxy the test puts on
+    // loopback (which resolves names itself, so nothing is looked up here); the host name row
+    // shows that it would.
+    void lanTextThatIsNoAddressIsNeverLookedUp_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("name");
+        QTest::newRow("last part 256") << "10.0.0.256" << false;
+        QTest::newRow("first part 256") << "256.0.0.1" << false;
+        QTest::newRow("three digits above 255") << "10.0.999.1" << false;
+        QTest::newRow("host name") << "display.invalid" << true;
+    }
+    void lanTextThatIsNoAddressIsNeverLookedUp() {
+        QFETCH(QString, address);
+        QFETCH(bool, name);
+        QTcpServer proxy;
+        QVERIFY(proxy.listen(QHostAddress(QStringLiteral("127.0.0.15"))));
+        QNetworkProxy::setApplicationProxy(QNetworkProxy(
+            QNetworkProxy::Socks5Proxy, proxy.serverAddress().toString(), proxy.serverPort()));
+        TLANComm lan;
+        QElapsedTimer t;
+        t.start();
+        const int result = lan.Open(address);
+        const qint64 took = t.elapsed();
+        QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+        QCOMPARE(proxy.waitForNewConnection(100), name);
+        if (name)
+            return;
+        QCOMPARE(result, ResultCode::HostNotFound);
+        QVERIFY2(took < 100, qPrintable(QString::number(took)));
     }
 
     void lanConnectsReadsAndTimesOut() {

@@ -99,6 +99,9 @@ private slots:
                                     << "Enter the display's IP address." << -3006;
         QTest::newRow("partly typed") << "10.0. . "
                                       << "Enter the display's IP address." << -3006;
+        // No address, so no host name to look for either.
+        QTest::newRow("part above 255") << "10.0.0.256"
+                                        << "Enter the display's IP address." << -3006;
     }
     void failedOpenIsReportedInRed() {
         QFETCH(QString, address);

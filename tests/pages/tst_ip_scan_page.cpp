@@ -173,6 +173,8 @@ private slots:
                                       << "0.0.0.5" << false << invalid;
         QTest::newRow("unfinished") << "127.0.15"
                                     << "127.0.15.10" << false << invalid;
+        QTest::newRow("part above 255") << "127.0.15.256"
+                                        << "127.0.15.10" << false << invalid;
         QTest::newRow("up to the top") << "255.255.255.250"
                                        << "255.255.255.255" << true << QString();
     }

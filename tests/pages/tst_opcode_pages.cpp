@@ -53,6 +53,9 @@ QStringList frames(const FakeDisplay& fake) {
     return out;
 }
 
+// An address of this test on which nothing listens.
+const QString kUnanswered = QStringLiteral("127.0.13.17");
+
 } // namespace
 
 // Loopback addresses 127.0.13.1 to 127.0.13.19 and 127.0.23.10 to 127.0.23.19 belong to this
@@ -174,6 +177,56 @@ private slots:
         rig.saveShot(QStringLiteral("opcode_failed_set"));
     }
 
+    // Without "Automatically set when changed" the value is entered and sent by Set: a Set
+    // that fails keeps the spin box, the slider and the value list as entered, and the next Set
+    // sends it. With it they write as they change, and go back to the value read.
+    void failedSetSettlesTheValueByKind_data() {
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<WriteFault>("fault");
+        QTest::addColumn<QString>("status"); // as statusMismatch takes it
+        for (const bool automatic : {false, true}) {
+            const char* kind = automatic ? "automatic" : "by Set";
+            QTest::addRow("%s, link refused", kind)
+                << automatic << WriteFault::LinkDown << "(-3005)";
+            QTest::addRow("%s, no reply", kind) << automatic << WriteFault::NoReply << "(-3003)";
+            QTest::addRow("%s, wrong reply", kind) << automatic << WriteFault::Refused << "(-5002)";
+        }
+    }
+    void failedSetSettlesTheValueByKind() {
+        QFETCH(bool, automatic);
+        QFETCH(WriteFault, fault);
+        WindowRig rig("127.0.13.5");
+        auto& [fake, model, w] = rig;
+        OpcodePages& page = rig.page<OpcodePages>();
+        loadFixture(page);
+        model.setParameter(0x0030, 1, 2);
+        // Off first: an automatic row then shows the kind following the box back.
+        w.ui.update_on_change_checkBox->setChecked(false);
+        w.ui.update_on_change_checkBox->setChecked(automatic);
+        w.ui.vcp_spinBox->setValue(0x30);
+        page.on_get_vcp_pushButton_clicked();
+        w.ui.control_horizontalSlider->setValue(2);
+        QCOMPARE(w.ui.control_value_comboBox->currentText(), QStringLiteral("2. Mono"));
+
+        // The wrong reply is one too short to hold the value.
+        rig.failWrites(fault, kUnanswered, "0030", [](const QByteArray&) { return "00"; });
+        w.ui.set_vcp_pushButton->click();
+        QFETCH(QString, status);
+        QCOMPARE(statusMismatch(w.ui.statusBar->currentMessage(), status), QString());
+        const int shown = automatic ? 1 : 2;
+        QCOMPARE(w.ui.vcp_value_spinBox->value(), shown);
+        QCOMPARE(w.ui.control_horizontalSlider->value(), shown);
+        QCOMPARE(w.ui.control_value_comboBox->currentIndex(), shown);
+        QVERIFY(!page.vcp_timer->isActive());
+        QCOMPARE(model.parameter(0x0030).current, 1);
+
+        rig.answerAgain();
+        const int from = fake.requests().size();
+        w.ui.set_vcp_pushButton->click();
+        QCOMPARE(rig.seen(from), QStringList{QStringLiteral("set 0030=%1").arg(shown)});
+        QCOMPARE(model.parameter(0x0030).current, shown);
+    }
+
     // A burst of slider moves sends one Set of the last value, 1500 ms after the last move;
     // without "Automatically set when changed" nothing waits.
     void writeBehindAfterABurst() {
@@ -245,6 +298,52 @@ private slots:
         QTest::qWait(OpcodePages::WriteBehindMs + 300);
         QCOMPARE(frames(fake), QStringList{"get 0012"});
         QCOMPARE(fake.connectionCount(), 1);
+        QCOMPARE(w.ui.vcp_value_spinBox->value(), 60);
+    }
+
+    // A value waiting to be written belongs to the op code it was entered for. The op code
+    // changes shortly before the write comes due and before the new op code is read: nothing is
+    // written to either, and the new op code is read once.
+    void pendingWriteIsDroppedWhenTheOpcodeChanges() {
+        WindowRig rig("127.0.13.18");
+        auto& [fake, model, w] = rig;
+        OpcodePages& page = rig.page<OpcodePages>();
+        model.setParameter(0x0010, 30, 100);
+        model.setParameter(0x0012, 60, 100);
+        page.on_get_vcp_pushButton_clicked();
+        fake.clearRequests();
+        w.ui.control_horizontalSlider->setValue(40);
+        // About 1.3 s: the write comes due 200 ms later, the read of the new op code 300 ms.
+        QTest::qWait(OpcodePages::WriteBehindMs - OpcodePages::TypingPauseMs + 100);
+        QVERIFY(page.vcp_timer->isActive()); // still waiting
+        w.ui.vcp_spinBox->setValue(0x12);
+        QTest::qWait(OpcodePages::WriteBehindMs);
+        QCOMPARE(frames(fake), QStringList{"get 0012"});
+        QCOMPARE(model.parameter(0x0010).current, 30);
+        QCOMPARE(model.parameter(0x0012).current, 60);
+    }
+
+    // An op code typed key by key, with the event loop running between the keys, is read once,
+    // when the typing has paused: the op code typed, never the one on the way to it.
+    void opcodeTypedKeyByKeyIsReadOnce() {
+        WindowRig rig("127.0.23.11");
+        auto& [fake, model, w] = rig;
+        model.setParameter(0x0001, 5, 100);
+        model.setParameter(0x0012, 60, 100);
+        QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_1);
+        QTest::qWait(OpcodePages::TypingPauseMs * 2 / 3);
+        QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_2);
+        QElapsedTimer sinceLastKey;
+        sinceLastKey.start();
+        QTest::qWait(OpcodePages::TypingPauseMs * 2 / 3);
+        QVERIFY(fake.requests().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(fake.requests().size(), 1, 1000);
+        // A coarse timer may fire up to 5% early.
+        QVERIFY2(sinceLastKey.elapsed() >= OpcodePages::TypingPauseMs * 95 / 100,
+                 qPrintable(QString::number(sinceLastKey.elapsed())));
+        QTest::qWait(OpcodePages::TypingPauseMs * 2);
+        QCOMPARE(frames(fake), QStringList{"get 0012"});
         QCOMPARE(w.ui.vcp_value_spinBox->value(), 60);
     }
 
