@@ -94,7 +94,8 @@ public:
     // The controls whose values a button sends together (Write, Set, Update, Save, Lock): form
     // fields, which a failed send leaves as the user entered them. Every other control that
     // writes is live: it writes as it changes and goes back when that fails. Declared to
-    // ControlState once, when the pages are made.
+    // ControlState when the pages are made, and again by a page whose kinds follow a setting of
+    // its own.
     virtual QList<QWidget*> form_fields() const;
     // The lines of page that show the display's answer to a command ("0 (OK)"). A refresh of
     // the page empties them before its link opens, so that no answer from before stands beside

@@ -96,7 +96,8 @@ private slots:
         if (name)
             return;
         QCOMPARE(result, ResultCode::HostNotFound);
-        QVERIFY2(took < 100, qPrintable(QString::number(took)));
+        // At once: no lookup, no connection attempt, no time-out.
+        QVERIFY2(took < 500, qPrintable(QString::number(took)));
     }
 
     void lanConnectsReadsAndTimesOut() {
