@@ -132,12 +132,11 @@ void AutoIdPages::on_auto_tilematrix_read_pushButton_clicked() {
         unsigned char h = 0, v = 0;
         int status = 0;
         const int result = frame.report(monitor->auto_tile_matrix_read(&h, &v, &status));
-        if (result == 0)
-            line->setText(reply_status_text(status));
-        pass.read(command_result(result, status), read_controls(ui.auto_tile_matrix), [this, h, v] {
-            ui.auto_tilematrix_h_spinBox->setValue(h);
-            ui.auto_tilematrix_v_spinBox->setValue(v);
-        });
+        pass.read(show_answer(line, result, status), read_controls(ui.auto_tile_matrix),
+                  [this, h, v] {
+                      ui.auto_tilematrix_h_spinBox->setValue(h);
+                      ui.auto_tilematrix_v_spinBox->setValue(v);
+                  });
     });
 }
 

@@ -156,9 +156,7 @@ void ClockPage::on_daylight_savings_enable_checkBox_clicked() {
                            ui.daylight_savings_enable_checkBox->isChecked() ? 1 : 0;
                        const int written =
                            frame.report(monitor->daylight_saving_onoff_write(on, &result));
-                       if (written == 0)
-                           ui.daylight_savings_lineEdit->setText(reply_status_text(result));
-                       return command_result(written, result);
+                       return show_answer(ui.daylight_savings_lineEdit, written, result);
                    });
 }
 
@@ -210,8 +208,6 @@ void ClockPage::on_daylight_savings_write_pushButton_clicked() {
         rule_controls(), ui.daylight_savings_lineEdit, [this, &rule](CommandScope& frame) {
             int result = 0;
             const int written = frame.report(monitor->daylight_saving_write(&rule, &result));
-            if (written == 0)
-                ui.daylight_savings_lineEdit->setText(reply_status_text(result));
-            return command_result(written, result);
+            return show_answer(ui.daylight_savings_lineEdit, written, result);
         });
 }

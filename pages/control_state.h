@@ -51,11 +51,10 @@ void confirm(const QList<QWidget*>& controls);
 // does to the other.
 void pair(QWidget* a, QWidget* b);
 // Puts the confirmed values back; a control without one, and a form field, keeps what it
-// shows. Choices (combo
-// boxes, check boxes, radio buttons, group boxes, double spin boxes, date and time edits, line
-// edits) are set with their signals blocked; sliders and spin boxes move with theirs, so that their
-// partners and labels follow, while reverting() keeps the write-behind from taking the move as a
-// change.
+// shows. Choices (combo boxes, check boxes, radio buttons, group boxes, double spin boxes, date
+// and time edits, line edits) are set with their signals blocked; sliders and spin boxes move
+// with theirs, so that their partners and labels follow, while reverting() keeps the
+// write-behind from taking the move as a change.
 void revert(const QList<QWidget*>& controls);
 // A write's result on its controls, once any read-back is shown: success confirms them,
 // failure reverts the live ones, unsupported also disables them as a read would (a form field

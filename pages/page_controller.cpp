@@ -100,6 +100,12 @@ int PageController::command_result(int result, int status) {
     return status == 0 ? 0 : ResultCode::ReplyError;
 }
 
+int PageController::show_answer(QLineEdit* result_line, int result, int status) {
+    if (result == 0)
+        result_line->setText(reply_status_text(status));
+    return command_result(result, status);
+}
+
 int PageController::write_combo_value(QComboBox* combo, int index, uint opcode) {
     uint value = combo->itemData(index).toUInt();
     const int result = monitor->set_vcp_value(opcode, &value);

@@ -122,6 +122,9 @@ protected:
     // ControlState takes it: the exchange's failure, else ReplyError when the display refused
     // (a status other than 0), else 0. The status bar still shows the exchange's own result.
     static int command_result(int result, int status);
+    // A command's answer: once the exchange succeeded, the display's status goes to its result
+    // line. Returns command_result.
+    static int show_answer(QLineEdit* result_line, int result, int status);
     // Writes the data of the combo box's item at index to the op code, on the caller's
     // connection; on success marks the settings dirty, reads the value back and selects its
     // item (signals blocked). Returns the write's own result (unsupported included), which the

@@ -75,9 +75,7 @@ QList<QWidget*> PipPbpPage::form_fields() const {
 int PipPbpPage::run(CommandScope& frame, const std::function<int(unsigned char, int*)>& call) {
     int status = 0;
     const int result = frame.report(call(profile_number(), &status));
-    if (result == 0)
-        ui.pip_pbp_memory_status_lineEdit->setText(reply_status_text(status));
-    return command_result(result, status);
+    return show_answer(ui.pip_pbp_memory_status_lineEdit, result, status);
 }
 
 // A profile that could not be read, or that the display answered with an error, leaves no

@@ -468,11 +468,9 @@ void SchedulePages::on_weekend_read_pushButton_clicked() {
         unsigned char days = 0;
         int status = 0;
         const int result = frame.report(monitor->weekend_read(&days, &status));
-        if (result == 0)
-            ui.weekend_status_lineEdit->setText(reply_status_text(status));
+        const int took = show_answer(ui.weekend_status_lineEdit, result, status);
         PageRead pass(weekend_controls());
-        pass.read(command_result(result, status), weekend_controls(),
-                  [this, days] { check_days(weekend_days(), days); });
+        pass.read(took, weekend_controls(), [this, days] { check_days(weekend_days(), days); });
     });
 }
 
@@ -481,10 +479,8 @@ void SchedulePages::on_weekend_write_pushButton_clicked() {
         unsigned char days = checked_days(weekend_days());
         int status = 0;
         const int result = frame.report(monitor->weekend_write(&days, &status));
-        if (result == 0)
-            ui.weekend_status_lineEdit->setText(reply_status_text(status));
+        const int took = show_answer(ui.weekend_status_lineEdit, result, status);
         // The days the display took.
-        const int took = command_result(result, status);
         if (took == 0)
             check_days(weekend_days(), days);
         return took;

@@ -72,9 +72,7 @@ void SecurityPage::on_security_write_pushButton_clicked() {
                        int result = 0;
                        const int written =
                            frame.report(monitor->security_enable_write(enable, *password, &result));
-                       if (written == 0)
-                           ui.security_status_lineEdit->setText(reply_status_text(result));
-                       return command_result(written, result);
+                       return show_answer(ui.security_status_lineEdit, written, result);
                    });
 }
 
@@ -87,14 +85,13 @@ void SecurityPage::send_lock(const LockCommand& command, QCheckBox* enable_box,
         unsigned char enable = enable_box->isChecked() ? 1 : 0;
         int result = 0;
         const int sent = frame.report(command(&enable, *password, &result));
-        if (sent == 0)
-            status_line->setText(reply_status_text(result));
+        const int took = show_answer(status_line, sent, result);
         // The state the display reports once it took the command. A refused one changed
         // nothing there, so the state in its reply is not the display's: the box keeps the
         // user's choice, as it does when no answer came.
-        if (command_result(sent, result) == 0)
+        if (took == 0)
             enable_box->setChecked(enable != 0);
-        return command_result(sent, result);
+        return took;
     });
 }
 
