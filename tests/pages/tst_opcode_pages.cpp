@@ -324,11 +324,11 @@ private slots:
         model.setParameter(0x0012, 60, 100);
         QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_1);
-        QTest::qWait(OpcodePages::TypingPauseMs * 2 / 3);
+        QTest::qWait(OpcodePages::TypingPauseMs / 2);
         QTest::keyClick(w.ui.vcp_spinBox, Qt::Key_2);
         QElapsedTimer sinceLastKey;
         sinceLastKey.start();
-        QTest::qWait(OpcodePages::TypingPauseMs * 2 / 3);
+        QTest::qWait(OpcodePages::TypingPauseMs / 2);
         QVERIFY(fake.requests().isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(fake.requests().size(), 1, 1000);
         // A coarse timer may fire up to 5% early.
